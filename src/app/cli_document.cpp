@@ -1,0 +1,51 @@
+#include "cli_document.h"
+
+#include <ostream>
+
+#include "command_line.h"
+#include "cp1252.h"
+#include "display_text.h"
+#include "document_commands.h"
+#include "document_session.h"
+#include "otoken.h"
+
+namespace {
+
+// Loads a document as "&Abrir ..." does; a missing file, which the window ignores, is an
+// error worth a line here.
+int Load(HeadlessContext& context, DocumentCommands& commands, const std::string& path) {
+    switch (commands.LoadDocument(path)) {
+        case DocumentCommands::LoadResult::Loaded: return exit_status::kOk;
+        case DocumentCommands::LoadResult::NotADocument: return exit_status::kNotADocument;
+        case DocumentCommands::LoadResult::Missing:
+            context.err << "No existe el archivo " << path << '\n';
+            return exit_status::kIoError;
+        default: return exit_status::kIoError;
+    }
+}
+
+}  // namespace
+
+void PrintDocumentTree(const DocumentSession& session, std::ostream& out) {
+    for (const TreeNode* node : session.Tree().PreOrder()) {
+        const char kind = node->record ? node->record->GetKind(3) : ' ';
+        out << std::string(2 * node->Depth(), ' ') << cp1252::ToUtf8(std::string(1, kind)) << ' '
+            << cp1252::ToUtf8(ShownText(session, *node)) << '\n';
+    }
+}
+
+int RunVerify(HeadlessContext& context, const std::vector<std::string>& arguments) {
+    DocumentSession session;
+    DocumentCommands commands(session, context.port, context.dates);
+    const int status = Load(context, commands, arguments[0]);
+    if (status == exit_status::kOk) PrintDocumentTree(session, context.out);
+    return status;
+}
+
+int RunNormalize(HeadlessContext& context, const std::vector<std::string>& arguments) {
+    DocumentSession session;
+    DocumentCommands commands(session, context.port, context.dates);
+    const int status = Load(context, commands, arguments[0]);
+    if (status != exit_status::kOk) return status;
+    return commands.SaveDocument(arguments[1]) ? exit_status::kOk : exit_status::kIoError;
+}

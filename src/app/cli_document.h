@@ -1,0 +1,17 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+struct HeadlessContext;
+class DocumentSession;
+
+// --verificar DOC: loads the document as "&Abrir ..." would and prints its tree.
+int RunVerify(HeadlessContext& context, const std::vector<std::string>& arguments);
+// --normalizar DOC OUT: loads DOC and saves it to OUT as "&Guardar" would.
+int RunNormalize(HeadlessContext& context, const std::vector<std::string>& arguments);
+
+// One line per node in pre-order: two blanks per level, the kind letter, a blank and the text
+// the tree shows, in UTF-8.
+void PrintDocumentTree(const DocumentSession& session, std::ostream& out);

@@ -1,0 +1,49 @@
+#include "command_line.h"
+
+#include <ostream>
+
+#include "cli_document.h"
+
+const std::vector<HeadlessOption>& HeadlessOptions() {
+    static const std::vector<HeadlessOption> options = {
+        {"--verificar", "DOC",
+         "carga DOC como \"Abrir\", escribe los avisos en la salida de errores y el árbol en la salida", 1, 1,
+         &RunVerify},
+        {"--normalizar", "DOC SALIDA", "carga DOC y lo guarda en SALIDA como \"Guardar\" (numeración en preorden)", 2,
+         2, &RunNormalize},
+    };
+    return options;
+}
+
+bool IsHeadless(const std::vector<std::string>& arguments) {
+    return !arguments.empty() && arguments[0].size() > 2 && arguments[0].rfind("--", 0) == 0;
+}
+
+void PrintUsage(std::ostream& out) {
+    out << "Uso: kaldo [DOCUMENTO.kl3]\n"
+           "     kaldo OPCIÓN ARGUMENTOS\n\n"
+           "Sin opciones abre la ventana principal, con el documento indicado si lo hay.\n\n"
+           "Opciones (sin ventana):\n";
+    for (const HeadlessOption& option : HeadlessOptions()) {
+        out << "  " << option.name << ' ' << option.usage << "\n      " << option.help << '\n';
+    }
+    out << "  --help\n      muestra esta ayuda\n\n"
+           "Estado de salida: 0 correcto, 1 fichero erróneo, 2 error de entrada/salida, 3 uso incorrecto,\n"
+           "4 no se localiza el catálogo C31.TXT.\n";
+}
+
+int RunHeadless(const std::vector<std::string>& arguments, HeadlessContext& context) {
+    const std::string& name = arguments.at(0);
+    const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+    for (const HeadlessOption& option : HeadlessOptions()) {
+        if (option.name != name) continue;
+        if (static_cast<int>(rest.size()) < option.minArguments || static_cast<int>(rest.size()) > option.maxArguments) {
+            context.err << "Uso: kaldo " << option.name << ' ' << option.usage << '\n';
+            return exit_status::kUsage;
+        }
+        return option.run(context, rest);
+    }
+    context.err << "Opción desconocida: " << name << "\n\n";
+    PrintUsage(context.err);
+    return exit_status::kUsage;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+// Which entries of the tree's context menu are enabled for the kind of the selected node.
+// "Informe" is always on; the firm can never be deleted from the menu.
+struct ContextMenuState {
+    bool nuevaZona = false;
+    bool nuevoPuesto = false;
+    bool asignarCuestionarios = false;
+    bool indicarDeficiencias = false;
+    bool indicarMedidasPrev = false;
+    bool informe = true;
+    bool exportar = false;
+    bool eliminar = false;
+
+    bool operator==(const ContextMenuState&) const = default;
+};
+
+ContextMenuState ContextMenuFor(char kind);

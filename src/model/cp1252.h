@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Windows-1252, the 8-bit character set of documents, the catalogue and the program's own
+// texts. The five bytes that Windows-1252 leaves undefined map to the C1 control characters of
+// the same value, so every byte survives a round trip through Unicode.
+namespace cp1252 {
+
+// The Unicode code point of a byte.
+char32_t ToUnicode(unsigned char byte);
+// The byte of a code point, or -1 when Windows-1252 cannot hold it.
+int FromUnicode(char32_t codePoint);
+
+std::string ToUtf8(std::string_view bytes);
+// Converts UTF-8 text; a character that Windows-1252 cannot hold becomes '?', and the first
+// such character (as UTF-8) is stored in *unmappable when given.
+std::string FromUtf8(std::string_view utf8, std::string* unmappable = nullptr);
+
+}  // namespace cp1252
+
+// The program's own texts are written in UTF-8 in the source and held in Windows-1252, like
+// every other text of the document: W("Línea") gives the bytes L, 0xED, n, e, a.
+std::string W(std::string_view utf8Literal);

@@ -1,0 +1,228 @@
+#include "document_commands.h"
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "cp1252.h"
+#include "date_port.h"
+#include "document_session.h"
+#include "file_io.h"
+#include "kinds.h"
+#include "line_source.h"
+#include "texts.h"
+
+DocumentCommands::DocumentCommands(DocumentSession& session, UserPort& port, DatePort& dates)
+    : session_(session), port_(port), dates_(dates) {}
+
+FileDialogSpec DocumentCommands::OpenDialog() {
+    return {FileDialogSpec::Mode::Open, "Abrir archivo ...",
+            "Archivos kaldo 3.1 (*.kl3)|*.kl3|Cualquier archivo (*.*)|*.*", "kl3", ""};
+}
+
+FileDialogSpec DocumentCommands::SaveDialog(const std::string& proposed) {
+    return {FileDialogSpec::Mode::Save, "Guardar como ...",
+            "Archivos KALDO 3.1 (*.kl3)|*.kl3|Todos archivos (*.*)|*.*", "kl3", proposed};
+}
+
+void DocumentCommands::ShowNoDocument() {
+    session_.SetTreeVisible(false);
+    session_.ClearDocument();
+    session_.SetViewMode(view::kNone);
+    session_.EnableDocumentCommands(false);
+    session_.SetCaption("");
+}
+
+DocumentCommands::LoadResult DocumentCommands::LoadDocument(const std::string& path) {
+    if (!file_io::Exists(path)) return LoadResult::Missing;
+    if (session_.ViewMode() != view::kNone && !AskSaveChanges()) return LoadResult::Abandoned;
+    session_.ClearDocument();
+
+    std::string bytes, error;
+    if (!file_io::ReadAll(path, bytes, &error)) {
+        ShowNoDocument();
+        session_.SetModified(false);
+        port_.ShowError(cp1252::FromUtf8(error));
+        return LoadResult::ReadError;
+    }
+
+    NodeTable& table = session_.Table();
+    LineSource lines(std::move(bytes));
+    while (!lines.AtEnd()) {
+        auto record = std::make_unique<oToken>();
+        record->ReadLine(lines);
+        const int b = record->GetFieldInt(1);
+        if (b <= 0) {
+            port_.ShowMessage(text::kBadLine);
+        } else if (b <= table.count()) {
+            // A later line with the same number replaces the earlier one.
+            table.Put(b, std::move(record));
+        } else if (table.Full()) {
+            port_.ShowMessage(text::kMaximum);
+        } else {
+            const int slot = table.count() + 1;
+            if (b > slot) {
+                port_.ShowMessage(text::kBadParent);
+                record->SetFieldInt(1, slot);
+            }
+            table.Put(slot, std::move(record));
+        }
+    }
+
+    session_.SetModified(false);
+    if (table.count() == 0) {
+        port_.ShowMessage(text::kNotADocument);
+        ShowNoDocument();
+        return LoadResult::NotADocument;
+    }
+    session_.SetFileName(path);
+    session_.SetCaption(cp1252::FromUtf8(path));
+    session_.RebuildTree();
+    session_.SetTreeVisible(true);
+    session_.EnableDocumentCommands(true);
+    return LoadResult::Loaded;
+}
+
+bool DocumentCommands::SaveDocument(const std::string& path) {
+    const std::vector<TreeNode*> order = session_.Tree().PreOrder();
+    std::vector<oToken*> records;
+    std::vector<TreeNode*> nodes;
+    std::vector<std::pair<int, int>> numbers;  // (own line, parent line) of each record written
+    std::unordered_map<const TreeNode*, int> lineOf;
+    std::string bytes;
+    for (TreeNode* node : order) {
+        if (!node->record) continue;
+        records.push_back(node->record);
+        nodes.push_back(node);
+        const int line = static_cast<int>(records.size());
+        lineOf[node] = line;
+        const auto parent = lineOf.find(node->parent);
+        const int parentLine = parent == lineOf.end() ? 0 : parent->second;
+        numbers.emplace_back(line, parentLine);
+        oToken copy = *node->record;
+        copy.SetFieldInt(1, line);
+        copy.SetFieldInt(2, parentLine);
+        bytes += copy.WriteLine();
+    }
+
+    std::string error;
+    if (!file_io::WriteAtomically(path, bytes, &error)) {
+        port_.ShowError(cp1252::FromUtf8(error));
+        return false;
+    }
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        records[k]->SetFieldInt(1, numbers[k].first);
+        records[k]->SetFieldInt(2, numbers[k].second);
+    }
+    session_.Table().Reindex(records, nodes);
+    session_.SetModified(false);
+    return true;
+}
+
+void DocumentCommands::ImportDocument(const std::string& path) {
+    if (!file_io::Exists(path)) return;
+    std::string bytes, error;
+    if (!file_io::ReadAll(path, bytes, &error)) {
+        port_.ShowError(cp1252::FromUtf8(error));
+        return;
+    }
+    // The imported lines are numbered in their own file: parent 0 hangs under the firm and
+    // parent p under the record that line p became, p lines after the open document's last slot.
+    const int before = session_.Table().count();
+    LineSource lines(std::move(bytes));
+    while (!lines.AtEnd()) {
+        auto record = std::make_unique<oToken>();
+        record->ReadLine(lines);
+        const int p = record->GetFieldInt(2);
+        oToken* added = session_.AppendRecord(std::move(record), port_);
+        if (!added) continue;
+        if (p == 0) {
+            added->SetFieldInt(2, 1);
+        } else if (p > 0) {
+            added->SetFieldInt(2, p + before);
+        }
+    }
+    session_.RebuildTree();
+    session_.SetTreeVisible(true);
+    session_.SetModified(true);
+}
+
+bool DocumentCommands::AskSaveChanges() {
+    if (!session_.Modified() || session_.FileName().empty()) return true;
+    if (port_.AskYesNo(text::kSaveQuestion, text::kSaveCaption)) {
+        if (session_.ViewMode() != view::kGeographic) session_.RebuildTree();
+        return SaveDocument(session_.FileName());
+    }
+    DiscardDocument();
+    return true;
+}
+
+void DocumentCommands::DiscardDocument() {
+    session_.SetTreeVisible(false);
+    session_.ClearDocument();
+    session_.SetViewMode(view::kNone);
+    session_.SetModified(false);
+}
+
+void DocumentCommands::New() {
+    if (!AskSaveChanges()) return;
+    session_.ClearDocument();
+
+    auto firm = std::make_unique<oToken>();
+    firm->SetField(1, "1");
+    firm->SetField(2, "0");
+    firm->SetField(3, "E");
+    firm->SetField(4, text::kNewFirm);
+    firm->SetField(12, text::kNewFirmFlags);
+    auto questionnaire = std::make_unique<oToken>();
+    questionnaire->SetField(1, "2");
+    questionnaire->SetField(2, "1");
+    questionnaire->SetField(3, "C");
+    questionnaire->SetField(4, text::kFirstQuestionnaire);
+    questionnaire->SetField(6, dates_.ToText(dates_.Today()));
+
+    NodeTable& table = session_.Table();
+    DocumentTree& tree = session_.Tree();
+    table.Put(1, std::move(firm));
+    table.Put(2, std::move(questionnaire));
+    TreeNode* firmNode = tree.AddChild(nullptr, text::kNewFirm, table.Record(1), icon::kFirm);
+    table.SetNode(1, firmNode);
+    table.SetNode(2, tree.AddChild(firmNode, text::kFirstQuestionnaire, table.Record(2), icon::kQuestionnaire));
+
+    session_.SetTreeVisible(true);
+    tree.Expand(firmNode);
+    session_.SetFileName(text::kNewDocumentName);
+    session_.SetCaption(text::kNewFirm);
+    session_.EnableDocumentCommands(true);
+    session_.SetModified(true);
+    session_.SetViewMode(view::kGeographic);
+    session_.SetDragEnabled(true);
+}
+
+void DocumentCommands::Open() {
+    if (auto path = port_.ChooseFile(OpenDialog())) LoadDocument(*path);
+}
+
+void DocumentCommands::Import() {
+    if (auto path = port_.ChooseFile(OpenDialog())) ImportDocument(*path);
+}
+
+bool DocumentCommands::Save() {
+    if (session_.FileName() == text::kNewDocumentName || session_.FileName().empty()) return SaveAs();
+    return SaveDocument(session_.FileName());
+}
+
+bool DocumentCommands::SaveAs() {
+    auto path = port_.ChooseFile(SaveDialog(session_.FileName()));
+    if (!path) return false;
+    session_.SetFileName(*path);
+    session_.SetCaption(cp1252::FromUtf8(*path));
+    return SaveDocument(*path);
+}
+
+void DocumentCommands::Close() {
+    if (!AskSaveChanges()) return;
+    ShowNoDocument();
+}
+
+bool DocumentCommands::MayQuit() { return AskSaveChanges(); }

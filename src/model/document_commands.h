@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+
+#include "user_port.h"
+
+class DatePort;
+class DocumentSession;
+
+// The commands of the "&Archivo" menu and the other ways a document is opened, saved and
+// given up: reading and writing .kl3 files, the unsaved-changes question, and the window state
+// that goes with each step.
+class DocumentCommands {
+public:
+    enum class LoadResult { Missing, Loaded, NotADocument, ReadError, Abandoned };
+
+    DocumentCommands(DocumentSession& session, UserPort& port, DatePort& dates);
+
+    // Replaces the open document by the file's; a missing file changes nothing.
+    LoadResult LoadDocument(const std::string& path);
+    // Writes the geographic tree in pre-order and renumbers the table; false when it failed.
+    bool SaveDocument(const std::string& path);
+    // Appends the file's records to the open document.
+    void ImportDocument(const std::string& path);
+    // Offers to save unsaved changes. False only when the save failed: the caller stops.
+    bool AskSaveChanges();
+    void DiscardDocument();
+
+    void New();  // "&Nuevo"
+    void Open();  // "&Abrir ..."
+    void Import();  // "&Importar ..."
+    bool Save();  // "&Guardar"
+    bool SaveAs();  // "G&uardar como ..."
+    void Close();  // "&Cerrar"
+    // "&Salir" and closing the window: true when the window may close.
+    bool MayQuit();
+
+    static FileDialogSpec OpenDialog();
+    static FileDialogSpec SaveDialog(const std::string& proposed);
+
+private:
+    void ShowNoDocument();
+
+    DocumentSession& session_;
+    UserPort& port_;
+    DatePort& dates_;
+};

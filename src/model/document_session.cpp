@@ -1,0 +1,81 @@
+#include "document_session.h"
+
+#include <vector>
+
+#include "kinds.h"
+#include "texts.h"
+#include "user_port.h"
+
+void DocumentSession::EnableDocumentCommands(bool on) {
+    Change(documentCommands_, on);
+    Change(saveCommands_, on);
+}
+
+char DocumentSession::SelectedKind() const {
+    const oToken* record = SelectedRecord();
+    return record ? record->GetKind(3) : ' ';
+}
+
+oToken* DocumentSession::SelectedRecord() const {
+    const TreeNode* node = tree_.Selected();
+    return node ? node->record : nullptr;
+}
+
+oToken* DocumentSession::AppendRecord(std::unique_ptr<oToken>&& record, UserPort& port) {
+    oToken* added = table_.Append(std::move(record));
+    if (!added) port.ShowMessage(text::kMaximum);
+    return added;
+}
+
+oToken* DocumentSession::ParentRecord(const oToken& record) const { return table_.Record(record.GetFieldInt(2)); }
+
+void DocumentSession::RebuildTree() {
+    SetViewMode(view::kGeographic);
+    SetSaveCommandsEnabled(true);
+    if (oToken* first = table_.Record(1)) first->SetField(2, "0");
+    SetDragEnabled(true);
+
+    // Every node is linked to the slot its field 2 names, wherever that slot lies, so that a
+    // parent in a later slot (after a move) still takes its children. A parent that names no
+    // record, or a chain of parents that turns back on itself, leaves the node at the top level.
+    const int count = table_.count();
+    std::vector<int> parentOf(count + 1, 0);
+    for (int s = 1; s <= count; ++s) {
+        if (const oToken* record = table_.Record(s)) {
+            const int p = record->GetFieldInt(2);
+            parentOf[s] = (p >= 1 && p <= count && table_.Record(p)) ? p : 0;
+        }
+    }
+    for (int s = 1; s <= count; ++s) {
+        int steps = 0;
+        for (int p = parentOf[s]; p != 0 && steps <= count; p = parentOf[p], ++steps) {
+            if (p == s) {
+                parentOf[s] = 0;
+                break;
+            }
+        }
+    }
+    std::vector<std::vector<int>> children(count + 1);
+    for (int s = 1; s <= count; ++s) {
+        if (table_.Record(s)) children[parentOf[s]].push_back(s);
+    }
+
+    tree_.Rebuild([&](DocumentTree& tree) {
+        std::vector<std::pair<TreeNode*, int>> pending;  // (parent node, slot), placed depth-first
+        for (auto it = children[0].rbegin(); it != children[0].rend(); ++it) pending.emplace_back(nullptr, *it);
+        while (!pending.empty()) {
+            auto [parent, s] = pending.back();
+            pending.pop_back();
+            oToken* record = table_.Record(s);
+            TreeNode* node = tree.AddChild(parent, record->GetField(4), record, KindIcon(record->GetKind(3)));
+            table_.SetNode(s, node);
+            for (auto it = children[s].rbegin(); it != children[s].rend(); ++it) pending.emplace_back(node, *it);
+        }
+    });
+    tree_.Expand(tree_.FirstTopLevel());
+}
+
+void DocumentSession::ClearDocument() {
+    tree_.Clear();
+    table_.Clear();
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "document_tree.h"
+#include "node_table.h"
+
+class UserPort;
+
+// View modes of the main window's tree.
+namespace view {
+constexpr int kNone = 0;
+constexpr int kGeographic = 1;
+constexpr int kTemporal = 2;
+constexpr int kValuation = 3;
+constexpr int kRisk = 4;
+}  // namespace view
+
+// Told when the window state of a session (caption, enabled commands, ...) changes.
+class SessionObserver {
+public:
+    virtual ~SessionObserver() = default;
+    virtual void StateChanged() = 0;
+};
+
+// The open document and the main window's state around it: the node table that owns the
+// records, the tree that shows them, the file name, the modified flag, the view mode, the
+// caption and which commands are enabled. Commands change it; the window mirrors it.
+class DocumentSession {
+public:
+    DocumentSession() = default;
+    DocumentSession(const DocumentSession&) = delete;
+    DocumentSession& operator=(const DocumentSession&) = delete;
+
+    NodeTable& Table() { return table_; }
+    const NodeTable& Table() const { return table_; }
+    DocumentTree& Tree() { return tree_; }
+    const DocumentTree& Tree() const { return tree_; }
+
+    void SetObserver(SessionObserver* observer) { observer_ = observer; }
+
+    const std::string& FileName() const { return fileName_; }
+    void SetFileName(const std::string& name) { fileName_ = name; }
+    bool Modified() const { return modified_; }
+    void SetModified(bool on) { Change(modified_, on); }
+    int ViewMode() const { return viewMode_; }
+    void SetViewMode(int mode) { Change(viewMode_, mode); }
+    // The window caption, in Windows-1252.
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption) { Change(caption_, caption); }
+    bool TreeVisible() const { return treeVisible_; }
+    void SetTreeVisible(bool on) { Change(treeVisible_, on); }
+    // "&Importar ...", "&Imprimir", "&Cerrar" and the four views (EnableDocumentCommands).
+    bool DocumentCommandsEnabled() const { return documentCommands_; }
+    // "&Guardar" and "G&uardar como ...": on with the document commands, off in the views.
+    bool SaveCommandsEnabled() const { return saveCommands_; }
+    void SetSaveCommandsEnabled(bool on) { Change(saveCommands_, on); }
+    bool DragEnabled() const { return dragEnabled_; }
+    void SetDragEnabled(bool on) { Change(dragEnabled_, on); }
+
+    void EnableDocumentCommands(bool on);
+
+    // The kind letter of the selected node's record; a blank when there is none.
+    char SelectedKind() const;
+    oToken* SelectedRecord() const;
+
+    // Adds a record at the next slot; at the limit shows "ERROR.- Alcanzado el máximo",
+    // adds nothing and leaves the record with the caller (then nullptr is returned).
+    oToken* AppendRecord(std::unique_ptr<oToken>&& record, UserPort& port);
+    // Builds the geographic tree from the node table.
+    void RebuildTree();
+    void SetNodeIcon(TreeNode* node, int icon) { tree_.SetIcon(node, icon); }
+    // Removes every tree node and frees every record.
+    void ClearDocument();
+    // The parent record of a record: the one in the slot named by its field 2.
+    oToken* ParentRecord(const oToken& record) const;
+
+private:
+    template <typename T>
+    void Change(T& member, const T& value) {
+        if (member == value) return;
+        member = value;
+        if (observer_) observer_->StateChanged();
+    }
+
+    NodeTable table_;
+    DocumentTree tree_;
+    SessionObserver* observer_ = nullptr;
+    std::string fileName_;
+    bool modified_ = false;
+    int viewMode_ = view::kNone;
+    std::string caption_;
+    bool treeVisible_ = false;
+    bool documentCommands_ = false;
+    bool saveCommands_ = false;
+    bool dragEnabled_ = false;
+};

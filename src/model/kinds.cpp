@@ -1,0 +1,25 @@
+#include "kinds.h"
+
+int KindIcon(char kind) {
+    switch (kind) {
+        case kind::kZone: return icon::kZone;
+        case kind::kWorkstation: return icon::kWorkstation;
+        case kind::kQuestionnaire: return icon::kQuestionnaire;
+        case kind::kDeficiency: return icon::kDeficiency;
+        case kind::kMeasure: return icon::kMeasure;
+        case kind::kFirm: return icon::kFirm;
+        default: return icon::kUndated;
+    }
+}
+
+// A text shorter than two characters gives 0. Otherwise the first character gives its digit
+// value (0 when it is not a digit), and a digit in the second place makes it a two-digit number.
+int TwoDigitNumber(const std::string& text) {
+    if (text.size() < 2) return 0;
+    auto digit = [](char c) { return c >= '0' && c <= '9' ? c - '0' : -1; };
+    const int first = digit(text[0]) < 0 ? 0 : digit(text[0]);
+    const int second = digit(text[1]);
+    return second < 0 ? first : first * 10 + second;
+}
+
+std::string RepeatChar(int n, char c) { return n <= 0 ? std::string() : std::string(n, c); }

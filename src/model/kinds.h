@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+// Kind letters of the document's nodes (field 3) and the small shared routines that go with them.
+namespace kind {
+constexpr char kFirm = 'E';
+constexpr char kZone = 'Z';
+constexpr char kWorkstation = 'P';
+constexpr char kQuestionnaire = 'C';
+constexpr char kDeficiency = 'D';
+constexpr char kMeasure = 'R';
+}  // namespace kind
+
+// Icon indexes of the main window's image list.
+namespace icon {
+constexpr int kZone = 0;
+constexpr int kWorkstation = 1;
+constexpr int kQuestionnaire = 2;
+constexpr int kDeficiency = 3;
+constexpr int kMeasure = 4;
+constexpr int kFirm = 5;
+constexpr int kUndated = 6;  // also any node that is not a document node
+constexpr int kPending = 7;
+constexpr int kDone = 8;
+constexpr int kNotValued = 9;
+constexpr int kApplied = 10;
+constexpr int kImprovable = 11;
+constexpr int kDeficient = 12;
+constexpr int kVeryDeficient = 13;
+constexpr int kCount = 14;
+}  // namespace icon
+
+int KindIcon(char kind);
+// The number in the first two characters of a text ("13.- Ruido" gives 13; see kinds.cpp).
+int TwoDigitNumber(const std::string& text);
+std::string RepeatChar(int n, char c);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class LineSource;
+
+// The data of one tree node and one line of a document file: up to sixteen numbered text
+// fields. Only fields 1..count belong to the record; count only grows through SetField and
+// is set by ReadLine. Text is kept as 8-bit bytes exactly as read.
+class oToken {
+public:
+    static constexpr int kMaxFields = 16;
+
+    int count() const { return count_; }
+
+    void SetField(int index, const std::string& text);
+    void SetFieldInt(int index, std::int32_t value);
+    std::string GetField(int index) const;
+    std::int32_t GetFieldInt(int index) const;
+    char GetKind(int index) const;
+
+    // Replaces the content by the next line of the source; returns false at the end of it.
+    bool ReadLine(LineSource& source);
+    // Parses one line's text (without its line end).
+    void ParseLine(const std::string& line);
+    // The line form of the record, CR LF included.
+    std::string WriteLine() const;
+
+    bool operator==(const oToken& other) const = default;
+
+private:
+    std::int32_t count_ = 0;
+    std::array<std::string, kMaxFields> fields_;
+};
+
+// Whole-integer conversion of a field's text: leading spaces, an optional sign, decimal
+// digits or a hexadecimal number ("$", "x", "0x"), and nothing after. Anything else is 0.
+std::int32_t TextToInt(const std::string& text);

@@ -1,0 +1,228 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSplitter>
+#include <QUrl>
+
+#include "catalogue.h"
+#include "context_menu.h"
+#include "document_tree_view.h"
+#include "icon_set.h"
+#include "info_panel.h"
+#include "qt_dates.h"
+#include "qt_user_port.h"
+#include "text_codec.h"
+#include "tree_model.h"
+
+MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dates, QWidget* parent)
+    : QMainWindow(parent),
+      catalogue_(catalogue),
+      ownPort_(port ? nullptr : std::make_unique<QtUserPort>(this)),
+      ownDates_(dates ? nullptr : std::make_unique<QtDates>()),
+      port_(port ? *port : *ownPort_),
+      dates_(dates ? *dates : *ownDates_) {
+    setObjectName("frmMain");
+    resize(748, 499);
+    setAcceptDrops(true);
+    commands_ = std::make_unique<DocumentCommands>(session_, port_, dates_);
+    BuildLayout();
+    BuildMenus();
+    BuildContextMenu();
+    ConnectTree();
+    WireEditing();
+    WireAssignment();
+    WireEvaluation();
+    WireViews();
+    WireReports();
+    WireHelp();
+    session_.SetObserver(this);
+    StateChanged();
+}
+
+MainWindow::~MainWindow() { session_.SetObserver(nullptr); }
+
+void MainWindow::BuildLayout() {
+    const std::vector<QIcon> icons = LoadTreeIcons();
+    Splitter1 = new QSplitter(Qt::Horizontal, this);
+    Splitter1->setObjectName("Splitter1");
+    Splitter1->setHandleWidth(6);
+    Splitter1->setChildrenCollapsible(false);
+    Panel1 = new InfoPanel(icons, Splitter1);
+    TreeView = new DocumentTreeView(Splitter1);
+    model_ = new TreeModel(session_, icons, this);
+    TreeView->setModel(model_);
+    TreeView->setVisible(false);
+    Splitter1->addWidget(Panel1);
+    Splitter1->addWidget(TreeView);
+    Splitter1->setStretchFactor(0, 0);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({105, 748 - 105 - 6});
+    setCentralWidget(Splitter1);
+}
+
+void MainWindow::BuildMenus() {
+    auto add = [this](QMenu* menu, const char* name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    ArchivoMenu = menuBar()->addMenu("&Archivo");
+    Nuevo1 = add(ArchivoMenu, "Nuevo1", "&Nuevo");
+    Abrir1 = add(ArchivoMenu, "Abrir1", "&Abrir ...");
+    Importar1 = add(ArchivoMenu, "Importar1", "&Importar ...");
+    Guardar1 = add(ArchivoMenu, "Guardar1", "&Guardar");
+    Guardarcomo1 = add(ArchivoMenu, "Guardarcomo1", "G&uardar como ...");
+    Cerrar1 = add(ArchivoMenu, "Cerrar1", "&Cerrar");
+    ArchivoMenu->addSeparator();
+    Imprimir1 = add(ArchivoMenu, "Imprimir1", "&Imprimir");
+    ArchivoMenu->addSeparator();
+    Salir1 = add(ArchivoMenu, "Salir1", "&Salir");
+
+    VistasMenu = menuBar()->addMenu("Vistas");
+    Geogrfica1 = add(VistasMenu, "Geogrfica1", QString::fromUtf8("Geográfica"));
+    emporal1 = add(VistasMenu, "emporal1", "Temporal");
+    Valoracin1 = add(VistasMenu, "Valoracin1", QString::fromUtf8("Valoración"));
+    Riesgos1 = add(VistasMenu, "Riesgos1", "Riesgos");
+
+    AyudaMenu = menuBar()->addMenu("A&yuda");
+    Ayuda2 = add(AyudaMenu, "Ayuda2", "&Ayuda");
+    Manual1 = add(AyudaMenu, "Manual1", "&Manual");
+    VerSugerencia1 = add(AyudaMenu, "VerSugerencia1", "Ver Sugerencia");
+    Asistente1 = add(AyudaMenu, "Asistente1", "Asistente");
+    AyudaMenu->addSeparator();
+    Acercade1 = add(AyudaMenu, "Acercade1", "Acerca de ...");
+
+    Nuevo1->setShortcut(QKeySequence::New);
+    Abrir1->setShortcut(QKeySequence::Open);
+    Guardar1->setShortcut(QKeySequence::Save);
+    Imprimir1->setShortcut(QKeySequence::Print);
+    Salir1->setShortcut(QKeySequence::Quit);
+    Ayuda2->setShortcut(QKeySequence::HelpContents);
+
+    Wire(Nuevo1, [this] { commands_->New(); });
+    Wire(Abrir1, [this] { commands_->Open(); });
+    Wire(Importar1, [this] { commands_->Import(); });
+    Wire(Guardar1, [this] { commands_->Save(); });
+    Wire(Guardarcomo1, [this] { commands_->SaveAs(); });
+    Wire(Cerrar1, [this] { commands_->Close(); });
+    Wire(Salir1, [this] {
+        if (!commands_->MayQuit()) return;
+        quitting_ = true;
+        close();
+    });
+}
+
+void MainWindow::BuildContextMenu() {
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    auto add = [this](const char* name, const QString& caption) {
+        QAction* action = PopupMenu1->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    NuevaZona1 = add("NuevaZona1", "Nueva Zona");
+    NuevoPuesto1 = add("NuevoPuesto1", "Nuevo Puesto");
+    PopupMenu1->addSeparator();
+    AsignarCuestionarios1 = add("AsignarCuestionarios1", "Asignar Cuestionarios");
+    IndicarDeficiencias1 = add("IndicarDeficiencias1", "Indicar Deficiencias");
+    IndicarMedidasPrev1 = add("IndicarMedidasPrev1", "Indicar Medidas Prev");
+    PopupMenu1->addSeparator();
+    Informe1 = add("Informe1", "Informe");
+    Exportar1 = add("Exportar1", "Exportar a un archivo ...");
+    PopupMenu1->addSeparator();
+    Eliminar1 = add("Eliminar1", "Eliminar");
+    connect(TreeView, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        if (!session_.TreeVisible()) return;
+        PrepareContextMenu();
+        PopupMenu1->exec(TreeView->viewport()->mapToGlobal(pos));
+    });
+}
+
+void MainWindow::EnableNodeCommands(bool on) {
+    for (QAction* action : {NuevaZona1, NuevoPuesto1, AsignarCuestionarios1, IndicarDeficiencias1,
+                            IndicarMedidasPrev1, Informe1, Exportar1, Eliminar1}) {
+        action->setEnabled(on && IsWired(action));
+    }
+}
+
+void MainWindow::PrepareContextMenu() {
+    EnableNodeCommands(false);
+    const ContextMenuState state = ContextMenuFor(session_.SelectedKind());
+    const std::pair<QAction*, bool> entries[] = {
+        {NuevaZona1, state.nuevaZona},
+        {NuevoPuesto1, state.nuevoPuesto},
+        {AsignarCuestionarios1, state.asignarCuestionarios},
+        {IndicarDeficiencias1, state.indicarDeficiencias},
+        {IndicarMedidasPrev1, state.indicarMedidasPrev},
+        {Informe1, state.informe},
+        {Exportar1, state.exportar},
+        {Eliminar1, state.eliminar},
+    };
+    for (const auto& [action, on] : entries) action->setEnabled(on && IsWired(action));
+}
+
+template <typename Function>
+void MainWindow::Wire(QAction* action, Function function) {
+    action->setProperty("wired", true);
+    connect(action, &QAction::triggered, this, function);
+}
+
+bool MainWindow::IsWired(const QAction* action) { return action->property("wired").toBool(); }
+
+void MainWindow::ConnectTree() {
+    connect(model_, &TreeModel::selectNodeRequested, this, [this](const QModelIndex& index) {
+        if (TreeView->currentIndex() != index) TreeView->setCurrentIndex(index);
+        if (index.isValid()) TreeView->scrollTo(index);
+    });
+    connect(model_, &TreeModel::expandRequested, this, [this](const QModelIndex& index) { TreeView->expand(index); });
+    connect(TreeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &MainWindow::SyncSelectionFromView);
+}
+
+void MainWindow::SyncSelectionFromView() { session_.Tree().Select(model_->NodeAt(TreeView->currentIndex())); }
+
+void MainWindow::StateChanged() {
+    setWindowTitle(ToQt(session_.Caption()));
+    TreeView->setVisible(session_.TreeVisible());
+    const bool documents = session_.DocumentCommandsEnabled();
+    for (QAction* action : {Importar1, Imprimir1, Cerrar1, Geogrfica1, emporal1, Valoracin1, Riesgos1}) {
+        action->setEnabled(documents && IsWired(action));
+    }
+    Guardar1->setEnabled(session_.SaveCommandsEnabled() && IsWired(Guardar1));
+    Guardarcomo1->setEnabled(session_.SaveCommandsEnabled() && IsWired(Guardarcomo1));
+    for (QAction* action : {Nuevo1, Abrir1, Salir1, Ayuda2, Manual1, VerSugerencia1, Acercade1}) {
+        action->setEnabled(IsWired(action));
+    }
+    Asistente1->setEnabled(false);  // never enabled
+    TreeView->setDragEnabled(session_.DragEnabled());
+}
+
+void MainWindow::OpenStartupDocument(const QStringList& arguments) {
+    if (!arguments.isEmpty()) commands_->LoadDocument(PathFromQt(arguments.constFirst()));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // After "&Salir" the question has been asked already.
+    if (quitting_ || commands_->MayQuit()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+    quitting_ = false;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) commands_->LoadDocument(PathFromQt(url.toLocalFile()));
+    }
+    event->acceptProposedAction();
+}

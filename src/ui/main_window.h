@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "document_commands.h"
+#include "document_session.h"
+
+class Catalogue;
+class DatePort;
+class DocumentTreeView;
+class InfoPanel;
+class QAction;
+class QMenu;
+class QSplitter;
+class TreeModel;
+class UserPort;
+
+// The main window (TfrmMain): the menus, the information panel and the document tree. It turns
+// menu choices and tree events into calls of the toolkit-free commands and mirrors the
+// session's state (caption, enabled entries, tree visibility).
+class MainWindow : public QMainWindow, public SessionObserver {
+    Q_OBJECT
+public:
+    // The ports default to real dialogs and the system's dates; tests pass scripted ones.
+    explicit MainWindow(const Catalogue& catalogue, UserPort* port = nullptr, DatePort* dates = nullptr,
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    DocumentSession& Session() { return session_; }
+    DocumentCommands& Commands() { return *commands_; }
+    DocumentTreeView* Tree() const { return TreeView; }
+    TreeModel* Model() const { return model_; }
+
+    // The document named by the first command-line argument, if any.
+    void OpenStartupDocument(const QStringList& arguments);
+
+    // Controls by their names.
+    InfoPanel* Panel1;
+    QSplitter* Splitter1;
+    DocumentTreeView* TreeView;
+    QMenu* ArchivoMenu;
+    QMenu* VistasMenu;
+    QMenu* AyudaMenu;
+    QAction* Nuevo1;
+    QAction* Abrir1;
+    QAction* Importar1;
+    QAction* Guardar1;
+    QAction* Guardarcomo1;
+    QAction* Cerrar1;
+    QAction* Imprimir1;
+    QAction* Salir1;
+    QAction* Geogrfica1;
+    QAction* emporal1;
+    QAction* Valoracin1;
+    QAction* Riesgos1;
+    QAction* Ayuda2;
+    QAction* Manual1;
+    QAction* VerSugerencia1;
+    QAction* Asistente1;
+    QAction* Acercade1;
+    // The tree's context menu (PopupMenu1) and its eight commands.
+    QMenu* PopupMenu1;
+    QAction* NuevaZona1;
+    QAction* NuevoPuesto1;
+    QAction* AsignarCuestionarios1;
+    QAction* IndicarDeficiencias1;
+    QAction* IndicarMedidasPrev1;
+    QAction* Informe1;
+    QAction* Exportar1;
+    QAction* Eliminar1;
+
+    // Sets the enabled state of the eight context-menu entries for the selected kind.
+    void PrepareContextMenu();
+    void EnableNodeCommands(bool on);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void StateChanged() override;
+    void BuildMenus();
+    void BuildContextMenu();
+    void BuildLayout();
+    void ConnectTree();
+    void SyncSelectionFromView();
+
+    // An entry is enabled only once a command is connected to it: Wire connects it.
+    template <typename Function>
+    void Wire(QAction* action, Function function);
+    static bool IsWired(const QAction* action);
+
+    // Each area of commands connects its entries in its own file (main_window_<area>.cpp).
+    void WireEditing();
+    void WireAssignment();
+    void WireEvaluation();
+    void WireViews();
+    void WireReports();
+    void WireHelp();
+
+    const Catalogue& catalogue_;
+    DocumentSession session_;
+    std::unique_ptr<UserPort> ownPort_;
+    std::unique_ptr<DatePort> ownDates_;
+    UserPort& port_;
+    DatePort& dates_;
+    std::unique_ptr<DocumentCommands> commands_;
+    TreeModel* model_ = nullptr;
+    bool quitting_ = false;
+};

@@ -1,0 +1,4 @@
+// The main window's assignment commands: the entries they answer and the dialogs they need.
+#include "main_window.h"
+
+void MainWindow::WireAssignment() {}

@@ -1,0 +1,45 @@
+#include "qt_user_port.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+#include "ok_dialog.h"
+#include "text_codec.h"
+
+void QtUserPort::ShowMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), ToQt(text), QMessageBox::Ok,
+                    parent_);
+    box.exec();
+}
+
+void QtUserPort::ShowError(const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), ToQt(text), QMessageBox::Ok,
+                    parent_);
+    box.exec();
+}
+
+bool QtUserPort::AskYesNo(const std::string& message, const std::string& caption) {
+    OkDialog dialog(ToQt(message), ToQt(caption), parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString QtUserPort::QtFilter(const std::string& filter) {
+    const QStringList parts = ToQt(filter).split('|');
+    QStringList filters;
+    for (int i = 0; i < parts.size(); i += 2) filters << parts[i];
+    return filters.join(";;");
+}
+
+std::optional<std::string> QtUserPort::ChooseFile(const FileDialogSpec& spec) {
+    QFileDialog dialog(parent_, ToQt(spec.title), QString(), QtFilter(spec.filter));
+    const bool save = spec.mode == FileDialogSpec::Mode::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);  // neither dialog insists that the file exists
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!spec.defaultSuffix.empty()) dialog.setDefaultSuffix(ToQt(spec.defaultSuffix));
+    if (!spec.proposedName.empty()) dialog.selectFile(PathToQt(spec.proposedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return PathFromQt(dialog.selectedFiles().constFirst());
+}

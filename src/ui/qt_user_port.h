@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include "user_port.h"
+
+class QWidget;
+
+// Message boxes, the yes/no dialog and file dialogs as real windows over the main window.
+class QtUserPort : public UserPort {
+public:
+    explicit QtUserPort(QWidget* parent) : parent_(parent) {}
+
+    void ShowMessage(const std::string& text) override;
+    void ShowError(const std::string& text) override;
+    bool AskYesNo(const std::string& message, const std::string& caption) override;
+    std::optional<std::string> ChooseFile(const FileDialogSpec& spec) override;
+
+    // "Desc (*.a)|*.a|All (*.*)|*.*" as Qt's "Desc (*.a);;All (*.*)".
+    static QString QtFilter(const std::string& filter);
+
+private:
+    QWidget* parent_;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "date_port.h"
+#include "short_date_format.h"
+#include "user_port.h"
+
+// A user who answers from a script: the yes/no answers and chosen file names are queued in
+// advance; every message, error, question and dialog shown is recorded (texts in UTF-8).
+class ScriptedPort : public UserPort {
+public:
+    void ShowMessage(const std::string& text) override;
+    void ShowError(const std::string& text) override;
+    bool AskYesNo(const std::string& message, const std::string& caption) override;
+    std::optional<std::string> ChooseFile(const FileDialogSpec& spec) override;
+
+    std::deque<bool> answers;  // an unscripted question fails the test
+    std::deque<std::optional<std::string>> files;  // nullopt: the user cancels
+    std::vector<std::string> messages;
+    std::vector<std::string> errors;
+    std::vector<std::string> questions;  // "caption|message"
+    std::vector<FileDialogSpec> dialogs;
+};
+
+// Dates in dd/MM/yyyy with a fixed today, 15/03/2026.
+class FixedDates : public DatePort {
+public:
+    Date today{2026, 3, 15};
+    Date Today() override { return today; }
+    std::string ToText(const Date& date) override { return format_.Format(date); }
+    std::optional<Date> FromText(const std::string& text) override { return format_.Parse(text); }
+
+private:
+    ShortDateFormat format_{"dd/MM/yyyy"};
+};
