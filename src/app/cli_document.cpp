@@ -15,12 +15,15 @@ namespace {
 // error worth a line here.
 int Load(HeadlessContext& context, DocumentCommands& commands, const std::string& path) {
     switch (commands.LoadDocument(path)) {
-        case DocumentCommands::LoadResult::Loaded: return exit_status::kOk;
-        case DocumentCommands::LoadResult::NotADocument: return exit_status::kNotADocument;
+        case DocumentCommands::LoadResult::Loaded:
+            return exit_status::kOk;
+        case DocumentCommands::LoadResult::NotADocument:
+            return exit_status::kNotADocument;
         case DocumentCommands::LoadResult::Missing:
             context.err << "No existe el archivo " << path << '\n';
             return exit_status::kIoError;
-        default: return exit_status::kIoError;
+        default:
+            return exit_status::kIoError;
     }
 }
 

@@ -9,8 +9,8 @@ const std::vector<HeadlessOption>& HeadlessOptions() {
         {"--verificar", "DOC",
          "carga DOC como \"Abrir\", escribe los avisos en la salida de errores y el árbol en la salida", 1, 1,
          &RunVerify},
-        {"--normalizar", "DOC SALIDA", "carga DOC y lo guarda en SALIDA como \"Guardar\" (numeración en preorden)", 2,
-         2, &RunNormalize},
+        {"--normalizar", "DOC SALIDA",
+         "carga DOC y lo guarda en SALIDA como \"Guardar\" (numeración en preorden)", 2, 2, &RunNormalize},
     };
     return options;
 }
@@ -37,7 +37,8 @@ int RunHeadless(const std::vector<std::string>& arguments, HeadlessContext& cont
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
     for (const HeadlessOption& option : HeadlessOptions()) {
         if (option.name != name) continue;
-        if (static_cast<int>(rest.size()) < option.minArguments || static_cast<int>(rest.size()) > option.maxArguments) {
+        if (static_cast<int>(rest.size()) < option.minArguments ||
+            static_cast<int>(rest.size()) > option.maxArguments) {
             context.err << "Uso: kaldo " << option.name << ' ' << option.usage << '\n';
             return exit_status::kUsage;
         }

@@ -20,9 +20,9 @@ struct HeadlessContext {
 
 // A command-line option of the headless mode.
 struct HeadlessOption {
-    std::string name;  // e.g. "--verificar"
+    std::string name;   // e.g. "--verificar"
     std::string usage;  // arguments, e.g. "DOC"
-    std::string help;  // one line, in Spanish
+    std::string help;   // one line, in Spanish
     int minArguments;
     int maxArguments;
     int (*run)(HeadlessContext& context, const std::vector<std::string>& arguments);

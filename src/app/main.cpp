@@ -33,7 +33,8 @@ int RunHeadlessMode(const std::vector<std::string>& arguments) {
         case Catalogue::LoadResult::ReadError:
             std::cerr << error << '\n';
             return exit_status::kNoCatalogue;
-        case Catalogue::LoadResult::Loaded: break;
+        case Catalogue::LoadResult::Loaded:
+            break;
     }
     QtDates dates;
     HeadlessContext context{std::cout, std::cerr, port, dates, catalogue};
@@ -52,8 +53,9 @@ int RunDesktop(int argc, char** argv) {
         std::string error;
         const Catalogue::LoadResult loaded = catalogue.Load(ShippedFile("C31.TXT"), port, &error);
         if (loaded != Catalogue::LoadResult::Loaded) {
-            const QString text = loaded == Catalogue::LoadResult::NotFound ? QString::fromStdString(CatalogueNotFoundMessage())
-                                                                            : PathToQt(error);
+            const QString text = loaded == Catalogue::LoadResult::NotFound
+                                     ? QString::fromStdString(CatalogueNotFoundMessage())
+                                     : PathToQt(error);
             QMessageBox::warning(nullptr, QString(), text);
             return 1;
         }

@@ -5,7 +5,9 @@
 #include "line_source.h"
 #include "user_port.h"
 
-std::string CatalogueNotFoundMessage() { return "No se localiza el archivo C31.TXT"; }
+std::string CatalogueNotFoundMessage() {
+    return "No se localiza el archivo C31.TXT";
+}
 
 Catalogue::LoadResult Catalogue::Load(const std::string& path, UserPort& port, std::string* error) {
     if (!file_io::Exists(path)) return LoadResult::NotFound;
@@ -103,7 +105,9 @@ std::string Catalogue::ItemRecommendation(int q, int n) const {
     return ValidItem(q, n) ? questionnaires_[q].recommendations[n - 1] : W("ITEM ERRÓNEO");
 }
 
-char Catalogue::ItemDegree(int q, int n) const { return ValidItem(q, n) ? questionnaires_[q].degrees[n - 1] : 'E'; }
+char Catalogue::ItemDegree(int q, int n) const {
+    return ValidItem(q, n) ? questionnaires_[q].degrees[n - 1] : 'E';
+}
 
 std::string Catalogue::Note(int q, int line) const {
     if (q < 0 || q >= kQuestionnaires || line < 1 || line > 3) return {};

@@ -73,7 +73,8 @@ int FromUnicode(char32_t cp) {
 std::string ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes) AppendUtf8(out, ToUnicode(static_cast<unsigned char>(c)));
+    for (char c : bytes)
+        AppendUtf8(out, ToUnicode(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -95,4 +96,6 @@ std::string FromUtf8(std::string_view utf8, std::string* unmappable) {
 
 }  // namespace cp1252
 
-std::string W(std::string_view utf8Literal) { return cp1252::FromUtf8(utf8Literal); }
+std::string W(std::string_view utf8Literal) {
+    return cp1252::FromUtf8(utf8Literal);
+}

@@ -1,3 +1,5 @@
 #include "date_port.h"
 
-std::string InvalidDateMessage(const std::string& text) { return "'" + text + "' is not a valid date"; }
+std::string InvalidDateMessage(const std::string& text) {
+    return "'" + text + "' is not a valid date";
+}

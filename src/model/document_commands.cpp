@@ -187,7 +187,8 @@ void DocumentCommands::New() {
     table.Put(2, std::move(questionnaire));
     TreeNode* firmNode = tree.AddChild(nullptr, text::kNewFirm, table.Record(1), icon::kFirm);
     table.SetNode(1, firmNode);
-    table.SetNode(2, tree.AddChild(firmNode, text::kFirstQuestionnaire, table.Record(2), icon::kQuestionnaire));
+    table.SetNode(2,
+                  tree.AddChild(firmNode, text::kFirstQuestionnaire, table.Record(2), icon::kQuestionnaire));
 
     session_.SetTreeVisible(true);
     tree.Expand(firmNode);
@@ -225,4 +226,6 @@ void DocumentCommands::Close() {
     ShowNoDocument();
 }
 
-bool DocumentCommands::MayQuit() { return AskSaveChanges(); }
+bool DocumentCommands::MayQuit() {
+    return AskSaveChanges();
+}

@@ -26,12 +26,12 @@ public:
     bool AskSaveChanges();
     void DiscardDocument();
 
-    void New();  // "&Nuevo"
-    void Open();  // "&Abrir ..."
+    void New();     // "&Nuevo"
+    void Open();    // "&Abrir ..."
     void Import();  // "&Importar ..."
-    bool Save();  // "&Guardar"
+    bool Save();    // "&Guardar"
     bool SaveAs();  // "G&uardar como ..."
-    void Close();  // "&Cerrar"
+    void Close();   // "&Cerrar"
     // "&Salir" and closing the window: true when the window may close.
     bool MayQuit();
 

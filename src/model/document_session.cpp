@@ -27,7 +27,9 @@ oToken* DocumentSession::AppendRecord(std::unique_ptr<oToken>&& record, UserPort
     return added;
 }
 
-oToken* DocumentSession::ParentRecord(const oToken& record) const { return table_.Record(record.GetFieldInt(2)); }
+oToken* DocumentSession::ParentRecord(const oToken& record) const {
+    return table_.Record(record.GetFieldInt(2));
+}
 
 void DocumentSession::RebuildTree() {
     SetViewMode(view::kGeographic);
@@ -62,17 +64,33 @@ void DocumentSession::RebuildTree() {
 
     tree_.Rebuild([&](DocumentTree& tree) {
         std::vector<std::pair<TreeNode*, int>> pending;  // (parent node, slot), placed depth-first
-        for (auto it = children[0].rbegin(); it != children[0].rend(); ++it) pending.emplace_back(nullptr, *it);
+        for (auto it = children[0].rbegin(); it != children[0].rend(); ++it)
+            pending.emplace_back(nullptr, *it);
         while (!pending.empty()) {
             auto [parent, s] = pending.back();
             pending.pop_back();
             oToken* record = table_.Record(s);
             TreeNode* node = tree.AddChild(parent, record->GetField(4), record, KindIcon(record->GetKind(3)));
             table_.SetNode(s, node);
-            for (auto it = children[s].rbegin(); it != children[s].rend(); ++it) pending.emplace_back(node, *it);
+            for (auto it = children[s].rbegin(); it != children[s].rend(); ++it)
+                pending.emplace_back(node, *it);
         }
     });
     tree_.Expand(tree_.FirstTopLevel());
+}
+
+void DocumentSession::DeleteSubtree(TreeNode* node) {
+    if (!node) return;
+    std::vector<TreeNode*> branch;
+    DocumentTree::PreOrderOf(node, branch);
+    std::vector<int> slots;
+    for (const TreeNode* member : branch) {
+        if (member->record) slots.push_back(table_.SlotOf(member->record));
+    }
+    // The nodes go first, so that nothing on screen refers to a freed record.
+    tree_.Remove(node);
+    for (int s : slots)
+        table_.Free(s);
 }
 
 void DocumentSession::ClearDocument() {

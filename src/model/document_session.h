@@ -71,6 +71,9 @@ public:
     // Builds the geographic tree from the node table.
     void RebuildTree();
     void SetNodeIcon(TreeNode* node, int icon) { tree_.SetIcon(node, icon); }
+    // Frees the records of a node and of all its descendants and empties their slots (the
+    // slots stay counted); then removes the node with its branch from the tree.
+    void DeleteSubtree(TreeNode* node);
     // Removes every tree node and frees every record.
     void ClearDocument();
     // The parent record of a record: the one in the slot named by its field 2.

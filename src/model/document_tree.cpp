@@ -92,11 +92,13 @@ void DocumentTree::Expand(TreeNode* node) {
 
 std::vector<TreeNode*> DocumentTree::PreOrder() const {
     std::vector<TreeNode*> out;
-    for (const auto& child : root_.children) PreOrderOf(child.get(), out);
+    for (const auto& child : root_.children)
+        PreOrderOf(child.get(), out);
     return out;
 }
 
 void DocumentTree::PreOrderOf(TreeNode* node, std::vector<TreeNode*>& out) {
     out.push_back(node);
-    for (const auto& child : node->children) PreOrderOf(child.get(), out);
+    for (const auto& child : node->children)
+        PreOrderOf(child.get(), out);
 }

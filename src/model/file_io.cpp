@@ -1,18 +1,20 @@
 #include "file_io.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace file_io {
 
 namespace {
 
-std::string Describe(const std::string& path, int code) { return path + ": " + std::strerror(code); }
+std::string Describe(const std::string& path, int code) {
+    return path + ": " + std::strerror(code);
+}
 
 bool Fail(std::string* error, const std::string& path, int code) {
     if (error) *error = Describe(path, code);

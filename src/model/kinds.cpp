@@ -2,13 +2,20 @@
 
 int KindIcon(char kind) {
     switch (kind) {
-        case kind::kZone: return icon::kZone;
-        case kind::kWorkstation: return icon::kWorkstation;
-        case kind::kQuestionnaire: return icon::kQuestionnaire;
-        case kind::kDeficiency: return icon::kDeficiency;
-        case kind::kMeasure: return icon::kMeasure;
-        case kind::kFirm: return icon::kFirm;
-        default: return icon::kUndated;
+        case kind::kZone:
+            return icon::kZone;
+        case kind::kWorkstation:
+            return icon::kWorkstation;
+        case kind::kQuestionnaire:
+            return icon::kQuestionnaire;
+        case kind::kDeficiency:
+            return icon::kDeficiency;
+        case kind::kMeasure:
+            return icon::kMeasure;
+        case kind::kFirm:
+            return icon::kFirm;
+        default:
+            return icon::kUndated;
     }
 }
 
@@ -22,4 +29,6 @@ int TwoDigitNumber(const std::string& text) {
     return second < 0 ? first : first * 10 + second;
 }
 
-std::string RepeatChar(int n, char c) { return n <= 0 ? std::string() : std::string(n, c); }
+std::string RepeatChar(int n, char c) {
+    return n <= 0 ? std::string() : std::string(n, c);
+}

@@ -7,7 +7,8 @@ LineSource::LineSource(std::string bytes) : bytes_(std::move(bytes)) {
 
 std::string LineSource::NextLine() {
     std::size_t stop = pos_;
-    while (stop < end_ && bytes_[stop] != '\r' && bytes_[stop] != '\n') ++stop;
+    while (stop < end_ && bytes_[stop] != '\r' && bytes_[stop] != '\n')
+        ++stop;
     std::string line = bytes_.substr(pos_, stop - pos_);
     std::size_t lf = bytes_.find('\n', stop);
     pos_ = (lf == std::string::npos || lf >= end_) ? end_ : lf + 1;

@@ -2,9 +2,13 @@
 
 #include <algorithm>
 
-NodeTable::Slot* NodeTable::At(int s) { return (s >= 1 && s <= count_) ? &slots_[s] : nullptr; }
+NodeTable::Slot* NodeTable::At(int s) {
+    return (s >= 1 && s <= count_) ? &slots_[s] : nullptr;
+}
 
-const NodeTable::Slot* NodeTable::At(int s) const { return (s >= 1 && s <= count_) ? &slots_[s] : nullptr; }
+const NodeTable::Slot* NodeTable::At(int s) const {
+    return (s >= 1 && s <= count_) ? &slots_[s] : nullptr;
+}
 
 oToken* NodeTable::Record(int s) const {
     const Slot* slot = At(s);

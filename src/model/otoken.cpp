@@ -11,14 +11,18 @@ void oToken::SetField(int index, const std::string& text) {
     if (index > count_) count_ = index;
 }
 
-void oToken::SetFieldInt(int index, std::int32_t value) { SetField(index, std::to_string(value)); }
+void oToken::SetFieldInt(int index, std::int32_t value) {
+    SetField(index, std::to_string(value));
+}
 
 std::string oToken::GetField(int index) const {
     if (index < 1 || index > count_) return {};
     return fields_[index - 1];
 }
 
-std::int32_t oToken::GetFieldInt(int index) const { return TextToInt(GetField(index)); }
+std::int32_t oToken::GetFieldInt(int index) const {
+    return TextToInt(GetField(index));
+}
 
 char oToken::GetKind(int index) const {
     const std::string text = GetField(index);
@@ -85,7 +89,8 @@ int HexValue(char c) {
 
 std::int32_t TextToInt(const std::string& text) {
     std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
@@ -106,7 +111,8 @@ std::int32_t TextToInt(const std::string& text) {
     const std::uint64_t limit = hex ? 0xFFFFFFFFull : (negative ? 2147483648ull : 2147483647ull);
     std::uint64_t value = 0;
     for (; i < text.size(); ++i) {
-        const int digit = hex ? HexValue(text[i]) : (std::isdigit(static_cast<unsigned char>(text[i])) ? text[i] - '0' : -1);
+        const int digit = hex ? HexValue(text[i])
+                              : (std::isdigit(static_cast<unsigned char>(text[i])) ? text[i] - '0' : -1);
         if (digit < 0) return 0;
         value = value * base + digit;
         if (value > limit) return 0;

@@ -10,7 +10,8 @@ std::string Widen(const std::string& pattern, char letter, int width) {
     std::string out;
     for (std::size_t i = 0; i < pattern.size();) {
         if (pattern[i] == letter) {
-            while (i < pattern.size() && pattern[i] == letter) ++i;
+            while (i < pattern.size() && pattern[i] == letter)
+                ++i;
             out.append(width, letter);
         } else {
             out += pattern[i++];
@@ -45,7 +46,8 @@ std::string ShortDateFormat::Format(const Date& date) const {
     for (std::size_t i = 0; i < pattern_.size();) {
         const char c = pattern_[i];
         std::size_t run = 1;
-        while (i + run < pattern_.size() && pattern_[i + run] == c) ++run;
+        while (i + run < pattern_.size() && pattern_[i + run] == c)
+            ++run;
         if (c == 'd') {
             out += Padded(date.day, 2);
         } else if (c == 'M') {
@@ -66,10 +68,12 @@ std::optional<Date> ShortDateFormat::Parse(const std::string& text) const {
     for (std::size_t i = 0; i < pattern_.size();) {
         const char c = pattern_[i];
         std::size_t run = 1;
-        while (i + run < pattern_.size() && pattern_[i + run] == c) ++run;
+        while (i + run < pattern_.size() && pattern_[i + run] == c)
+            ++run;
         if (c == 'd' || c == 'M' || c == 'y') {
             const std::size_t start = t;
-            while (t < text.size() && std::isdigit(static_cast<unsigned char>(text[t])) && t - start < 4) ++t;
+            while (t < text.size() && std::isdigit(static_cast<unsigned char>(text[t])) && t - start < 4)
+                ++t;
             const std::size_t digits = t - start;
             if (digits == 0) return std::nullopt;
             const int value = std::stoi(text.substr(start, digits));

@@ -10,7 +10,8 @@ int TreeNode::Row() const {
 
 int TreeNode::Depth() const {
     int depth = -1;
-    for (const TreeNode* n = parent; n; n = n->parent) ++depth;
+    for (const TreeNode* n = parent; n; n = n->parent)
+        ++depth;
     return depth < 0 ? 0 : depth;
 }
 

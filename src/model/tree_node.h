@@ -15,7 +15,7 @@ struct TreeNode {
     TreeNode* parent = nullptr;  // the invisible root for a top-level node
     std::vector<std::unique_ptr<TreeNode>> children;
 
-    int Row() const;  // position among its parent's children
-    int Depth() const;  // 0 for a top-level node
+    int Row() const;                                    // position among its parent's children
+    int Depth() const;                                  // 0 for a top-level node
     bool IsInBranchOf(const TreeNode* ancestor) const;  // the node itself or one of its descendants
 };

@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QSplitter>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "catalogue.h"
 #include "context_menu.h"
@@ -44,7 +45,9 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     StateChanged();
 }
 
-MainWindow::~MainWindow() { session_.SetObserver(nullptr); }
+MainWindow::~MainWindow() {
+    session_.SetObserver(nullptr);
+}
 
 void MainWindow::BuildLayout() {
     const std::vector<QIcon> icons = LoadTreeIcons();
@@ -53,12 +56,18 @@ void MainWindow::BuildLayout() {
     Splitter1->setHandleWidth(6);
     Splitter1->setChildrenCollapsible(false);
     Panel1 = new InfoPanel(icons, Splitter1);
-    TreeView = new DocumentTreeView(Splitter1);
+    // The tree sits in a host that stays in place while the tree is hidden, so the panel keeps
+    // its width when no document is shown.
+    auto* treeHost = new QWidget(Splitter1);
+    auto* hostLayout = new QVBoxLayout(treeHost);
+    hostLayout->setContentsMargins(0, 0, 0, 0);
+    TreeView = new DocumentTreeView(treeHost);
+    hostLayout->addWidget(TreeView);
     model_ = new TreeModel(session_, icons, this);
     TreeView->setModel(model_);
     TreeView->setVisible(false);
     Splitter1->addWidget(Panel1);
-    Splitter1->addWidget(TreeView);
+    Splitter1->addWidget(treeHost);
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({105, 748 - 105 - 6});
@@ -163,7 +172,8 @@ void MainWindow::PrepareContextMenu() {
         {Exportar1, state.exportar},
         {Eliminar1, state.eliminar},
     };
-    for (const auto& [action, on] : entries) action->setEnabled(on && IsWired(action));
+    for (const auto& [action, on] : entries)
+        action->setEnabled(on && IsWired(action));
 }
 
 template <typename Function>
@@ -172,19 +182,24 @@ void MainWindow::Wire(QAction* action, Function function) {
     connect(action, &QAction::triggered, this, function);
 }
 
-bool MainWindow::IsWired(const QAction* action) { return action->property("wired").toBool(); }
+bool MainWindow::IsWired(const QAction* action) {
+    return action->property("wired").toBool();
+}
 
 void MainWindow::ConnectTree() {
     connect(model_, &TreeModel::selectNodeRequested, this, [this](const QModelIndex& index) {
         if (TreeView->currentIndex() != index) TreeView->setCurrentIndex(index);
         if (index.isValid()) TreeView->scrollTo(index);
     });
-    connect(model_, &TreeModel::expandRequested, this, [this](const QModelIndex& index) { TreeView->expand(index); });
+    connect(model_, &TreeModel::expandRequested, this,
+            [this](const QModelIndex& index) { TreeView->expand(index); });
     connect(TreeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &MainWindow::SyncSelectionFromView);
 }
 
-void MainWindow::SyncSelectionFromView() { session_.Tree().Select(model_->NodeAt(TreeView->currentIndex())); }
+void MainWindow::SyncSelectionFromView() {
+    session_.Tree().Select(model_->NodeAt(TreeView->currentIndex()));
+}
 
 void MainWindow::StateChanged() {
     setWindowTitle(ToQt(session_.Caption()));

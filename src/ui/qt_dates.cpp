@@ -17,12 +17,22 @@ std::string LocalePattern() {
 
 QtDates::QtDates() : format_(LocalePattern()) {}
 
-Date QtDates::Today() { return FromQDate(QDate::currentDate()); }
+Date QtDates::Today() {
+    return FromQDate(QDate::currentDate());
+}
 
-std::string QtDates::ToText(const Date& date) { return format_.Format(date); }
+std::string QtDates::ToText(const Date& date) {
+    return format_.Format(date);
+}
 
-std::optional<Date> QtDates::FromText(const std::string& text) { return format_.Parse(text); }
+std::optional<Date> QtDates::FromText(const std::string& text) {
+    return format_.Parse(text);
+}
 
-QDate QtDates::ToQDate(const Date& date) { return QDate(date.year, date.month, date.day); }
+QDate QtDates::ToQDate(const Date& date) {
+    return QDate(date.year, date.month, date.day);
+}
 
-Date QtDates::FromQDate(const QDate& date) { return {date.year(), date.month(), date.day()}; }
+Date QtDates::FromQDate(const QDate& date) {
+    return {date.year(), date.month(), date.day()};
+}

@@ -15,8 +15,8 @@ void QtUserPort::ShowMessage(const std::string& text) {
 }
 
 void QtUserPort::ShowError(const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), ToQt(text), QMessageBox::Ok,
-                    parent_);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), ToQt(text),
+                    QMessageBox::Ok, parent_);
     box.exec();
 }
 
@@ -28,7 +28,8 @@ bool QtUserPort::AskYesNo(const std::string& message, const std::string& caption
 QString QtUserPort::QtFilter(const std::string& filter) {
     const QStringList parts = ToQt(filter).split('|');
     QStringList filters;
-    for (int i = 0; i < parts.size(); i += 2) filters << parts[i];
+    for (int i = 0; i < parts.size(); i += 2)
+        filters << parts[i];
     return filters.join(";;");
 }
 

@@ -7,7 +7,8 @@
 QString ToQt(const std::string& bytes) {
     QString out;
     out.reserve(static_cast<qsizetype>(bytes.size()));
-    for (char c : bytes) out.append(QChar(static_cast<char16_t>(cp1252::ToUnicode(static_cast<unsigned char>(c)))));
+    for (char c : bytes)
+        out.append(QChar(static_cast<char16_t>(cp1252::ToUnicode(static_cast<unsigned char>(c)))));
     return out;
 }
 
@@ -26,6 +27,10 @@ std::string FromQt(const QString& text, QString* unmappable) {
     return out;
 }
 
-QString PathToQt(const std::string& path) { return QString::fromStdString(path); }
+QString PathToQt(const std::string& path) {
+    return QString::fromStdString(path);
+}
 
-std::string PathFromQt(const QString& path) { return path.toStdString(); }
+std::string PathFromQt(const QString& path) {
+    return path.toStdString();
+}

@@ -9,7 +9,9 @@ TreeModel::TreeModel(DocumentSession& session, std::vector<QIcon> icons, QObject
     session_.Tree().SetObserver(this);
 }
 
-TreeModel::~TreeModel() { session_.Tree().SetObserver(nullptr); }
+TreeModel::~TreeModel() {
+    session_.Tree().SetObserver(nullptr);
+}
 
 TreeNode* TreeModel::NodeAt(const QModelIndex& index) const {
     return index.isValid() ? static_cast<TreeNode*>(index.internalPointer()) : nullptr;
@@ -38,7 +40,9 @@ int TreeModel::rowCount(const QModelIndex& parent) const {
     return static_cast<int>(owner->children.size());
 }
 
-int TreeModel::columnCount(const QModelIndex&) const { return 1; }
+int TreeModel::columnCount(const QModelIndex&) const {
+    return 1;
+}
 
 QVariant TreeModel::data(const QModelIndex& index, int role) const {
     const TreeNode* node = NodeAt(index);
@@ -57,24 +61,42 @@ Qt::ItemFlags TreeModel::flags(const QModelIndex& index) const {
     return flags;
 }
 
-void TreeModel::BeginReset() { beginResetModel(); }
-void TreeModel::EndReset() { endResetModel(); }
-void TreeModel::BeginInsert(TreeNode* parent, int row) { beginInsertRows(IndexOf(parent), row, row); }
-void TreeModel::EndInsert() { endInsertRows(); }
-void TreeModel::BeginRemove(TreeNode* parent, int row) { beginRemoveRows(IndexOf(parent), row, row); }
-void TreeModel::EndRemove() { endRemoveRows(); }
+void TreeModel::BeginReset() {
+    beginResetModel();
+}
+void TreeModel::EndReset() {
+    endResetModel();
+}
+void TreeModel::BeginInsert(TreeNode* parent, int row) {
+    beginInsertRows(IndexOf(parent), row, row);
+}
+void TreeModel::EndInsert() {
+    endInsertRows();
+}
+void TreeModel::BeginRemove(TreeNode* parent, int row) {
+    beginRemoveRows(IndexOf(parent), row, row);
+}
+void TreeModel::EndRemove() {
+    endRemoveRows();
+}
 
 void TreeModel::BeginMove(TreeNode* from, int fromRow, TreeNode* to, int toRow) {
     beginMoveRows(IndexOf(from), fromRow, fromRow, IndexOf(to), toRow);
 }
 
-void TreeModel::EndMove() { endMoveRows(); }
+void TreeModel::EndMove() {
+    endMoveRows();
+}
 
 void TreeModel::NodeChanged(TreeNode* node) {
     const QModelIndex index = IndexOf(node);
     emit dataChanged(index, index);
 }
 
-void TreeModel::SelectionChanged(TreeNode* node) { emit selectNodeRequested(IndexOf(node)); }
+void TreeModel::SelectionChanged(TreeNode* node) {
+    emit selectNodeRequested(IndexOf(node));
+}
 
-void TreeModel::ExpandRequested(TreeNode* node) { emit expandRequested(IndexOf(node)); }
+void TreeModel::ExpandRequested(TreeNode* node) {
+    emit expandRequested(IndexOf(node));
+}

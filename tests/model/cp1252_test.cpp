@@ -4,7 +4,8 @@
 
 TEST(Cp1252, EveryByteSurvivesARoundTripThroughUtf8) {
     std::string all;
-    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
     std::string unmappable;
     EXPECT_EQ(cp1252::FromUtf8(cp1252::ToUtf8(all), &unmappable), all);
     EXPECT_TRUE(unmappable.empty());

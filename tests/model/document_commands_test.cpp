@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <unistd.h>
+#include <filesystem>
 
 #include "cp1252.h"
 #include "document_commands.h"
@@ -29,13 +29,14 @@ struct Fixture : ::testing::Test {
 
 std::string Numbered(int from, int to) {
     std::string bytes;
-    for (int i = from; i <= to; ++i) bytes += std::to_string(i) + "\t" + std::to_string(i - 1) + "\tZ\tn" + std::to_string(i) + "\r\n";
+    for (int i = from; i <= to; ++i)
+        bytes += std::to_string(i) + "\t" + std::to_string(i - 1) + "\tZ\tn" + std::to_string(i) + "\r\n";
     return bytes;
 }
 
-const std::string kNewDocumentFile = W(
-    "1\t0\tE\t<Nueva Empresa>\t\t\t\t\t\t\t\t10000000000000000000000\r\n"
-    "2\t1\tC\t00.- Gestión Preventiva\t\t15/03/2026\r\n");
+const std::string kNewDocumentFile =
+    W("1\t0\tE\t<Nueva Empresa>\t\t\t\t\t\t\t\t10000000000000000000000\r\n"
+      "2\t1\tC\t00.- Gestión Preventiva\t\t15/03/2026\r\n");
 
 }  // namespace
 
@@ -104,9 +105,11 @@ TEST_F(Commands, LoadStopsTakingLinesAtTheTableLimit) {
 TEST_F(Commands, AFileWithoutUsableLinesIsNotADocument) {
     commands.New();
     session.SetModified(false);
-    EXPECT_EQ(commands.LoadDocument(Write("blank.kl3", "\r\n\r\n\r\n")), DocumentCommands::LoadResult::NotADocument);
-    EXPECT_EQ(port.messages, (std::vector<std::string>{"ERROR.- Línea en mal estado", "ERROR.- Línea en mal estado",
-                                                       "ERROR.- Línea en mal estado", "Fichero erróneo"}));
+    EXPECT_EQ(commands.LoadDocument(Write("blank.kl3", "\r\n\r\n\r\n")),
+              DocumentCommands::LoadResult::NotADocument);
+    EXPECT_EQ(port.messages,
+              (std::vector<std::string>{"ERROR.- Línea en mal estado", "ERROR.- Línea en mal estado",
+                                        "ERROR.- Línea en mal estado", "Fichero erróneo"}));
     EXPECT_EQ(session.Table().count(), 0);
     EXPECT_FALSE(session.TreeVisible());
     EXPECT_EQ(session.ViewMode(), view::kNone);
@@ -142,15 +145,18 @@ TEST_F(Commands, AReadErrorIsReportedAndLeavesNoDocument) {
 }
 
 TEST_F(Commands, ParentsAfterTheirChildrenAndUnknownParents) {
-    commands.LoadDocument(Write("odd.kl3", "1\t2\tE\tfirm\r\n2\t0\tZ\ttop\r\n3\t40\tZ\tnowhere\r\n4\t1\tP\tunder firm\r\n"));
+    commands.LoadDocument(
+        Write("odd.kl3", "1\t2\tE\tfirm\r\n2\t0\tZ\ttop\r\n3\t40\tZ\tnowhere\r\n4\t1\tP\tunder firm\r\n"));
     std::string shape;
-    for (const TreeNode* node : session.Tree().PreOrder()) shape += std::to_string(node->Depth()) + node->text + ";";
+    for (const TreeNode* node : session.Tree().PreOrder())
+        shape += std::to_string(node->Depth()) + node->text + ";";
     EXPECT_EQ(shape, "0firm;1under firm;0top;0nowhere;") << "slot 1 is always at the top level";
 }
 
 TEST_F(Commands, SaveRenumbersInPreOrderAndClosesGaps) {
-    commands.LoadDocument(Write("doc.kl3",
-                                "1\t0\tE\tfirm\r\n2\t1\tZ\tzone A\r\n3\t1\tZ\tzone B\r\n4\t2\tP\tpost\r\n5\t3\tP\tpost B\r\n"));
+    commands.LoadDocument(
+        Write("doc.kl3",
+              "1\t0\tE\tfirm\r\n2\t1\tZ\tzone A\r\n3\t1\tZ\tzone B\r\n4\t2\tP\tpost\r\n5\t3\tP\tpost B\r\n"));
     // Delete zone A's branch as the delete command would: free its slots, remove its nodes.
     session.Tree().Remove(session.Table().Node(2));
     session.Table().Free(2);
@@ -224,7 +230,9 @@ TEST_F(Commands, QuittingANewDocumentWithYesWritesItInTheWorkingFolder) {
     EXPECT_TRUE(commands.MayQuit());
     EXPECT_TRUE(commands.MayQuit()) << "nothing is left to ask";
     std::filesystem::current_path(previous);
-    EXPECT_EQ(port.questions, std::vector<std::string>{"Guardar información|El archivo actual no se ha grabado. ¿Quiere guardarlo?"});
+    EXPECT_EQ(port.questions,
+              std::vector<std::string>{
+                  "Guardar información|El archivo actual no se ha grabado. ¿Quiere guardarlo?"});
     EXPECT_EQ(ReadFile(dir.File("NuevaEmpresa.kl3")), kNewDocumentFile);
 }
 
@@ -246,7 +254,8 @@ TEST_F(Commands, AFailedSaveStopsTheCommandThatAsked) {
     EXPECT_FALSE(commands.MayQuit());
     commands.Close();
     commands.New();
-    EXPECT_EQ(commands.LoadDocument(Write("other.kl3", "1\t0\tE\tother\r\n")), DocumentCommands::LoadResult::Abandoned);
+    EXPECT_EQ(commands.LoadDocument(Write("other.kl3", "1\t0\tE\tother\r\n")),
+              DocumentCommands::LoadResult::Abandoned);
     EXPECT_EQ(port.errors.size(), 4u);
     EXPECT_TRUE(session.Modified());
     EXPECT_TRUE(session.TreeVisible());
@@ -257,7 +266,8 @@ TEST_F(Commands, AFailedSaveStopsTheCommandThatAsked) {
 TEST_F(Commands, LoadingOverAModifiedDocumentAsksOnce) {
     commands.New();
     port.answers = {false};
-    EXPECT_EQ(commands.LoadDocument(Write("doc.kl3", "1\t0\tE\tfirm\r\n")), DocumentCommands::LoadResult::Loaded);
+    EXPECT_EQ(commands.LoadDocument(Write("doc.kl3", "1\t0\tE\tfirm\r\n")),
+              DocumentCommands::LoadResult::Loaded);
     EXPECT_EQ(port.questions.size(), 1u);
     EXPECT_EQ(Field(1, 4), "firm");
     EXPECT_FALSE(session.Modified());
@@ -279,7 +289,8 @@ TEST_F(Commands, ASaveFromAnotherViewRebuildsTheDocumentTreeFirst) {
     commands.New();
     session.SetFileName(dir.File("doc.kl3"));
     // Replace the tree by view nodes, as the other arrangements do.
-    session.Tree().Rebuild([](DocumentTree& tree) { tree.AddChild(nullptr, "Inspecciones", nullptr, icon::kQuestionnaire); });
+    session.Tree().Rebuild(
+        [](DocumentTree& tree) { tree.AddChild(nullptr, "Inspecciones", nullptr, icon::kQuestionnaire); });
     session.SetViewMode(view::kTemporal);
     port.answers = {true};
     EXPECT_TRUE(commands.MayQuit());
@@ -297,7 +308,8 @@ TEST_F(Commands, ImportKeepsTheImportedStructureUnderTheFirm) {
     EXPECT_EQ(Field(5, 2), "4");
     EXPECT_EQ(Field(6, 2), "5");
     std::string shape;
-    for (const TreeNode* node : session.Tree().PreOrder()) shape += std::to_string(node->Depth()) + node->text + ";";
+    for (const TreeNode* node : session.Tree().PreOrder())
+        shape += std::to_string(node->Depth()) + node->text + ";";
     EXPECT_EQ(shape, "0firm;1A;1B;1I;2I1;3I1c;1;");
     EXPECT_EQ(session.Table().Node(7)->icon, icon::kUndated) << "a blank line becomes a node without kind";
 }
@@ -318,6 +330,7 @@ TEST_F(Commands, NormalisedDocumentsReadBackToTheSameRecords) {
     DocumentCommands reload(again, port, dates);
     reload.LoadDocument(dir.File("a.kl3"));
     ASSERT_EQ(again.Table().count(), session.Table().count());
-    for (int s = 1; s <= session.Table().count(); ++s) EXPECT_EQ(*again.Table().Record(s), *session.Table().Record(s));
+    for (int s = 1; s <= session.Table().count(); ++s)
+        EXPECT_EQ(*again.Table().Record(s), *session.Table().Record(s));
     EXPECT_EQ(ReadFile(dir.File("a.kl3")), ReadFile(dir.File("doc.kl3")));
 }

@@ -9,19 +9,27 @@ namespace {
 struct Recorder : TreeObserver {
     std::vector<std::string> events;
     static std::string Name(const TreeNode* node) { return node->parent ? node->text : "root"; }
-    void BeginInsert(TreeNode* parent, int row) override { events.push_back("insert " + Name(parent) + " " + std::to_string(row)); }
-    void BeginRemove(TreeNode* parent, int row) override { events.push_back("remove " + Name(parent) + " " + std::to_string(row)); }
+    void BeginInsert(TreeNode* parent, int row) override {
+        events.push_back("insert " + Name(parent) + " " + std::to_string(row));
+    }
+    void BeginRemove(TreeNode* parent, int row) override {
+        events.push_back("remove " + Name(parent) + " " + std::to_string(row));
+    }
     void BeginMove(TreeNode* from, int fromRow, TreeNode* to, int toRow) override {
-        events.push_back("move " + Name(from) + " " + std::to_string(fromRow) + " " + Name(to) + " " + std::to_string(toRow));
+        events.push_back("move " + Name(from) + " " + std::to_string(fromRow) + " " + Name(to) + " " +
+                         std::to_string(toRow));
     }
     void BeginReset() override { events.push_back("reset"); }
     void NodeChanged(TreeNode* node) override { events.push_back("changed " + node->text); }
-    void SelectionChanged(TreeNode* node) override { events.push_back(std::string("select ") + (node ? node->text : "none")); }
+    void SelectionChanged(TreeNode* node) override {
+        events.push_back(std::string("select ") + (node ? node->text : "none"));
+    }
 };
 
 std::string Children(const TreeNode* node) {
     std::string out;
-    for (const auto& child : node->children) out += child->text;
+    for (const auto& child : node->children)
+        out += child->text;
     return out;
 }
 
@@ -37,8 +45,8 @@ TEST(DocumentTree, TellsTheObserverOfEachChange) {
     tree.SetText(b, "B");
     tree.Select(b);
     tree.Remove(a);
-    EXPECT_EQ(recorder.events, (std::vector<std::string>{"insert root 0", "insert a 0", "changed B", "select B",
-                                                         "select none", "remove root 0"}));
+    EXPECT_EQ(recorder.events, (std::vector<std::string>{"insert root 0", "insert a 0", "changed B",
+                                                         "select B", "select none", "remove root 0"}));
     EXPECT_EQ(tree.Selected(), nullptr) << "removing a branch clears a selection inside it";
 }
 
@@ -79,6 +87,7 @@ TEST(DocumentTree, PreOrderAndDepth) {
     tree.AddChild(a, "d", nullptr, 0);
     tree.AddChild(nullptr, "e", nullptr, 0);
     std::string order;
-    for (TreeNode* node : tree.PreOrder()) order += node->text + std::to_string(node->Depth());
+    for (TreeNode* node : tree.PreOrder())
+        order += node->text + std::to_string(node->Depth());
     EXPECT_EQ(order, "a0b1c2d1e0");
 }

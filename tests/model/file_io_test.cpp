@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <csignal>
+#include <filesystem>
 
 #include "file_io.h"
 #include "temp_dir.h"
@@ -28,7 +28,8 @@ private:
 
 std::size_t EntriesIn(const std::string& dir) {
     std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir)) ++n;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir))
+        ++n;
     return n;
 }
 
@@ -37,7 +38,8 @@ std::size_t EntriesIn(const std::string& dir) {
 TEST(FileIo, WritesAndReadsBytesUnchanged) {
     TempDir dir;
     std::string bytes;
-    for (int b = 0; b < 256; ++b) bytes += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b)
+        bytes += static_cast<char>(b);
     std::string error;
     ASSERT_TRUE(file_io::WriteAtomically(dir.File("a.kl3"), bytes, &error)) << error;
     std::string back;

@@ -20,7 +20,8 @@ std::string Shape(const TreeNode* node) {
     std::string out = node->text;
     if (!node->children.empty()) {
         out += "(";
-        for (std::size_t i = 0; i < node->children.size(); ++i) out += (i ? " " : "") + Shape(node->children[i].get());
+        for (std::size_t i = 0; i < node->children.size(); ++i)
+            out += (i ? " " : "") + Shape(node->children[i].get());
         out += ")";
     }
     return out;
@@ -28,7 +29,8 @@ std::string Shape(const TreeNode* node) {
 
 std::string Shape(DocumentSession& session) {
     std::string out;
-    for (const auto& top : session.Tree().Root()->children) out += (out.empty() ? "" : " ") + Shape(top.get());
+    for (const auto& top : session.Tree().Root()->children)
+        out += (out.empty() ? "" : " ") + Shape(top.get());
     return out;
 }
 
@@ -37,7 +39,8 @@ std::string Shape(DocumentSession& session) {
 TEST(NodeTable, AppendFillsTheNextSlotUpToTheLimit) {
     DocumentSession session;
     ScriptedPort port;
-    for (int i = 1; i <= 1023; ++i) ASSERT_TRUE(session.AppendRecord(Record(0, 'Z', "z"), port));
+    for (int i = 1; i <= 1023; ++i)
+        ASSERT_TRUE(session.AppendRecord(Record(0, 'Z', "z"), port));
     oToken* last = session.AppendRecord(Record(0, 'Z', "z"), port);
     ASSERT_NE(last, nullptr);
     EXPECT_EQ(last->GetFieldInt(1), 1024);
@@ -53,7 +56,8 @@ TEST(NodeTable, AppendFillsTheNextSlotUpToTheLimit) {
 TEST(NodeTable, EmptiedSlotsAreNotReused) {
     DocumentSession session;
     ScriptedPort port;
-    for (int i = 1; i <= 8; ++i) session.AppendRecord(Record(0, 'Z', "z"), port);
+    for (int i = 1; i <= 8; ++i)
+        session.AppendRecord(Record(0, 'Z', "z"), port);
     session.Table().Free(5);
     EXPECT_EQ(session.Table().Record(5), nullptr);
     EXPECT_EQ(session.AppendRecord(Record(0, 'Z', "z"), port)->GetFieldInt(1), 9);
@@ -163,4 +167,26 @@ TEST(NodeTable, SelectedKindIsABlankWithoutARecord) {
     TreeNode* bare = session.Tree().AddChild(nullptr, "view node", nullptr, icon::kPending);
     session.Tree().Select(bare);
     EXPECT_EQ(session.SelectedKind(), ' ');
+}
+
+TEST(NodeTable, DeleteSubtreeFreesTheWholeBranchAndKeepsTheSlotsCounted) {
+    DocumentSession session;
+    ScriptedPort port;
+    session.AppendRecord(Record(0, 'E', "firm"), port);
+    session.AppendRecord(Record(1, 'Z', "zone"), port);
+    session.AppendRecord(Record(2, 'P', "post"), port);
+    session.AppendRecord(Record(3, 'C', "02.- q"), port);
+    session.AppendRecord(Record(4, 'D', "d"), port);
+    session.AppendRecord(Record(5, 'R', "r"), port);
+    session.AppendRecord(Record(1, 'Z', "other"), port);
+    session.RebuildTree();
+    session.Tree().Select(session.Table().Node(5));
+    session.DeleteSubtree(session.Table().Node(2));
+    for (int s = 2; s <= 6; ++s) {
+        EXPECT_EQ(session.Table().Record(s), nullptr) << s;
+        EXPECT_EQ(session.Table().Node(s), nullptr) << s;
+    }
+    EXPECT_EQ(session.Table().count(), 7);
+    EXPECT_EQ(Shape(session), "firm(other)");
+    EXPECT_EQ(session.Tree().Selected(), nullptr);
 }

@@ -14,7 +14,8 @@ oToken Parse(const std::string& line) {
 std::vector<std::string> Lines(const std::string& bytes) {
     LineSource source(bytes);
     std::vector<std::string> lines;
-    while (!source.AtEnd()) lines.push_back(source.NextLine());
+    while (!source.AtEnd())
+        lines.push_back(source.NextLine());
     return lines;
 }
 
@@ -56,13 +57,36 @@ TEST(FieldRecord, IntegersAreWrittenInPlainDecimal) {
 
 TEST(FieldRecord, IntegerConversionTakesOnlyWholeIntegers) {
     const std::pair<const char*, int> cases[] = {
-        {"007", 7}, {" 7", 7}, {"  -12", -12}, {"+3", 3}, {"7 ", 0}, {"7.5", 0}, {"", 0},
-        {"12a", 0}, {"2147483647", 2147483647}, {"2147483648", 0}, {"-2147483648", -2147483647 - 1},
-        {"-2147483649", 0}, {"$1F", 31}, {"x1f", 31}, {"X10", 16}, {"0x10", 16}, {"0XfF", 255},
-        {"-$10", -16}, {"$", 0}, {"0x", 0}, {"$G", 0}, {"$FFFFFFFF", -1}, {"$100000000", 0},
-        {"-", 0}, {" ", 0}, {"1 2", 0}, {"\t1", 0},
+        {"007", 7},
+        {" 7", 7},
+        {"  -12", -12},
+        {"+3", 3},
+        {"7 ", 0},
+        {"7.5", 0},
+        {"", 0},
+        {"12a", 0},
+        {"2147483647", 2147483647},
+        {"2147483648", 0},
+        {"-2147483648", -2147483647 - 1},
+        {"-2147483649", 0},
+        {"$1F", 31},
+        {"x1f", 31},
+        {"X10", 16},
+        {"0x10", 16},
+        {"0XfF", 255},
+        {"-$10", -16},
+        {"$", 0},
+        {"0x", 0},
+        {"$G", 0},
+        {"$FFFFFFFF", -1},
+        {"$100000000", 0},
+        {"-", 0},
+        {" ", 0},
+        {"1 2", 0},
+        {"\t1", 0},
     };
-    for (const auto& [text, expected] : cases) EXPECT_EQ(TextToInt(text), expected) << '"' << text << '"';
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(TextToInt(text), expected) << '"' << text << '"';
 }
 
 TEST(FieldRecord, ReadingSplitsAtTabs) {
@@ -85,10 +109,12 @@ TEST(FieldRecord, ReadingSplitsAtTabs) {
 
 TEST(FieldRecord, PiecesBeyondSixteenLeaveOnlyTheLastInFieldSixteen) {
     std::string line;
-    for (int i = 1; i <= 20; ++i) line += (i > 1 ? "\t" : "") + std::to_string(i);
+    for (int i = 1; i <= 20; ++i)
+        line += (i > 1 ? "\t" : "") + std::to_string(i);
     oToken record = Parse(line);
     EXPECT_EQ(record.count(), 16);
-    for (int i = 1; i <= 15; ++i) EXPECT_EQ(record.GetFieldInt(i), i);
+    for (int i = 1; i <= 15; ++i)
+        EXPECT_EQ(record.GetFieldInt(i), i);
     EXPECT_EQ(record.GetField(16), "20");
 }
 
@@ -113,14 +139,17 @@ TEST(FieldRecord, LineBreaksInsideFieldsTravelAsDoubleTildes) {
 TEST(FieldRecord, LinesEndAtLfWithOrWithoutCr) {
     EXPECT_EQ(Lines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(Lines("a\r\n"), (std::vector<std::string>{"a"})) << "a final line end adds no blank line";
-    EXPECT_EQ(Lines("a\rjunk\nb\r\n"), (std::vector<std::string>{"a", "b"})) << "text after a lone CR is skipped";
+    EXPECT_EQ(Lines("a\rjunk\nb\r\n"), (std::vector<std::string>{"a", "b"}))
+        << "text after a lone CR is skipped";
     EXPECT_EQ(Lines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_EQ(Lines(""), (std::vector<std::string>{}));
 }
 
 TEST(FieldRecord, CtrlZEndsTheFile) {
     EXPECT_EQ(Lines("a\r\nb\x1A\r\nc\r\n"), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(Lines("\x1A" "a\r\n"), (std::vector<std::string>{}));
+    EXPECT_EQ(Lines("\x1A"
+                    "a\r\n"),
+              (std::vector<std::string>{}));
 }
 
 TEST(FieldRecord, ReadLineStopsAtTheEnd) {

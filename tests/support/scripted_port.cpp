@@ -4,9 +4,13 @@
 
 #include "cp1252.h"
 
-void ScriptedPort::ShowMessage(const std::string& text) { messages.push_back(cp1252::ToUtf8(text)); }
+void ScriptedPort::ShowMessage(const std::string& text) {
+    messages.push_back(cp1252::ToUtf8(text));
+}
 
-void ScriptedPort::ShowError(const std::string& text) { errors.push_back(cp1252::ToUtf8(text)); }
+void ScriptedPort::ShowError(const std::string& text) {
+    errors.push_back(cp1252::ToUtf8(text));
+}
 
 bool ScriptedPort::AskYesNo(const std::string& message, const std::string& caption) {
     questions.push_back(cp1252::ToUtf8(caption) + "|" + cp1252::ToUtf8(message));

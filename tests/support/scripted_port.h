@@ -18,7 +18,7 @@ public:
     bool AskYesNo(const std::string& message, const std::string& caption) override;
     std::optional<std::string> ChooseFile(const FileDialogSpec& spec) override;
 
-    std::deque<bool> answers;  // an unscripted question fails the test
+    std::deque<bool> answers;                      // an unscripted question fails the test
     std::deque<std::optional<std::string>> files;  // nullopt: the user cancels
     std::vector<std::string> messages;
     std::vector<std::string> errors;

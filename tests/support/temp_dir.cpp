@@ -29,4 +29,6 @@ void WriteFile(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
-std::string TestData(const std::string& name) { return std::string(KALDO_TEST_DATA) + "/" + name; }
+std::string TestData(const std::string& name) {
+    return std::string(KALDO_TEST_DATA) + "/" + name;
+}

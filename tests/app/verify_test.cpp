@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "program_run.h"
+#include "temp_dir.h"
+
+namespace {
+
+std::string Numbered(int n) {
+    std::string bytes = "1\t0\tE\tfirm\r\n";
+    for (int i = 2; i <= n; ++i)
+        bytes += std::to_string(i) + "\t1\tZ\tz" + std::to_string(i) + "\r\n";
+    return bytes;
+}
+
+int CountLines(const std::string& text, const std::string& line) {
+    int n = 0;
+    for (std::size_t at = text.find(line + "\n"); at != std::string::npos;
+         at = text.find(line + "\n", at + 1))
+        ++n;
+    return n;
+}
+
+}  // namespace
+
+TEST(Verify, PrintsTheTreeAndEachLoadMessage) {
+    const ProgramRun run = RunProgram({"--verificar", TestData("bad_lines.kl3")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "ERROR.- Línea en mal estado\nERROR.- Línea mal asociada\n");
+    EXPECT_EQ(run.out, "E Talleres Ejemplo\n  Z Nave\n    C 02.- Máquinas\n")
+        << "the line numbered 4 went to slot 3 and the line numbered 3 then replaced it";
+}
+
+TEST(Verify, ExitStatusTellsWhatHappened) {
+    TempDir dir;
+    WriteFile(dir.File("blank.kl3"), "\r\n\r\n");
+    ProgramRun run = RunProgram({"--verificar", dir.File("blank.kl3")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "ERROR.- Línea en mal estado\nERROR.- Línea en mal estado\nFichero erróneo\n");
+    EXPECT_EQ(run.out, "");
+
+    run = RunProgram({"--verificar", dir.File("missing.kl3")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("missing.kl3"), std::string::npos);
+
+    run = RunProgram({"--verificar", "/proc/self/mem"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("Input/output error"), std::string::npos) << run.err;
+
+    run = RunProgram({"--verificar"});
+    EXPECT_EQ(run.status, 3);
+    run = RunProgram({"--no-such-option"});
+    EXPECT_EQ(run.status, 3);
+}
+
+TEST(Verify, AFileOf1030LinesKeeps1024Nodes) {
+    TempDir dir;
+    WriteFile(dir.File("big.kl3"), Numbered(1030));
+    const ProgramRun run = RunProgram({"--verificar", dir.File("big.kl3")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(CountLines(run.err, "ERROR.- Alcanzado el máximo"), 6);
+    EXPECT_EQ(CountLines(run.out, "  Z z1024") + CountLines(run.out, "  Z z1025"), 1);
+    int lines = 0;
+    for (char c : run.out)
+        lines += c == '\n';
+    EXPECT_EQ(lines, 1024);
+}
+
+TEST(Normalize, SavesRenumberedInPreOrder) {
+    TempDir dir;
+    const ProgramRun run = RunProgram({"--normalizar", TestData("bad_lines.kl3"), dir.File("out.kl3")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(ReadFile(dir.File("out.kl3")),
+              "1\t0\tE\tTalleres Ejemplo\r\n2\t1\tZ\tNave\r\n3\t2\tC\t02.- M\xe1quinas\r\n");
+    EXPECT_EQ(RunProgram({"--normalizar", TestData("bad_lines.kl3"), dir.File("no/dir/out.kl3")}).status, 2);
+}
+
+TEST(Help, ListsTheOptionsInSpanish) {
+    const ProgramRun run = RunProgram({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("--verificar DOC"), std::string::npos);
+    EXPECT_NE(run.out.find("--normalizar DOC SALIDA"), std::string::npos);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The result of running the kaldo program as a separate process.
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built program with the arguments (no shell involved) in the given working folder.
+ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::string& workingDir = ".");

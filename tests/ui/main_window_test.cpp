@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTreeView>
+
+#include "catalogue.h"
+#include "document_tree_view.h"
+#include "info_panel.h"
+#include "main_window.h"
+#include "ok_dialog.h"
+#include "scripted_port.h"
+#include "temp_dir.h"
+#include "tree_model.h"
+
+namespace {
+
+QStringList Entries(QMenu* menu) {
+    QStringList out;
+    for (QAction* action : menu->actions())
+        out << (action->isSeparator() ? "-" : action->text());
+    return out;
+}
+
+QStringList Enabled(QMenu* menu) {
+    QStringList out;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator() && action->isEnabled()) out << action->text();
+    }
+    return out;
+}
+
+struct MainWindowTest : ::testing::Test {
+    Catalogue catalogue;
+    ScriptedPort port;
+    FixedDates dates;
+    MainWindow window{catalogue, &port, &dates};
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, MenusHoldTheirEntriesInOrder) {
+    QStringList menus;
+    for (QAction* action : window.menuBar()->actions())
+        menus << action->text();
+    EXPECT_EQ(menus, QStringList({"&Archivo", "Vistas", "A&yuda"}));
+    EXPECT_EQ(Entries(window.ArchivoMenu),
+              QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...",
+                           "&Cerrar", "-", "&Imprimir", "-", "&Salir"}));
+    EXPECT_EQ(Entries(window.VistasMenu), QStringList({"Geográfica", "Temporal", "Valoración", "Riesgos"}));
+    EXPECT_EQ(
+        Entries(window.PopupMenu1),
+        QStringList({"Nueva Zona", "Nuevo Puesto", "-", "Asignar Cuestionarios", "Indicar Deficiencias",
+                     "Indicar Medidas Prev", "-", "Informe", "Exportar a un archivo ...", "-", "Eliminar"}));
+}
+
+TEST_F(MainWindowTest, DocumentEntriesFollowTheDocument) {
+    EXPECT_FALSE(window.TreeView->isVisibleTo(&window));
+    EXPECT_EQ(Enabled(window.ArchivoMenu).mid(0, 2), QStringList({"&Nuevo", "&Abrir ..."}));
+    EXPECT_FALSE(window.Importar1->isEnabled());
+    EXPECT_FALSE(window.Guardar1->isEnabled());
+    EXPECT_FALSE(window.Cerrar1->isEnabled());
+    EXPECT_FALSE(window.Asistente1->isEnabled());
+
+    window.Nuevo1->trigger();
+    EXPECT_TRUE(window.TreeView->isVisibleTo(&window));
+    EXPECT_EQ(window.windowTitle(), "<Nueva Empresa>");
+    EXPECT_TRUE(window.Importar1->isEnabled());
+    EXPECT_TRUE(window.Guardar1->isEnabled());
+    EXPECT_TRUE(window.Guardarcomo1->isEnabled());
+    EXPECT_TRUE(window.Cerrar1->isEnabled());
+    EXPECT_FALSE(window.Asistente1->isEnabled());
+
+    port.answers = {false};
+    window.Cerrar1->trigger();
+    EXPECT_EQ(port.questions.size(), 1u);
+    EXPECT_FALSE(window.TreeView->isVisibleTo(&window));
+    EXPECT_EQ(window.windowTitle(), "");
+    EXPECT_FALSE(window.Guardar1->isEnabled());
+    EXPECT_FALSE(window.Cerrar1->isEnabled());
+}
+
+TEST_F(MainWindowTest, LayoutOfThePanelAndTheTree) {
+    window.show();
+    QApplication::processEvents();
+    EXPECT_EQ(window.size(), QSize(748, 499));
+    EXPECT_EQ(window.Splitter1->handleWidth(), 6);
+    EXPECT_EQ(window.Splitter1->sizes().at(0), 105);
+    EXPECT_EQ(window.TreeView->indentation(), 19);
+    EXPECT_EQ(window.TreeView->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+TEST_F(MainWindowTest, TheTreeShowsTheDocumentWithKindIcons) {
+    TempDir dir;
+    WriteFile(dir.File("doc.kl3"), "1\t0\tE\tFirma\r\n2\t1\tZ\tZona\r\n3\t2\tP\tPuesto\r\n");
+    QAbstractItemModelTester tester(window.Model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    window.OpenStartupDocument({QString::fromStdString(dir.File("doc.kl3")), "ignored.kl3"});
+    const QModelIndex firm = window.Model()->index(0, 0);
+    EXPECT_EQ(firm.data().toString(), "Firma");
+    EXPECT_FALSE(firm.data(Qt::DecorationRole).value<QIcon>().isNull());
+    EXPECT_TRUE(window.TreeView->isExpanded(firm));
+    const QModelIndex zone = window.Model()->index(0, 0, firm);
+    EXPECT_EQ(zone.data().toString(), "Zona");
+    EXPECT_FALSE(window.TreeView->isExpanded(zone));
+    EXPECT_EQ(window.windowTitle(), QString::fromStdString(dir.File("doc.kl3")));
+
+    // Edits in place keep what is expanded.
+    window.TreeView->expand(zone);
+    window.Session().Tree().AddChild(window.Session().Table().Node(2), "extra", nullptr, 6);
+    EXPECT_TRUE(window.TreeView->isExpanded(zone));
+    EXPECT_EQ(window.Model()->rowCount(zone), 2);
+}
+
+TEST_F(MainWindowTest, SelectionIsSharedWithTheSession) {
+    window.Nuevo1->trigger();
+    const QModelIndex firm = window.Model()->index(0, 0);
+    window.TreeView->setCurrentIndex(window.Model()->index(0, 0, firm));
+    EXPECT_EQ(window.Session().SelectedKind(), 'C');
+    window.Session().Tree().Select(window.Session().Table().Node(1));
+    EXPECT_EQ(window.TreeView->currentIndex(), firm);
+}
+
+TEST(OkDialogTest, GeometryAndButtons) {
+    OkDialog dialog("Mensaje", "Título");
+    EXPECT_EQ(dialog.size(), QSize(313, 116));
+    EXPECT_EQ(dialog.windowTitle(), "Título");
+    EXPECT_EQ(dialog.lblMensaje->text(), "Mensaje");
+    EXPECT_TRUE(dialog.lblMensaje->wordWrap());
+    EXPECT_EQ(dialog.OKBtn->text(), "Si");
+    EXPECT_EQ(dialog.OKBtn->geometry(), QRect(71, 84, 75, 25));
+    EXPECT_TRUE(dialog.OKBtn->isDefault());
+    EXPECT_EQ(dialog.CancelBtn->text(), "No");
+    EXPECT_EQ(dialog.CancelBtn->geometry(), QRect(159, 84, 75, 25));
+    dialog.OKBtn->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    OkDialog other("m", "c");
+    other.show();
+    other.reject();  // what Esc and the close box do
+    EXPECT_EQ(other.result(), QDialog::Rejected);
+}
