@@ -41,6 +41,7 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     WireViews();
     WireReports();
     WireHelp();
+    WireDesktop();
     session_.SetObserver(this);
     StateChanged();
 }
@@ -215,6 +216,7 @@ void MainWindow::StateChanged() {
     }
     Asistente1->setEnabled(false);  // never enabled
     TreeView->setDragEnabled(session_.DragEnabled());
+    DesktopStateChanged();
 }
 
 void MainWindow::OpenStartupDocument(const QStringList& arguments) {

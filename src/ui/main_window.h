@@ -13,6 +13,7 @@ class InfoPanel;
 class QAction;
 class QMenu;
 class QSplitter;
+class RecentFilesMenu;
 class TreeModel;
 class UserPort;
 
@@ -99,6 +100,15 @@ private:
     void WireViews();
     void WireReports();
     void WireHelp();
+
+    // --- desktop: shortcuts, window state and recent documents (main_window_desktop.cpp) ---
+    void WireDesktop();
+    // Called on every change of the session; the recent documents are brought up to date once
+    // the command that made the change has finished.
+    void DesktopStateChanged();
+    RecentFilesMenu* recentFiles_ = nullptr;
+    bool recentCheckPending_ = false;
+    // --- end of desktop ---
 
     const Catalogue& catalogue_;
     DocumentSession session_;
