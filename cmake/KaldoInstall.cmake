@@ -6,6 +6,8 @@
 set(KALDO_DATA_DIR ${CMAKE_INSTALL_DATADIR}/kaldo)
 
 install(FILES ${PROJECT_SOURCE_DIR}/data/C31.TXT DESTINATION ${KALDO_DATA_DIR})
+# The example document that the manual's pictures show, to try the program on.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/manual/ejemplo/talleres-del-norte.kl3 DESTINATION ${KALDO_DATA_DIR}/ejemplos)
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/kaldo.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
