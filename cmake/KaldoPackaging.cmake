@@ -25,9 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xchm | kchmviewer, libreoffice-writer | abiwo
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-# The first line is the synopsis; CPack indents the rest and writes the empty line as " .".
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-KALDO 3.1 permite a la pequeña empresa realizar y registrar su propia evaluación de riesgos
+# The synopsis is the summary above; CPack indents this long description and writes its empty
+# line as " .".
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "KALDO 3.1 permite a la pequeña empresa realizar y registrar su propia evaluación de riesgos
 laborales: la empresa se dibuja como un árbol de zonas y puestos de trabajo, se le asignan
 cuestionarios de un catálogo de 23, se anotan las deficiencias encontradas con una valoración
 simplificada del riesgo (consecuencias, exposición y nivel de deficiencia dan la probabilidad y
