@@ -110,6 +110,12 @@ InfoPanel::InfoPanel(const std::vector<QIcon>& icons, QWidget* noteHost, QWidget
     Memo1->setReadOnly(true);
     Memo1->setFocusPolicy(Qt::ClickFocus);  // never reached with the Tab key
     Memo1->setGeometry(kNoteLeft, kNoteTop, kNoteWidth, kNoteHeight);
+    // A small font, so that the longest guidance fits the note without scrolling.
+    QFont small = Memo1->font();
+    small.setPointSizeF(7.5);
+    Memo1->setFont(small);
+    Memo1->document()->setDocumentMargin(2);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the text wraps
     QPalette yellow = Memo1->palette();
     yellow.setColor(QPalette::Base, QColor(255, 255, 170));
     Memo1->setPalette(yellow);
