@@ -62,7 +62,6 @@ TEST_F(ExampleTest, ChoosingAViewAgainGivesTheSameTree) {
         const std::string first = Shown(mode);
         EXPECT_EQ(Shown(mode), first);
     }
-    EXPECT_EQ(Shown(view::kTemporal), ReadFile(TestData("carpinteria-vista-temporal.txt")));
 }
 
 TEST_F(ExampleTest, GeographicRebuildsTheDocumentTreeAndOpensOnlyTheRoot) {
