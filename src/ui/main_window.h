@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QMainWindow>
 #include <memory>
 
@@ -10,7 +11,6 @@ class Catalogue;
 class DatePort;
 class DocumentTreeView;
 class InfoPanel;
-class QAction;
 class QMenu;
 class QSplitter;
 class TreeModel;
@@ -100,6 +100,12 @@ private:
     void WireReports();
     void WireHelp();
 
+    // views
+    void Geogrfica1Click();
+    void emporal1Click();
+    void Valoracin1Click();
+    void Riesgos1Click();
+
     const Catalogue& catalogue_;
     DocumentSession session_;
     std::unique_ptr<UserPort> ownPort_;
@@ -110,3 +116,10 @@ private:
     TreeModel* model_ = nullptr;
     bool quitting_ = false;
 };
+
+// Defined here so that every area's file can connect its entries.
+template <typename Function>
+void MainWindow::Wire(QAction* action, Function function) {
+    action->setProperty("wired", true);
+    connect(action, &QAction::triggered, this, function);
+}
