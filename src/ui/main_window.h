@@ -1,16 +1,17 @@
 #pragma once
 
+#include <QAction>
 #include <QMainWindow>
 #include <memory>
 
 #include "document_commands.h"
 #include "document_session.h"
+#include "settings_store.h"
 
 class Catalogue;
 class DatePort;
 class DocumentTreeView;
 class InfoPanel;
-class QAction;
 class QMenu;
 class QSplitter;
 class TreeModel;
@@ -100,6 +101,14 @@ private:
     void WireReports();
     void WireHelp();
 
+    // Help: the entries of "A&yuda" (main_window_help.cpp) and the per-user store of the tip
+    // window's setting.
+    void Ayuda2Click();
+    void Manual1Click();
+    void VerSugerencia1Click();
+    void Acercade1Click();
+    std::unique_ptr<SettingsStore> settings_;
+
     const Catalogue& catalogue_;
     DocumentSession session_;
     std::unique_ptr<UserPort> ownPort_;
@@ -110,3 +119,10 @@ private:
     TreeModel* model_ = nullptr;
     bool quitting_ = false;
 };
+
+// Defined here so that every main_window_<area>.cpp can wire its entries.
+template <typename Function>
+void MainWindow::Wire(QAction* action, Function function) {
+    action->setProperty("wired", true);
+    connect(action, &QAction::triggered, this, function);
+}
