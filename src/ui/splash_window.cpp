@@ -29,14 +29,23 @@ QLabel* Text(const QString& text, QWidget* parent, const char* name) {
     return label;
 }
 
-// The texts' boxes have fixed sizes; with the fonts of the machine a text may need more room,
-// so the font is made smaller until the whole text shows.
-void ShrinkToFit(QLabel* label) {
-    QFont font = label->font();
-    while (font.pixelSize() > 8 && label->heightForWidth(label->width()) > label->height()) {
+// The controls have fixed sizes; with the fonts of the machine a text may need more room, so
+// the font is made smaller until the whole text shows.
+template <typename Fits>
+void ShrinkToFit(QWidget* control, Fits fits) {
+    QFont font = control->font();
+    while (font.pixelSize() > 8 && !fits()) {
         font.setPixelSize(font.pixelSize() - 1);
-        label->setFont(font);
+        control->setFont(font);
     }
+}
+
+void ShrinkToFit(QLabel* label) {
+    ShrinkToFit(label, [label] { return label->heightForWidth(label->width()) <= label->height(); });
+}
+
+void ShrinkToFit(QCheckBox* box) {
+    ShrinkToFit(box, [box] { return box->sizeHint().width() <= box->width(); });
 }
 
 }  // namespace
@@ -89,6 +98,7 @@ SplashWindow::SplashWindow(TipSetting& setting, QWidget* parent) : QDialog(paren
     CheckBox1 = new QCheckBox("No mostrar en lo sucesivo", Panel1);
     CheckBox1->setObjectName("CheckBox1");
     CheckBox1->setGeometry(16, 288, 145, 25);
+    ShrinkToFit(CheckBox1);
 
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "Aceptar", Panel1);
     BitBtn1->setObjectName("BitBtn1");

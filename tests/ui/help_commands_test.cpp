@@ -84,15 +84,6 @@ TEST_F(HelpCommandsTest, UntickingInVerSugerenciaWritesNoAgain) {
     EXPECT_EQ(Stored("Kaldo 3.1"), "SI");
 }
 
-TEST_F(HelpCommandsTest, VerSugerenciaOnAFirstRunShowsTheBoxUnticked) {
-    TriggerModal(window.VerSugerencia1, [](QWidget* modal) {
-        auto* tip = qobject_cast<SplashWindow*>(modal);
-        ASSERT_NE(tip, nullptr);
-        EXPECT_FALSE(tip->CheckBox1->isChecked());
-    });
-    EXPECT_FALSE(Stored("Kaldo 3.0").isValid());
-}
-
 TEST_F(HelpCommandsTest, AcercaDeShowsTheAboutBox) {
     TriggerModal(window.Acercade1, [](QWidget* modal) {
         auto* about = qobject_cast<AboutBox*>(modal);

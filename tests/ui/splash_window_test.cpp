@@ -53,6 +53,7 @@ TEST_F(SplashWindowTest, ControlsTextsAndPictures) {
     }
     EXPECT_EQ(window.CheckBox1->text(), "No mostrar en lo sucesivo");
     EXPECT_EQ(window.CheckBox1->geometry(), QRect(16, 288, 145, 25));
+    EXPECT_LE(window.CheckBox1->sizeHint().width(), 145) << "the box's text fits";
     EXPECT_EQ(window.BitBtn1->text(), "Aceptar");
     EXPECT_EQ(window.BitBtn1->geometry(), QRect(408, 288, 97, 25));
 
