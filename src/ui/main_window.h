@@ -6,6 +6,7 @@
 
 #include "document_commands.h"
 #include "document_session.h"
+#include "settings_store.h"
 
 class Catalogue;
 class DatePort;
@@ -106,6 +107,14 @@ private:
     void Valoracin1Click();
     void Riesgos1Click();
 
+    // Help: the entries of "A&yuda" (main_window_help.cpp) and the per-user store of the tip
+    // window's setting.
+    void Ayuda2Click();
+    void Manual1Click();
+    void VerSugerencia1Click();
+    void Acercade1Click();
+    std::unique_ptr<SettingsStore> settings_;
+
     const Catalogue& catalogue_;
     DocumentSession session_;
     std::unique_ptr<UserPort> ownPort_;
@@ -117,7 +126,7 @@ private:
     bool quitting_ = false;
 };
 
-// Defined here so that every area's file can connect its entries.
+// Defined here so that every main_window_<area>.cpp can wire its entries.
 template <typename Function>
 void MainWindow::Wire(QAction* action, Function function) {
     action->setProperty("wired", true);
