@@ -5,7 +5,7 @@
 
 set(KALDO_DATA_DIR ${CMAKE_INSTALL_DATADIR}/kaldo)
 
-install(FILES ${PROJECT_SOURCE_DIR}/data/C31.TXT DESTINATION ${KALDO_DATA_DIR})
+# (The catalogue's own rule is beside its copy into the build tree, in the top-level file.)
 # The example document that the manual's pictures show, to try the program on.
 install(FILES ${PROJECT_SOURCE_DIR}/docs/manual/ejemplo/talleres-del-norte.kl3 DESTINATION ${KALDO_DATA_DIR}/ejemplos)
 

@@ -1,16 +1,17 @@
 #pragma once
 
+#include <QAction>
 #include <QMainWindow>
 #include <memory>
 
 #include "document_commands.h"
 #include "document_session.h"
+#include "settings_store.h"
 
 class Catalogue;
 class DatePort;
 class DocumentTreeView;
 class InfoPanel;
-class QAction;
 class QMenu;
 class QSplitter;
 class RecentFilesMenu;
@@ -101,6 +102,20 @@ private:
     void WireReports();
     void WireHelp();
 
+    // views
+    void Geogrfica1Click();
+    void emporal1Click();
+    void Valoracin1Click();
+    void Riesgos1Click();
+
+    // Help: the entries of "A&yuda" (main_window_help.cpp) and the per-user store of the tip
+    // window's setting.
+    void Ayuda2Click();
+    void Manual1Click();
+    void VerSugerencia1Click();
+    void Acercade1Click();
+    std::unique_ptr<SettingsStore> settings_;
+
     // --- desktop: shortcuts, window state and recent documents (main_window_desktop.cpp) ---
     void WireDesktop();
     // Called on every change of the session; the recent documents are brought up to date once
@@ -120,3 +135,10 @@ private:
     TreeModel* model_ = nullptr;
     bool quitting_ = false;
 };
+
+// Defined here so that every main_window_<area>.cpp can wire its entries.
+template <typename Function>
+void MainWindow::Wire(QAction* action, Function function) {
+    action->setProperty("wired", true);
+    connect(action, &QAction::triggered, this, function);
+}
