@@ -1,16 +1,18 @@
 #pragma once
 
+#include <QAction>
 #include <QMainWindow>
 #include <memory>
 
 #include "document_commands.h"
 #include "document_session.h"
+#include "qt_questionnaire_selection.h"  // assignment
+#include "questionnaire_assignment.h"    // assignment
 
 class Catalogue;
 class DatePort;
 class DocumentTreeView;
 class InfoPanel;
-class QAction;
 class QMenu;
 class QSplitter;
 class TreeModel;
@@ -109,4 +111,17 @@ private:
     std::unique_ptr<DocumentCommands> commands_;
     TreeModel* model_ = nullptr;
     bool quitting_ = false;
+
+    // --- assignment ---
+    // The questionnaire selection dialog and the command "Asignar Cuestionarios".
+    QtQuestionnaireSelection questionnaireSelection_{this};
+    QuestionnaireAssignment assignment_{session_, catalogue_, questionnaireSelection_, port_, dates_};
+    // --- end of assignment ---
 };
+
+// Defined here so that every area's file can connect its entries.
+template <typename Function>
+void MainWindow::Wire(QAction* action, Function function) {
+    action->setProperty("wired", true);
+    connect(action, &QAction::triggered, this, function);
+}
