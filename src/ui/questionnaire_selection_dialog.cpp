@@ -1,6 +1,9 @@
 #include "questionnaire_selection_dialog.h"
 
+#include <algorithm>
+
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -65,6 +68,7 @@ QuestionnaireSelectionDialog::QuestionnaireSelectionDialog(QuestionnaireSelectio
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     ShowLists();
+    FitLists();
     OKBtn->setFocus();
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -85,12 +89,8 @@ void QuestionnaireSelectionDialog::BuildLists() {
     ListBox1->setObjectName("ListBox1");
     ListBox2 = new QListWidget(GroupBox1);
     ListBox2->setObjectName("ListBox2");
-    for (QListWidget* list : {ListBox1, ListBox2}) {
-        list->setFixedSize(250, 300);
+    for (QListWidget* list : {ListBox1, ListBox2})
         list->setSelectionMode(QAbstractItemView::SingleSelection);
-    }
-    Label1->setBuddy(ListBox1);
-    Label2->setBuddy(ListBox2);
 
     SpeedButton1 = MoveButton("SpeedButton1", ">>", "Todos disponibles", GroupBox1);
     SpeedButton2 = MoveButton("SpeedButton2", ">", "Seleccionado", GroupBox1);
@@ -152,6 +152,20 @@ void QuestionnaireSelectionDialog::BuildDate() {
     row->addWidget(Label4, 1);
     connect(dtPick, &QDateEdit::dateChanged, this,
             [this](const QDate& date) { form_.date = QtDates::FromQDate(date); });
+}
+
+void QuestionnaireSelectionDialog::FitLists() {
+    // Room for every entry in either list, so that neither ever needs scrolling.
+    const QListWidget* filled = ListBox1->count() > 0 ? ListBox1 : ListBox2;
+    const int rows = static_cast<int>(QuestionnaireSelectionForm::FixedEntries().size());
+    const QFontMetrics metrics(ListBox1->font());
+    int width = 0;
+    for (const std::string& entry : QuestionnaireSelectionForm::FixedEntries())
+        width = std::max(width, metrics.horizontalAdvance(ToQt(entry)));
+    for (QListWidget* list : {ListBox1, ListBox2}) {
+        const int frame = 2 * list->frameWidth();
+        list->setFixedSize(width + frame + 24, rows * filled->sizeHintForRow(0) + frame + 4);
+    }
 }
 
 void QuestionnaireSelectionDialog::ShowLists() {

@@ -39,6 +39,7 @@ public:
 private:
     void BuildLists();
     void BuildDate();
+    void FitLists();
     void ShowLists();
 
     QuestionnaireSelectionForm& form_;

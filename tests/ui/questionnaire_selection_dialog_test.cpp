@@ -6,12 +6,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
 #include "catalogue.h"
 #include "cp1252.h"
+#include "document_tree_view.h"
 #include "main_window.h"
 #include "questionnaire_selection_dialog.h"
 #include "questionnaire_selection_form.h"
@@ -121,9 +123,15 @@ TEST_F(SelectionDialogTest, ButtonsMoveEntries) {
     EXPECT_EQ(dialog.ListBox2->count(), 23);
     EXPECT_EQ(form.Flags(), "11111111111111111111111");
 
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.ListBox2->verticalScrollBar()->maximum(), 0) << "all 23 fit";
+
     dialog.SpeedButton4->click();
     EXPECT_EQ(dialog.ListBox1->count(), 23);
     EXPECT_EQ(dialog.ListBox2->count(), 0);
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.ListBox1->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(dialog.ListBox1->horizontalScrollBar()->maximum(), 0);
     EXPECT_EQ(form.Flags(), "00000000000000000000000");
 }
 
@@ -155,6 +163,8 @@ TEST(AssignmentCommandTest, AcceptedSelectionAddsANodeToTheTree) {
     MainWindow window(catalogue, &port, &dates);
     window.Nuevo1->trigger();
     window.Session().Tree().Select(window.Session().Table().Node(1));
+    const QModelIndex firm = window.Model()->index(0, 0);
+    window.TreeView->collapse(firm);
     window.PrepareContextMenu();
     ASSERT_TRUE(window.AsignarCuestionarios1->isEnabled());
 
@@ -170,8 +180,8 @@ TEST(AssignmentCommandTest, AcceptedSelectionAddsANodeToTheTree) {
     window.AsignarCuestionarios1->trigger();
 
     EXPECT_EQ(caption, "Selección de cuestionarios para <Nueva Empresa>");
-    const QModelIndex firm = window.Model()->index(0, 0);
     ASSERT_EQ(window.Model()->rowCount(firm), 2);
+    EXPECT_TRUE(window.TreeView->isExpanded(firm)) << "the new questionnaire is in sight";
     EXPECT_EQ(window.Model()->index(1, 0, firm).data().toString(), "05.- Manipulación de objetos");
     EXPECT_EQ(window.Session().Table().Record(1)->GetField(12), "10000100000000000000000");
 }
