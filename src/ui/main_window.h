@@ -6,6 +6,8 @@
 
 #include "document_commands.h"
 #include "document_session.h"
+#include "qt_questionnaire_selection.h"  // assignment
+#include "questionnaire_assignment.h"    // assignment
 #include "settings_store.h"
 
 class Catalogue;
@@ -124,6 +126,12 @@ private:
     std::unique_ptr<DocumentCommands> commands_;
     TreeModel* model_ = nullptr;
     bool quitting_ = false;
+
+    // --- assignment ---
+    // The questionnaire selection dialog and the command "Asignar Cuestionarios".
+    QtQuestionnaireSelection questionnaireSelection_{this};
+    QuestionnaireAssignment assignment_{session_, catalogue_, questionnaireSelection_, port_, dates_};
+    // --- end of assignment ---
 };
 
 // Defined here so that every main_window_<area>.cpp can wire its entries.
