@@ -1,16 +1,19 @@
 #pragma once
 
+#include <QAction>
 #include <QMainWindow>
 #include <memory>
 
 #include "document_commands.h"
 #include "document_session.h"
+#include "print_port.h"       // reports
+#include "report_commands.h"  // reports
 
 class Catalogue;
 class DatePort;
 class DocumentTreeView;
 class InfoPanel;
-class QAction;
+class PrintDialog;
 class QMenu;
 class QSplitter;
 class TreeModel;
@@ -70,6 +73,16 @@ public:
     QAction* Exportar1;
     QAction* Eliminar1;
 
+    // --- reports ---
+    PrintDialog* PrintDialog1 = nullptr;
+    ReportCommands& Reports() { return *reports_; }
+    // The data editor's "Imp. Vacío": shows the print dialog, then prints questionnaire number
+    // (0..22) blank, under the heading (Windows-1252, may be empty), on the chosen printer.
+    void PrintBlankQuestionnaire(int number, const std::string& heading);
+    // Replaces the print dialog and printer (tests pass a script); nullptr restores the real ones.
+    void SetPrintPort(PrintPort* port);
+    // --- end of reports ---
+
     // Sets the enabled state of the eight context-menu entries for the selected kind.
     void PrepareContextMenu();
     void EnableNodeCommands(bool on);
@@ -109,4 +122,16 @@ private:
     std::unique_ptr<DocumentCommands> commands_;
     TreeModel* model_ = nullptr;
     bool quitting_ = false;
+
+    // --- reports ---
+    std::unique_ptr<PrintPort> ownPrintPort_;
+    std::unique_ptr<ReportCommands> reports_;
+    // --- end of reports ---
 };
+
+// Defined here so that every area's file can connect its entries.
+template <typename Function>
+void MainWindow::Wire(QAction* action, Function function) {
+    action->setProperty("wired", true);
+    connect(action, &QAction::triggered, this, function);
+}
