@@ -43,6 +43,8 @@ void PreparePdfPrinter(QPrinter& printer, const QString& path) {
 PrinterCanvas::PrinterCanvas(QPrinter& printer) : printer_(printer) {
     font_.setFamily("DejaVu Sans");
     font_.setStyleHint(QFont::SansSerif);
+    // Latin text needs no shaping; without ligatures the PDF's text reads back letter by letter.
+    font_.setStyleStrategy(QFont::PreferNoShaping);
     font_.setPointSize(10);
 }
 
