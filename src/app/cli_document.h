@@ -8,7 +8,7 @@ struct HeadlessContext;
 class DocumentCommands;
 class DocumentSession;
 
-// Loads a document as "&Abrir ..." does; returns the exit status (a missing file is reported).
+// Loads a document as "&Abrir ..." does; returns the exit status (exit_status::).
 int LoadHeadlessDocument(HeadlessContext& context, DocumentCommands& commands, const std::string& path);
 
 // --verificar DOC: loads the document as "&Abrir ..." would and prints its tree.

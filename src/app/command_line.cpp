@@ -4,6 +4,7 @@
 
 #include "cli_document.h"
 #include "cli_reports.h"
+#include "cli_views.h"
 
 const std::vector<HeadlessOption>& HeadlessOptions() {
     static const std::vector<HeadlessOption> options = {
@@ -22,6 +23,10 @@ const std::vector<HeadlessOption>& HeadlessOptions() {
          3, &RunBlankPdf},
         {"--exportar", "DOC SALIDA.txt",
          "exporta la rama de la empresa a un archivo de texto con tabuladores", 2, 2, &RunExport},
+        {"--vista", "NOMBRE DOC",
+         "carga DOC y escribe el árbol de la vista NOMBRE (geografica, temporal, valoracion o riesgos): "
+         "un nodo por línea, sangrado por nivel, con su icono y su texto",
+         2, 2, &RunView},
     };
     return options;
 }

@@ -113,6 +113,12 @@ private:
     void WireReports();
     void WireHelp();
 
+    // views
+    void Geogrfica1Click();
+    void emporal1Click();
+    void Valoracin1Click();
+    void Riesgos1Click();
+
     const Catalogue& catalogue_;
     DocumentSession session_;
     std::unique_ptr<UserPort> ownPort_;
