@@ -99,6 +99,18 @@ TEST_F(ReportsWindowTest, ImprimirSelectsTheFirmAndPrintsTheWholeDocument) {
     EXPECT_TRUE(window.Session().Modified()) << "a new document stays unsaved; printing changes nothing";
 }
 
+TEST_F(ReportsWindowTest, ImprimirInTheTemporalViewPrintsItsFirstBranchWithTheViewsTexts) {
+    window.SetPrintPort(&printer);
+    window.emporal1->trigger();
+    ASSERT_EQ(window.Session().ViewMode(), view::kTemporal);
+    window.Imprimir1->trigger();
+    EXPECT_NE(printer.canvas.FindText("Inspecciones"), nullptr);
+    EXPECT_NE(printer.canvas.FindText("Pendiente"), nullptr);
+    EXPECT_EQ(printer.canvas.FindText("Medidas Preventivas"), nullptr) << "only the first top-level branch";
+    for (const auto& call : printer.canvas.Texts())
+        EXPECT_EQ(call.text.find("Deficiencia detectada"), std::string::npos);
+}
+
 TEST_F(ReportsWindowTest, InformeReportsTheSelectedBranch) {
     window.SetPrintPort(&printer);
     window.TreeView->setCurrentIndex(window.Model()->index(0, 0, window.Model()->index(0, 0)));
