@@ -8,6 +8,7 @@
 #include "document_session.h"
 #include "print_port.h"       // reports
 #include "report_commands.h"  // reports
+#include "settings_store.h"
 
 class Catalogue;
 class DatePort;
@@ -119,6 +120,14 @@ private:
     void Valoracin1Click();
     void Riesgos1Click();
 
+    // Help: the entries of "A&yuda" (main_window_help.cpp) and the per-user store of the tip
+    // window's setting.
+    void Ayuda2Click();
+    void Manual1Click();
+    void VerSugerencia1Click();
+    void Acercade1Click();
+    std::unique_ptr<SettingsStore> settings_;
+
     const Catalogue& catalogue_;
     DocumentSession session_;
     std::unique_ptr<UserPort> ownPort_;
@@ -135,7 +144,7 @@ private:
     // --- end of reports ---
 };
 
-// Defined here so that every area's file can connect its entries.
+// Defined here so that every main_window_<area>.cpp can wire its entries.
 template <typename Function>
 void MainWindow::Wire(QAction* action, Function function) {
     action->setProperty("wired", true);
