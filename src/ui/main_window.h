@@ -6,8 +6,10 @@
 
 #include "document_commands.h"
 #include "document_session.h"
-#include "print_port.h"       // reports
-#include "report_commands.h"  // reports
+#include "print_port.h"                  // reports
+#include "qt_questionnaire_selection.h"  // assignment
+#include "questionnaire_assignment.h"    // assignment
+#include "report_commands.h"             // reports
 #include "settings_store.h"
 
 class Catalogue;
@@ -137,6 +139,12 @@ private:
     std::unique_ptr<DocumentCommands> commands_;
     TreeModel* model_ = nullptr;
     bool quitting_ = false;
+
+    // --- assignment ---
+    // The questionnaire selection dialog and the command "Asignar Cuestionarios".
+    QtQuestionnaireSelection questionnaireSelection_{this};
+    QuestionnaireAssignment assignment_{session_, catalogue_, questionnaireSelection_, port_, dates_};
+    // --- end of assignment ---
 
     // --- reports ---
     std::unique_ptr<PrintPort> ownPrintPort_;

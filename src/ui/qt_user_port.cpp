@@ -6,16 +6,17 @@
 #include <QStringList>
 
 #include "ok_dialog.h"
+#include "application_title.h"
 #include "text_codec.h"
 
 void QtUserPort::ShowMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), ToQt(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), ToQt(text), QMessageBox::Ok,
                     parent_);
     box.exec();
 }
 
 void QtUserPort::ShowError(const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), ToQt(text),
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), ToQt(text),
                     QMessageBox::Ok, parent_);
     box.exec();
 }
