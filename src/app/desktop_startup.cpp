@@ -5,6 +5,7 @@
 
 #include "main_window.h"
 #include "splash_window.h"
+#include "application_title.h"
 #include "text_codec.h"
 
 DesktopStartupWindows::DesktopStartupWindows(const Catalogue& catalogue, TipSetting& tips,
@@ -14,7 +15,7 @@ DesktopStartupWindows::DesktopStartupWindows(const Catalogue& catalogue, TipSett
 DesktopStartupWindows::~DesktopStartupWindows() = default;
 
 void DesktopStartupWindows::ShowWarning(const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), ToQt(text),
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle(), ToQt(text),
                     QMessageBox::Ok);
     box.exec();
 }
@@ -25,7 +26,8 @@ void DesktopStartupWindows::ShowTipWindow() {
 }
 
 void DesktopStartupWindows::NameApplication() {
-    QApplication::setApplicationDisplayName(QString::fromUtf8("Metodología KALDO 3.1"));
+    qApp->setProperty("applicationTitle", ApplicationTitle());
+    QGuiApplication::setDesktopFileName("kaldo");
     // The help file's name, kept with the application as the platform's help viewer expects it.
     qApp->setProperty("helpFile", "KALDO31.chm");
 }

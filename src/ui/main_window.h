@@ -6,12 +6,17 @@
 
 #include "document_commands.h"
 #include "document_session.h"
+#include "print_port.h"                  // reports
+#include "qt_questionnaire_selection.h"  // assignment
+#include "questionnaire_assignment.h"    // assignment
+#include "report_commands.h"             // reports
 #include "settings_store.h"
 
 class Catalogue;
 class DatePort;
 class DocumentTreeView;
 class InfoPanel;
+class PrintDialog;
 class QMenu;
 class QSplitter;
 class RecentFilesMenu;
@@ -71,6 +76,16 @@ public:
     QAction* Informe1;
     QAction* Exportar1;
     QAction* Eliminar1;
+
+    // --- reports ---
+    PrintDialog* PrintDialog1 = nullptr;
+    ReportCommands& Reports() { return *reports_; }
+    // The data editor's "Imp. Vacío": shows the print dialog, then prints questionnaire number
+    // (0..22) blank, under the heading (Windows-1252, may be empty), on the chosen printer.
+    void PrintBlankQuestionnaire(int number, const std::string& heading);
+    // Replaces the print dialog and printer (tests pass a script); nullptr restores the real ones.
+    void SetPrintPort(PrintPort* port);
+    // --- end of reports ---
 
     // Sets the enabled state of the eight context-menu entries for the selected kind.
     void PrepareContextMenu();
@@ -134,6 +149,17 @@ private:
     std::unique_ptr<DocumentCommands> commands_;
     TreeModel* model_ = nullptr;
     bool quitting_ = false;
+
+    // --- assignment ---
+    // The questionnaire selection dialog and the command "Asignar Cuestionarios".
+    QtQuestionnaireSelection questionnaireSelection_{this};
+    QuestionnaireAssignment assignment_{session_, catalogue_, questionnaireSelection_, port_, dates_};
+    // --- end of assignment ---
+
+    // --- reports ---
+    std::unique_ptr<PrintPort> ownPrintPort_;
+    std::unique_ptr<ReportCommands> reports_;
+    // --- end of reports ---
 };
 
 // Defined here so that every main_window_<area>.cpp can wire its entries.
