@@ -20,6 +20,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the program links (Qt 6, the C++ runtime) are found by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own dialogs (files, printing, message buttons) in Spanish like the rest of the program.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # "Ayuda" and "Manual" hand the help file and the manual to whatever opens them on the desktop.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xchm | kchmviewer, libreoffice-writer | abiword")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
