@@ -2,9 +2,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSplitter>
+#include <QTest>
+#include <QUrl>
 #include <filesystem>
 #include <set>
 
@@ -32,6 +38,15 @@ QAction* EntryNamed(QMenu* menu, const QString& text) {
     }
     return nullptr;
 }
+
+// Stands in for the desktop: records the files it is asked to open.
+class DesktopRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
 
 // The list is brought up to date once the command that changed the document has finished.
 void FinishCommand() {
@@ -75,6 +90,23 @@ TEST_F(DesktopTest, TheUsualShortcutsReachTheirCommands) {
                 EXPECT_TRUE(seen.insert(keys.toString()).second) << keys.toString().toStdString();
         }
     }
+}
+
+TEST_F(DesktopTest, F1OpensTheHelpFile) {
+    DesktopRecorder desktop;
+    const QString previous = QDir::currentPath();
+    QDesktopServices::setUrlHandler("file", &desktop, "open");
+    QDir::setCurrent(QString::fromStdString(dir.path()));
+    const auto restore = qScopeGuard([&] {
+        QDir::setCurrent(previous);
+        QDesktopServices::unsetUrlHandler("file");
+    });
+    WriteFile(dir.File("kaldo31.chm"), "help");
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    ASSERT_EQ(desktop.opened.size(), 1);
+    EXPECT_EQ(QFileInfo(desktop.opened[0].toLocalFile()).fileName(), "kaldo31.chm");
 }
 
 TEST_F(DesktopTest, OpenedDocumentsAreListedNewestFirstBeforeSalir) {
@@ -162,3 +194,5 @@ TEST_F(DesktopTest, WindowSizeAndPanelWidthAreRestoredNextTime) {
     EXPECT_EQ(next.size(), QSize(900, 640));
     EXPECT_EQ(next.Splitter1->sizes().at(0), panel);
 }
+
+#include "desktop_conveniences_test.moc"
