@@ -5,13 +5,13 @@
 
 NodeDataEditor::NodeDataEditor(DocumentSession& session, NodeDataDialogPort& dialog, UserPort& port,
                                DatePort& dates)
-    : session_(session), dialog_(dialog), port_(port), dates_(dates) {}
+    : session_(session), dialog_(&dialog), port_(port), dates_(dates) {}
 
 bool NodeDataEditor::EditNodeData(TreeNode& node) {
     if (!node.record) return false;
     NodeDataForm form(session_.Table(), node, dates_);
     if (!form.Open(port_)) return false;
-    if (!dialog_.Run(form)) return false;
+    if (!dialog_->Run(form)) return false;
     form.Accept(session_.Tree());
     return true;
 }

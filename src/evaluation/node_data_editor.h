@@ -30,10 +30,12 @@ public:
     NodeDataEditor(DocumentSession& session, NodeDataDialogPort& dialog, UserPort& port, DatePort& dates);
 
     bool EditNodeData(TreeNode& node);
+    // Runs the editor in another window from now on.
+    void UseDialog(NodeDataDialogPort& dialog) { dialog_ = &dialog; }
 
 private:
     DocumentSession& session_;
-    NodeDataDialogPort& dialog_;
+    NodeDataDialogPort* dialog_;
     UserPort& port_;
     DatePort& dates_;
 };

@@ -16,8 +16,10 @@
 #include "icon_set.h"
 #include "info_panel.h"
 #include "qt_dates.h"
+#include "qt_node_data_dialog.h"
 #include "qt_user_port.h"
 #include "text_codec.h"
+#include "tree_editing.h"
 #include "tree_model.h"
 
 MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dates, QWidget* parent)
@@ -176,10 +178,9 @@ void MainWindow::PrepareContextMenu() {
         action->setEnabled(on && IsWired(action));
 }
 
-template <typename Function>
-void MainWindow::Wire(QAction* action, Function function) {
+void MainWindow::Wire(QAction* action, std::function<void()> function) {
     action->setProperty("wired", true);
-    connect(action, &QAction::triggered, this, function);
+    connect(action, &QAction::triggered, this, std::move(function));
 }
 
 bool MainWindow::IsWired(const QAction* action) {

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "document_commands.h"
 #include "document_session.h"
+#include "node_data_editor.h"
+#include "tree_drop.h"
 
 class Catalogue;
 class DatePort;
@@ -12,7 +15,10 @@ class DocumentTreeView;
 class InfoPanel;
 class QAction;
 class QMenu;
+class QModelIndex;
 class QSplitter;
+class QtNodeDataDialog;
+class TreeEditing;
 class TreeModel;
 class UserPort;
 
@@ -88,8 +94,7 @@ private:
     void SyncSelectionFromView();
 
     // An entry is enabled only once a command is connected to it: Wire connects it.
-    template <typename Function>
-    void Wire(QAction* action, Function function);
+    void Wire(QAction* action, std::function<void()> function);
     static bool IsWired(const QAction* action);
 
     // Each area of commands connects its entries in its own file (main_window_<area>.cpp).
@@ -109,4 +114,19 @@ private:
     std::unique_ptr<DocumentCommands> commands_;
     TreeModel* model_ = nullptr;
     bool quitting_ = false;
+
+    // --- editing: the tree editing commands and the node data editor ---
+public:
+    // Runs the node data editor in another window (tests pass a scripted one; nullptr: the real one).
+    void SetNodeDataDialog(NodeDataDialogPort* dialog);
+
+private:
+    void TreeViewDblClick();
+    void TreeViewDragDrop(const QModelIndex& hitNode, DropZone zone);
+    // "Imp. Vacío" in the data editor of a questionnaire: asks for the printer and prints the
+    // questionnaire blank. The button is disabled while this is unset.
+    BlankQuestionnairePrintout printBlankQuestionnaire_;
+    std::unique_ptr<QtNodeDataDialog> nodeDataDialog_;
+    std::unique_ptr<NodeDataEditor> nodeDataEditor_;
+    std::unique_ptr<TreeEditing> treeEditing_;
 };
