@@ -23,6 +23,7 @@
 namespace {
 
 constexpr int kLabelWidth = 132;
+constexpr int kBoxWidth = 340;
 const QString kCalendarHint = QString::fromUtf8("(Pulsar desplegable para ver un calendario):");
 
 QLabel* NamedLabel(const char* name, const QString& caption, QWidget* parent) {
@@ -66,6 +67,7 @@ QFrame* Panel(const char* name, QWidget* parent) {
 QGridLayout* LabelledGrid(QWidget* owner) {
     auto* grid = new QGridLayout(owner);
     grid->setColumnMinimumWidth(0, kLabelWidth);
+    grid->setColumnMinimumWidth(1, kBoxWidth);
     grid->setColumnStretch(1, 1);
     return grid;
 }
@@ -102,6 +104,7 @@ NodeDataDialog::NodeDataDialog(NodeDataForm& form, BlankQuestionnairePrintout pr
     connect(BitBtn3, &QPushButton::clicked, this, &NodeDataDialog::BitBtn3Click);
     connect(BitBtn1, &QPushButton::clicked, this, &NodeDataDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &NodeDataDialog::reject);
+    Memo1->setFocus();
 }
 
 void NodeDataDialog::BuildControls() {
@@ -110,7 +113,6 @@ void NodeDataDialog::BuildControls() {
 
     auto* location = new QWidget(this);
     auto* locationRow = LabelledGrid(location);
-    locationRow->setContentsMargins(0, 0, 0, 0);
     Label11 = NamedLabel("Label11", "Procedencia:", location);
     Edit2 = Edit("Edit2", location);
     Edit2->setReadOnly(true);
@@ -182,7 +184,6 @@ void NodeDataDialog::BuildControls() {
 
     auto* observations = new QWidget(this);
     auto* observationsRow = LabelledGrid(observations);
-    observationsRow->setContentsMargins(0, 0, 0, 0);
     Label10 = NamedLabel("Label10", "Observaciones:", observations);
     mem10 = Memo("mem10", 3, observations);
     observationsRow->addWidget(Label10, 0, 0);
@@ -201,10 +202,15 @@ void NodeDataDialog::BuildControls() {
     buttons->addWidget(BitBtn2);
     layout->addLayout(buttons);
 
+    // The rows outside the panels line up with the labels and boxes inside them.
+    const int inset = Panel1->frameWidth() + names->contentsMargins().left();
+    locationRow->setContentsMargins(inset, 0, inset, 0);
+    observationsRow->setContentsMargins(inset, 0, inset, 0);
+
     // Shown only for the kinds that need them.
     for (QWidget* control : LevelControls())
         control->setVisible(false);
-    for (QWidget* control : std::initializer_list<QWidget*>{Label11, Edit2, BitBtn3})
+    for (QWidget* control : std::initializer_list<QWidget*>{location, Label11, Edit2, BitBtn3})
         control->setVisible(false);
 }
 
@@ -219,12 +225,15 @@ void NodeDataDialog::Adapt() {
     Label5->setWordWrap(a.commentsLabelWraps);
     if (a.commentsLabelWraps) Label5->setFixedWidth(kLabelWidth);
     Label10->setText(ToQt(a.observationsLabel));
-    Label10->setVisible(a.showsObservations);
-    mem10->setVisible(a.showsObservations);
+    for (QWidget* control :
+         {Label10->parentWidget(), static_cast<QWidget*>(Label10), static_cast<QWidget*>(mem10)})
+        control->setVisible(a.showsObservations);
     for (QWidget* control : LevelControls())
         control->setVisible(a.showsLevels);
-    Label11->setVisible(a.showsLocation);
-    Edit2->setVisible(a.showsLocation);
+    // The rows outside the panels go with their controls, so that no gap is left.
+    for (QWidget* control :
+         {Label11->parentWidget(), static_cast<QWidget*>(Label11), static_cast<QWidget*>(Edit2)})
+        control->setVisible(a.showsLocation);
     BitBtn3->setVisible(a.showsPrintBlank);
     BitBtn3->setEnabled(static_cast<bool>(printBlank_));
     Memo1->setReadOnly(a.nameReadOnly);
