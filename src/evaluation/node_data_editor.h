@@ -20,7 +20,7 @@ public:
 
 // "Imp. Vacío": asks for the printer and prints questionnaire `questionnaire` blank under
 // `heading` (Windows-1252). Unset while no printout is available.
-using BlankQuestionnairePrintout = std::function<void(int questionnaire, const std::string& heading)>;
+using BlankQuestionnaireHook = std::function<void(int questionnaire, const std::string& heading)>;
 
 // EditNodeData: edits the record of a tree node in the data editor. On "Aceptar" the record's
 // fields and the node's tree text have been written and the answer is true; otherwise nothing

@@ -16,10 +16,10 @@
 #include "icon_set.h"
 #include "info_panel.h"
 #include "qt_dates.h"
-#include "qt_node_data_dialog.h"
+#include "qt_node_data_dialog.h"  // editing
 #include "qt_user_port.h"
 #include "text_codec.h"
-#include "tree_editing.h"
+#include "tree_editing.h"  // editing
 #include "tree_model.h"
 
 MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dates, QWidget* parent)
@@ -53,11 +53,16 @@ MainWindow::~MainWindow() {
 
 void MainWindow::BuildLayout() {
     const std::vector<QIcon> icons = LoadTreeIcons();
-    Splitter1 = new QSplitter(Qt::Horizontal, this);
+    // The client area holds the splitter and, above it, the panel's guidance note.
+    auto* clientArea = new QWidget(this);
+    auto* clientLayout = new QVBoxLayout(clientArea);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    Splitter1 = new QSplitter(Qt::Horizontal, clientArea);
     Splitter1->setObjectName("Splitter1");
     Splitter1->setHandleWidth(6);
     Splitter1->setChildrenCollapsible(false);
-    Panel1 = new InfoPanel(icons, Splitter1);
+    clientLayout->addWidget(Splitter1);
+    Panel1 = new InfoPanel(icons, clientArea, Splitter1);
     // The tree sits in a host that stays in place while the tree is hidden, so the panel keeps
     // its width when no document is shown.
     auto* treeHost = new QWidget(Splitter1);
@@ -73,7 +78,7 @@ void MainWindow::BuildLayout() {
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({105, 748 - 105 - 6});
-    setCentralWidget(Splitter1);
+    setCentralWidget(clientArea);
 }
 
 void MainWindow::BuildMenus() {
@@ -176,11 +181,6 @@ void MainWindow::PrepareContextMenu() {
     };
     for (const auto& [action, on] : entries)
         action->setEnabled(on && IsWired(action));
-}
-
-void MainWindow::Wire(QAction* action, std::function<void()> function) {
-    action->setProperty("wired", true);
-    connect(action, &QAction::triggered, this, std::move(function));
 }
 
 bool MainWindow::IsWired(const QAction* action) {

@@ -1,19 +1,24 @@
 #pragma once
 
+#include <QAction>
 #include <QMainWindow>
-#include <functional>
 #include <memory>
 
 #include "document_commands.h"
 #include "document_session.h"
-#include "node_data_editor.h"
-#include "tree_drop.h"
+#include "node_data_editor.h"            // editing
+#include "print_port.h"                  // reports
+#include "qt_questionnaire_selection.h"  // assignment
+#include "questionnaire_assignment.h"    // assignment
+#include "report_commands.h"             // reports
+#include "settings_store.h"
+#include "tree_drop.h"  // editing
 
 class Catalogue;
 class DatePort;
 class DocumentTreeView;
 class InfoPanel;
-class QAction;
+class PrintDialog;
 class QMenu;
 class QModelIndex;
 class QSplitter;
@@ -76,6 +81,16 @@ public:
     QAction* Exportar1;
     QAction* Eliminar1;
 
+    // --- reports ---
+    PrintDialog* PrintDialog1 = nullptr;
+    ReportCommands& Reports() { return *reports_; }
+    // The data editor's "Imp. Vacío": shows the print dialog, then prints questionnaire number
+    // (0..22) blank, under the heading (Windows-1252, may be empty), on the chosen printer.
+    void PrintBlankQuestionnaire(int number, const std::string& heading);
+    // Replaces the print dialog and printer (tests pass a script); nullptr restores the real ones.
+    void SetPrintPort(PrintPort* port);
+    // --- end of reports ---
+
     // Sets the enabled state of the eight context-menu entries for the selected kind.
     void PrepareContextMenu();
     void EnableNodeCommands(bool on);
@@ -94,7 +109,8 @@ private:
     void SyncSelectionFromView();
 
     // An entry is enabled only once a command is connected to it: Wire connects it.
-    void Wire(QAction* action, std::function<void()> function);
+    template <typename Function>
+    void Wire(QAction* action, Function function);
     static bool IsWired(const QAction* action);
 
     // Each area of commands connects its entries in its own file (main_window_<area>.cpp).
@@ -104,6 +120,20 @@ private:
     void WireViews();
     void WireReports();
     void WireHelp();
+
+    // views
+    void Geogrfica1Click();
+    void emporal1Click();
+    void Valoracin1Click();
+    void Riesgos1Click();
+
+    // Help: the entries of "A&yuda" (main_window_help.cpp) and the per-user store of the tip
+    // window's setting.
+    void Ayuda2Click();
+    void Manual1Click();
+    void VerSugerencia1Click();
+    void Acercade1Click();
+    std::unique_ptr<SettingsStore> settings_;
 
     const Catalogue& catalogue_;
     DocumentSession session_;
@@ -123,10 +153,29 @@ public:
 private:
     void TreeViewDblClick();
     void TreeViewDragDrop(const QModelIndex& hitNode, DropZone zone);
-    // "Imp. Vacío" in the data editor of a questionnaire: asks for the printer and prints the
-    // questionnaire blank. The button is disabled while this is unset.
-    BlankQuestionnairePrintout printBlankQuestionnaire_;
+    // What "Imp. Vacío" in the data editor of a questionnaire calls; the button is disabled
+    // while it is unset.
+    BlankQuestionnaireHook blankQuestionnaireHook_;
     std::unique_ptr<QtNodeDataDialog> nodeDataDialog_;
     std::unique_ptr<NodeDataEditor> nodeDataEditor_;
     std::unique_ptr<TreeEditing> treeEditing_;
+    // --- end of editing ---
+
+    // --- assignment ---
+    // The questionnaire selection dialog and the command "Asignar Cuestionarios".
+    QtQuestionnaireSelection questionnaireSelection_{this};
+    QuestionnaireAssignment assignment_{session_, catalogue_, questionnaireSelection_, port_, dates_};
+    // --- end of assignment ---
+
+    // --- reports ---
+    std::unique_ptr<PrintPort> ownPrintPort_;
+    std::unique_ptr<ReportCommands> reports_;
+    // --- end of reports ---
 };
+
+// Defined here so that every main_window_<area>.cpp can wire its entries.
+template <typename Function>
+void MainWindow::Wire(QAction* action, Function function) {
+    action->setProperty("wired", true);
+    connect(action, &QAction::triggered, this, function);
+}

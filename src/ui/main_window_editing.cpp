@@ -10,7 +10,10 @@
 #include "tree_model.h"
 
 void MainWindow::WireEditing() {
-    nodeDataDialog_ = std::make_unique<QtNodeDataDialog>(this, printBlankQuestionnaire_);
+    blankQuestionnaireHook_ = [this](int questionnaire, const std::string& heading) {
+        PrintBlankQuestionnaire(questionnaire, heading);
+    };
+    nodeDataDialog_ = std::make_unique<QtNodeDataDialog>(this, blankQuestionnaireHook_);
     nodeDataEditor_ = std::make_unique<NodeDataEditor>(session_, *nodeDataDialog_, port_, dates_);
     treeEditing_ =
         std::make_unique<TreeEditing>(session_, port_, *nodeDataEditor_,

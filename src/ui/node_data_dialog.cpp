@@ -91,7 +91,7 @@ QRadioButton* LevelButton(const char* name, const QString& caption, QWidget* par
 
 }  // namespace
 
-NodeDataDialog::NodeDataDialog(NodeDataForm& form, BlankQuestionnairePrintout printBlank, QWidget* parent)
+NodeDataDialog::NodeDataDialog(NodeDataForm& form, BlankQuestionnaireHook printBlank, QWidget* parent)
     : QDialog(parent), form_(form), printBlank_(std::move(printBlank)) {
     setObjectName("frmDatos");
     setWindowTitle(QString::fromUtf8("Edición de Datos"));

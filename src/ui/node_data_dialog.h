@@ -21,7 +21,7 @@ class NodeDataDialog : public QDialog {
     Q_OBJECT
 public:
     // printBlank: "Imp. Vacío"; the button is disabled while it is unset.
-    NodeDataDialog(NodeDataForm& form, BlankQuestionnairePrintout printBlank, QWidget* parent = nullptr);
+    NodeDataDialog(NodeDataForm& form, BlankQuestionnaireHook printBlank, QWidget* parent = nullptr);
 
     // Controls by their names, from top to bottom.
     QLabel* Label11;
@@ -68,5 +68,5 @@ private:
     void BitBtn3Click();
 
     NodeDataForm& form_;
-    BlankQuestionnairePrintout printBlank_;
+    BlankQuestionnaireHook printBlank_;
 };

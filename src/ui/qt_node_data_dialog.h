@@ -8,12 +8,12 @@ class QWidget;
 class QtNodeDataDialog : public NodeDataDialogPort {
 public:
     // printBlank is read each time the window opens, so it may be set later.
-    QtNodeDataDialog(QWidget* parent, const BlankQuestionnairePrintout& printBlank)
+    QtNodeDataDialog(QWidget* parent, const BlankQuestionnaireHook& printBlank)
         : parent_(parent), printBlank_(printBlank) {}
 
     bool Run(NodeDataForm& form) override;
 
 private:
     QWidget* parent_;
-    const BlankQuestionnairePrintout& printBlank_;
+    const BlankQuestionnaireHook& printBlank_;
 };

@@ -43,7 +43,7 @@ struct NodeDataDialogTest : ::testing::Test {
         session.RebuildTree();
     }
 
-    std::unique_ptr<NodeDataDialog> Open(int slot, BlankQuestionnairePrintout printBlank = {}) {
+    std::unique_ptr<NodeDataDialog> Open(int slot, BlankQuestionnaireHook printBlank = {}) {
         form = std::make_unique<NodeDataForm>(session.Table(), *session.Table().Node(slot), dates);
         EXPECT_TRUE(form->Open(port));
         auto dialog = std::make_unique<NodeDataDialog>(*form, std::move(printBlank));

@@ -5,13 +5,18 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "catalogue.h"
 #include "cp1252.h"
 #include "document_tree_view.h"
 #include "main_window.h"
+#include "node_data_dialog.h"
 #include "node_data_form.h"
+#include "print_port.h"
+#include "recording_canvas.h"
 #include "scripted_port.h"
 #include "temp_dir.h"
 #include "tree_model.h"
@@ -29,6 +34,14 @@ struct ScriptedDialog : NodeDataDialogPort {
         steps.erase(steps.begin());
         return step(form);
     }
+};
+
+// The print dialog answered "print", printing on a recording canvas.
+struct PrintingPort : PrintPort {
+    RecordingCanvas canvas;
+    Choice ChoosePrinter(bool, const std::string&) override { return Choice::Printer; }
+    Canvas& Printer() override { return canvas; }
+    void SetBusy(bool) override {}
 };
 
 // The main window with a document: Firma > Nave (> Torno, 01), Almacén, 00.
@@ -184,4 +197,31 @@ TEST_F(TreeEditingWindowTest, NewZoneShowsTheAcceptedZoneSelected) {
     window.Eliminar1->trigger();
     EXPECT_EQ(port.questions.back(), "Borrado de un item|Está seguro de borrar el item:<Nueva Zona>");
     EXPECT_EQ(window.Model()->rowCount(Index(5)), 0);
+}
+
+TEST_F(TreeEditingWindowTest, TheQuestionnairesEditorPrintsItBlankAndStaysOpen) {
+    catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port);
+    PrintingPort printer;
+    window.SetPrintPort(&printer);
+    window.SetNodeDataDialog(nullptr);  // the real window
+    bool clicked = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* editor = qobject_cast<NodeDataDialog*>(modal)) {
+            clicked = editor->BitBtn3->isEnabled();
+            editor->BitBtn3->click();
+            clicked = clicked && editor->isVisible();
+        }
+        if (modal) modal->close();
+    });
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, OnLabel(4));
+    window.SetPrintPort(nullptr);
+    EXPECT_TRUE(clicked);
+    ASSERT_FALSE(printer.canvas.calls.empty());
+    EXPECT_EQ(printer.canvas.calls.front().text, "Imp.Cuest. 1");
+    bool headed = false;
+    for (const auto& call : printer.canvas.Texts())
+        headed = headed || cp1252::ToUtf8(call.text).find("Nave") != std::string::npos;
+    EXPECT_TRUE(headed) << "under the heading of the zone it hangs from";
+    EXPECT_FALSE(window.Session().Modified()) << "closing the editor cancels it";
 }
