@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 #include "blankable_date_edit.h"
 #include "kinds.h"
@@ -87,6 +88,11 @@ QRadioButton* LevelButton(const char* name, const QString& caption, QWidget* par
     }
     button->setPalette(palette);
     return button;
+}
+
+void SetVisible(std::initializer_list<QWidget*> controls, bool visible) {
+    for (QWidget* control : controls)
+        control->setVisible(visible);
 }
 
 }  // namespace
@@ -208,14 +214,8 @@ void NodeDataDialog::BuildControls() {
     observationsRow->setContentsMargins(inset, 0, inset, 0);
 
     // Shown only for the kinds that need them.
-    for (QWidget* control : LevelControls())
-        control->setVisible(false);
-    for (QWidget* control : std::initializer_list<QWidget*>{location, Label11, Edit2, BitBtn3})
-        control->setVisible(false);
-}
-
-std::array<QWidget*, 5> NodeDataDialog::LevelControls() const {
-    return {Label3, RadioButton5, RadioButton2, RadioButton6, RadioButton7};
+    SetVisible({Label3, RadioButton5, RadioButton2, RadioButton6, RadioButton7}, false);
+    SetVisible({location, Label11, Edit2, BitBtn3}, false);
 }
 
 void NodeDataDialog::Adapt() {
@@ -225,15 +225,10 @@ void NodeDataDialog::Adapt() {
     Label5->setWordWrap(a.commentsLabelWraps);
     if (a.commentsLabelWraps) Label5->setFixedWidth(kLabelWidth);
     Label10->setText(ToQt(a.observationsLabel));
-    for (QWidget* control :
-         {Label10->parentWidget(), static_cast<QWidget*>(Label10), static_cast<QWidget*>(mem10)})
-        control->setVisible(a.showsObservations);
-    for (QWidget* control : LevelControls())
-        control->setVisible(a.showsLevels);
     // The rows outside the panels go with their controls, so that no gap is left.
-    for (QWidget* control :
-         {Label11->parentWidget(), static_cast<QWidget*>(Label11), static_cast<QWidget*>(Edit2)})
-        control->setVisible(a.showsLocation);
+    SetVisible({Label10->parentWidget(), Label10, mem10}, a.showsObservations);
+    SetVisible({Label3, RadioButton5, RadioButton2, RadioButton6, RadioButton7}, a.showsLevels);
+    SetVisible({Label11->parentWidget(), Label11, Edit2}, a.showsLocation);
     BitBtn3->setVisible(a.showsPrintBlank);
     BitBtn3->setEnabled(static_cast<bool>(printBlank_));
     Memo1->setReadOnly(a.nameReadOnly);

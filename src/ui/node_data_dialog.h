@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <array>
 
 #include "node_data_editor.h"
 
@@ -61,7 +60,6 @@ public slots:
 
 private:
     void BuildControls();
-    std::array<QWidget*, 5> LevelControls() const;
     void Adapt();
     void Fill();
     void DateTimePicker2Change();
