@@ -176,12 +176,6 @@ void MainWindow::PrepareContextMenu() {
         action->setEnabled(on && IsWired(action));
 }
 
-template <typename Function>
-void MainWindow::Wire(QAction* action, Function function) {
-    action->setProperty("wired", true);
-    connect(action, &QAction::triggered, this, function);
-}
-
 bool MainWindow::IsWired(const QAction* action) {
     return action->property("wired").toBool();
 }

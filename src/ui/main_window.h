@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QAction>
 #include <QMainWindow>
 #include <memory>
 
 #include "document_commands.h"
 #include "document_session.h"
+#include "entry_dialog_port.h"
+#include "evaluation_commands.h"
 
 class Catalogue;
 class DatePort;
@@ -109,4 +112,15 @@ private:
     std::unique_ptr<DocumentCommands> commands_;
     TreeModel* model_ = nullptr;
     bool quitting_ = false;
+
+    // evaluation: deficiencies and preventive measures, entered through their dialogs.
+    std::unique_ptr<EntryDialogPort> entryDialogs_;
+    std::unique_ptr<EvaluationCommands> evaluation_;
 };
+
+// Defined here so that every area's file can connect its entries.
+template <typename Function>
+void MainWindow::Wire(QAction* action, Function function) {
+    action->setProperty("wired", true);
+    connect(action, &QAction::triggered, this, function);
+}
