@@ -61,6 +61,7 @@ void EvaluationCommands::IndicarDeficiencias1Click() {
     added->SetField(3, std::string(1, kind::kDeficiency));
     TreeNode* child = session_.Tree().AddChild(node, added->GetField(4), added, icon::kDeficiency);
     session_.Table().SetNode(added->GetFieldInt(1), child);
+    session_.Tree().Expand(node);  // the new deficiency in sight; the selection stays
     session_.SetModified(true);
 }
 
@@ -82,5 +83,6 @@ void EvaluationCommands::IndicarMedidasPrev1Click() {
     added->SetField(3, std::string(1, kind::kMeasure));
     TreeNode* child = session_.Tree().AddChild(node, added->GetField(4), added, icon::kMeasure);
     session_.Table().SetNode(added->GetFieldInt(1), child);
+    session_.Tree().Expand(node);
     session_.SetModified(true);
 }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "deficiency_form.h"
@@ -25,8 +26,8 @@ QPlainTextEdit* NewMemo(const char* name, int lines, QWidget* parent) {
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(name);
     memo->setTabChangesFocus(true);
-    const int height = memo->fontMetrics().lineSpacing() * lines + 2 * (memo->frameWidth() + 4);
-    memo->setFixedHeight(height);
+    const int margin = static_cast<int>(memo->document()->documentMargin());
+    memo->setFixedHeight(memo->fontMetrics().lineSpacing() * lines + 2 * (memo->frameWidth() + margin) + 4);
     return memo;
 }
 
@@ -55,6 +56,7 @@ DeficiencyDialog::DeficiencyDialog(DeficiencyForm& form, QWidget* parent) : QDia
     Memo1->setPlainText(MemoToQt(form_.Recommendation()));
     Memo2->setPlainText(MemoToQt(form_.Detected()));
     Reflect();
+    cmb->setFocus();  // the location above is only shown
 }
 
 void DeficiencyDialog::BuildControls() {
@@ -77,6 +79,8 @@ void DeficiencyDialog::BuildControls() {
     Memo2 = NewMemo("Memo2", 3, this);
     Label5 = NewLabel("Label5", QString::fromUtf8("Recomendación genérica KALDO-TORVE"), this);
     Memo1 = NewMemo("Memo1", 3, this);
+    // Wide enough for an item's text and its recommendation to read in a few lines.
+    Memo2->setMinimumWidth(Memo2->fontMetrics().averageCharWidth() * 105);
 
     auto group = [this](const char* name, const QString& title, QWidget* parent) {
         auto* box = new QGroupBox(title, parent);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "dialog_text.h"
@@ -53,6 +54,7 @@ MeasureDialog::MeasureDialog(MeasureForm& form, QWidget* parent) : QDialog(paren
     for (int i = 0; i < static_cast<int>(levels_.size()); ++i)
         levels_[i]->setChecked(i == form_.Level());
     dtP->setDate(QtDates::ToQDate(form_.PlannedDate()));
+    Edit2->setFocus();  // the location above is only shown
 }
 
 void MeasureDialog::BuildControls() {
@@ -68,7 +70,8 @@ void MeasureDialog::BuildControls() {
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName("Memo1");
     Memo1->setTabChangesFocus(true);
-    Memo1->setFixedHeight(Memo1->fontMetrics().lineSpacing() * 4 + 2 * (Memo1->frameWidth() + 4));
+    const int margin = static_cast<int>(Memo1->document()->documentMargin());
+    Memo1->setFixedHeight(Memo1->fontMetrics().lineSpacing() * 4 + 2 * (Memo1->frameWidth() + margin) + 4);
     for (QLabel* wrapped : {Label3, Label5}) {
         wrapped->setWordWrap(true);
         wrapped->setFixedWidth(wrapped->fontMetrics().horizontalAdvance("Deficiencia") + 8);
@@ -106,7 +109,7 @@ void MeasureDialog::BuildLayout() {
     auto* main = new QVBoxLayout(this);
     main->setSizeConstraint(QLayout::SetFixedSize);
     auto* grid = new QGridLayout;
-    grid->setColumnMinimumWidth(1, 380);
+    grid->setColumnMinimumWidth(1, Edit1->fontMetrics().averageCharWidth() * 80);
     int row = 0;
     auto addRow = [&](QLabel* label, QWidget* field) {
         grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignVCenter);

@@ -21,6 +21,7 @@
 #include "cp1252.h"
 #include "deficiency_dialog.h"
 #include "deficiency_form.h"
+#include "document_tree_view.h"
 #include "main_window.h"
 #include "measure_dialog.h"
 #include "measure_form.h"
@@ -133,26 +134,26 @@ TEST_F(EntryDialogsTest, DeficiencyDialogDerivesWhileTheUserChooses) {
     EXPECT_TRUE(dialog.Buttons(valuation::kDeficiency)[degree]->isChecked());
 
     // Mortal, Esporádica, Mejorable: Baja and A corregir.
-    QTest::mouseClick(dialog.RadioButton5, Qt::LeftButton);
-    QTest::mouseClick(dialog.RadioButton16, Qt::LeftButton);
-    QTest::mouseClick(dialog.RadioButton19, Qt::LeftButton);
+    dialog.RadioButton5->click();
+    dialog.RadioButton16->click();
+    dialog.RadioButton19->click();
     EXPECT_EQ(Checked(dialog.Buttons(valuation::kProbability)),
               (std::vector<bool>{false, false, false, true}));
     EXPECT_EQ(Checked(dialog.Buttons(valuation::kLevel)), (std::vector<bool>{false, true, false, false}));
     EXPECT_EQ(Checked(dialog.Buttons(valuation::kDeficiency)), (std::vector<bool>{false, false, true}));
 
     // A second click on the chosen button keeps it chosen.
-    QTest::mouseClick(dialog.RadioButton19, Qt::LeftButton);
+    dialog.RadioButton19->click();
     EXPECT_TRUE(dialog.RadioButton19->isChecked());
     // Continuada changes probability and level together.
-    QTest::mouseClick(dialog.RadioButton13, Qt::LeftButton);
+    dialog.RadioButton13->click();
     EXPECT_EQ(Checked(dialog.Buttons(valuation::kExposure)), (std::vector<bool>{true, false, false, false}));
     EXPECT_EQ(Checked(dialog.Buttons(valuation::kProbability)),
               (std::vector<bool>{false, false, true, false}));
     EXPECT_EQ(Checked(dialog.Buttons(valuation::kLevel)), (std::vector<bool>{true, false, false, false}));
 
     dialog.Memo2->setPlainText("Cable suelto\nen el paso");
-    QTest::mouseClick(dialog.BitBtn1, Qt::LeftButton);
+    dialog.BitBtn1->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     oToken written;
     form.WriteBack(written);
@@ -264,6 +265,8 @@ TEST_F(EntryDialogsTest, TheContextMenuEntersDeficienciesAndMeasures) {
     const QModelIndex questionnaire = window.Model()->IndexOf(session.Table().Node(4));
     ASSERT_EQ(window.Model()->rowCount(questionnaire), 2);
     EXPECT_EQ(window.Model()->index(1, 0, questionnaire).data().toString(), "7. Ventanas // ");
+    EXPECT_TRUE(window.TreeView->isExpanded(questionnaire)) << "the new deficiency is in sight";
+    EXPECT_EQ(window.TreeView->currentIndex(), questionnaire) << "and the selection stays";
     EXPECT_TRUE(session.Modified());
 
     session.Tree().Select(session.Table().Node(7));
