@@ -83,6 +83,8 @@ TEST(ValuationTables, NothingIsDerivedFromAnUnsetInput) {
     EXPECT_EQ(ProbabilityFor('0', '3'), std::nullopt) << "the deficiency level has three";
     EXPECT_EQ(InterventionLevelFor('0', '4'), std::nullopt);
     EXPECT_EQ(InterventionLevelFor('/', '0'), std::nullopt);
+    EXPECT_EQ(InterventionLevelName(' '), "") << "no level, no name";
+    EXPECT_EQ(ValueName(kDeficiency, '3'), "");
     EXPECT_EQ(ProbabilityFor('3', '2'), '3');
     EXPECT_EQ(InterventionLevelFor('3', '3'), '3');
 }
@@ -91,16 +93,6 @@ TEST(ValuationCode, WorkingCopyIsAlwaysFiveCharacters) {
     EXPECT_EQ(WorkingCopy(""), "     ");
     EXPECT_EQ(WorkingCopy("1"), "1    ");
     EXPECT_EQ(WorkingCopy("1033299"), "10332");
-}
-
-TEST(ValuationCode, LevelNames) {
-    EXPECT_EQ(U(InterventionLevelName('0')), "Crítico");
-    EXPECT_EQ(U(InterventionLevelName('1')), "A corregir");
-    EXPECT_EQ(U(InterventionLevelName('2')), "A mejorar");
-    EXPECT_EQ(U(InterventionLevelName('3')), "No imprescindible");
-    EXPECT_EQ(InterventionLevelName(' '), "");
-    EXPECT_EQ(InterventionLevelName('4'), "");
-    EXPECT_EQ(ValueName(kDeficiency, '3'), "");
 }
 
 TEST(QuestionnaireValuation, ReadsAndNamesTheScale) {
