@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli_document.h"
+#include "cli_views.h"
 
 const std::vector<HeadlessOption>& HeadlessOptions() {
     static const std::vector<HeadlessOption> options = {
@@ -11,6 +12,10 @@ const std::vector<HeadlessOption>& HeadlessOptions() {
          &RunVerify},
         {"--normalizar", "DOC SALIDA",
          "carga DOC y lo guarda en SALIDA como \"Guardar\" (numeración en preorden)", 2, 2, &RunNormalize},
+        {"--vista", "NOMBRE DOC",
+         "carga DOC y escribe el árbol de la vista NOMBRE (geografica, temporal, valoracion o riesgos): "
+         "un nodo por línea, sangrado por nivel, con su icono y su texto",
+         2, 2, &RunView},
     };
     return options;
 }

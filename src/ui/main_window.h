@@ -6,14 +6,16 @@
 
 #include "document_commands.h"
 #include "document_session.h"
-#include "entry_dialog_port.h"
-#include "evaluation_commands.h"
+#include "evaluation_commands.h"         // evaluation
+#include "qt_entry_dialogs.h"            // evaluation
+#include "qt_questionnaire_selection.h"  // assignment
+#include "questionnaire_assignment.h"    // assignment
+#include "settings_store.h"
 
 class Catalogue;
 class DatePort;
 class DocumentTreeView;
 class InfoPanel;
-class QAction;
 class QMenu;
 class QSplitter;
 class TreeModel;
@@ -103,6 +105,20 @@ private:
     void WireReports();
     void WireHelp();
 
+    // views
+    void Geogrfica1Click();
+    void emporal1Click();
+    void Valoracin1Click();
+    void Riesgos1Click();
+
+    // Help: the entries of "A&yuda" (main_window_help.cpp) and the per-user store of the tip
+    // window's setting.
+    void Ayuda2Click();
+    void Manual1Click();
+    void VerSugerencia1Click();
+    void Acercade1Click();
+    std::unique_ptr<SettingsStore> settings_;
+
     const Catalogue& catalogue_;
     DocumentSession session_;
     std::unique_ptr<UserPort> ownPort_;
@@ -113,12 +129,21 @@ private:
     TreeModel* model_ = nullptr;
     bool quitting_ = false;
 
-    // evaluation: deficiencies and preventive measures, entered through their dialogs.
-    std::unique_ptr<EntryDialogPort> entryDialogs_;
-    std::unique_ptr<EvaluationCommands> evaluation_;
+    // --- assignment ---
+    // The questionnaire selection dialog and the command "Asignar Cuestionarios".
+    QtQuestionnaireSelection questionnaireSelection_{this};
+    QuestionnaireAssignment assignment_{session_, catalogue_, questionnaireSelection_, port_, dates_};
+    // --- end of assignment ---
+
+    // --- evaluation ---
+    // The deficiency and measure dialogs and the commands "Indicar Deficiencias" and
+    // "Indicar Medidas Prev".
+    QtEntryDialogs entryDialogs_{this};
+    EvaluationCommands evaluation_{session_, catalogue_, port_, dates_, entryDialogs_};
+    // --- end of evaluation ---
 };
 
-// Defined here so that every area's file can connect its entries.
+// Defined here so that every main_window_<area>.cpp can wire its entries.
 template <typename Function>
 void MainWindow::Wire(QAction* action, Function function) {
     action->setProperty("wired", true);

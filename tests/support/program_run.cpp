@@ -7,6 +7,11 @@
 #include "temp_dir.h"
 
 ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::string& workingDir) {
+    return RunProgramFile(KALDO_PROGRAM, arguments, workingDir);
+}
+
+ProgramRun RunProgramFile(const std::string& programFile, const std::vector<std::string>& arguments,
+                          const std::string& workingDir) {
     TempDir scratch;
     const std::string outPath = scratch.File("out"), errPath = scratch.File("err");
     const pid_t pid = fork();
@@ -17,7 +22,7 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::stri
         dup2(err, 2);
         if (chdir(workingDir.c_str()) != 0) _exit(127);
         std::vector<char*> argv;
-        std::string program = KALDO_PROGRAM;
+        std::string program = programFile;
         argv.push_back(program.data());
         std::vector<std::string> copies = arguments;
         for (std::string& argument : copies)

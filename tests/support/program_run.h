@@ -12,3 +12,6 @@ struct ProgramRun {
 
 // Runs the built program with the arguments (no shell involved) in the given working folder.
 ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::string& workingDir = ".");
+// The same with another copy of the program.
+ProgramRun RunProgramFile(const std::string& program, const std::vector<std::string>& arguments,
+                          const std::string& workingDir = ".");

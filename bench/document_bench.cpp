@@ -1,0 +1,79 @@
+// Load, rebuild and save of a full document (1024 records) as the file commands do them.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "date_port.h"
+#include "document_commands.h"
+#include "document_session.h"
+#include "short_date_format.h"
+#include "user_port.h"
+
+namespace {
+
+class SilentPort : public UserPort {
+public:
+    void ShowMessage(const std::string&) override {}
+    void ShowError(const std::string&) override {}
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    std::optional<std::string> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
+};
+
+class Dates : public DatePort {
+public:
+    Date Today() override { return {2026, 3, 15}; }
+    std::string ToText(const Date& d) override { return format_.Format(d); }
+    std::optional<Date> FromText(const std::string& t) override { return format_.Parse(t); }
+
+private:
+    ShortDateFormat format_{"dd/MM/yyyy"};
+};
+
+// A realistic full document: a firm with zones, workstations, questionnaires, deficiencies and
+// measures, 1024 lines in pre-order.
+std::string FullDocument() {
+    std::string bytes = "1\t0\tE\tTalleres del Norte S.L.\tComentarios de la empresa\t15/03/2026\t\t\t\t\t\t"
+                        "10000000000000000000000\r\n";
+    int line = 1;
+    auto add = [&](int parent, const std::string& rest) {
+        bytes += std::to_string(++line) + "\t" + std::to_string(parent) + "\t" + rest + "\r\n";
+        return line;
+    };
+    while (line < 1024) {
+        const int zone = add(1, "Z\tNave de producción\tZona con riesgos comunes\t15/03/2026\tAna");
+        for (int p = 0; p < 3 && line < 1024; ++p) {
+            const int post = add(zone, "P\tPuesto de soldadura\t\t15/03/2026\tLuis\t\t\t\t\t00100100000000000000000");
+            const int q = add(post, "C\t02.- Máquinas\tAgentes: humos, chispas\t20/03/2026\t\t\t\t\t\t3");
+            for (int d = 0; d < 3 && line < 1024; ++d) {
+                const int def = add(q, "D\t4. ¿Disponen los elementos móviles de resguardos?\tInstale resguardos fijos "
+                                       "o móviles con enclavamiento.\t\t\t\t\t\t\t10332\t\tFalta resguardo en el torno");
+                if (line < 1024) add(def, "R\tColocar resguardo regulable\tComentario~~de dos líneas\t30/04/2026\tPedro");
+            }
+        }
+    }
+    return bytes;
+}
+
+void LoadRebuildSave(benchmark::State& state) {
+    const auto dir = std::filesystem::temp_directory_path() / "kaldo-bench";
+    std::filesystem::create_directories(dir);
+    const std::string in = (dir / "full.kl3").string(), out = (dir / "out.kl3").string();
+    std::ofstream(in, std::ios::binary) << FullDocument();
+    SilentPort port;
+    Dates dates;
+    for (auto _ : state) {
+        DocumentSession session;
+        DocumentCommands commands(session, port, dates);
+        commands.LoadDocument(in);
+        session.RebuildTree();
+        commands.SaveDocument(out);
+        benchmark::DoNotOptimize(session.Table().count());
+    }
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(LoadRebuildSave)->Unit(benchmark::kMillisecond);
+
+}  // namespace
