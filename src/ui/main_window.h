@@ -6,8 +6,10 @@
 
 #include "document_commands.h"
 #include "document_session.h"
+#include "evaluation_commands.h"         // evaluation
 #include "node_data_editor.h"            // editing
 #include "print_port.h"                  // reports
+#include "qt_entry_dialogs.h"            // evaluation
 #include "qt_questionnaire_selection.h"  // assignment
 #include "questionnaire_assignment.h"    // assignment
 #include "report_commands.h"             // reports
@@ -171,6 +173,13 @@ private:
     std::unique_ptr<PrintPort> ownPrintPort_;
     std::unique_ptr<ReportCommands> reports_;
     // --- end of reports ---
+
+    // --- evaluation ---
+    // The deficiency and measure dialogs and the commands "Indicar Deficiencias" and
+    // "Indicar Medidas Prev".
+    QtEntryDialogs entryDialogs_{this};
+    EvaluationCommands evaluation_{session_, catalogue_, port_, dates_, entryDialogs_};
+    // --- end of evaluation ---
 };
 
 // Defined here so that every main_window_<area>.cpp can wire its entries.
