@@ -1,12 +1,12 @@
 #include "node_data_form.h"
 
-#include <vector>
-
 #include "cp1252.h"
 #include "document_tree.h"
 #include "kinds.h"
+#include "location_path.h"
 #include "node_table.h"
 #include "user_port.h"
+#include "valuation_code.h"
 
 NodeDataAdaptation AdaptationFor(char kind) {
     NodeDataAdaptation a;
@@ -80,10 +80,10 @@ bool NodeDataForm::Open(UserPort& port) {
     }
     level_.reset();
     if (deficiency) {
-        const char level = deficiency->GetField(11).empty() ? ' ' : deficiency->GetField(11)[0];
-        if (level >= '0' && level <= '3') level_ = level - '0';
+        const char level = valuation::WorkingCopy(deficiency->GetField(11))[valuation::kLevel];
+        if (valuation::IsSet(valuation::kLevel, level)) level_ = level - '0';
     }
-    if (adaptation_.showsLocation) location_ = LocationPath();
+    if (adaptation_.showsLocation) location_ = ParentLocation(table_, record_);
 
     values_.plannedBy = record_.GetField(7);
     values_.doneBy = record_.GetField(9);
@@ -96,21 +96,6 @@ const oToken* NodeDataForm::Deficiency() const {
     if (kind_ == kind::kDeficiency) return &record_;
     if (kind_ == kind::kMeasure) return table_.Record(record_.GetFieldInt(2));
     return nullptr;
-}
-
-std::string NodeDataForm::LocationPath() const {
-    std::string path;
-    // A chain of parents read from a damaged file may turn back on itself: each record is
-    // passed once at most.
-    std::vector<bool> passed(table_.count() + 1, false);
-    for (int index = record_.GetFieldInt(2); index > 0 && index <= table_.count() && !passed[index];) {
-        passed[index] = true;
-        const oToken* current = table_.Record(index);
-        if (!current || current->GetKind(3) == kind::kFirm) break;
-        path = path.empty() ? current->GetField(4) : current->GetField(4) + "/" + path;
-        index = current->GetFieldInt(2);
-    }
-    return path;
 }
 
 void NodeDataForm::Accept(DocumentTree& tree) {

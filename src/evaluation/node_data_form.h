@@ -78,7 +78,6 @@ public:
 
 private:
     std::optional<Date> ReadDate(int field, UserPort& port) const;
-    std::string LocationPath() const;
     const oToken* Deficiency() const;
 
     const NodeTable& table_;

@@ -15,11 +15,11 @@
 #include <initializer_list>
 
 #include "blankable_date_edit.h"
+#include "dialog_text.h"
 #include "kinds.h"
 #include "node_data_form.h"
 #include "qt_dates.h"
 #include "text_codec.h"
-#include "text_entry.h"
 
 namespace {
 
@@ -257,26 +257,23 @@ void NodeDataDialog::DateTimePicker2Change() {
 
 void NodeDataDialog::BitBtn3Click() {
     if (!printBlank_) return;
-    TextEntry entry;
-    form_.Values().name = entry.Memo(Memo1->toPlainText());
+    DialogTextReader reader;
+    form_.Values().name = reader.Memo(Memo1->toPlainText());
     printBlank_(form_.BlankQuestionnaireNumber(), form_.BlankHeading());
 }
 
 void NodeDataDialog::accept() {
-    TextEntry entry;
+    DialogTextReader reader;
     NodeDataValues values = form_.Values();
-    values.name = entry.Memo(Memo1->toPlainText());
+    values.name = reader.Memo(Memo1->toPlainText());
     // A measure's box shows its deficiency's text, which is not stored from here.
-    if (form_.Kind() != kind::kMeasure) values.comments = entry.Memo(mem5->toPlainText());
+    if (form_.Kind() != kind::kMeasure) values.comments = reader.Memo(mem5->toPlainText());
     values.planned = QtDates::FromQDate(DateTimePicker1->date());
-    values.plannedBy = entry.Line(edt7->text());
+    values.plannedBy = reader.Line(edt7->text());
     values.completion = QtDates::FromQDate(DateTimePicker2->date());
-    values.doneBy = entry.Line(edt9->text());
-    values.observations = entry.Memo(mem10->toPlainText());
-    if (entry.Refused()) {
-        entry.ShowRefusal(this);
-        return;
-    }
+    values.doneBy = reader.Line(edt9->text());
+    values.observations = reader.Memo(mem10->toPlainText());
+    if (reader.Refused(this)) return;
     form_.Values() = values;
     QDialog::accept();
 }
