@@ -35,3 +35,10 @@ std::string DeficiencyLocation(const NodeTable& table, const oToken& deficiency)
                      [](const oToken& ancestor) { return ancestor.GetKind(3) != kind::kFirm; });
     return path;
 }
+
+std::string ParentLocation(const NodeTable& table, const oToken& record) {
+    std::string path;
+    PrependAncestors(table, record, path,
+                     [](const oToken& ancestor) { return ancestor.GetKind(3) != kind::kFirm; });
+    return path;
+}

@@ -12,3 +12,5 @@ class oToken;
 std::string QuestionnaireLocation(const NodeTable& table, const oToken& questionnaire);
 // For a deficiency: from the outermost node below the firm down to the deficiency itself.
 std::string DeficiencyLocation(const NodeTable& table, const oToken& deficiency);
+// For the node data editor: from the outermost node below the firm down to the record's parent.
+std::string ParentLocation(const NodeTable& table, const oToken& record);
