@@ -64,12 +64,12 @@ TEST(BranchExportName, ProposesTheDocumentsNameWithTxt) {
 }
 
 TEST(BranchExportName, SaveDialogAsksForATextFile) {
-    const FileDialogSpec spec = branch_export::SaveDialog("/tmp/x/NuevaEmpresa.kl3");
-    EXPECT_EQ(spec.mode, FileDialogSpec::Mode::Save);
-    EXPECT_EQ(spec.title, "");
-    EXPECT_EQ(spec.filter, "Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*");
-    EXPECT_EQ(spec.defaultSuffix, "txt");
-    EXPECT_EQ(spec.proposedName, "NuevaEmpresa.txt");
+    const FileDialogSpec dialog = branch_export::SaveDialog("/tmp/x/NuevaEmpresa.kl3");
+    EXPECT_EQ(dialog.mode, FileDialogSpec::Mode::Save);
+    EXPECT_EQ(dialog.title, "");
+    EXPECT_EQ(dialog.filter, "Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*");
+    EXPECT_EQ(dialog.defaultSuffix, "txt");
+    EXPECT_EQ(dialog.proposedName, "NuevaEmpresa.txt");
 }
 
 TEST_F(BranchExportTest, AWriteFailureIsReportedAndAnyOldFileKept) {
