@@ -316,7 +316,7 @@ def rtf_picture(path):
             "\n".join(lines) + "}")
 
 
-def rtf_document(pages, title, subtitle):
+def rtf_document(pages, title, subtitle, logo):
     out = [
         "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3082\n",
         "{\\fonttbl{\\f0\\fswiss\\fcharset0 Liberation Sans{\\*\\falt Arial};}"
@@ -336,8 +336,7 @@ def rtf_document(pages, title, subtitle):
         "\\pard\\plain\\qc\\sb2400\\sa240\\f0\\fs56\\b\\cf1 " + rtf_escape(title) + "\\par\n",
         "\\pard\\plain\\qc\\sa1200\\f0\\fs32 " + rtf_escape(subtitle) + "\\par\n",
     ]
-    logo = os.path.join(os.path.dirname(pages[0].source), "img", "kaldo.png")
-    if os.path.isfile(logo):
+    if logo:
         out.append("\\pard\\plain\\qc\\sa1200 " + rtf_picture(logo) + "\\par\n")
     out.append("\\pard\\plain\\qc\\f0\\fs24\\b Contenido\\par\n")
     for number, page in enumerate(pages, 1):
@@ -604,6 +603,7 @@ def main():
     parser.add_argument("source", help="folder of the Markdown pages")
     parser.add_argument("--rtf", help="manual to write")
     parser.add_argument("--help-dir", help="folder for the help project")
+    parser.add_argument("--logo", help="PNG picture for the manual's title page")
     args = parser.parse_args()
 
     names = sorted(n for n in os.listdir(args.source) if n.endswith(".md"))
@@ -612,7 +612,7 @@ def main():
         sys.exit("no pages")
     title, subtitle = "KALDO 3.1", "Manual del usuario"
     if args.rtf:
-        write_bytes(args.rtf, rtf_document(pages, title, subtitle).encode("ascii"))
+        write_bytes(args.rtf, rtf_document(pages, title, subtitle, args.logo).encode("ascii"))
     if args.help_dir:
         write_help(pages, args.help_dir, "KALDO 3.1 - Ayuda")
 

@@ -7,6 +7,7 @@
 #include "catalogue.h"
 #include "cp1252.h"
 #include "documentation_text.h"
+#include "evaluation_texts.h"
 #include "main_window.h"
 #include "scripted_port.h"
 #include "texts.h"
@@ -59,10 +60,14 @@ TEST_F(DocumentationTest, EveryMenuAndContextMenuEntryIsExplained) {
     EXPECT_EQ(checked, 3 + 8 + 4 + 5 + 8);
 }
 
-TEST_F(DocumentationTest, TheMessagesOfTheDocumentCommandsAreQuotedExactly) {
-    for (const std::string& message : {text::kMaximum, text::kBadLine, text::kBadParent, text::kNotADocument,
-                                       text::kWrongKind, text::kSaveQuestion, text::kSaveCaption}) {
-        const std::string shown = cp1252::ToUtf8(message);
+TEST_F(DocumentationTest, TheProgramsMessagesAreQuotedExactly) {
+    std::vector<std::string> messages = {CatalogueNotFoundMessage()};
+    for (const std::string& message :
+         {text::kMaximum, text::kBadLine, text::kBadParent, text::kNotADocument, text::kWrongKind,
+          text::kSaveQuestion, text::kSaveCaption, text::kNoPlaceForDeficiencies, text::kNoPlaceForMeasures,
+          text::kNotFromQuestionnaire})
+        messages.push_back(cp1252::ToUtf8(message));
+    for (const std::string& shown : messages) {
         EXPECT_NE(manual.find(shown), std::string::npos) << shown;
         EXPECT_NE(help.find(shown), std::string::npos) << shown;
     }
