@@ -4,6 +4,7 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QHeaderView>
+#include <algorithm>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <memory>
@@ -20,6 +21,9 @@ DocumentTreeView::DocumentTreeView(QWidget* parent) : QTreeView(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setContextMenuPolicy(Qt::CustomContextMenu);
     setUniformRowHeights(true);
+    // Long deficiency and measure texts scroll sideways instead of being cut short.
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
     setExpandsOnDoubleClick(false);
     setDropIndicatorShown(false);  // where a node lands follows the hit test, not Qt's indicator
     // A drag that the tree does not take (files from the desktop) goes on to the main window.
@@ -54,7 +58,9 @@ QRect DocumentTreeView::LabelRect(const QModelIndex& index) const {
 }
 
 DocumentTreeView::Hit DocumentTreeView::HitTest(const QPoint& point, QModelIndex* node) const {
-    const QModelIndex index = indexAt(point);
+    // The row is found by height alone: the column ends after the longest text, and the space to
+    // its right still belongs to the rows beside it.
+    const QModelIndex index = indexAt(QPoint(std::max(0, header()->sectionViewportPosition(0)), point.y()));
     if (node) *node = index;
     if (!index.isValid()) return Hit::BelowLastNode;
     // Left of a node's icon lie its indentation, one step per level, and then the column of
