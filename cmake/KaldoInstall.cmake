@@ -6,8 +6,8 @@
 set(KALDO_DATA_DIR ${CMAKE_INSTALL_DATADIR}/kaldo)
 
 # (The catalogue's own rule is beside its copy into the build tree, in the top-level file.)
-# The example document that the manual's pictures show, to try the program on.
-install(FILES ${PROJECT_SOURCE_DIR}/docs/manual/ejemplo/talleres-del-norte.kl3 DESTINATION ${KALDO_DATA_DIR}/ejemplos)
+# The example document, to try the program on; the manual's pictures show it.
+install(FILES ${PROJECT_SOURCE_DIR}/examples/taller-mecanico.kl3 DESTINATION ${KALDO_DATA_DIR}/ejemplos)
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/kaldo.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

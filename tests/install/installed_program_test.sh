@@ -19,7 +19,7 @@ case $check in
 runs_from_elsewhere)
     for file in bin/kaldo share/kaldo/C31.TXT share/kaldo/manual.rtf share/applications/kaldo.desktop \
                 share/mime/packages/kaldo.xml share/icons/hicolor/48x48/apps/kaldo.png \
-                share/icons/hicolor/scalable/apps/kaldo.svg share/kaldo/ejemplos/talleres-del-norte.kl3; do
+                share/icons/hicolor/scalable/apps/kaldo.svg share/kaldo/ejemplos/taller-mecanico.kl3; do
         [[ -f $prefix/$file ]] || fail "$file is not installed"
     done
     if command -v chmcmd > /dev/null; then
@@ -31,7 +31,7 @@ runs_from_elsewhere)
     cp "$example" "$work/empresa.kl3"
     cd "$work"
     output=$("$prefix/bin/kaldo" --verificar empresa.kl3) || fail "kaldo --verificar ended with status $?"
-    grep -q "^E Talleres del Norte S.L.$" <<< "$output" || fail "unexpected tree: $output"
+    grep -q "^E Talleres Mecánicos del Valle, S.L.$" <<< "$output" || fail "unexpected tree: $output"
     grep -q "C 13.- Ruido" <<< "$output" || fail "unexpected tree: $output"
     "$prefix/bin/kaldo" --help | grep -q -- "--verificar" || fail "kaldo --help lists no options"
     # Without its catalogue the program says so instead of working with an empty one.
