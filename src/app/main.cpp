@@ -15,6 +15,7 @@
 #include "desktop_startup.h"
 #include "qt_dates.h"
 #include "qt_settings_store.h"
+#include "qt_spanish.h"
 #include "qt_user_port.h"
 #include "startup.h"
 #include "tip_setting.h"
@@ -42,6 +43,7 @@ int RunDesktop(int argc, char** argv) {
     QApplication application(argc, argv);
     application.setOrganizationName("TORVE");
     application.setApplicationName("kaldo");
+    InstallQtSpanishTranslations(application);
 
     Catalogue catalogue;
     QtSettingsStore settings;

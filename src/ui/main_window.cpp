@@ -43,6 +43,7 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     WireViews();
     WireReports();
     WireHelp();
+    WireDesktop();
     session_.SetObserver(this);
     StateChanged();
 }
@@ -216,6 +217,7 @@ void MainWindow::StateChanged() {
     }
     Asistente1->setEnabled(false);  // never enabled
     TreeView->setDragEnabled(session_.DragEnabled());
+    DesktopStateChanged();
 }
 
 void MainWindow::OpenStartupDocument(const QStringList& arguments) {

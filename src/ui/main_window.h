@@ -25,6 +25,7 @@ class QMenu;
 class QModelIndex;
 class QSplitter;
 class QtNodeDataDialog;
+class RecentFilesMenu;
 class TreeEditing;
 class TreeModel;
 class UserPort;
@@ -136,6 +137,15 @@ private:
     void VerSugerencia1Click();
     void Acercade1Click();
     std::unique_ptr<SettingsStore> settings_;
+
+    // --- desktop: shortcuts, window state and recent documents (main_window_desktop.cpp) ---
+    void WireDesktop();
+    // Called on every change of the session; the recent documents are brought up to date once
+    // the command that made the change has finished.
+    void DesktopStateChanged();
+    RecentFilesMenu* recentFiles_ = nullptr;
+    bool recentCheckPending_ = false;
+    // --- end of desktop ---
 
     const Catalogue& catalogue_;
     DocumentSession session_;

@@ -1,0 +1,73 @@
+#include "recent_files_menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSettings>
+#include <QStringList>
+
+#include "recent_files.h"
+#include "text_codec.h"
+#include "user_settings.h"
+
+namespace {
+
+const char* const kRecentKey = "recientes/archivos";
+
+}  // namespace
+
+RecentFilesMenu::RecentFilesMenu(QMenu* menu, QAction* before, QObject* parent)
+    : QObject(parent), menu_(menu), before_(before) {
+    separator_ = new QAction(this);
+    separator_->setSeparator(true);
+    // Another window of the program may have added documents since this menu was last shown.
+    connect(menu_, &QMenu::aboutToShow, this, &RecentFilesMenu::Refresh);
+    Refresh();
+}
+
+std::vector<std::string> RecentFilesMenu::Paths() const {
+    std::vector<std::string> paths;
+    for (const QString& path : UserSettings().value(kRecentKey).toStringList())
+        paths.push_back(PathFromQt(path));
+    return RecentFiles(paths).Paths();
+}
+
+void RecentFilesMenu::Note(const std::string& path) {
+    RecentFiles recent(Paths());
+    if (recent.Note(path)) Store(recent.Paths());
+}
+
+void RecentFilesMenu::Remove(const std::string& path) {
+    RecentFiles recent(Paths());
+    if (recent.Remove(path)) Store(recent.Paths());
+}
+
+void RecentFilesMenu::Store(const std::vector<std::string>& paths) {
+    QStringList stored;
+    for (const std::string& path : paths)
+        stored << PathToQt(path);
+    UserSettings().setValue(kRecentKey, stored);
+    Refresh();
+}
+
+void RecentFilesMenu::Refresh() {
+    for (QAction* entry : entries_)
+        delete entry;
+    entries_.clear();
+    const std::vector<std::string> paths = Paths();
+    // Without entries the menu is exactly as it was: the separator goes too.
+    if (paths.empty()) {
+        menu_->removeAction(separator_);
+        return;
+    }
+    menu_->insertAction(before_, separator_);
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const QString path = PathToQt(paths[i]);
+        auto* entry = new QAction(PathToQt(RecentFileCaption(i, paths[i])), this);
+        entry->setObjectName(QString("Reciente%1").arg(i + 1));
+        entry->setToolTip(path);
+        entry->setStatusTip(path);
+        connect(entry, &QAction::triggered, this, [this, path] { emit chosen(path); });
+        menu_->insertAction(separator_, entry);
+        entries_.push_back(entry);
+    }
+}
