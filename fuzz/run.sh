@@ -16,18 +16,8 @@ seconds="${1:-60}"
 shift || true
 build="$root/build-fuzz"
 
-missing=()
-while read -r package; do
-    [[ -z "$package" || "$package" == \#* ]] && continue
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done < <(cat "$root/scripts/packages.txt" "$root/fuzz/packages.txt")
-if ((${#missing[@]})); then
-    echo "Instalando paquetes: ${missing[*]}"
-    sudo=""
-    [[ $(id -u) -ne 0 ]] && sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
-fi
+source "$root/scripts/install-packages.sh"
+install_missing_packages "$root/scripts/packages.txt" "$root/fuzz/packages.txt"
 
 mkdir -p "$build"
 cmake -S "$root" -B "$build" -DKALDO_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \

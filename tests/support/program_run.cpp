@@ -6,9 +6,8 @@
 
 #include "temp_dir.h"
 
-ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::string& workingDir) {
-    TempDir scratch;
-    const std::string outPath = scratch.File("out"), errPath = scratch.File("err");
+int StartProgram(const std::vector<std::string>& arguments, const std::string& workingDir,
+                 const std::string& outPath, const std::string& errPath) {
     const pid_t pid = fork();
     if (pid == 0) {
         const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -27,6 +26,13 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::stri
         execv(program.c_str(), argv.data());
         _exit(127);
     }
+    return pid;
+}
+
+ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::string& workingDir) {
+    TempDir scratch;
+    const std::string outPath = scratch.File("out"), errPath = scratch.File("err");
+    const pid_t pid = StartProgram(arguments, workingDir, outPath, errPath);
     int status = 0;
     waitpid(pid, &status, 0);
     ProgramRun run;

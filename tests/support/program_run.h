@@ -12,3 +12,8 @@ struct ProgramRun {
 
 // Runs the built program with the arguments (no shell involved) in the given working folder.
 ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::string& workingDir = ".");
+
+// Starts the built program without waiting for it, its output and errors sent to the given
+// files ("/dev/null" to drop them); returns its process id.
+int StartProgram(const std::vector<std::string>& arguments, const std::string& workingDir = ".",
+                 const std::string& outPath = "/dev/null", const std::string& errPath = "/dev/null");
