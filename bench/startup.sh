@@ -20,7 +20,7 @@ scratch="$(mktemp -d)"
 xvfb_pid=""
 cleanup() {
     [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
-    [[ -s "$scratch/xvfb.log" ]] && cat "$scratch/xvfb.log"; ps -p "$xvfb_pid" > /dev/null && echo "(Xvfb vivo)"
+    [[ -s "$scratch/xvfb.log" ]] && cat "$scratch/xvfb.log"
     rm -rf "$scratch"
 }
 trap cleanup EXIT
