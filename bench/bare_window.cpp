@@ -9,7 +9,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QMainWindow window;
     window.setWindowTitle("Ventana");
-    if (application.arguments().contains("--menu")) window.menuBar()->addMenu("&Archivo")->addAction("&Salir");
+    if (application.arguments().contains("--menu"))
+        window.menuBar()->addMenu("&Archivo")->addAction("&Salir");
     window.resize(800, 600);
     window.show();
     return application.exec();
