@@ -9,11 +9,8 @@
 #include "document_session.h"
 #include "otoken.h"
 
-namespace {
-
-// Loads a document as "&Abrir ..." does; a missing file, which the window ignores, is an
-// error worth a line here.
-int Load(HeadlessContext& context, DocumentCommands& commands, const std::string& path) {
+// A missing file, which the window ignores, is an error worth a line here.
+int LoadHeadlessDocument(HeadlessContext& context, DocumentCommands& commands, const std::string& path) {
     switch (commands.LoadDocument(path)) {
         case DocumentCommands::LoadResult::Loaded:
             return exit_status::kOk;
@@ -27,8 +24,6 @@ int Load(HeadlessContext& context, DocumentCommands& commands, const std::string
     }
 }
 
-}  // namespace
-
 void PrintDocumentTree(const DocumentSession& session, std::ostream& out) {
     for (const TreeNode* node : session.Tree().PreOrder()) {
         const char kind = node->record ? node->record->GetKind(3) : ' ';
@@ -40,7 +35,7 @@ void PrintDocumentTree(const DocumentSession& session, std::ostream& out) {
 int RunVerify(HeadlessContext& context, const std::vector<std::string>& arguments) {
     DocumentSession session;
     DocumentCommands commands(session, context.port, context.dates);
-    const int status = Load(context, commands, arguments[0]);
+    const int status = LoadHeadlessDocument(context, commands, arguments[0]);
     if (status == exit_status::kOk) PrintDocumentTree(session, context.out);
     return status;
 }
@@ -48,7 +43,7 @@ int RunVerify(HeadlessContext& context, const std::vector<std::string>& argument
 int RunNormalize(HeadlessContext& context, const std::vector<std::string>& arguments) {
     DocumentSession session;
     DocumentCommands commands(session, context.port, context.dates);
-    const int status = Load(context, commands, arguments[0]);
+    const int status = LoadHeadlessDocument(context, commands, arguments[0]);
     if (status != exit_status::kOk) return status;
     return commands.SaveDocument(arguments[1]) ? exit_status::kOk : exit_status::kIoError;
 }

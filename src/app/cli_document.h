@@ -5,7 +5,11 @@
 #include <vector>
 
 struct HeadlessContext;
+class DocumentCommands;
 class DocumentSession;
+
+// Loads a document as "&Abrir ..." does; returns the exit status (exit_status::).
+int LoadHeadlessDocument(HeadlessContext& context, DocumentCommands& commands, const std::string& path);
 
 // --verificar DOC: loads the document as "&Abrir ..." would and prints its tree.
 int RunVerify(HeadlessContext& context, const std::vector<std::string>& arguments);

@@ -3,6 +3,8 @@
 #include <ostream>
 
 #include "cli_document.h"
+#include "cli_reports.h"
+#include "cli_views.h"
 
 const std::vector<HeadlessOption>& HeadlessOptions() {
     static const std::vector<HeadlessOption> options = {
@@ -11,6 +13,20 @@ const std::vector<HeadlessOption>& HeadlessOptions() {
          &RunVerify},
         {"--normalizar", "DOC SALIDA",
          "carga DOC y lo guarda en SALIDA como \"Guardar\" (numeración en preorden)", 2, 2, &RunNormalize},
+        {"--informe", "DOC [SALIDA.txt]",
+         "escribe el informe de texto de todo el documento (por omisión Informe.txt en la carpeta actual)", 1,
+         2, &RunTextReport},
+        {"--imprimir-pdf", "DOC SALIDA.pdf", "imprime todo el documento como \"&Imprimir\" en un archivo PDF",
+         2, 2, &RunPrintPdf},
+        {"--cuestionario-pdf", "NN SALIDA.pdf [AREA]",
+         "imprime en blanco el cuestionario NN (00 a 22) en un archivo PDF, con el área de trabajo AREA", 2,
+         3, &RunBlankPdf},
+        {"--exportar", "DOC SALIDA.txt",
+         "exporta la rama de la empresa a un archivo de texto con tabuladores", 2, 2, &RunExport},
+        {"--vista", "NOMBRE DOC",
+         "carga DOC y escribe el árbol de la vista NOMBRE (geografica, temporal, valoracion o riesgos): "
+         "un nodo por línea, sangrado por nivel, con su icono y su texto",
+         2, 2, &RunView},
     };
     return options;
 }

@@ -2,19 +2,22 @@
 // converts and prints documents without a window.
 
 #include <QApplication>
-#include <QMessageBox>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "catalogue.h"
 #include "command_line.h"
 #include "console_port.h"
+#include "cp1252.h"
 #include "data_files.h"
-#include "main_window.h"
+#include "desktop_startup.h"
 #include "qt_dates.h"
+#include "qt_settings_store.h"
 #include "qt_user_port.h"
-#include "text_codec.h"
+#include "startup.h"
+#include "tip_setting.h"
 
 namespace {
 
@@ -25,16 +28,10 @@ int RunHeadlessMode(const std::vector<std::string>& arguments) {
     }
     ConsolePort port(std::cerr);
     Catalogue catalogue;
-    std::string error;
-    switch (catalogue.Load(ShippedFile("C31.TXT"), port, &error)) {
-        case Catalogue::LoadResult::NotFound:
-            std::cerr << CatalogueNotFoundMessage() << '\n';
-            return exit_status::kNoCatalogue;
-        case Catalogue::LoadResult::ReadError:
-            std::cerr << error << '\n';
-            return exit_status::kNoCatalogue;
-        case Catalogue::LoadResult::Loaded:
-            break;
+    if (const std::optional<std::string> failure =
+            LoadStartupCatalogue(catalogue, ShippedFile("C31.TXT"), port)) {
+        std::cerr << cp1252::ToUtf8(*failure) << '\n';
+        return exit_status::kNoCatalogue;
     }
     QtDates dates;
     HeadlessContext context{std::cout, std::cerr, port, dates, catalogue};
@@ -46,25 +43,12 @@ int RunDesktop(int argc, char** argv) {
     application.setOrganizationName("TORVE");
     application.setApplicationName("kaldo");
 
-    // The catalogue comes first, before any window.
     Catalogue catalogue;
-    {
-        QtUserPort port(nullptr);
-        std::string error;
-        const Catalogue::LoadResult loaded = catalogue.Load(ShippedFile("C31.TXT"), port, &error);
-        if (loaded != Catalogue::LoadResult::Loaded) {
-            const QString text = loaded == Catalogue::LoadResult::NotFound
-                                     ? QString::fromStdString(CatalogueNotFoundMessage())
-                                     : PathToQt(error);
-            QMessageBox::warning(nullptr, QString(), text);
-            return 1;
-        }
-    }
-
-    QApplication::setApplicationDisplayName(QString::fromUtf8("Metodología KALDO 3.1"));
-    MainWindow window(catalogue);
-    window.show();
-    window.OpenStartupDocument(application.arguments().mid(1));
+    QtSettingsStore settings;
+    TipSetting tips(settings);
+    QtUserPort port(nullptr);
+    DesktopStartupWindows windows(catalogue, tips, application.arguments().mid(1));
+    if (!StartUp(catalogue, ShippedFile("C31.TXT"), port, tips, windows)) return exit_status::kNoCatalogue;
     return application.exec();
 }
 

@@ -1,5 +1,7 @@
 #include "catalogue.h"
 
+#include <fstream>
+
 #include "cp1252.h"
 #include "file_io.h"
 #include "line_source.h"
@@ -10,7 +12,9 @@ std::string CatalogueNotFoundMessage() {
 }
 
 Catalogue::LoadResult Catalogue::Load(const std::string& path, UserPort& port, std::string* error) {
-    if (!file_io::Exists(path)) return LoadResult::NotFound;
+    // A file that is there but cannot be opened counts as missing; a failure while reading it
+    // leaves the catalogue as it was and is reported with the system's text.
+    if (!file_io::Exists(path) || !std::ifstream(path, std::ios::binary)) return LoadResult::NotFound;
     std::string bytes;
     if (!file_io::ReadAll(path, bytes, error)) return LoadResult::ReadError;
     LoadFromBytes(bytes, port);
@@ -21,6 +25,8 @@ void Catalogue::LoadFromBytes(const std::string& bytes, UserPort& port) {
     *this = Catalogue();
     int group = -1;
     int current = -1;
+    // Whether the latest item line found room; a degree line belongs to that item only.
+    bool itemStored = false;
     LineSource lines(bytes);
     auto report = [&](const std::string& rest) { port.ShowMessage("ERROR EN " + rest); };
     while (!lines.AtEnd()) {
@@ -33,10 +39,12 @@ void Catalogue::LoadFromBytes(const std::string& bytes, UserPort& port) {
             // Lines beyond the tables' limits are reported like unknown lines and change nothing stored.
             if (group + 1 >= kGroups) {
                 report(rest);
+                group = kGroups;  // the questionnaires that follow belong to no stored group
                 continue;
             }
             groups_[++group] = rest;
         } else if (kind == 'C') {
+            itemStored = false;
             if (current + 1 >= kQuestionnaires) {
                 report(rest);
                 current = kQuestionnaires;  // later items belong to no questionnaire
@@ -47,25 +55,26 @@ void Catalogue::LoadFromBytes(const std::string& bytes, UserPort& port) {
             next.header = rest;
             next.itemCount = 0;
         } else if (kind >= '0' && kind <= '9') {
-            if (!q || q->itemCount >= kItems) {
+            itemStored = q && q->itemCount < kItems;
+            if (!itemStored) {
                 report(rest);
                 continue;
             }
             q->items[q->itemCount++] = rest.size() > 0 ? rest.substr(1) : std::string();
         } else if (kind == 'D' || kind == 'M' || kind == 'N') {
-            if (!q || q->itemCount == 0) {
+            if (!itemStored) {
                 report(rest);
                 continue;
             }
             q->degrees[q->itemCount - 1] = kind;
             q->recommendations[q->itemCount - 1] = rest;
         } else if (kind == 'V') {
+            if (!q) report(rest);
             // The three lines after a note line are read whole, whatever they begin with.
             for (int k = 0; k < 3; ++k) {
                 std::string note = lines.AtEnd() ? std::string() : lines.NextLine();
                 if (q) q->notes[k] = note;
             }
-            if (!q) report(rest);
         } else {
             report(rest);
         }

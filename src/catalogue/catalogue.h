@@ -18,6 +18,8 @@ public:
 
     // Fills the catalogue from a C31.TXT file. Each unrecognised line, and each line that falls
     // outside the tables' limits, is reported as "ERROR EN " and the rest of the line.
+    // NotFound: missing or not openable; ReadError: *error holds the system's text and the
+    // catalogue is unchanged.
     LoadResult Load(const std::string& path, UserPort& port, std::string* error = nullptr);
     // The same from the file's bytes.
     void LoadFromBytes(const std::string& bytes, UserPort& port);

@@ -26,5 +26,5 @@ public:
     // The yes/no dialog: true exactly when the user answered "Si".
     virtual bool AskYesNo(const std::string& message, const std::string& caption) = 0;
     // A file dialog; nothing when the user cancelled.
-    virtual std::optional<std::string> ChooseFile(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> ChooseFile(const FileDialogSpec& options) = 0;
 };

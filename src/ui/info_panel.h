@@ -3,14 +3,29 @@
 #include <QFrame>
 #include <vector>
 
-class QTreeWidget;
 class QIcon;
+class QPlainTextEdit;
+class QTreeWidget;
 
-// The information panel on the left of the main window (Panel1 with ListView1).
+// The information panel on the left of the main window (Panel1): the list ListView1 with the
+// recommended working procedure and the legend of the tree icons, and the pale yellow note
+// Memo1 that shows the guidance text of the selected procedure step.
 class InfoPanel : public QFrame {
     Q_OBJECT
 public:
-    InfoPanel(const std::vector<QIcon>& icons, QWidget* parent = nullptr);
+    // The note lies on noteHost (the main window's client area), above the panel and the tree,
+    // at the client area's coordinates.
+    InfoPanel(const std::vector<QIcon>& icons, QWidget* noteHost, QWidget* parent = nullptr);
+    ~InfoPanel() override;
 
     QTreeWidget* ListView1;
+    QPlainTextEdit* Memo1;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FillList(const std::vector<QIcon>& icons);
+    void ListView1SelectItem();
+    void ListView1MouseMove(int x);
 };

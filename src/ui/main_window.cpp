@@ -51,11 +51,16 @@ MainWindow::~MainWindow() {
 
 void MainWindow::BuildLayout() {
     const std::vector<QIcon> icons = LoadTreeIcons();
-    Splitter1 = new QSplitter(Qt::Horizontal, this);
+    // The client area holds the splitter and, above it, the panel's guidance note.
+    auto* clientArea = new QWidget(this);
+    auto* clientLayout = new QVBoxLayout(clientArea);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    Splitter1 = new QSplitter(Qt::Horizontal, clientArea);
     Splitter1->setObjectName("Splitter1");
     Splitter1->setHandleWidth(6);
     Splitter1->setChildrenCollapsible(false);
-    Panel1 = new InfoPanel(icons, Splitter1);
+    clientLayout->addWidget(Splitter1);
+    Panel1 = new InfoPanel(icons, clientArea, Splitter1);
     // The tree sits in a host that stays in place while the tree is hidden, so the panel keeps
     // its width when no document is shown.
     auto* treeHost = new QWidget(Splitter1);
@@ -71,7 +76,7 @@ void MainWindow::BuildLayout() {
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({105, 748 - 105 - 6});
-    setCentralWidget(Splitter1);
+    setCentralWidget(clientArea);
 }
 
 void MainWindow::BuildMenus() {
@@ -174,12 +179,6 @@ void MainWindow::PrepareContextMenu() {
     };
     for (const auto& [action, on] : entries)
         action->setEnabled(on && IsWired(action));
-}
-
-template <typename Function>
-void MainWindow::Wire(QAction* action, Function function) {
-    action->setProperty("wired", true);
-    connect(action, &QAction::triggered, this, function);
 }
 
 bool MainWindow::IsWired(const QAction* action) {

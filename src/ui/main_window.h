@@ -1,16 +1,22 @@
 #pragma once
 
+#include <QAction>
 #include <QMainWindow>
 #include <memory>
 
 #include "document_commands.h"
 #include "document_session.h"
+#include "print_port.h"                  // reports
+#include "qt_questionnaire_selection.h"  // assignment
+#include "questionnaire_assignment.h"    // assignment
+#include "report_commands.h"             // reports
+#include "settings_store.h"
 
 class Catalogue;
 class DatePort;
 class DocumentTreeView;
 class InfoPanel;
-class QAction;
+class PrintDialog;
 class QMenu;
 class QSplitter;
 class TreeModel;
@@ -70,6 +76,16 @@ public:
     QAction* Exportar1;
     QAction* Eliminar1;
 
+    // --- reports ---
+    PrintDialog* PrintDialog1 = nullptr;
+    ReportCommands& Reports() { return *reports_; }
+    // The data editor's "Imp. Vacío": shows the print dialog, then prints questionnaire number
+    // (0..22) blank, under the heading (Windows-1252, may be empty), on the chosen printer.
+    void PrintBlankQuestionnaire(int number, const std::string& heading);
+    // Replaces the print dialog and printer (tests pass a script); nullptr restores the real ones.
+    void SetPrintPort(PrintPort* port);
+    // --- end of reports ---
+
     // Sets the enabled state of the eight context-menu entries for the selected kind.
     void PrepareContextMenu();
     void EnableNodeCommands(bool on);
@@ -100,6 +116,20 @@ private:
     void WireReports();
     void WireHelp();
 
+    // views
+    void Geogrfica1Click();
+    void emporal1Click();
+    void Valoracin1Click();
+    void Riesgos1Click();
+
+    // Help: the entries of "A&yuda" (main_window_help.cpp) and the per-user store of the tip
+    // window's setting.
+    void Ayuda2Click();
+    void Manual1Click();
+    void VerSugerencia1Click();
+    void Acercade1Click();
+    std::unique_ptr<SettingsStore> settings_;
+
     const Catalogue& catalogue_;
     DocumentSession session_;
     std::unique_ptr<UserPort> ownPort_;
@@ -109,4 +139,22 @@ private:
     std::unique_ptr<DocumentCommands> commands_;
     TreeModel* model_ = nullptr;
     bool quitting_ = false;
+
+    // --- assignment ---
+    // The questionnaire selection dialog and the command "Asignar Cuestionarios".
+    QtQuestionnaireSelection questionnaireSelection_{this};
+    QuestionnaireAssignment assignment_{session_, catalogue_, questionnaireSelection_, port_, dates_};
+    // --- end of assignment ---
+
+    // --- reports ---
+    std::unique_ptr<PrintPort> ownPrintPort_;
+    std::unique_ptr<ReportCommands> reports_;
+    // --- end of reports ---
 };
+
+// Defined here so that every main_window_<area>.cpp can wire its entries.
+template <typename Function>
+void MainWindow::Wire(QAction* action, Function function) {
+    action->setProperty("wired", true);
+    connect(action, &QAction::triggered, this, function);
+}

@@ -1,4 +1,51 @@
-// The main window's help commands: the entries they answer and the dialogs they need.
-#include "main_window.h"
+// The main window's help commands: the help file, the manual, the tip window and the about box.
+#include <QDesktopServices>
+#include <QUrl>
 
-void MainWindow::WireHelp() {}
+#include "about_box.h"
+#include "data_files.h"
+#include "main_window.h"
+#include "qt_settings_store.h"
+#include "settings_store.h"
+#include "splash_window.h"
+#include "text_codec.h"
+#include "tip_setting.h"
+
+namespace {
+
+// Hands the file to the desktop's associated application; a missing file does nothing, and
+// what the desktop answers is not reported.
+void OpenWithDesktop(const std::string& name) {
+    if (const std::optional<std::string> path = DocumentationFile(name))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQt(*path)));
+}
+
+}  // namespace
+
+void MainWindow::WireHelp() {
+    settings_ = std::make_unique<QtSettingsStore>();
+    Wire(Ayuda2, [this] { Ayuda2Click(); });
+    Wire(Manual1, [this] { Manual1Click(); });
+    Wire(VerSugerencia1, [this] { VerSugerencia1Click(); });
+    Wire(Acercade1, [this] { Acercade1Click(); });
+}
+
+void MainWindow::Ayuda2Click() {
+    OpenWithDesktop("kaldo31.chm");
+}
+
+void MainWindow::Manual1Click() {
+    OpenWithDesktop("manual.rtf");
+}
+
+void MainWindow::VerSugerencia1Click() {
+    TipSetting setting(*settings_);
+    setting.TipRequested();
+    SplashWindow tip(setting, this);
+    tip.exec();
+}
+
+void MainWindow::Acercade1Click() {
+    AboutBox about(this);
+    about.exec();
+}

@@ -6,16 +6,17 @@
 #include <QStringList>
 
 #include "ok_dialog.h"
+#include "application_title.h"
 #include "text_codec.h"
 
 void QtUserPort::ShowMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), ToQt(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), ToQt(text), QMessageBox::Ok,
                     parent_);
     box.exec();
 }
 
 void QtUserPort::ShowError(const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), ToQt(text),
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), ToQt(text),
                     QMessageBox::Ok, parent_);
     box.exec();
 }
@@ -33,14 +34,14 @@ QString QtUserPort::QtFilter(const std::string& filter) {
     return filters.join(";;");
 }
 
-std::optional<std::string> QtUserPort::ChooseFile(const FileDialogSpec& spec) {
-    QFileDialog dialog(parent_, ToQt(spec.title), QString(), QtFilter(spec.filter));
-    const bool save = spec.mode == FileDialogSpec::Mode::Save;
+std::optional<std::string> QtUserPort::ChooseFile(const FileDialogSpec& options) {
+    QFileDialog dialog(parent_, ToQt(options.title), QString(), QtFilter(options.filter));
+    const bool save = options.mode == FileDialogSpec::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);  // neither dialog insists that the file exists
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    if (!spec.defaultSuffix.empty()) dialog.setDefaultSuffix(ToQt(spec.defaultSuffix));
-    if (!spec.proposedName.empty()) dialog.selectFile(PathToQt(spec.proposedName));
+    if (!options.defaultSuffix.empty()) dialog.setDefaultSuffix(ToQt(options.defaultSuffix));
+    if (!options.proposedName.empty()) dialog.selectFile(PathToQt(options.proposedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return PathFromQt(dialog.selectedFiles().constFirst());
 }

@@ -12,6 +12,9 @@ struct ProgramRun {
 
 // Runs the built program with the arguments (no shell involved) in the given working folder.
 ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::string& workingDir = ".");
+// The same with another copy of the program.
+ProgramRun RunProgramFile(const std::string& program, const std::vector<std::string>& arguments,
+                          const std::string& workingDir = ".");
 
 // Starts the built program without waiting for it, its output and errors sent to the given
 // files ("/dev/null" to drop them); returns its process id.

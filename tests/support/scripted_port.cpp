@@ -23,10 +23,10 @@ bool ScriptedPort::AskYesNo(const std::string& message, const std::string& capti
     return answer;
 }
 
-std::optional<std::string> ScriptedPort::ChooseFile(const FileDialogSpec& spec) {
-    dialogs.push_back(spec);
+std::optional<std::string> ScriptedPort::ChooseFile(const FileDialogSpec& options) {
+    dialogs.push_back(options);
     if (files.empty()) {
-        ADD_FAILURE() << "unexpected file dialog: " << spec.title;
+        ADD_FAILURE() << "unexpected file dialog: " << options.title;
         return std::nullopt;
     }
     auto file = files.front();

@@ -1,0 +1,110 @@
+#include "cli_reports.h"
+
+#include <QGuiApplication>
+#include <QPrinter>
+#include <memory>
+#include <ostream>
+
+#include "blank_questionnaire.h"
+#include "branch_export.h"
+#include "branch_printout.h"
+#include "cli_document.h"
+#include "command_line.h"
+#include "cp1252.h"
+#include "date_port.h"
+#include "document_commands.h"
+#include "document_session.h"
+#include "printer_canvas.h"
+#include "text_codec.h"
+#include "text_report.h"
+
+namespace {
+
+// A loaded document and the node that the menu's "&Imprimir" reports: the first one.
+struct LoadedDocument {
+    DocumentSession session;
+    int status = exit_status::kOk;
+    const TreeNode* first = nullptr;
+};
+
+std::unique_ptr<LoadedDocument> Load(HeadlessContext& context, const std::string& path) {
+    auto document = std::make_unique<LoadedDocument>();
+    DocumentCommands commands(document->session, context.port, context.dates);
+    document->status = LoadHeadlessDocument(context, commands, path);
+    document->first = document->session.Tree().FirstTopLevel();
+    return document;
+}
+
+// Fonts and printers need a GUI application; the headless mode draws on the offscreen platform.
+std::unique_ptr<QGuiApplication> GuiApplication() {
+    if (QCoreApplication::instance()) return nullptr;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "kaldo";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int PrinterFailed(HeadlessContext& context, const std::string& error) {
+    context.err << cp1252::ToUtf8(error) << '\n';
+    return exit_status::kIoError;
+}
+
+// A questionnaire number: decimal digits, with an optional minus sign.
+bool ParseNumber(const std::string& text, int& number) {
+    std::size_t i = text.size() > 1 && text[0] == '-' ? 1 : 0;
+    if (i == text.size() || text.size() - i > 4) return false;
+    for (std::size_t j = i; j < text.size(); ++j) {
+        if (text[j] < '0' || text[j] > '9') return false;
+    }
+    number = std::stoi(text);
+    return true;
+}
+
+}  // namespace
+
+int RunTextReport(HeadlessContext& context, const std::vector<std::string>& arguments) {
+    const auto document = Load(context, arguments[0]);
+    if (document->status != exit_status::kOk) return document->status;
+    const std::string path = arguments.size() > 1 ? arguments[1] : kTextReportFile;
+    return WriteTextReport(document->session, *document->first, path, context.port) ? exit_status::kOk
+                                                                                    : exit_status::kIoError;
+}
+
+int RunPrintPdf(HeadlessContext& context, const std::vector<std::string>& arguments) {
+    const auto document = Load(context, arguments[0]);
+    if (document->status != exit_status::kOk) return document->status;
+    const auto application = GuiApplication();
+    QPrinter printer(QPrinter::HighResolution);
+    PreparePdfPrinter(printer, PathToQt(arguments[1]));
+    PrinterCanvas canvas(printer);
+    BranchPrintout printout(document->session, canvas, context.dates.ToText(context.dates.Today()));
+    std::string error;
+    if (!printout.Print(*document->first, &error)) return PrinterFailed(context, error);
+    return exit_status::kOk;
+}
+
+int RunBlankPdf(HeadlessContext& context, const std::vector<std::string>& arguments) {
+    int number = 0;
+    if (!ParseNumber(arguments[0], number)) {
+        context.err << "Número de cuestionario erróneo: " << arguments[0] << '\n';
+        return exit_status::kUsage;
+    }
+    const std::string area = arguments.size() > 2 ? cp1252::FromUtf8(arguments[2]) : std::string();
+    const auto application = GuiApplication();
+    QPrinter printer(QPrinter::HighResolution);
+    PreparePdfPrinter(printer, PathToQt(arguments[1]));
+    PrinterCanvas canvas(printer);
+    std::string error;
+    if (!PrintBlankQuestionnaire(canvas, context.catalogue, number, area, &error))
+        return PrinterFailed(context, error);
+    return exit_status::kOk;
+}
+
+int RunExport(HeadlessContext& context, const std::vector<std::string>& arguments) {
+    const auto document = Load(context, arguments[0]);
+    if (document->status != exit_status::kOk) return document->status;
+    return branch_export::WriteExport(document->session.Tree(), *document->first, arguments[1], context.port)
+               ? exit_status::kOk
+               : exit_status::kIoError;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct HeadlessContext;
+
+// --vista NOMBRE DOC: loads DOC as "&Abrir ..." would, shows it in the view NOMBRE
+// (geografica, temporal, valoracion, riesgos) as the "Vistas" menu does, and prints the tree.
+int RunView(HeadlessContext& context, const std::vector<std::string>& arguments);

@@ -1,0 +1,133 @@
+#include "blank_questionnaire.h"
+
+#include <algorithm>
+
+#include "box_text.h"
+#include "canvas.h"
+#include "catalogue.h"
+#include "cp1252.h"
+
+namespace blank_text {
+const std::string kPeople = "Personas afectadas: ______";
+const std::string kArea = W("Área de trabajo: ");
+const std::string kEmptyArea = W("Área de trabajo: ") + std::string(35, '_') + " ";
+const std::string kFilledIn = "Cumplimentado por: " + std::string(50, '_') +
+                              "      Fecha: " + std::string(9, '_') + " Fecha P.R.: " + std::string(7, '_');
+}  // namespace blank_text
+
+namespace {
+
+constexpr int kSmall = 8;
+constexpr int kMedium = 10;
+constexpr int kLarge = 12;
+constexpr int kMargin = 10;
+
+}  // namespace
+
+std::string BlankJobTitle(int questionnaire) {
+    return "Imp.Cuest. " + std::to_string(questionnaire);
+}
+
+BlankQuestionnairePrintout::BlankQuestionnairePrintout(Canvas& canvas, const Catalogue& catalogue,
+                                                       int questionnaire, const std::string& area)
+    : canvas_(canvas), catalogue_(catalogue), q_(questionnaire), area_(area) {}
+
+void BlankQuestionnairePrintout::SetFont(int points, bool bold) {
+    canvas_.SetFontSize(points);
+    canvas_.SetFontStyle(bold ? FontStyle::Bold : FontStyle::Regular);
+}
+
+bool BlankQuestionnairePrintout::Print(std::string* error) {
+    const int items = catalogue_.ItemCount(q_);  // 0 outside the catalogue: the header alone
+    if (!canvas_.BeginJob(BlankJobTitle(q_), error)) return false;
+    Measure();
+    PrintHeader();
+    for (int k = 1; k <= items; ++k)
+        PrintItem(k);
+    canvas_.EndJob();
+    return true;
+}
+
+void BlankQuestionnairePrintout::Measure() {
+    SetFont(kSmall, false);
+    w_ = canvas_.TextWidth("W");
+    step_ = 3 * canvas_.TextHeight("W") / 2;
+    SetFont(kLarge, true);
+    box_ = canvas_.TextWidth("NO") + 2 * w_;
+    column_ = (canvas_.PageWidth() - 7 * w_ - 4 * box_) / 2;
+    reserve_ = 5 * step_;
+    rightEdge_ = canvas_.PageWidth() - kMargin;
+    bottomEdge_ = canvas_.PageHeight() - kMargin;
+    page_ = 1;
+}
+
+void BlankQuestionnairePrintout::PrintHeader() {
+    y_ = kMargin;
+    SetFont(kLarge, true);
+    canvas_.DrawText(kMargin, y_, catalogue_.QuestionnaireGroupName(q_));
+    y_ += 4 * step_;
+    SetFont(kMedium, true);
+    canvas_.DrawText(kMargin, y_, catalogue_.QuestionnaireTitle(q_));
+    SetFont(kMedium, false);
+    canvas_.DrawText(rightEdge_ - 22 * w_, y_, blank_text::kPeople);
+    y_ += 2 * step_;
+    canvas_.DrawText(kMargin, y_, area_.empty() ? blank_text::kEmptyArea : blank_text::kArea + area_);
+    y_ += 2 * step_;
+    canvas_.DrawText(kMargin, y_, blank_text::kFilledIn);
+    y_ += 2 * step_;
+    SetFont(kSmall, false);
+    step_ = 3 * canvas_.TextHeight("W") / 2;
+}
+
+int BlankQuestionnairePrintout::NoBoxX(int siX, char degree) const {
+    switch (degree) {
+        case 'D':
+            return siX + box_ + w_ + box_ / 2;  // half a box between the two
+        case 'N':
+            return siX + 3 * (box_ + w_);  // two boxes between
+        default:
+            return siX + 2 * (box_ + w_);  // one box between
+    }
+}
+
+void BlankQuestionnairePrintout::DrawAnswerBox(int x, const std::string& answer) {
+    canvas_.DrawRectangle(x, y_, x + w_ + box_, y_ + w_ + box_);
+    canvas_.DrawText(x + w_, y_ + w_, answer);
+}
+
+void BlankQuestionnairePrintout::PrintItem(int k) {
+    if (y_ + reserve_ > bottomEdge_) StartNextPage();
+
+    SetFont(kSmall, false);
+    const int h1 = WrapText(canvas_, kMargin, y_, column_, step_,
+                            std::to_string(k) + ".- " + catalogue_.ItemText(q_, k));
+
+    const int siX = kMargin + column_ + w_;
+    SetFont(kLarge, true);
+    DrawAnswerBox(siX, "SI");
+    const int noX = NoBoxX(siX, catalogue_.ItemDegree(q_, k));
+    DrawAnswerBox(noX, "NO");
+
+    SetFont(kSmall, false);
+    const int h2 =
+        WrapText(canvas_, noX + box_ + 2 * w_, y_, column_, step_, catalogue_.ItemRecommendation(q_, k));
+
+    y_ += std::max({h1, h2, box_ + w_}) + step_;
+    if (y_ + 2 * step_ > bottomEdge_) StartNextPage();
+    canvas_.DrawRectangle(kMargin, y_, rightEdge_ - kMargin, y_ + 2 * step_);
+    y_ += 3 * step_;
+}
+
+void BlankQuestionnairePrintout::StartNextPage() {
+    canvas_.NewPage();
+    y_ = kMargin;
+    ++page_;
+    const std::string heading = catalogue_.QuestionnaireTitle(q_) + "<" + std::to_string(page_) + ">";
+    canvas_.DrawText(rightEdge_ - kMargin - canvas_.TextWidth(heading), y_, heading);
+    y_ += step_;
+}
+
+bool PrintBlankQuestionnaire(Canvas& canvas, const Catalogue& catalogue, int questionnaire,
+                             const std::string& area, std::string* error) {
+    return BlankQuestionnairePrintout(canvas, catalogue, questionnaire, area).Print(error);
+}

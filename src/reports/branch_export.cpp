@@ -1,0 +1,64 @@
+#include "branch_export.h"
+
+#include <unordered_map>
+
+#include "cp1252.h"
+#include "document_tree.h"
+#include "file_io.h"
+#include "kinds.h"
+#include "otoken.h"
+
+namespace branch_export {
+
+namespace {
+
+void AppendBranch(const TreeNode& node, int baseDepth,
+                  const std::unordered_map<const TreeNode*, int>& positions, std::string& out) {
+    if (node.record) out += ExportLine(*node.record, positions.at(&node), node.Depth() - baseDepth);
+    for (const auto& child : node.children)
+        AppendBranch(*child, baseDepth, positions, out);
+}
+
+}  // namespace
+
+std::string ExportLine(const oToken& record, int position, int relativeDepth) {
+    oToken line = record;
+    line.SetFieldInt(1, position);
+    line.SetField(2, RepeatChar(relativeDepth, '\t'));
+    line.SetField(3, "");
+    return line.WriteLine();
+}
+
+std::string ExportBranch(const DocumentTree& tree, const TreeNode& node) {
+    // Positions count the nodes with records in the whole tree, as the saved file numbers them.
+    std::unordered_map<const TreeNode*, int> positions;
+    int position = 0;
+    for (const TreeNode* n : tree.PreOrder()) {
+        if (n->record) positions[n] = ++position;
+    }
+    std::string out;
+    AppendBranch(node, node.Depth(), positions, out);
+    return out;
+}
+
+std::string ProposedName(const std::string& documentFile) {
+    const std::size_t slash = documentFile.find_last_of('/');
+    std::string name = slash == std::string::npos ? documentFile : documentFile.substr(slash + 1);
+    const std::size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos) name.erase(dot);
+    return name + ".txt";
+}
+
+FileDialogSpec SaveDialog(const std::string& documentFile) {
+    return {FileDialogSpec::Mode::Save, "", "Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*",
+            "txt", ProposedName(documentFile)};
+}
+
+bool WriteExport(const DocumentTree& tree, const TreeNode& node, const std::string& path, UserPort& port) {
+    std::string error;
+    if (file_io::WriteAtomically(path, ExportBranch(tree, node), &error)) return true;
+    port.ShowError(cp1252::FromUtf8(error));
+    return false;
+}
+
+}  // namespace branch_export

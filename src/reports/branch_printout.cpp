@@ -1,0 +1,158 @@
+#include "branch_printout.h"
+
+#include "canvas.h"
+#include "cp1252.h"
+#include "display_text.h"
+#include "document_session.h"
+#include "kinds.h"
+#include "report_line_wrap.h"
+
+namespace printout_text {
+
+const std::string kMeasure = W("Medida específica: ");
+const std::string kDeficiency = "Deficiencia detectada: ";
+
+std::string LevelLine(char level) {
+    switch (level) {
+        case '0':
+            return W("Nivel de intervención: Crítico");
+        case '1':
+            return W("Nivel de intervención: A Corregir");
+        case '2':
+            return W("Nivel de intervención: A mejorar");
+        case '3':
+            return W("Nivel de intervención: No imprescindible");
+        default:
+            return {};
+    }
+}
+
+}  // namespace printout_text
+
+BranchPrintout::BranchPrintout(const DocumentSession& session, Canvas& canvas, std::string today)
+    : session_(session), canvas_(canvas), today_(std::move(today)) {}
+
+bool BranchPrintout::Print(const TreeNode& node, std::string* error) {
+    if (!canvas_.BeginJob("Informe", error)) return false;
+    canvas_.SetFontSize(kFontSize);
+    canvas_.SetFontStyle(FontStyle::Regular);
+    headerHeight_ = 3 * canvas_.TextHeight("p");
+    bottomLimit_ = canvas_.PageHeight() - headerHeight_;
+    lineHeight_ = canvas_.TextHeight("W") + 4;
+    leftMargin_ = 4 * canvas_.TextWidth("W");
+    rightEdge_ = canvas_.PageWidth() - leftMargin_;
+    indent_ = 0;
+    y_ = bottomLimit_ + 1;  // the first line starts the first page
+    page_ = 0;
+    firstPage_ = true;
+    pageEmpty_ = false;
+    const bool topLevel = node.parent == session_.Tree().Root() || node.parent == nullptr;
+    headerLeft_ = topLevel ? std::string() : ShownText(session_, *node.parent);
+    const oToken* firm = session_.Table().Record(1);
+    headerRight_ = firm ? firm->GetField(4) : std::string();
+
+    PrintNode(node);
+    canvas_.EndJob();
+    return true;
+}
+
+void BranchPrintout::PrintNode(const TreeNode& node) {
+    const bool geographic = session_.ViewMode() == view::kGeographic && node.record;
+    std::string text = ShownText(session_, node);
+    if (geographic) {
+        const oToken& record = *node.record;
+        if (record.GetKind(3) == kind::kMeasure) {
+            canvas_.SetFontStyle(FontStyle::Italic);
+            text = printout_text::kMeasure + record.GetField(4);
+        } else if (record.GetKind(3) == kind::kDeficiency) {
+            text = record.GetField(4);
+        }
+    }
+    PrintLine(text);
+    if (geographic) {
+        canvas_.SetFontStyle(FontStyle::Regular);
+        const oToken& record = *node.record;
+        if (record.GetKind(3) == kind::kDeficiency) {
+            PrintLine(printout_text::kDeficiency + record.GetField(13));
+            const std::string level = printout_text::LevelLine(record.GetKind(11));
+            if (!level.empty()) PrintLine(level);
+        }
+    }
+    // Children are indented by the depth of their parent in the whole tree, so the reported node
+    // and its children share the left margin when the firm is reported.
+    for (const auto& child : node.children) {
+        indent_ = node.Depth() * kIndentPerLevel;
+        PrintNode(*child);
+    }
+}
+
+namespace {
+
+// The lines of a text at its own line breaks: a break inside a field starts a new printed
+// line, as it does on screen.
+std::vector<std::string> FieldLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> BranchPrintout::PrintedLines(const std::string& text) {
+    std::vector<std::string> lines;
+    if (const auto split = ReportSplitPoint(text)) {
+        lines = FieldLines(text.substr(0, *split));
+        for (std::string& line : FieldLines(text.substr(*split)))
+            lines.push_back(std::move(line));
+    } else {
+        lines = FieldLines(text);
+    }
+    // On a page too narrow for that, the text flows by width instead, so that nothing runs past
+    // the right edge however deep the indent.
+    const int width = rightEdge_ - leftMargin_ - indent_;
+    bool fits = true;
+    for (const std::string& line : lines)
+        fits = fits && canvas_.TextWidth(line) <= width;
+    if (fits) return lines;
+    std::vector<std::string> flowed;
+    for (const std::string& piece : FieldLines(text)) {
+        for (std::string& line : FitToWidth(canvas_, piece, width))
+            flowed.push_back(std::move(line));
+    }
+    return flowed;
+}
+
+void BranchPrintout::PrintLine(const std::string& text) {
+    const std::vector<std::string> lines = PrintedLines(text);
+    // The lines of one text stay together and end above the footer; a text longer than a whole
+    // page is printed from the top of a fresh page and runs past it.
+    const int needed = static_cast<int>(lines.size()) * lineHeight_;
+    if (y_ + needed > bottomLimit_ && !pageEmpty_) StartPage();
+    for (const std::string& line : lines) {
+        canvas_.DrawText(leftMargin_ + indent_, y_, line);
+        y_ += lineHeight_;
+    }
+    pageEmpty_ = false;
+}
+
+void BranchPrintout::StartPage() {
+    if (firstPage_) {
+        firstPage_ = false;
+    } else {
+        canvas_.NewPage();
+    }
+    ++page_;
+    const FontStyle style = canvas_.Style();
+    canvas_.SetFontStyle(FontStyle::Bold);
+    canvas_.DrawText(leftMargin_, 20, headerLeft_);
+    canvas_.DrawText(rightEdge_ - canvas_.TextWidth(headerRight_), 20, headerRight_);
+    const int footerY = bottomLimit_ + 10;
+    canvas_.DrawText(canvas_.PageWidth() / 2, footerY, std::to_string(page_));
+    canvas_.DrawText(rightEdge_ - canvas_.TextWidth(today_), footerY, today_);
+    canvas_.SetFontStyle(style);
+    y_ = headerHeight_ + lineHeight_;
+    pageEmpty_ = true;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+// The style of the canvas font: one of regular, bold or italic at a time.
+enum class FontStyle { Regular, Bold, Italic };
+
+// A printer page as the reports see it: device units, x to the right and y downwards, texts
+// drawn with their top-left corner at the given point. Texts are Windows-1252 bytes.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    virtual int PageWidth() const = 0;
+    virtual int PageHeight() const = 0;
+
+    // Starts a job on its first page; false (with the reason in *error) when the printer refuses.
+    virtual bool BeginJob(const std::string& title, std::string* error) = 0;
+    // Ends the current page and starts the next one.
+    virtual void NewPage() = 0;
+    virtual void EndJob() = 0;
+
+    virtual void SetFontSize(int points) = 0;
+    virtual void SetFontStyle(FontStyle style) = 0;
+    virtual FontStyle Style() const = 0;
+
+    virtual int TextWidth(const std::string& text) = 0;
+    virtual int TextHeight(const std::string& text) = 0;
+    virtual void DrawText(int x, int y, const std::string& text) = 0;
+    // The outline of the rectangle between two corners.
+    virtual void DrawRectangle(int left, int top, int right, int bottom) = 0;
+};

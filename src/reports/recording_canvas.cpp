@@ -1,0 +1,88 @@
+#include "recording_canvas.h"
+
+RecordingCanvas::RecordingCanvas(int pageWidth, int pageHeight, int widthPerPoint, int heightPerPoint)
+    : pageWidth_(pageWidth),
+      pageHeight_(pageHeight),
+      widthPerPoint_(widthPerPoint),
+      heightPerPoint_(heightPerPoint) {}
+
+namespace {
+
+RecordingCanvas::Call Make(RecordingCanvas::Call::Kind kind, int x = 0, int y = 0, int right = 0,
+                           int bottom = 0, std::string text = {}) {
+    RecordingCanvas::Call call;
+    call.kind = kind;
+    call.x = x;
+    call.y = y;
+    call.right = right;
+    call.bottom = bottom;
+    call.text = std::move(text);
+    return call;
+}
+
+}  // namespace
+
+void RecordingCanvas::Record(Call call) {
+    call.page = page_;
+    call.size = size_;
+    call.style = style_;
+    calls.push_back(std::move(call));
+}
+
+bool RecordingCanvas::BeginJob(const std::string& title, std::string* error) {
+    if (refuseJob) {
+        if (error) *error = "printer unavailable";
+        return false;
+    }
+    page_ = 1;
+    Record(Make(Call::Kind::Begin, 0, 0, 0, 0, title));
+    return true;
+}
+
+void RecordingCanvas::NewPage() {
+    ++page_;
+    Record(Make(Call::Kind::NewPage));
+}
+
+void RecordingCanvas::EndJob() {
+    Record(Make(Call::Kind::End));
+}
+
+int RecordingCanvas::TextWidth(const std::string& text) {
+    return static_cast<int>(text.size()) * CharWidth();
+}
+
+int RecordingCanvas::TextHeight(const std::string&) {
+    return CharHeight();
+}
+
+void RecordingCanvas::DrawText(int x, int y, const std::string& text) {
+    Record(Make(Call::Kind::Text, x, y, x + TextWidth(text), y + CharHeight(), text));
+}
+
+void RecordingCanvas::DrawRectangle(int left, int top, int right, int bottom) {
+    Record(Make(Call::Kind::Rectangle, left, top, right, bottom));
+}
+
+std::vector<RecordingCanvas::Call> RecordingCanvas::Texts() const {
+    std::vector<Call> out;
+    for (const Call& call : calls) {
+        if (call.kind == Call::Kind::Text) out.push_back(call);
+    }
+    return out;
+}
+
+std::vector<RecordingCanvas::Call> RecordingCanvas::Rectangles() const {
+    std::vector<Call> out;
+    for (const Call& call : calls) {
+        if (call.kind == Call::Kind::Rectangle) out.push_back(call);
+    }
+    return out;
+}
+
+const RecordingCanvas::Call* RecordingCanvas::FindText(const std::string& text) const {
+    for (const Call& call : calls) {
+        if (call.kind == Call::Kind::Text && call.text == text) return &call;
+    }
+    return nullptr;
+}

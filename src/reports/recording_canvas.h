@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "canvas.h"
+
+// A canvas with fixed metrics that records every call: each character is widthPerPoint × size
+// wide and each text heightPerPoint × size high, whatever the style. Tests check positions
+// against it; the fuzzers drive the layouts through it.
+class RecordingCanvas : public Canvas {
+public:
+    struct Call {
+        enum class Kind { Begin, NewPage, End, Text, Rectangle };
+        Kind kind = Kind::Text;
+        int page = 0;  // 1 for the first page of the job
+        int x = 0;
+        int y = 0;
+        int right = 0;
+        int bottom = 0;
+        std::string text;  // the text drawn, or the job title
+        int size = 0;
+        FontStyle style = FontStyle::Regular;
+    };
+
+    explicit RecordingCanvas(int pageWidth = 4800, int pageHeight = 6800, int widthPerPoint = 2,
+                             int heightPerPoint = 3);
+
+    int PageWidth() const override { return pageWidth_; }
+    int PageHeight() const override { return pageHeight_; }
+    bool BeginJob(const std::string& title, std::string* error) override;
+    void NewPage() override;
+    void EndJob() override;
+    void SetFontSize(int points) override { size_ = points; }
+    void SetFontStyle(FontStyle style) override { style_ = style; }
+    FontStyle Style() const override { return style_; }
+    int TextWidth(const std::string& text) override;
+    int TextHeight(const std::string& text) override;
+    void DrawText(int x, int y, const std::string& text) override;
+    void DrawRectangle(int left, int top, int right, int bottom) override;
+
+    int FontSize() const { return size_; }
+    int CharWidth() const { return widthPerPoint_ * size_; }
+    int CharHeight() const { return heightPerPoint_ * size_; }
+
+    // The texts drawn, in order; the rectangles drawn; the number of pages of the job.
+    std::vector<Call> Texts() const;
+    std::vector<Call> Rectangles() const;
+    int Pages() const { return page_; }
+    // The first text drawn that equals the given one, or nullptr.
+    const Call* FindText(const std::string& text) const;
+
+    std::vector<Call> calls;
+    bool refuseJob = false;  // BeginJob fails, as a printer that cannot be reached
+
+private:
+    void Record(Call call);
+
+    int pageWidth_, pageHeight_, widthPerPoint_, heightPerPoint_;
+    int size_ = 10;
+    FontStyle style_ = FontStyle::Regular;
+    int page_ = 0;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Where a report line of 90 characters or more is cut in two: just after the latest blank,
+// hyphen or tab before the wrap column, never inside a quoted stretch, and only when something
+// other than breaks follows. A line break already in the text starts a new count. Nothing when
+// the line is drawn whole.
+std::optional<std::size_t> ReportSplitPoint(const std::string& line);
+
+constexpr std::size_t kReportWrapColumn = 90;
+
+class Canvas;
+
+// Cuts a line that is wider than the given width, in the canvas's current font, into lines
+// that fit: after the latest blank, hyphen or tab that fits, or inside a word too long for a
+// line of its own. A line that fits comes back whole.
+std::vector<std::string> FitToWidth(Canvas& canvas, const std::string& line, int width);

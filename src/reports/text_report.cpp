@@ -1,0 +1,49 @@
+#include "text_report.h"
+
+#include "cp1252.h"
+#include "display_text.h"
+#include "document_session.h"
+#include "file_io.h"
+#include "kinds.h"
+#include "user_port.h"
+
+namespace {
+
+void AppendNode(const DocumentSession& session, const TreeNode& node, std::string& out) {
+    const std::string indent(node.Depth() > 1 ? node.Depth() : 1, ' ');
+    if (session.ViewMode() != view::kGeographic || !node.record) {
+        // The arrangements of the other views carry no records: their texts alone.
+        out += indent + node.text + "\r\n";
+        return;
+    }
+    const oToken& record = *node.record;
+    const std::string text = record.GetKind(3) == kind::kMeasure
+                                 ? record.GetField(4)
+                                 : GeographicDisplayText(session.Table(), record);
+    out += indent + text + "\r\n";
+    if (!record.GetField(5).empty()) out += indent + "(" + record.GetField(5) + ")\r\n";
+    if (!record.GetField(6).empty())
+        out += indent + "Fecha Prevista:" + record.GetField(6) + " por <" + record.GetField(7) + ">\r\n";
+}
+
+void AppendBranch(const DocumentSession& session, const TreeNode& node, std::string& out) {
+    AppendNode(session, node, out);
+    for (const auto& child : node.children)
+        AppendBranch(session, *child, out);
+}
+
+}  // namespace
+
+std::string TextReport(const DocumentSession& session, const TreeNode& node) {
+    std::string out;
+    AppendBranch(session, node, out);
+    return out;
+}
+
+bool WriteTextReport(const DocumentSession& session, const TreeNode& node, const std::string& path,
+                     UserPort& port) {
+    std::string error;
+    if (file_io::WriteAtomically(path, TextReport(session, node), &error)) return true;
+    port.ShowError(cp1252::FromUtf8(error));
+    return false;
+}

@@ -1,0 +1,124 @@
+#include "printer_canvas.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+
+#include "text_codec.h"
+
+namespace {
+
+// The layouts measure in units of a 600 dpi printer: the indent of 400 per level, margins of 10.
+constexpr int kResolution = 600;
+// A thin line that still shows on paper: about an eighth of a millimetre at 600 dpi.
+constexpr int kPenWidth = 3;
+
+// Control characters (tabs, stray line ends) have no glyph: they print as blanks.
+QString Printable(const std::string& text) {
+    QString out = ToQt(text);
+    for (QChar& c : out) {
+        if (c.unicode() < 0x20) c = QChar(' ');
+    }
+    return out;
+}
+
+}  // namespace
+
+void PreparePrinter(QPrinter& printer) {
+    printer.setResolution(kResolution);
+}
+
+void PreparePdfPrinter(QPrinter& printer, const QString& path) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageMargins(QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter);
+    PreparePrinter(printer);
+}
+
+PrinterCanvas::PrinterCanvas(QPrinter& printer) : printer_(printer) {
+    font_.setFamily("DejaVu Sans");
+    font_.setStyleHint(QFont::SansSerif);
+    // Latin text needs no shaping; without ligatures the PDF's text reads back letter by letter.
+    font_.setStyleStrategy(QFont::PreferNoShaping);
+    font_.setPointSize(10);
+}
+
+PrinterCanvas::~PrinterCanvas() {
+    if (painter_.isActive()) painter_.end();
+}
+
+int PrinterCanvas::PageWidth() const {
+    return printer_.width();
+}
+
+int PrinterCanvas::PageHeight() const {
+    return printer_.height();
+}
+
+bool PrinterCanvas::BeginJob(const std::string& title, std::string* error) {
+    printer_.setDocName(ToQt(title));
+    if (!painter_.begin(&printer_)) {
+        if (error) {
+            QString reason;
+            if (printer_.outputFormat() == QPrinter::PdfFormat) {
+                QFile file(printer_.outputFileName());
+                reason = file.open(QIODevice::Append) ? QString() : file.errorString();
+                reason = printer_.outputFileName() + (reason.isEmpty() ? QString() : ": " + reason);
+            } else {
+                reason = printer_.printerName();
+            }
+            *error = FromQt(QString::fromUtf8("No se puede imprimir en ") + reason);
+        }
+        return false;
+    }
+    painter_.setPen(QPen(Qt::black, kPenWidth));
+    painter_.setBrush(Qt::NoBrush);
+    ApplyFont();
+    return true;
+}
+
+void PrinterCanvas::NewPage() {
+    printer_.newPage();
+}
+
+void PrinterCanvas::EndJob() {
+    painter_.end();
+}
+
+void PrinterCanvas::SetFontSize(int points) {
+    font_.setPointSize(points);
+    ApplyFont();
+}
+
+void PrinterCanvas::SetFontStyle(FontStyle style) {
+    style_ = style;
+    font_.setBold(style == FontStyle::Bold);
+    font_.setItalic(style == FontStyle::Italic);
+    ApplyFont();
+}
+
+void PrinterCanvas::ApplyFont() {
+    if (painter_.isActive()) painter_.setFont(font_);
+}
+
+int PrinterCanvas::TextWidth(const std::string& text) {
+    return qRound(QFontMetricsF(font_, &printer_).horizontalAdvance(Printable(text)));
+}
+
+int PrinterCanvas::TextHeight(const std::string&) {
+    return qRound(QFontMetricsF(font_, &printer_).height());
+}
+
+void PrinterCanvas::DrawText(int x, int y, const std::string& text) {
+    const qreal ascent = QFontMetricsF(font_, &printer_).ascent();
+    painter_.drawText(QPointF(x, y + ascent), Printable(text));
+}
+
+void PrinterCanvas::DrawRectangle(int left, int top, int right, int bottom) {
+    painter_.drawRect(QRectF(QPointF(left, top), QPointF(right, bottom)));
+}

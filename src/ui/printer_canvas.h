@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+
+#include "canvas.h"
+
+class QPrinter;
+
+// The reports' canvas on a Qt printer (a real printer or a PDF file): device units of the
+// printer, font sizes in points, texts placed by their top-left corner.
+class PrinterCanvas : public Canvas {
+public:
+    explicit PrinterCanvas(QPrinter& printer);
+    ~PrinterCanvas() override;
+
+    int PageWidth() const override;
+    int PageHeight() const override;
+    bool BeginJob(const std::string& title, std::string* error) override;
+    void NewPage() override;
+    void EndJob() override;
+    void SetFontSize(int points) override;
+    void SetFontStyle(FontStyle style) override;
+    FontStyle Style() const override { return style_; }
+    int TextWidth(const std::string& text) override;
+    int TextHeight(const std::string& text) override;
+    void DrawText(int x, int y, const std::string& text) override;
+    void DrawRectangle(int left, int top, int right, int bottom) override;
+
+private:
+    void ApplyFont();
+
+    QPrinter& printer_;
+    QPainter painter_;
+    QFont font_;
+    FontStyle style_ = FontStyle::Regular;
+};
+
+// Prepares a printer for the reports: the resolution their layout was made for.
+void PreparePrinter(QPrinter& printer);
+// Prepares a printer to write a PDF file on A4 paper, with margins like a real printer's.
+void PreparePdfPrinter(QPrinter& printer, const QString& path);

@@ -1,0 +1,13 @@
+#include "tree_outline.h"
+
+#include "display_text.h"
+#include "document_session.h"
+
+std::string TreeOutline(const DocumentSession& session) {
+    std::string out;
+    for (const TreeNode* node : session.Tree().PreOrder()) {
+        out += std::string(2 * node->Depth(), ' ') + std::to_string(node->icon) + ' ' +
+               ShownText(session, *node) + '\n';
+    }
+    return out;
+}

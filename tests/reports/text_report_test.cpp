@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include "kinds.h"
+#include "report_fixture.h"
+#include "scripted_port.h"
+#include "temp_dir.h"
+#include "text_report.h"
+
+namespace {
+
+std::string Report(const TestDocument& doc, int slot) {
+    return cp1252::ToUtf8(TextReport(doc.session, *doc.Node(slot)));
+}
+
+}  // namespace
+
+TEST(TextReport, IndentsByDepthWithAtLeastOneBlank) {
+    TestDocument doc;
+    const int firm = doc.Add(0, 'E', "Empresa");
+    const int zone = doc.Add(firm, 'Z', "Nave");
+    doc.Add(zone, 'P', "Torno");
+    doc.Build();
+    EXPECT_EQ(Report(doc, firm), " Empresa\r\n Nave\r\n  Torno\r\n");
+    EXPECT_EQ(Report(doc, zone), " Nave\r\n  Torno\r\n") << "the depth in the whole tree counts";
+}
+
+TEST(TextReport, AddsCommentsAndThePlannedDateWithItsTechnician) {
+    TestDocument doc;
+    const int firm =
+        doc.Add(0, 'E', "Empresa", {{5, "Taller de coches"}, {6, "15/03/2026"}, {7, "Ana Martín"}, {8, "x"}});
+    const int zone = doc.Add(firm, 'Z', "Nave", {{6, "01/04/2026"}});
+    doc.Add(zone, 'P', "Torno", {{5, "uno\r\ndos"}});
+    doc.Build();
+    EXPECT_EQ(Report(doc, firm),
+              " Empresa\r\n"
+              " (Taller de coches)\r\n"
+              " Fecha Prevista:15/03/2026 por <Ana Martín>\r\n"
+              " Nave\r\n"
+              " Fecha Prevista:01/04/2026 por <>\r\n"
+              "  Torno\r\n"
+              "  (uno\r\ndos)\r\n");
+}
+
+TEST(TextReport, ABranchWithoutCommentsOrDateIsOneLine) {
+    TestDocument doc;
+    const int firm = doc.Add(0, 'E', "Empresa", {{7, "Ana"}, {10, "Observaciones"}});
+    doc.Build();
+    EXPECT_EQ(Report(doc, firm), " Empresa\r\n");
+}
+
+TEST(TextReport, DeficienciesShowTheirDetectedDeficiencyAndMeasuresTheirOwnText) {
+    TestDocument doc;
+    const int c = doc.Add(0, 'C', "00.- Gestión Preventiva");
+    const int d = doc.Add(c, 'D', "1.- Plan", {{5, "Haga un plan"}, {13, "Sin plan"}});
+    doc.Add(d, 'R', "Redactar el plan");
+    doc.Build();
+    EXPECT_EQ(Report(doc, c),
+              " 00.- Gestión Preventiva\r\n"
+              " 1.- Plan // Sin plan\r\n"
+              " (Haga un plan)\r\n"
+              "  Redactar el plan\r\n");
+}
+
+TEST(TextReport, IsWrittenInWindows1252) {
+    TestDocument doc;
+    const int firm = doc.Add(0, 'E', "Pérez");
+    doc.Build();
+    EXPECT_EQ(TextReport(doc.session, *doc.Node(firm)), " P\xe9rez\r\n");
+}
+
+TEST(TextReport, InAViewHoldsTheViewsTextsIndentedByDepth) {
+    TestDocument doc;
+    doc.Add(0, 'E', "Empresa", {{5, "no se escribe"}});
+    doc.Build();
+    doc.session.Tree().Rebuild([](DocumentTree& tree) {
+        TreeNode* top = tree.AddChild(nullptr, W("Valoración"), nullptr, icon::kQuestionnaire);
+        TreeNode* group = tree.AddChild(top, "Sin Valorar", nullptr, icon::kNotValued);
+        tree.AddChild(group, W("00.- Gestión Preventiva"), nullptr, icon::kQuestionnaire);
+    });
+    doc.session.SetViewMode(view::kValuation);
+    EXPECT_EQ(cp1252::ToUtf8(TextReport(doc.session, *doc.session.Tree().FirstTopLevel())),
+              " Valoración\r\n Sin Valorar\r\n  00.- Gestión Preventiva\r\n");
+}
+
+TEST(TextReport, AFileThatCannotBeWrittenIsReportedWithTheSystemsMessage) {
+    TestDocument doc;
+    const int firm = doc.Add(0, 'E', "Empresa");
+    doc.Build();
+    TempDir dir;
+    ScriptedPort port;
+    EXPECT_FALSE(WriteTextReport(doc.session, *doc.Node(firm), dir.File("no/such/Informe.txt"), port));
+    ASSERT_EQ(port.errors.size(), 1u);
+    EXPECT_NE(port.errors[0].find("No such file or directory"), std::string::npos) << port.errors[0];
+    EXPECT_TRUE(WriteTextReport(doc.session, *doc.Node(firm), dir.File("Informe.txt"), port));
+    EXPECT_EQ(ReadFile(dir.File("Informe.txt")), " Empresa\r\n");
+}

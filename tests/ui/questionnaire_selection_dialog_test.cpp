@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "catalogue.h"
+#include "cp1252.h"
+#include "document_tree_view.h"
+#include "main_window.h"
+#include "questionnaire_selection_dialog.h"
+#include "questionnaire_selection_form.h"
+#include "scripted_port.h"
+#include "tree_model.h"
+
+namespace {
+
+QStringList Items(const QListWidget* list) {
+    QStringList out;
+    for (int row = 0; row < list->count(); ++row)
+        out << list->item(row)->text();
+    return out;
+}
+
+QStringList Numbers(const QListWidget* list) {
+    QStringList out;
+    for (const QString& item : Items(list))
+        out << item.left(2);
+    return out;
+}
+
+void SelectRow(QListWidget* list, const QString& number) {
+    for (int row = 0; row < list->count(); ++row) {
+        if (list->item(row)->text().startsWith(number)) list->setCurrentRow(row);
+    }
+}
+
+void DoubleClick(QListWidget* list, const QString& number) {
+    for (int row = 0; row < list->count(); ++row) {
+        if (!list->item(row)->text().startsWith(number)) continue;
+        list->scrollToItem(list->item(row));
+        const QPoint centre = list->visualItemRect(list->item(row)).center();
+        // What the window system sends: a click, then the double click.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+        return;
+    }
+    ADD_FAILURE() << "no entry " << number.toStdString();
+}
+
+struct SelectionDialogTest : ::testing::Test {
+    QuestionnaireSelectionForm form{W("Almacén"), "00000110000000000000000", Date{2026, 4, 1}};
+    QuestionnaireSelectionDialog dialog{form, "dd/MM/yyyy"};
+};
+
+}  // namespace
+
+TEST_F(SelectionDialogTest, CaptionsAndControls) {
+    EXPECT_EQ(dialog.windowTitle(), "Selección de cuestionarios para Almacén");
+    EXPECT_EQ(dialog.GroupBox1->title(), "Selección Cuestionarios:");
+    EXPECT_EQ(dialog.Label1->text(), "Cuestionarios disponibles:");
+    EXPECT_EQ(dialog.Label2->text(), "Cuestionarios seleccionados:");
+    EXPECT_EQ(dialog.Label3->text(), "Doble click para seleccionar");
+    EXPECT_EQ(dialog.GroupBox2->title(), " Fecha probable de inspección: ");
+    EXPECT_EQ(dialog.Label4->text(), "Indicar fecha probable de inspección (calendario desplegable)");
+    EXPECT_EQ(dialog.SpeedButton1->toolTip(), "Todos disponibles");
+    EXPECT_EQ(dialog.SpeedButton2->toolTip(), "Seleccionado");
+    EXPECT_EQ(dialog.SpeedButton3->toolTip(), "Eliminar");
+    EXPECT_EQ(dialog.SpeedButton4->toolTip(), "Eliminar todos");
+    EXPECT_EQ(dialog.OKBtn->text(), "&Aceptar");
+    EXPECT_EQ(dialog.CancelBtn->text(), "&Cancelar");
+    EXPECT_TRUE(dialog.OKBtn->isDefault());
+    EXPECT_TRUE(dialog.isModal());
+
+    dialog.show();
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.focusWidget(), dialog.OKBtn);
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << "fixed size";
+    // Every control lies inside the dialog.
+    for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+        if (!widget->isVisible() || widget->isWindow()) continue;
+        const QRect area(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
+        EXPECT_TRUE(dialog.rect().contains(area)) << widget->objectName().toStdString();
+    }
+}
+
+TEST_F(SelectionDialogTest, ListsShowTheFormSorted) {
+    EXPECT_EQ(Items(dialog.ListBox2),
+              QStringList({"05.- Manipulación de objetos", "06.- Instalación eléctrica"}));
+    EXPECT_EQ(dialog.ListBox1->count(), 21);
+    EXPECT_EQ(dialog.ListBox1->item(0)->text(), "00.- Gestión Preventiva");
+    EXPECT_EQ(dialog.ListBox1->item(20)->text(), "22.- Factores de organización");
+    QStringList sorted = Numbers(dialog.ListBox1);
+    sorted.sort();
+    EXPECT_EQ(Numbers(dialog.ListBox1), sorted);
+}
+
+TEST_F(SelectionDialogTest, ButtonsMoveEntries) {
+    dialog.show();
+    dialog.ListBox1->clearSelection();
+    dialog.SpeedButton2->click();
+    EXPECT_EQ(dialog.ListBox2->count(), 2) << "nothing selected: nothing moves";
+
+    SelectRow(dialog.ListBox1, "13");
+    dialog.SpeedButton2->click();
+    EXPECT_EQ(Numbers(dialog.ListBox2), QStringList({"05", "06", "13"}));
+    EXPECT_FALSE(Numbers(dialog.ListBox1).contains("13"));
+
+    SelectRow(dialog.ListBox2, "05");
+    dialog.SpeedButton3->click();
+    EXPECT_EQ(Numbers(dialog.ListBox2), QStringList({"06", "13"}));
+    EXPECT_EQ(Numbers(dialog.ListBox1).mid(4, 3), QStringList({"04", "05", "07"}));
+
+    dialog.SpeedButton1->click();
+    EXPECT_EQ(dialog.ListBox1->count(), 0);
+    EXPECT_EQ(dialog.ListBox2->count(), 23);
+    EXPECT_EQ(form.Flags(), "11111111111111111111111");
+
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.ListBox2->verticalScrollBar()->maximum(), 0) << "all 23 fit";
+
+    dialog.SpeedButton4->click();
+    EXPECT_EQ(dialog.ListBox1->count(), 23);
+    EXPECT_EQ(dialog.ListBox2->count(), 0);
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.ListBox1->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(dialog.ListBox1->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(form.Flags(), "00000000000000000000000");
+}
+
+TEST_F(SelectionDialogTest, DoubleClicksMoveTheClickedEntry) {
+    dialog.show();
+    QApplication::processEvents();
+    DoubleClick(dialog.ListBox1, "20");
+    EXPECT_EQ(Numbers(dialog.ListBox2), QStringList({"05", "06", "20"}));
+    DoubleClick(dialog.ListBox2, "06");
+    EXPECT_EQ(Numbers(dialog.ListBox2), QStringList({"05", "20"}));
+    EXPECT_EQ(form.Flags(), "00000100000000000000100");
+}
+
+TEST_F(SelectionDialogTest, DatePickerShowsAndSetsTheDate) {
+    EXPECT_TRUE(dialog.dtPick->calendarPopup());
+    EXPECT_EQ(dialog.dtPick->date(), QDate(2026, 4, 1));
+    EXPECT_EQ(dialog.dtPick->text(), "01/04/2026");
+    dialog.dtPick->setDate(QDate(2027, 2, 28));
+    EXPECT_EQ(form.date, (Date{2027, 2, 28}));
+}
+
+// The context menu's command opens the dialog and the tree shows the new questionnaire in place.
+TEST(AssignmentCommandTest, AcceptedSelectionAddsANodeToTheTree) {
+    Catalogue catalogue;
+    ScriptedPort port;
+    ASSERT_EQ(catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port),
+              Catalogue::LoadResult::Loaded);
+    FixedDates dates;
+    MainWindow window(catalogue, &port, &dates);
+    window.Nuevo1->trigger();
+    window.Session().Tree().Select(window.Session().Table().Node(1));
+    const QModelIndex firm = window.Model()->index(0, 0);
+    window.TreeView->collapse(firm);
+    window.PrepareContextMenu();
+    ASSERT_TRUE(window.AsignarCuestionarios1->isEnabled());
+
+    QString caption;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QuestionnaireSelectionDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        caption = dialog->windowTitle();
+        SelectRow(dialog->ListBox1, "05");
+        dialog->SpeedButton2->click();
+        dialog->OKBtn->click();
+    });
+    window.AsignarCuestionarios1->trigger();
+
+    EXPECT_EQ(caption, "Selección de cuestionarios para <Nueva Empresa>");
+    ASSERT_EQ(window.Model()->rowCount(firm), 2);
+    EXPECT_TRUE(window.TreeView->isExpanded(firm)) << "the new questionnaire is in sight";
+    EXPECT_EQ(window.Model()->index(1, 0, firm).data().toString(), "05.- Manipulación de objetos");
+    EXPECT_EQ(window.Session().Table().Record(1)->GetField(12), "10000100000000000000000");
+}

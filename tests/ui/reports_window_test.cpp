@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+
+#include "catalogue.h"
+#include "cp1252.h"
+#include "document_tree_view.h"
+#include "kinds.h"
+#include "main_window.h"
+#include "print_dialog.h"
+#include "recording_canvas.h"
+#include "scripted_port.h"
+#include "temp_dir.h"
+#include "tree_model.h"
+
+namespace {
+
+// The print dialog answered from a script, printing on a recording canvas.
+class ScriptedPrintPort : public PrintPort {
+public:
+    Choice ChoosePrinter(bool offerPrintToFile, const std::string&) override {
+        offered.push_back(offerPrintToFile);
+        return choice;
+    }
+    Canvas& Printer() override { return canvas; }
+    void SetBusy(bool) override {}
+
+    Choice choice = Choice::Printer;
+    std::vector<bool> offered;
+    RecordingCanvas canvas;
+};
+
+struct ReportsWindowTest : ::testing::Test {
+    Catalogue catalogue;
+    ScriptedPort port;
+    FixedDates dates;
+    MainWindow window{catalogue, &port, &dates};
+    ScriptedPrintPort printer;
+
+    ReportsWindowTest() {
+        catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port);
+        port.answers = {false};  // "&Nuevo" over nothing asks nothing; spare answer for safety
+        window.Commands().New();
+        port.answers.clear();
+    }
+    ~ReportsWindowTest() override { window.Session().SetModified(false); }
+};
+
+// Answers the next modal dialog with the given action once it is shown.
+template <typename Action>
+void WhenModal(Action action) {
+    QTimer::singleShot(0, [action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal) action(modal);
+    });
+}
+
+}  // namespace
+
+TEST_F(ReportsWindowTest, PrintAndReportEntriesAreOnWithADocumentInEveryView) {
+    EXPECT_TRUE(window.Imprimir1->isEnabled());
+    window.Session().Tree().Select(window.Session().Table().Node(1));
+    window.PrepareContextMenu();
+    EXPECT_TRUE(window.Informe1->isEnabled());
+    EXPECT_TRUE(window.Exportar1->isEnabled());
+
+    // A view's nodes carry no records: only "Informe" is offered.
+    window.Session().Tree().Rebuild(
+        [](DocumentTree& tree) { tree.AddChild(nullptr, "Inspecciones", nullptr, icon::kQuestionnaire); });
+    window.Session().SetViewMode(view::kTemporal);
+    window.Session().Tree().Select(window.Session().Tree().FirstTopLevel());
+    window.PrepareContextMenu();
+    EXPECT_TRUE(window.Informe1->isEnabled());
+    EXPECT_FALSE(window.Exportar1->isEnabled());
+
+    window.Commands().DiscardDocument();
+    window.Session().EnableDocumentCommands(false);
+    EXPECT_FALSE(window.Imprimir1->isEnabled());
+}
+
+TEST_F(ReportsWindowTest, ImprimirSelectsTheFirmAndPrintsTheWholeDocument) {
+    window.SetPrintPort(&printer);
+    const QModelIndex firm = window.Model()->index(0, 0);
+    window.TreeView->setCurrentIndex(window.Model()->index(0, 0, firm));
+    window.Imprimir1->trigger();
+    EXPECT_EQ(window.TreeView->currentIndex(), firm);
+    EXPECT_EQ(printer.offered, std::vector<bool>({true}));
+    EXPECT_NE(printer.canvas.FindText("<Nueva Empresa>"), nullptr);
+    EXPECT_NE(printer.canvas.FindText(W("00.- Gestión Preventiva")), nullptr);
+    EXPECT_TRUE(window.Session().Modified()) << "a new document stays unsaved; printing changes nothing";
+}
+
+TEST_F(ReportsWindowTest, ImprimirInTheTemporalViewPrintsItsFirstBranchWithTheViewsTexts) {
+    window.SetPrintPort(&printer);
+    window.emporal1->trigger();
+    ASSERT_EQ(window.Session().ViewMode(), view::kTemporal);
+    window.Imprimir1->trigger();
+    EXPECT_NE(printer.canvas.FindText("Inspecciones"), nullptr);
+    EXPECT_NE(printer.canvas.FindText("Pendiente"), nullptr);
+    EXPECT_EQ(printer.canvas.FindText("Medidas Preventivas"), nullptr) << "only the first top-level branch";
+    for (const auto& call : printer.canvas.Texts())
+        EXPECT_EQ(call.text.find("Deficiencia detectada"), std::string::npos);
+}
+
+TEST_F(ReportsWindowTest, InformeReportsTheSelectedBranch) {
+    window.SetPrintPort(&printer);
+    window.TreeView->setCurrentIndex(window.Model()->index(0, 0, window.Model()->index(0, 0)));
+    window.Informe1->trigger();
+    EXPECT_EQ(printer.canvas.FindText("<Nueva Empresa>")->y, 20) << "only in the header";
+    EXPECT_NE(printer.canvas.FindText(W("00.- Gestión Preventiva")), nullptr);
+}
+
+TEST_F(ReportsWindowTest, ExportarWritesTheBranchToTheChosenFile) {
+    TempDir dir;
+    window.TreeView->setCurrentIndex(window.Model()->index(0, 0));
+    port.files = {dir.File("empresa.txt")};
+    window.Exportar1->trigger();
+    ASSERT_EQ(port.dialogs.size(), 1u);
+    EXPECT_EQ(port.dialogs[0].proposedName, "NuevaEmpresa.txt");
+    EXPECT_EQ(ReadFile(dir.File("empresa.txt")).rfind("1\t\t\t<Nueva Empresa>\t", 0), 0u);
+}
+
+TEST_F(ReportsWindowTest, PrintDialogOffersThePrintersAPdfFileAndThePrintToFileBox) {
+    PrintDialog& dialog = *window.PrintDialog1;
+    EXPECT_EQ(dialog.windowTitle(), "Imprimir");
+    EXPECT_EQ(dialog.cmbImpresora->itemText(dialog.cmbImpresora->count() - 1), "Archivo PDF");
+    EXPECT_EQ(dialog.chkArchivo->text(), "Imprimir a archivo");
+    dialog.Prepare(true, "Informe");
+    EXPECT_TRUE(dialog.chkArchivo->isVisibleTo(&dialog));
+    dialog.Prepare(false, "Cuestionario 05");
+    EXPECT_FALSE(dialog.chkArchivo->isVisibleTo(&dialog));
+    EXPECT_FALSE(dialog.PrintToFile());
+    EXPECT_TRUE(dialog.edtArchivo->text().endsWith("Cuestionario 05.pdf"));
+
+    dialog.cmbImpresora->setCurrentIndex(dialog.cmbImpresora->count() - 1);
+    dialog.edtArchivo->clear();
+    EXPECT_FALSE(dialog.OKBtn->isEnabled()) << "a PDF needs a file name";
+    dialog.edtArchivo->setText("/tmp/informe");
+    EXPECT_TRUE(dialog.OKBtn->isEnabled());
+    QPrinter printer;
+    dialog.ConfigurePrinter(printer);
+    EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
+    EXPECT_EQ(printer.outputFileName(), "/tmp/informe.pdf");
+
+    dialog.Prepare(true, "Informe");
+    dialog.chkArchivo->setChecked(true);
+    EXPECT_FALSE(dialog.cmbImpresora->isEnabled()) << "the text report needs no printer";
+    EXPECT_TRUE(dialog.PrintToFile());
+    dialog.chkArchivo->setChecked(false);
+}
+
+TEST_F(ReportsWindowTest, ImpVacioPrintsTheBlankQuestionnaireToTheChosenPdf) {
+    TempDir dir;
+    const QString pdf = QString::fromStdString(dir.File("cuestionario.pdf"));
+    WhenModal([pdf](QWidget* modal) {
+        auto* dialog = qobject_cast<PrintDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->cmbImpresora->setCurrentIndex(dialog->cmbImpresora->count() - 1);
+        dialog->edtArchivo->setText(pdf);
+        dialog->OKBtn->click();
+    });
+    window.PrintBlankQuestionnaire(5, W("Almacén"));
+    const std::string bytes = ReadFile(dir.File("cuestionario.pdf"));
+    EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the busy pointer is gone";
+}
+
+TEST_F(ReportsWindowTest, AnUnwritablePdfKeepsTheDialogOpenWithTheSystemsReason) {
+    QString reason;
+    bool stillOpen = false;
+    WhenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<PrintDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->cmbImpresora->setCurrentIndex(dialog->cmbImpresora->count() - 1);
+        dialog->edtArchivo->setText("/no/such/folder/x.pdf");
+        WhenModal([&, dialog](QWidget* box) {
+            auto* message = qobject_cast<QMessageBox*>(box);
+            if (message) reason = message->text();
+            box->close();
+            QTimer::singleShot(0, [&, dialog] {
+                stillOpen = dialog->isVisible();
+                dialog->CancelBtn->click();
+            });
+        });
+        dialog->OKBtn->click();
+    });
+    window.PrintBlankQuestionnaire(5, "");
+    EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(reason.contains("/no/such/folder/x.pdf")) << reason.toStdString();
+    EXPECT_FALSE(std::filesystem::exists("/no/such/folder/x.pdf"));
+}
