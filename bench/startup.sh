@@ -32,6 +32,10 @@ if [[ -z "$display" ]]; then
         [[ -e "/tmp/.X$number-lock" || -e "/tmp/.X11-unix/X$number" ]] || { display=":$number"; break; }
     done
 fi
+if [[ -e "/tmp/.X${display#:}-lock" ]]; then
+    echo "La pantalla $display ya está en uso; elija otra con BENCH_DISPLAY"
+    exit 1
+fi
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset > "$scratch/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [[ -e "/tmp/.X11-unix/X${display#:}" ]] && break; sleep 0.05; done
