@@ -88,6 +88,10 @@ int HexValue(char c) {
 }  // namespace
 
 std::int32_t TextToInt(const std::string& text) {
+    return ParseWholeInt(text).value_or(0);
+}
+
+std::optional<std::int32_t> ParseWholeInt(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;
@@ -104,7 +108,7 @@ std::int32_t TextToInt(const std::string& text) {
         hex = true;
         i += 2;
     }
-    if (i >= text.size()) return 0;
+    if (i >= text.size()) return std::nullopt;
     const int base = hex ? 16 : 10;
     // Decimal values must fit a signed 32-bit integer; hexadecimal ones are read as 32 bits
     // and may wrap into the negative range ($FFFFFFFF is -1), as 32-bit hex constants do.
@@ -113,9 +117,9 @@ std::int32_t TextToInt(const std::string& text) {
     for (; i < text.size(); ++i) {
         const int digit = hex ? HexValue(text[i])
                               : (std::isdigit(static_cast<unsigned char>(text[i])) ? text[i] - '0' : -1);
-        if (digit < 0) return 0;
+        if (digit < 0) return std::nullopt;
         value = value * base + digit;
-        if (value > limit) return 0;
+        if (value > limit) return std::nullopt;
     }
     const auto bits = static_cast<std::uint32_t>(value);
     const std::int32_t magnitude = static_cast<std::int32_t>(bits);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class LineSource;
@@ -38,3 +39,5 @@ private:
 // Whole-integer conversion of a field's text: leading spaces, an optional sign, decimal
 // digits or a hexadecimal number ("$", "x", "0x"), and nothing after. Anything else is 0.
 std::int32_t TextToInt(const std::string& text);
+// The same conversion, with nothing for a text that is not a whole integer.
+std::optional<std::int32_t> ParseWholeInt(const std::string& text);

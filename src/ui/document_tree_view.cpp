@@ -1,8 +1,17 @@
 #include "document_tree_view.h"
 
+#include <QApplication>
+#include <QDrag>
 #include <QDragEnterEvent>
 #include <QHeaderView>
+#include <algorithm>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <memory>
+
+namespace {
+const QString kDragFormat = "application/x-kaldo-tree-node";
+}
 
 DocumentTreeView::DocumentTreeView(QWidget* parent) : QTreeView(parent) {
     setObjectName("TreeView");
@@ -12,7 +21,14 @@ DocumentTreeView::DocumentTreeView(QWidget* parent) : QTreeView(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setContextMenuPolicy(Qt::CustomContextMenu);
     setUniformRowHeights(true);
+    // Long deficiency and measure texts scroll sideways instead of being cut short.
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
     setExpandsOnDoubleClick(false);
+    setDropIndicatorShown(false);  // where a node lands follows the hit test, not Qt's indicator
+    // A drag that the tree does not take (files from the desktop) goes on to the main window.
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
 }
 
 void DocumentTreeView::mousePressEvent(QMouseEvent* event) {
@@ -25,10 +41,104 @@ void DocumentTreeView::mousePressEvent(QMouseEvent* event) {
     QTreeView::mousePressEvent(event);
 }
 
+void DocumentTreeView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTreeView::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    if (HitTest(event->position().toPoint(), nullptr) == Hit::Button) return;
+    emit treeDoubleClicked();
+}
+
+QRect DocumentTreeView::LabelRect(const QModelIndex& index) const {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QRect item = visualRect(index);
+    option.rect = item;
+    const int width = itemDelegateForIndex(index)->sizeHint(option, index).width();
+    return QRect(item.left(), item.top(), width, item.height());
+}
+
+DocumentTreeView::Hit DocumentTreeView::HitTest(const QPoint& point, QModelIndex* node) const {
+    // The row is found by height alone: the column ends after the longest text, and the space to
+    // its right still belongs to the rows beside it.
+    const QModelIndex index = indexAt(QPoint(std::max(0, header()->sectionViewportPosition(0)), point.y()));
+    if (node) *node = index;
+    if (!index.isValid()) return Hit::BelowLastNode;
+    // Left of a node's icon lie its indentation, one step per level, and then the column of
+    // its expand button.
+    const QRect label = LabelRect(index);
+    if (point.x() < label.left() - indentation()) return Hit::Indentation;
+    if (point.x() < label.left()) return Hit::Button;
+    if (point.x() <= label.right()) return Hit::Label;
+    return Hit::RightOfLabel;
+}
+
+DropZone DocumentTreeView::ZoneOf(Hit hit) {
+    switch (hit) {
+        case Hit::Label:
+            return DropZone::OnNode;
+        case Hit::BelowLastNode:
+            return DropZone::BelowLastNode;
+        case Hit::Indentation:
+            return DropZone::Indentation;
+        default:
+            return DropZone::Elsewhere;
+    }
+}
+
+QMimeData* DocumentTreeView::DragData() const {
+    auto* data = new QMimeData;
+    data->setData(kDragFormat, QByteArray::number(QApplication::applicationPid()) + ' ' +
+                                   QByteArray::number(reinterpret_cast<quintptr>(this)));
+    return data;
+}
+
+bool DocumentTreeView::IsOwnDrag(const QMimeData* data) const {
+    if (!data || !dragEnabled()) return false;
+    const std::unique_ptr<QMimeData> own(DragData());
+    return data->data(kDragFormat) == own->data(kDragFormat);
+}
+
+void DocumentTreeView::startDrag(Qt::DropActions) {
+    const QModelIndex index = currentIndex();
+    if (!index.isValid()) return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(DragData());
+    const QRect label = LabelRect(index);
+    drag->setPixmap(viewport()->grab(label));
+    drag->setHotSpot(viewport()->mapFromGlobal(QCursor::pos()) - label.topLeft());
+    drag->exec(Qt::MoveAction, Qt::MoveAction);
+}
+
 void DocumentTreeView::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->source() != this) {
-        event->ignore();  // files from the desktop go to the main window
+    if (!IsOwnDrag(event->mimeData())) {
+        event->ignore();
         return;
     }
-    QTreeView::dragEnterEvent(event);
+    setState(DraggingState);
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+}
+
+void DocumentTreeView::dragMoveEvent(QDragMoveEvent* event) {
+    if (!IsOwnDrag(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    QTreeView::dragMoveEvent(event);  // scrolls the tree when the pointer nears its edges
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+}
+
+void DocumentTreeView::dropEvent(QDropEvent* event) {
+    if (!IsOwnDrag(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    stopAutoScroll();
+    setState(NoState);
+    QModelIndex node;
+    const Hit hit = HitTest(event->position().toPoint(), &node);
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+    emit nodeDropped(node, ZoneOf(hit));
 }

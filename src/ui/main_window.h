@@ -6,11 +6,15 @@
 
 #include "document_commands.h"
 #include "document_session.h"
+#include "evaluation_commands.h"         // evaluation
+#include "node_data_editor.h"            // editing
 #include "print_port.h"                  // reports
+#include "qt_entry_dialogs.h"            // evaluation
 #include "qt_questionnaire_selection.h"  // assignment
 #include "questionnaire_assignment.h"    // assignment
 #include "report_commands.h"             // reports
 #include "settings_store.h"
+#include "tree_drop.h"  // editing
 
 class Catalogue;
 class DatePort;
@@ -18,7 +22,10 @@ class DocumentTreeView;
 class InfoPanel;
 class PrintDialog;
 class QMenu;
+class QModelIndex;
 class QSplitter;
+class QtNodeDataDialog;
+class TreeEditing;
 class TreeModel;
 class UserPort;
 
@@ -140,6 +147,22 @@ private:
     TreeModel* model_ = nullptr;
     bool quitting_ = false;
 
+    // --- editing: the tree editing commands and the node data editor ---
+public:
+    // Runs the node data editor in another window (tests pass a scripted one; nullptr: the real one).
+    void SetNodeDataDialog(NodeDataDialogPort* dialog);
+
+private:
+    void TreeViewDblClick();
+    void TreeViewDragDrop(const QModelIndex& hitNode, DropZone zone);
+    // What "Imp. Vacío" in the data editor of a questionnaire calls; the button is disabled
+    // while it is unset.
+    BlankQuestionnaireHook blankQuestionnaireHook_;
+    std::unique_ptr<QtNodeDataDialog> nodeDataDialog_;
+    std::unique_ptr<NodeDataEditor> nodeDataEditor_;
+    std::unique_ptr<TreeEditing> treeEditing_;
+    // --- end of editing ---
+
     // --- assignment ---
     // The questionnaire selection dialog and the command "Asignar Cuestionarios".
     QtQuestionnaireSelection questionnaireSelection_{this};
@@ -150,6 +173,13 @@ private:
     std::unique_ptr<PrintPort> ownPrintPort_;
     std::unique_ptr<ReportCommands> reports_;
     // --- end of reports ---
+
+    // --- evaluation ---
+    // The deficiency and measure dialogs and the commands "Indicar Deficiencias" and
+    // "Indicar Medidas Prev".
+    QtEntryDialogs entryDialogs_{this};
+    EvaluationCommands evaluation_{session_, catalogue_, port_, dates_, entryDialogs_};
+    // --- end of evaluation ---
 };
 
 // Defined here so that every main_window_<area>.cpp can wire its entries.

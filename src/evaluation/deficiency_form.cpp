@@ -1,0 +1,151 @@
+#include "deficiency_form.h"
+
+#include "catalogue.h"
+#include "evaluation_texts.h"
+#include "kinds.h"
+#include "location_path.h"
+#include "node_table.h"
+#include "user_port.h"
+#include "valuation_tables.h"
+
+using namespace valuation;
+
+namespace {
+
+constexpr int kMostItems = 30;
+
+// The number in the first two characters of a questionnaire's title, digit by digit; anything
+// that is not a digit there gives a number outside 0..22.
+int QuestionnaireNumberOf(const std::string& title) {
+    if (title.size() < 2) return -1;
+    const auto digit = [&](std::size_t i) { return static_cast<unsigned char>(title[i]) - '0'; };
+    return 10 * digit(0) + digit(1);
+}
+
+}  // namespace
+
+std::vector<std::string> DeficiencyForm::ItemEntries(int itemCount) {
+    std::vector<std::string> entries;
+    for (int n = 1; n <= kMostItems && n <= itemCount; ++n)
+        entries.push_back(std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10));
+    return entries;
+}
+
+void DeficiencyForm::Open(const NodeTable& table, const Catalogue& catalogue, const oToken& record,
+                          UserPort& port) {
+    catalogue_ = &catalogue;
+    const oToken* questionnaire = table.Record(record.GetFieldInt(2));
+    const std::string title = questionnaire ? questionnaire->GetField(4) : std::string();
+    caption_ = text::kDeficienciesFor + title;
+
+    q_ = QuestionnaireNumberOf(title);
+    if (q_ < 0 || q_ >= Catalogue::kQuestionnaires) {
+        port.ShowMessage(text::kNotFromQuestionnaire);
+        q_ = 0;
+        items_.clear();
+    } else {
+        items_ = ItemEntries(catalogue.ItemCount(q_));
+    }
+    if (!questionnaire || questionnaire->GetKind(3) != kind::kQuestionnaire) items_.clear();
+
+    location_ = questionnaire ? QuestionnaireLocation(table, *questionnaire) : std::string();
+    itemText_ = record.GetField(4);
+    recommendation_ = record.GetField(5);
+    detected_ = record.GetField(13);
+    code_ = WorkingCopy(record.GetField(11));
+    selected_.fill(kNone);
+
+    ShowInterventionLevel();
+    ShowConsequences();
+    ShowProbability();
+    ShowExposure();
+    ShowDeficiencyLevel();
+}
+
+void DeficiencyForm::WriteBack(oToken& record) const {
+    record.SetField(4, itemText_);
+    record.SetField(5, recommendation_);
+    record.SetField(11, code_);
+    record.SetField(13, detected_);
+}
+
+void DeficiencyForm::Reflect(int group) {
+    selected_[group] = IsSet(group, code_[group]) ? code_[group] - '0' : kNone;
+}
+
+void DeficiencyForm::ShowInterventionLevel() {
+    Reflect(kLevel);
+}
+
+void DeficiencyForm::ShowConsequences() {
+    Reflect(kConsequences);
+    DeriveInterventionLevel();
+}
+
+void DeficiencyForm::ShowProbability() {
+    Reflect(kProbability);
+    DeriveInterventionLevel();
+}
+
+void DeficiencyForm::ShowExposure() {
+    Reflect(kExposure);
+    DeriveProbability();
+}
+
+void DeficiencyForm::ShowDeficiencyLevel() {
+    Reflect(kDeficiency);
+    DeriveProbability();
+}
+
+void DeficiencyForm::DeriveProbability() {
+    const std::optional<char> probability = ProbabilityFor(code_[kExposure], code_[kDeficiency]);
+    if (!probability) return;
+    code_[kProbability] = *probability;
+    ShowProbability();
+    DeriveInterventionLevel();
+}
+
+void DeficiencyForm::DeriveInterventionLevel() {
+    const std::optional<char> level = InterventionLevelFor(code_[kConsequences], code_[kProbability]);
+    if (!level) return;
+    code_[kLevel] = *level;
+    ShowInterventionLevel();
+}
+
+void DeficiencyForm::Choose(int group, char value) {
+    code_[group] = value;
+    selected_[group] = value - '0';
+}
+
+void DeficiencyForm::ChooseConsequences(char value) {
+    Choose(kConsequences, value);
+    ShowConsequences();
+}
+
+void DeficiencyForm::ChooseExposure(char value) {
+    Choose(kExposure, value);
+    DeriveProbability();
+}
+
+void DeficiencyForm::ChooseDeficiencyLevel(char value) {
+    Choose(kDeficiency, value);
+    DeriveProbability();
+}
+
+void DeficiencyForm::cmbSelect(const std::string& entry) {
+    const int n = TwoDigitNumber(entry);
+    if (n == 0 || !catalogue_) return;
+    switch (catalogue_->ItemDegree(q_, n)) {
+        case 'D':
+            ChooseDeficiencyLevel('0');
+            break;
+        case 'M':
+            ChooseDeficiencyLevel('1');
+            break;
+        default:
+            ChooseDeficiencyLevel('2');
+            break;
+    }
+    recommendation_ = catalogue_->ItemRecommendation(q_, n);
+    itemText_ = std::to_string(n) + ". " + catalogue_->ItemText(q_, n);
+}

@@ -1,0 +1,88 @@
+#include "evaluation_commands.h"
+
+#include <memory>
+
+#include "deficiency_form.h"
+#include "document_session.h"
+#include "entry_dialog_port.h"
+#include "evaluation_texts.h"
+#include "kinds.h"
+#include "measure_form.h"
+#include "questionnaire_valuation.h"
+#include "texts.h"
+#include "user_port.h"
+
+EvaluationCommands::EvaluationCommands(DocumentSession& session, const Catalogue& catalogue, UserPort& port,
+                                       DatePort& dates, EntryDialogPort& dialogs)
+    : session_(session), catalogue_(catalogue), port_(port), dates_(dates), dialogs_(dialogs) {}
+
+bool EvaluationCommands::EnterDeficiency(oToken& record) {
+    DeficiencyForm form;
+    form.Open(session_.Table(), catalogue_, record, port_);
+    if (!dialogs_.ShowDeficiencyDialog(form)) return false;
+    form.WriteBack(record);
+    return true;
+}
+
+bool EvaluationCommands::EnterPreventiveMeasure(oToken& record) {
+    MeasureForm form;
+    form.Open(session_.Table(), record, dates_, port_);
+    if (!dialogs_.ShowMeasureDialog(form)) return false;
+    form.WriteBack(record, dates_);
+    return true;
+}
+
+void EvaluationCommands::IndicarDeficiencias1Click() {
+    TreeNode* node = session_.Tree().Selected();
+    if (!node) return;
+    if (session_.SelectedKind() != kind::kQuestionnaire) {
+        port_.ShowMessage(text::kNoPlaceForDeficiencies);
+        return;
+    }
+    oToken& questionnaire = *node->record;
+    // Reads as "Sin Valorar" like the empty field; it stays even when the entry is cancelled.
+    if (questionnaire.GetField(11).empty()) questionnaire.SetField(11, "0");
+
+    auto record = std::make_unique<oToken>();
+    record->SetField(2, questionnaire.GetField(1));
+    if (!EnterDeficiency(*record)) return;
+
+    // A deficiency that the full table cannot take must not count in the valuation.
+    if (session_.Table().Full()) {
+        port_.ShowMessage(text::kMaximum);
+        return;
+    }
+    questionnaire.SetField(11,
+                           questionnaire_valuation::Raised(questionnaire.GetField(11), record->GetField(11)));
+
+    oToken* added = session_.AppendRecord(std::move(record), port_);
+    if (!added) return;
+    added->SetField(2, questionnaire.GetField(1));
+    added->SetField(3, std::string(1, kind::kDeficiency));
+    TreeNode* child = session_.Tree().AddChild(node, added->GetField(4), added, icon::kDeficiency);
+    session_.Table().SetNode(added->GetFieldInt(1), child);
+    session_.Tree().Expand(node);  // the new deficiency in sight; the selection stays
+    session_.SetModified(true);
+}
+
+void EvaluationCommands::IndicarMedidasPrev1Click() {
+    TreeNode* node = session_.Tree().Selected();
+    if (!node) return;
+    if (session_.SelectedKind() != kind::kDeficiency) {
+        port_.ShowMessage(text::kNoPlaceForMeasures);
+        return;
+    }
+    oToken& deficiency = *node->record;
+    auto record = std::make_unique<oToken>();
+    record->SetField(2, deficiency.GetField(1));
+    if (!EnterPreventiveMeasure(*record)) return;
+
+    oToken* added = session_.AppendRecord(std::move(record), port_);
+    if (!added) return;
+    added->SetField(2, deficiency.GetField(1));
+    added->SetField(3, std::string(1, kind::kMeasure));
+    TreeNode* child = session_.Tree().AddChild(node, added->GetField(4), added, icon::kMeasure);
+    session_.Table().SetNode(added->GetFieldInt(1), child);
+    session_.Tree().Expand(node);
+    session_.SetModified(true);
+}

@@ -1,0 +1,44 @@
+#include "location_path.h"
+
+#include <functional>
+#include <set>
+
+#include "kinds.h"
+#include "node_table.h"
+
+namespace {
+
+// Prepends the names of the ancestors of a record, nearest first, while goOn accepts them. A
+// document read from a file may hold parent numbers that name no record or that turn back on
+// themselves: the walk ends there instead of failing or running forever.
+void PrependAncestors(const NodeTable& table, const oToken& record, std::string& path,
+                      const std::function<bool(const oToken&)>& goOn) {
+    std::set<const oToken*> seen{&record};
+    for (const oToken* ancestor = table.Record(record.GetFieldInt(2));
+         ancestor && goOn(*ancestor) && seen.insert(ancestor).second;
+         ancestor = table.Record(ancestor->GetFieldInt(2))) {
+        path = path.empty() ? ancestor->GetField(4) : ancestor->GetField(4) + "/" + path;
+    }
+}
+
+}  // namespace
+
+std::string QuestionnaireLocation(const NodeTable& table, const oToken& questionnaire) {
+    std::string path;
+    PrependAncestors(table, questionnaire, path, [](const oToken&) { return true; });
+    return path;
+}
+
+std::string DeficiencyLocation(const NodeTable& table, const oToken& deficiency) {
+    std::string path = deficiency.GetField(4);
+    PrependAncestors(table, deficiency, path,
+                     [](const oToken& ancestor) { return ancestor.GetKind(3) != kind::kFirm; });
+    return path;
+}
+
+std::string ParentLocation(const NodeTable& table, const oToken& record) {
+    std::string path;
+    PrependAncestors(table, record, path,
+                     [](const oToken& ancestor) { return ancestor.GetKind(3) != kind::kFirm; });
+    return path;
+}

@@ -1,0 +1,38 @@
+#include "measure_form.h"
+
+#include "evaluation_texts.h"
+#include "location_path.h"
+#include "node_table.h"
+#include "user_port.h"
+#include "valuation_code.h"
+
+void MeasureForm::Open(const NodeTable& table, const oToken& record, DatePort& dates, UserPort& port) {
+    plannedDate_ = dates.Today();
+    caption_ = text::kMeasureCaption;
+    measure_ = record.GetField(4);
+    comments_ = record.GetField(5);
+    const std::string planned = record.GetField(6);
+    if (!planned.empty()) {
+        if (const std::optional<Date> date = dates.FromText(planned)) {
+            plannedDate_ = *date;
+        } else {
+            port.ShowError(InvalidDateMessage(planned));
+        }
+    }
+
+    level_ = kNone;
+    detected_.clear();
+    location_.clear();
+    if (const oToken* deficiency = table.Record(record.GetFieldInt(2))) {
+        detected_ = deficiency->GetField(13);
+        const char level = valuation::WorkingCopy(deficiency->GetField(11))[valuation::kLevel];
+        if (valuation::IsSet(valuation::kLevel, level)) level_ = level - '0';
+        location_ = DeficiencyLocation(table, *deficiency);
+    }
+}
+
+void MeasureForm::WriteBack(oToken& record, DatePort& dates) const {
+    record.SetField(4, measure_);
+    record.SetField(5, comments_);
+    record.SetField(6, dates.ToText(plannedDate_));
+}

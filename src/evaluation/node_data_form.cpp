@@ -1,0 +1,131 @@
+#include "node_data_form.h"
+
+#include "cp1252.h"
+#include "document_tree.h"
+#include "kinds.h"
+#include "location_path.h"
+#include "node_table.h"
+#include "user_port.h"
+#include "valuation_code.h"
+
+NodeDataAdaptation AdaptationFor(char kind) {
+    NodeDataAdaptation a;
+    a.nameLabel = W("Nombre:");
+    a.commentsLabel = W("Comentarios:");
+    a.observationsLabel = W("Observaciones:");
+    switch (kind) {
+        case kind::kZone:
+        case kind::kWorkstation:
+            a.showsObservations = false;
+            break;
+        case kind::kQuestionnaire:
+            a.captionPrefix = W("Cuestionario: ");
+            a.showsPrintBlank = true;
+            a.nameReadOnly = true;
+            a.commentsLabel = W("Descripción de agentes implicados");
+            a.commentsLabelWraps = true;
+            a.showsObservations = false;
+            break;
+        case kind::kDeficiency:
+        case kind::kMeasure:
+            a.nameLabel = kind == kind::kDeficiency ? W("Item:") : W("Medida específica:");
+            a.commentsLabel = W("Deficiencia detectada:");
+            a.observationsLabel = W("Comentarios:");
+            a.showsLevels = true;
+            a.showsLocation = true;
+            break;
+        default:  // the firm, and anything else, keeps the defaults
+            break;
+    }
+    return a;
+}
+
+NodeDataForm::NodeDataForm(const NodeTable& table, TreeNode& node, DatePort& dates)
+    : table_(table),
+      node_(node),
+      record_(*node.record),
+      dates_(dates),
+      kind_(record_.GetKind(3)),
+      adaptation_(AdaptationFor(kind_)) {}
+
+std::optional<Date> NodeDataForm::ReadDate(int field, UserPort& port) const {
+    const std::string text = record_.GetField(field);
+    std::optional<Date> date = dates_.FromText(text);
+    if (!date) port.ShowError(InvalidDateMessage(text));
+    return date;
+}
+
+bool NodeDataForm::Open(UserPort& port) {
+    completionDateSet_ = false;
+    values_.planned = values_.completion = dates_.Today();
+    if (!record_.GetField(6).empty()) {
+        const auto planned = ReadDate(6, port);
+        if (!planned) return false;
+        values_.planned = *planned;
+    }
+    if (!record_.GetField(8).empty()) {
+        const auto completion = ReadDate(8, port);
+        if (!completion) return false;
+        values_.completion = *completion;
+        completionDateSet_ = true;
+    }
+    caption_ = adaptation_.captionPrefix + record_.GetField(4);
+    values_.name = record_.GetField(4);
+
+    const oToken* deficiency = Deficiency();
+    if (kind_ == kind::kMeasure) {
+        values_.comments = deficiency ? deficiency->GetField(13) : std::string();
+    } else {
+        values_.comments = record_.GetField(kind_ == kind::kDeficiency ? 13 : 5);
+    }
+    level_.reset();
+    if (deficiency) {
+        const char level = valuation::WorkingCopy(deficiency->GetField(11))[valuation::kLevel];
+        if (valuation::IsSet(valuation::kLevel, level)) level_ = level - '0';
+    }
+    if (adaptation_.showsLocation) location_ = ParentLocation(table_, record_);
+
+    values_.plannedBy = record_.GetField(7);
+    values_.doneBy = record_.GetField(9);
+    values_.observations = record_.GetField(10);
+    return true;
+}
+
+// The deficiency whose level the buttons show: the record itself, or a measure's parent.
+const oToken* NodeDataForm::Deficiency() const {
+    if (kind_ == kind::kDeficiency) return &record_;
+    if (kind_ == kind::kMeasure) return table_.Record(record_.GetFieldInt(2));
+    return nullptr;
+}
+
+void NodeDataForm::Accept(DocumentTree& tree) {
+    if (values_.name != node_.text) tree.SetText(&node_, values_.name);
+    record_.SetField(4, values_.name);
+    if (kind_ == kind::kDeficiency) {
+        record_.SetField(13, values_.comments);
+    } else if (kind_ != kind::kMeasure) {
+        record_.SetField(5, values_.comments);
+    }
+    record_.SetField(6, dates_.ToText(values_.planned));
+    record_.SetField(7, values_.plannedBy);
+    if (completionDateSet_) record_.SetField(8, dates_.ToText(values_.completion));
+    record_.SetField(9, values_.doneBy);
+    record_.SetField(10, values_.observations);
+    // A deficiency's or a measure's shown text is made of several fields.
+    tree.Touch(&node_);
+}
+
+int NodeDataForm::BlankQuestionnaireNumber() const {
+    const std::string& title = values_.name;
+    auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    int number = !title.empty() && isDigit(title[0]) ? title[0] - '0' : 0;
+    if (title.size() >= 2 && isDigit(title[1])) number = number * 10 + (title[1] - '0');
+    return number;
+}
+
+std::string NodeDataForm::BlankHeading() const {
+    // The tree's invisible root is the parent of a top-level node: that is no owner.
+    const TreeNode* owner = node_.parent;
+    if (owner && owner->parent) return owner->text;
+    return record_.GetField(4);
+}

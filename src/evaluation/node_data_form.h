@@ -1,0 +1,94 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "date_port.h"
+
+class DocumentTree;
+class NodeTable;
+class UserPort;
+class oToken;
+struct TreeNode;
+
+// How the node data editor presents one kind of node: its caption prefix, the labels that
+// differ from the defaults and the controls that are shown or locked.
+struct NodeDataAdaptation {
+    std::string captionPrefix;
+    std::string nameLabel;      // Label4
+    std::string commentsLabel;  // Label5
+    bool commentsLabelWraps = false;
+    std::string observationsLabel;  // Label10
+    bool showsObservations = true;  // Label10 and mem10
+    bool showsLevels = false;       // Label3 and the four intervention level buttons
+    bool showsLocation = false;     // Label11 and Edit2
+    bool showsPrintBlank = false;   // BitBtn3, "Imp. Vacío"
+    bool nameReadOnly = false;      // Memo1
+
+    bool operator==(const NodeDataAdaptation&) const = default;
+};
+
+NodeDataAdaptation AdaptationFor(char kind);
+
+// What the editor's controls hold; the window fills it in as the user leaves the controls.
+struct NodeDataValues {
+    std::string name;      // Memo1: field 4
+    std::string comments;  // mem5: field 5, field 13 of a deficiency, the deficiency's field 13 for a measure
+    Date planned;          // DateTimePicker1: field 6
+    std::string plannedBy;     // edt7: field 7
+    Date completion;           // DateTimePicker2: field 8
+    std::string doneBy;        // edt9: field 9
+    std::string observations;  // mem10: field 10
+};
+
+// The node data editor without its window: reads a tree node's record into the controls'
+// values, adapted to the node's kind, and writes them back on "Aceptar". Texts are
+// Windows-1252 like the record's.
+class NodeDataForm {
+public:
+    NodeDataForm(const NodeTable& table, TreeNode& node, DatePort& dates);
+
+    // Reads the record. A planned or completion date that cannot be read is reported through
+    // the port and the editor must not open (false); nothing has been changed then.
+    bool Open(UserPort& port);
+
+    char Kind() const { return kind_; }
+    const NodeDataAdaptation& Adaptation() const { return adaptation_; }
+    const std::string& Caption() const { return caption_; }
+    // "Procedencia:": the names from below the firm down to the node's parent, joined by "/".
+    const std::string& Location() const { return location_; }
+    // The intervention level of the deficiency, 0 "Crítico" to 3 "No imprescindible".
+    std::optional<int> Level() const { return level_; }
+    // Whether the completion date is written on "Aceptar".
+    bool CompletionDateSet() const { return completionDateSet_; }
+
+    NodeDataValues& Values() { return values_; }
+    const NodeDataValues& Values() const { return values_; }
+
+    // The user changed the completion date: from now on it is stored.
+    void CompletionDateChanged() { completionDateSet_ = true; }
+
+    // "Aceptar": writes the values into the record and the node's tree text.
+    void Accept(DocumentTree& tree);
+
+    // "Imp. Vacío": the questionnaire number that the title in Memo1 begins with, and the
+    // heading printed above it (the tree text of the node the questionnaire hangs from).
+    int BlankQuestionnaireNumber() const;
+    std::string BlankHeading() const;
+
+private:
+    std::optional<Date> ReadDate(int field, UserPort& port) const;
+    const oToken* Deficiency() const;
+
+    const NodeTable& table_;
+    TreeNode& node_;
+    oToken& record_;
+    DatePort& dates_;
+    char kind_;
+    NodeDataAdaptation adaptation_;
+    std::string caption_;
+    std::string location_;
+    std::optional<int> level_;
+    bool completionDateSet_ = false;
+    NodeDataValues values_;
+};

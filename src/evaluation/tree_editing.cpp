@@ -1,0 +1,96 @@
+#include "tree_editing.h"
+
+#include <memory>
+
+#include "cp1252.h"
+#include "document_session.h"
+#include "kinds.h"
+#include "node_data_editor.h"
+#include "questionnaire_owner_flags.h"
+#include "texts.h"
+#include "user_port.h"
+
+TreeEditing::TreeEditing(DocumentSession& session, UserPort& port, NodeDataEditor& editor,
+                         ShownLabel shownLabel)
+    : session_(session), port_(port), editor_(editor), shownLabel_(std::move(shownLabel)) {}
+
+void TreeEditing::NewZone() {
+    AddUnderSelected(kind::kZone, W("<Nueva Zona>"));
+}
+
+void TreeEditing::NewWorkstation() {
+    AddUnderSelected(kind::kWorkstation, W("<Nuevo Puesto>"));
+}
+
+void TreeEditing::AddUnderSelected(char kind, const std::string& label) {
+    DocumentTree& tree = session_.Tree();
+    TreeNode* parent = tree.Selected();
+    if (!parent) return;
+    const char parentKind = session_.SelectedKind();
+    if (parentKind != kind::kFirm && parentKind != kind::kZone) {
+        port_.ShowMessage(text::kWrongKind);
+        return;
+    }
+    oToken* record = session_.AppendRecord(std::make_unique<oToken>(), port_);
+    if (!record) return;
+    record->SetFieldInt(2, parent->record->GetFieldInt(1));
+    record->SetField(3, std::string(1, kind));
+    record->SetField(4, label);
+    TreeNode* node = tree.AddChild(parent, label, record, KindIcon(kind));
+
+    NodeTable& table = session_.Table();
+    if (editor_.EditNodeData(*node)) {
+        session_.SetNodeIcon(node, KindIcon(kind));
+        tree.Select(node);
+        tree.Expand(parent);
+        table.SetNode(table.SlotOf(record), node);
+        session_.SetModified(true);
+    } else {
+        // The node goes first, so that nothing on screen refers to the freed record.
+        tree.Remove(node);
+        table.TakeLast();
+    }
+}
+
+void TreeEditing::Delete() {
+    TreeNode* node = session_.Tree().Selected();
+    if (!node) return;
+    if (!node->record) {  // the nodes of the other arrangements are no part of the document
+        port_.ShowMessage(text::kWrongKind);
+        return;
+    }
+    if (!port_.AskYesNo(W("Está seguro de borrar el item:") + shownLabel_(*node), W("Borrado de un item"))) {
+        return;
+    }
+    if (node->record->GetKind(3) == kind::kQuestionnaire) {
+        // A title that does not begin with a number stands for no flag: nothing to clear.
+        oToken* owner = session_.ParentRecord(*node->record);
+        const auto number = owner_flags::QuestionnaireNumber(*node->record);
+        if (owner && number) owner_flags::Clear(*owner, *number);
+    }
+    session_.DeleteSubtree(node);
+    session_.SetModified(true);
+}
+
+void TreeEditing::EditSelected() {
+    if (session_.ViewMode() != view::kGeographic) return;
+    TreeNode* node = session_.Tree().Selected();
+    switch (session_.SelectedKind()) {
+        case kind::kQuestionnaire:
+            if (editor_.EditNodeData(*node)) session_.SetModified(true);
+            break;
+        case kind::kDeficiency:
+        case kind::kMeasure:
+        case kind::kFirm:
+        case kind::kWorkstation:
+        case kind::kZone:
+            if (editor_.EditNodeData(*node)) {
+                session_.Tree().SetText(node, node->record->GetField(4));
+                session_.SetModified(true);
+            }
+            break;
+        default:
+            port_.ShowMessage(text::kWrongKind);
+            break;
+    }
+}

@@ -1,0 +1,258 @@
+#include "deficiency_dialog.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "deficiency_form.h"
+#include "dialog_text.h"
+#include "entry_dialog_style.h"
+#include "text_codec.h"
+
+using namespace valuation;
+
+namespace {
+
+QPlainTextEdit* NewMemo(const char* name, int lines, QWidget* parent) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(name);
+    memo->setTabChangesFocus(true);
+    const int margin = static_cast<int>(memo->document()->documentMargin());
+    memo->setFixedHeight(memo->fontMetrics().lineSpacing() * lines + 2 * (memo->frameWidth() + margin) + 4);
+    return memo;
+}
+
+QLabel* NewLabel(const char* name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+}  // namespace
+
+DeficiencyDialog::DeficiencyDialog(DeficiencyForm& form, QWidget* parent) : QDialog(parent), form_(form) {
+    setObjectName("frmRespuestas");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    BuildControls();
+    BuildLayout();
+    Connect();
+
+    setWindowTitle(ToQt(form_.Caption()));
+    Edit2->setText(ToQt(form_.Location()));
+    for (const std::string& entry : form_.Items())
+        cmb->addItem(ToQt(entry));
+    cmb->setCurrentIndex(-1);
+    Memo3->setPlainText(MemoToQt(form_.ItemText()));
+    Memo1->setPlainText(MemoToQt(form_.Recommendation()));
+    Memo2->setPlainText(MemoToQt(form_.Detected()));
+    Reflect();
+    cmb->setFocus();  // the location above is only shown
+}
+
+void DeficiencyDialog::BuildControls() {
+    Label6 = NewLabel("Label6", "Procedencia:", this);
+    Edit2 = new QLineEdit(this);
+    Edit2->setObjectName("Edit2");
+    Edit2->setReadOnly(true);
+    Label1 = NewLabel(
+        "Label1",
+        QString::fromUtf8("Indique el ítem y la deficiencia que ha encontrado, así como su valoración:"),
+        this);
+    cmb = new QComboBox(this);
+    cmb->setObjectName("cmb");
+    cmb->setEditable(true);
+    cmb->setInsertPolicy(QComboBox::NoInsert);
+    cmb->setMaxVisibleItems(15);
+    cmb->setFixedWidth(cmb->fontMetrics().horizontalAdvance("0000") + 40);
+    Memo3 = NewMemo("Memo3", 2, this);
+    Label7 = NewLabel("Label7", "Deficiencia detectada", this);
+    Memo2 = NewMemo("Memo2", 3, this);
+    Label5 = NewLabel("Label5", QString::fromUtf8("Recomendación genérica KALDO-TORVE"), this);
+    Memo1 = NewMemo("Memo1", 3, this);
+    // Wide enough for an item's text and its recommendation to read in a few lines.
+    Memo2->setMinimumWidth(Memo2->fontMetrics().averageCharWidth() * 105);
+
+    auto group = [this](const char* name, const QString& title, QWidget* parent) {
+        auto* box = new QGroupBox(title, parent);
+        box->setObjectName(name);
+        return box;
+    };
+    GroupBox2 = group("GroupBox2", QString::fromUtf8("Nivel Intervención"), this);
+    GroupBox3 = group("GroupBox3", "Consecuencias", GroupBox2);
+    GroupBox4 = group("GroupBox4", "Probabilidad", GroupBox2);
+    GroupBox5 = group("GroupBox5", QString::fromUtf8("Exposición"), GroupBox4);
+    GroupBox6 = group("GroupBox6", "Deficiencias", GroupBox4);
+
+    // The buttons of a group exclude each other through the form, not through Qt: the shown
+    // choice is set from the form, and a group can show none selected.
+    auto buttons = [this](int position, QWidget* box, std::initializer_list<QRadioButton**> members,
+                          int firstNumber, const QString& prefix) {
+        auto* exclusive = new QButtonGroup(box);
+        exclusive->setExclusive(false);
+        int value = 0;
+        for (QRadioButton** member : members) {
+            auto* button =
+                new QRadioButton(prefix + ToQt(ValueName(position, static_cast<char>('0' + value))), box);
+            button->setObjectName(QString("RadioButton%1").arg(firstNumber + value));
+            button->setAutoExclusive(false);
+            exclusive->addButton(button);
+            groups_[position].push_back(button);
+            *member = button;
+            ++value;
+        }
+    };
+    buttons(kLevel, GroupBox2, {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4}, 1, " ");
+    buttons(kConsequences, GroupBox3, {&RadioButton5, &RadioButton6, &RadioButton7, &RadioButton8}, 5, "");
+    buttons(kProbability, GroupBox4, {&RadioButton9, &RadioButton10, &RadioButton11, &RadioButton12}, 9, "");
+    buttons(kExposure, GroupBox5, {&RadioButton13, &RadioButton14, &RadioButton15, &RadioButton16}, 13, "");
+    buttons(kDeficiency, GroupBox6, {&RadioButton17, &RadioButton18, &RadioButton19}, 17, "");
+    for (QRadioButton* button : groups_[kLevel])
+        button->setEnabled(false);
+    for (QRadioButton* button : groups_[kProbability])
+        button->setEnabled(false);
+
+    entry_style::Result(GroupBox2);
+    entry_style::Result(GroupBox4);
+    entry_style::Choice(GroupBox3);
+    entry_style::Choice(GroupBox5);
+    entry_style::Choice(GroupBox6);
+
+    Label3 = NewLabel("Label3", QString::fromUtf8("Seleccionar una opción de los paneles en verde"), this);
+    entry_style::Choice(Label3);
+    Label2 =
+        NewLabel("Label2", "Los paneles atenuados son una consecuencia de las selecciones anteriores ", this);
+    entry_style::NavyNote(Label2);
+
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "&Aceptar", this);
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1->setDefault(true);
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "&Cancelar", this);
+    BitBtn2->setObjectName("BitBtn2");
+}
+
+void DeficiencyDialog::BuildLayout() {
+    auto* main = new QVBoxLayout(this);
+    main->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto* origin = new QHBoxLayout;
+    origin->addWidget(Label6);
+    origin->addWidget(Edit2, 1);
+    main->addLayout(origin);
+    main->addSpacing(4);
+    main->addWidget(Label1);
+    auto* item = new QHBoxLayout;
+    item->addWidget(cmb, 0, Qt::AlignTop);
+    item->addWidget(Memo3, 1);
+    main->addLayout(item);
+    main->addWidget(Label7);
+    main->addWidget(Memo2);
+    main->addWidget(Label5);
+    main->addWidget(Memo1);
+
+    // The groups nest as the method reads: consequences and probability give the level,
+    // exposure and deficiency level give the probability.
+    auto column = [this](QGroupBox* box, int position) {
+        auto* layout = new QVBoxLayout(box);
+        for (QRadioButton* button : groups_[position])
+            layout->addWidget(button);
+        layout->addStretch(1);
+    };
+    column(GroupBox3, kConsequences);
+    column(GroupBox5, kExposure);
+    column(GroupBox6, kDeficiency);
+
+    auto* probability = new QVBoxLayout(GroupBox4);
+    auto* probabilityRow = new QHBoxLayout;
+    for (QRadioButton* button : groups_[kProbability])
+        probabilityRow->addWidget(button);
+    probabilityRow->addStretch(1);
+    probability->addLayout(probabilityRow);
+    auto* inputs = new QHBoxLayout;
+    inputs->addWidget(GroupBox5, 1);
+    inputs->addWidget(GroupBox6, 1);
+    probability->addLayout(inputs);
+
+    auto* level = new QVBoxLayout(GroupBox2);
+    auto* levelRow = new QHBoxLayout;
+    for (QRadioButton* button : groups_[kLevel])
+        levelRow->addWidget(button);
+    levelRow->addStretch(1);
+    level->addLayout(levelRow);
+    auto* levelInputs = new QHBoxLayout;
+    levelInputs->addWidget(GroupBox3);
+    levelInputs->addWidget(GroupBox4, 1);
+    level->addLayout(levelInputs);
+    main->addSpacing(4);
+    main->addWidget(GroupBox2);
+
+    main->addWidget(Label3);
+    main->addWidget(Label2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    main->addLayout(buttons);
+}
+
+void DeficiencyDialog::Connect() {
+    using Handler = void (DeficiencyForm::*)();
+    const std::pair<QRadioButton*, Handler> clicks[] = {
+        {RadioButton5, &DeficiencyForm::RadioButton5Click},
+        {RadioButton6, &DeficiencyForm::RadioButton6Click},
+        {RadioButton7, &DeficiencyForm::RadioButton7Click},
+        {RadioButton8, &DeficiencyForm::RadioButton8Click},
+        {RadioButton13, &DeficiencyForm::RadioButton13Click},
+        {RadioButton14, &DeficiencyForm::RadioButton14Click},
+        {RadioButton15, &DeficiencyForm::RadioButton15Click},
+        {RadioButton16, &DeficiencyForm::RadioButton16Click},
+        {RadioButton17, &DeficiencyForm::RadioButton17Click},
+        {RadioButton18, &DeficiencyForm::RadioButton18Click},
+        {RadioButton19, &DeficiencyForm::RadioButton19Click},
+    };
+    for (const auto& [button, handler] : clicks) {
+        connect(button, &QRadioButton::clicked, this, [this, handler = handler] {
+            (form_.*handler)();
+            Reflect();
+        });
+    }
+    // Only picking from the list selects an item; typing into the edit field does nothing.
+    connect(cmb, &QComboBox::activated, this, [this](int index) {
+        if (index < 0) return;
+        form_.cmbSelect(FromQt(cmb->itemText(index)));
+        Memo1->setPlainText(MemoToQt(form_.Recommendation()));
+        Memo3->setPlainText(MemoToQt(form_.ItemText()));
+        Reflect();
+    });
+    connect(BitBtn1, &QPushButton::clicked, this, &DeficiencyDialog::Accept);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void DeficiencyDialog::Reflect() {
+    for (int group = 0; group < kPositions; ++group) {
+        const int selected = form_.Selected(group);
+        for (int i = 0; i < static_cast<int>(groups_[group].size()); ++i)
+            groups_[group][i]->setChecked(i == selected);
+    }
+}
+
+void DeficiencyDialog::Accept() {
+    DialogTextReader reader;
+    const std::string itemText = reader.Memo(Memo3->toPlainText());
+    const std::string recommendation = reader.Memo(Memo1->toPlainText());
+    const std::string detected = reader.Memo(Memo2->toPlainText());
+    if (reader.Refused(this)) return;
+    form_.SetItemText(itemText);
+    form_.SetRecommendation(recommendation);
+    form_.SetDetected(detected);
+    accept();
+}

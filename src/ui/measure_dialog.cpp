@@ -1,0 +1,153 @@
+#include "measure_dialog.h"
+
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "dialog_text.h"
+#include "entry_dialog_style.h"
+#include "measure_form.h"
+#include "qt_dates.h"
+#include "text_codec.h"
+#include "valuation_code.h"
+
+namespace {
+
+QLabel* NewLabel(const char* name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLineEdit* NewEdit(const char* name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+}  // namespace
+
+MeasureDialog::MeasureDialog(MeasureForm& form, QWidget* parent) : QDialog(parent), form_(form) {
+    setObjectName("frmMedida");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    BuildControls();
+    BuildLayout();
+    connect(BitBtn1, &QPushButton::clicked, this, &MeasureDialog::Accept);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+
+    setWindowTitle(ToQt(form_.Caption()));
+    Edit1->setText(ToQt(form_.Location()));
+    Edit2->setText(ToQt(form_.Measure()));
+    Edit3->setText(ToQt(form_.Detected()));
+    Edit3->setCursorPosition(0);
+    Edit1->setCursorPosition(0);
+    Memo1->setPlainText(MemoToQt(form_.Comments()));
+    for (int i = 0; i < static_cast<int>(levels_.size()); ++i)
+        levels_[i]->setChecked(i == form_.Level());
+    dtP->setDate(QtDates::ToQDate(form_.PlannedDate()));
+    Edit2->setFocus();  // the location above is only shown
+}
+
+void MeasureDialog::BuildControls() {
+    Label11 = NewLabel("Label11", "Procedencia:", this);
+    Edit1 = NewEdit("Edit1", this);
+    Edit1->setReadOnly(true);
+    Label3 = NewLabel("Label3", QString::fromUtf8("Medida específica:"), this);
+    Edit2 = NewEdit("Edit2", this);
+    Label5 = NewLabel("Label5", "Deficiencia detectada", this);
+    // Shown for reference: what is typed here is not kept.
+    Edit3 = NewEdit("Edit3", this);
+    Label4 = NewLabel("Label4", "Comentarios:", this);
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName("Memo1");
+    Memo1->setTabChangesFocus(true);
+    const int margin = static_cast<int>(Memo1->document()->documentMargin());
+    Memo1->setFixedHeight(Memo1->fontMetrics().lineSpacing() * 4 + 2 * (Memo1->frameWidth() + margin) + 4);
+    for (QLabel* wrapped : {Label3, Label5}) {
+        wrapped->setWordWrap(true);
+        wrapped->setFixedWidth(wrapped->fontMetrics().horizontalAdvance("Deficiencia") + 8);
+    }
+
+    Label1 = NewLabel("Label1", QString::fromUtf8("Nivel de Intervención"), this);
+    const char* names[] = {"RadioButton1", "RadioButton2", "RadioButton6", "RadioButton7"};
+    QRadioButton** members[] = {&RadioButton1, &RadioButton2, &RadioButton6, &RadioButton7};
+    for (int i = 0; i < 4; ++i) {
+        // Shown only: set from the deficiency, never by the user, and possibly none.
+        auto* button =
+            new QRadioButton(" " + ToQt(valuation::InterventionLevelName(static_cast<char>('0' + i))), this);
+        button->setObjectName(names[i]);
+        button->setAutoExclusive(false);
+        button->setEnabled(false);
+        entry_style::Result(button);
+        levels_.push_back(button);
+        *members[i] = button;
+    }
+
+    Label2 = NewLabel("Label2", "Fecha Prevista:", this);
+    dtP = new QDateEdit(this);
+    dtP->setObjectName("dtP");
+    dtP->setCalendarPopup(true);
+    dtP->setDisplayFormat(QString::fromStdString(QtDates().Format().Pattern()));
+
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "&Aceptar", this);
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1->setDefault(true);
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "&Cancelar", this);
+    BitBtn2->setObjectName("BitBtn2");
+}
+
+void MeasureDialog::BuildLayout() {
+    auto* main = new QVBoxLayout(this);
+    main->setSizeConstraint(QLayout::SetFixedSize);
+    auto* grid = new QGridLayout;
+    grid->setColumnMinimumWidth(1, Edit1->fontMetrics().averageCharWidth() * 80);
+    int row = 0;
+    auto addRow = [&](QLabel* label, QWidget* field) {
+        grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+        grid->addWidget(field, row, 1);
+        ++row;
+    };
+    addRow(Label11, Edit1);
+    addRow(Label3, Edit2);
+    addRow(Label5, Edit3);
+    grid->addWidget(Label4, row, 0, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(Memo1, row++, 1);
+    main->addLayout(grid);
+
+    main->addSpacing(6);
+    main->addWidget(Label1);
+    auto* levels = new QHBoxLayout;
+    for (QRadioButton* button : levels_)
+        levels->addWidget(button);
+    levels->addStretch(1);
+    main->addLayout(levels);
+
+    main->addSpacing(6);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Label2);
+    bottom->addWidget(dtP);
+    bottom->addStretch(1);
+    bottom->addWidget(BitBtn1);
+    bottom->addWidget(BitBtn2);
+    main->addLayout(bottom);
+}
+
+void MeasureDialog::Accept() {
+    DialogTextReader reader;
+    const std::string measure = reader.Line(Edit2->text());
+    const std::string comments = reader.Memo(Memo1->toPlainText());
+    if (reader.Refused(this)) return;
+    form_.SetMeasure(measure);
+    form_.SetComments(comments);
+    form_.SetPlannedDate(QtDates::FromQDate(dtP->date()));
+    accept();
+}

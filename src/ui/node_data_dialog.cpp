@@ -1,0 +1,279 @@
+#include "node_data_dialog.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <initializer_list>
+
+#include "blankable_date_edit.h"
+#include "dialog_text.h"
+#include "kinds.h"
+#include "node_data_form.h"
+#include "qt_dates.h"
+#include "text_codec.h"
+
+namespace {
+
+constexpr int kLabelWidth = 132;
+constexpr int kBoxWidth = 340;
+const QString kCalendarHint = QString::fromUtf8("(Pulsar desplegable para ver un calendario):");
+
+QLabel* NamedLabel(const char* name, const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPlainTextEdit* Memo(const char* name, int lines, QWidget* parent) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(name);
+    memo->setTabChangesFocus(true);
+    const int lineHeight = memo->fontMetrics().lineSpacing();
+    memo->setFixedHeight(lines * lineHeight + 2 * memo->frameWidth() + 8);
+    return memo;
+}
+
+QLineEdit* Edit(const char* name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+BlankableDateEdit* DatePicker(const char* name, QWidget* parent) {
+    auto* picker = new BlankableDateEdit(parent);
+    picker->setObjectName(name);
+    picker->setDisplayFormat(QString::fromStdString(QtDates().Format().Pattern()));
+    picker->setFixedWidth(130);
+    return picker;
+}
+
+QFrame* Panel(const char* name, QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Raised);
+    return panel;
+}
+
+QGridLayout* LabelledGrid(QWidget* owner) {
+    auto* grid = new QGridLayout(owner);
+    grid->setColumnMinimumWidth(0, kLabelWidth);
+    grid->setColumnMinimumWidth(1, kBoxWidth);
+    grid->setColumnStretch(1, 1);
+    return grid;
+}
+
+// The level buttons only show the deficiency's level: disabled, in bold maroon.
+QRadioButton* LevelButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(name);
+    button->setEnabled(false);
+    QFont bold = button->font();
+    bold.setBold(true);
+    button->setFont(bold);
+    QPalette palette = button->palette();
+    for (auto group : {QPalette::Disabled, QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, QColor(0x80, 0, 0));
+        palette.setColor(group, QPalette::ButtonText, QColor(0x80, 0, 0));
+    }
+    button->setPalette(palette);
+    return button;
+}
+
+void SetVisible(std::initializer_list<QWidget*> controls, bool visible) {
+    for (QWidget* control : controls)
+        control->setVisible(visible);
+}
+
+}  // namespace
+
+NodeDataDialog::NodeDataDialog(NodeDataForm& form, BlankQuestionnaireHook printBlank, QWidget* parent)
+    : QDialog(parent), form_(form), printBlank_(std::move(printBlank)) {
+    setObjectName("frmDatos");
+    setWindowTitle(QString::fromUtf8("Edición de Datos"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    BuildControls();
+    Adapt();
+    Fill();
+    connect(DateTimePicker2, &BlankableDateEdit::userChangedDate, this,
+            &NodeDataDialog::DateTimePicker2Change);
+    connect(BitBtn3, &QPushButton::clicked, this, &NodeDataDialog::BitBtn3Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &NodeDataDialog::accept);
+    connect(BitBtn2, &QPushButton::clicked, this, &NodeDataDialog::reject);
+    Memo1->setFocus();
+}
+
+void NodeDataDialog::BuildControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);  // a fixed-size window that fits what is shown
+
+    auto* location = new QWidget(this);
+    auto* locationRow = LabelledGrid(location);
+    Label11 = NamedLabel("Label11", "Procedencia:", location);
+    Edit2 = Edit("Edit2", location);
+    Edit2->setReadOnly(true);
+    locationRow->addWidget(Label11, 0, 0, Qt::AlignVCenter);
+    locationRow->addWidget(Edit2, 0, 1);
+    layout->addWidget(location);
+
+    Panel1 = Panel("Panel1", this);
+    auto* names = LabelledGrid(Panel1);
+    Label4 = NamedLabel("Label4", "Nombre:", Panel1);
+    Memo1 = Memo("Memo1", 2, Panel1);
+    Label5 = NamedLabel("Label5", "Comentarios:", Panel1);
+    mem5 = Memo("mem5", 4, Panel1);
+    Label3 = NamedLabel("Label3", QString::fromUtf8("Nivel de Intervención"), Panel1);
+    RadioButton5 = LevelButton("RadioButton5", QString::fromUtf8(" Crítico"), Panel1);
+    RadioButton2 = LevelButton("RadioButton2", " A corregir", Panel1);
+    RadioButton6 = LevelButton("RadioButton6", " A mejorar", Panel1);
+    RadioButton7 = LevelButton("RadioButton7", " No imprescindible", Panel1);
+    auto* levels = new QButtonGroup(this);
+    auto* levelRow = new QHBoxLayout;
+    for (QRadioButton* button : {RadioButton5, RadioButton2, RadioButton6, RadioButton7}) {
+        levels->addButton(button);
+        levelRow->addWidget(button);
+    }
+    levelRow->addStretch();
+    names->addWidget(Label4, 0, 0);
+    names->addWidget(Memo1, 0, 1);
+    names->addWidget(Label5, 1, 0);
+    names->addWidget(mem5, 1, 1);
+    names->addWidget(Label3, 2, 0, Qt::AlignVCenter);
+    names->addLayout(levelRow, 2, 1);
+    layout->addWidget(Panel1);
+
+    Panel2 = Panel("Panel2", this);
+    auto* planning = LabelledGrid(Panel2);
+    Label1 = NamedLabel("Label1", kCalendarHint, Panel2);
+    Label6 = NamedLabel("Label6", "Fecha Prevista:", Panel2);
+    DateTimePicker1 = DatePicker("DateTimePicker1", Panel2);
+    BitBtn3 = new QPushButton(QString::fromUtf8("Imp. Vacío"), Panel2);
+    BitBtn3->setObjectName("BitBtn3");
+    BitBtn3->setIcon(QIcon::fromTheme("document-print", style()->standardIcon(QStyle::SP_FileIcon)));
+    BitBtn3->setAutoDefault(false);
+    Label7 = NamedLabel("Label7", QString::fromUtf8("Técnico:"), Panel2);
+    edt7 = Edit("edt7", Panel2);
+    auto* plannedRow = new QHBoxLayout;
+    plannedRow->addWidget(DateTimePicker1);
+    plannedRow->addStretch();
+    plannedRow->addWidget(BitBtn3);
+    planning->addWidget(Label1, 0, 0, 1, 2);
+    planning->addWidget(Label6, 1, 0, Qt::AlignVCenter);
+    planning->addLayout(plannedRow, 1, 1);
+    planning->addWidget(Label7, 2, 0, Qt::AlignVCenter);
+    planning->addWidget(edt7, 2, 1);
+    layout->addWidget(Panel2);
+
+    Panel3 = Panel("Panel3", this);
+    auto* completion = LabelledGrid(Panel3);
+    Label2 = NamedLabel("Label2", kCalendarHint, Panel3);
+    Label8 = NamedLabel("Label8", "Fecha Realiz:", Panel3);
+    DateTimePicker2 = DatePicker("DateTimePicker2", Panel3);
+    Label9 = NamedLabel("Label9", QString::fromUtf8("Técnico:"), Panel3);
+    edt9 = Edit("edt9", Panel3);
+    completion->addWidget(Label2, 0, 0, 1, 2);
+    completion->addWidget(Label8, 1, 0, Qt::AlignVCenter);
+    completion->addWidget(DateTimePicker2, 1, 1, Qt::AlignLeft);
+    completion->addWidget(Label9, 2, 0, Qt::AlignVCenter);
+    completion->addWidget(edt9, 2, 1);
+    layout->addWidget(Panel3);
+
+    auto* observations = new QWidget(this);
+    auto* observationsRow = LabelledGrid(observations);
+    Label10 = NamedLabel("Label10", "Observaciones:", observations);
+    mem10 = Memo("mem10", 3, observations);
+    observationsRow->addWidget(Label10, 0, 0);
+    observationsRow->addWidget(mem10, 0, 1);
+    layout->addWidget(observations);
+
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "Aceptar", this);
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1->setDefault(true);
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancelar", this);
+    BitBtn2->setObjectName("BitBtn2");
+    BitBtn2->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    layout->addLayout(buttons);
+
+    // The rows outside the panels line up with the labels and boxes inside them.
+    const int inset = Panel1->frameWidth() + names->contentsMargins().left();
+    locationRow->setContentsMargins(inset, 0, inset, 0);
+    observationsRow->setContentsMargins(inset, 0, inset, 0);
+
+    // Shown only for the kinds that need them.
+    SetVisible({Label3, RadioButton5, RadioButton2, RadioButton6, RadioButton7}, false);
+    SetVisible({location, Label11, Edit2, BitBtn3}, false);
+}
+
+void NodeDataDialog::Adapt() {
+    const NodeDataAdaptation& a = form_.Adaptation();
+    Label4->setText(ToQt(a.nameLabel));
+    Label5->setText(ToQt(a.commentsLabel));
+    Label5->setWordWrap(a.commentsLabelWraps);
+    if (a.commentsLabelWraps) Label5->setFixedWidth(kLabelWidth);
+    Label10->setText(ToQt(a.observationsLabel));
+    // The rows outside the panels go with their controls, so that no gap is left.
+    SetVisible({Label10->parentWidget(), Label10, mem10}, a.showsObservations);
+    SetVisible({Label3, RadioButton5, RadioButton2, RadioButton6, RadioButton7}, a.showsLevels);
+    SetVisible({Label11->parentWidget(), Label11, Edit2}, a.showsLocation);
+    BitBtn3->setVisible(a.showsPrintBlank);
+    BitBtn3->setEnabled(static_cast<bool>(printBlank_));
+    Memo1->setReadOnly(a.nameReadOnly);
+}
+
+void NodeDataDialog::Fill() {
+    const NodeDataValues& values = form_.Values();
+    setWindowTitle(ToQt(form_.Caption()));
+    DateTimePicker1->setDate(QtDates::ToQDate(values.planned));
+    DateTimePicker2->setDate(QtDates::ToQDate(values.completion));
+    DateTimePicker2->SetBlank(!form_.CompletionDateSet());
+    Memo1->setPlainText(MemoToQt(values.name));
+    mem5->setPlainText(MemoToQt(values.comments));
+    QRadioButton* const levels[] = {RadioButton5, RadioButton2, RadioButton6, RadioButton7};
+    if (const auto level = form_.Level()) levels[*level]->setChecked(true);
+    edt7->setText(ToQt(values.plannedBy));
+    edt9->setText(ToQt(values.doneBy));
+    mem10->setPlainText(MemoToQt(values.observations));
+    Edit2->setText(ToQt(form_.Location()));
+}
+
+void NodeDataDialog::DateTimePicker2Change() {
+    DateTimePicker2->SetBlank(false);
+    form_.CompletionDateChanged();
+}
+
+void NodeDataDialog::BitBtn3Click() {
+    if (!printBlank_) return;
+    DialogTextReader reader;
+    form_.Values().name = reader.Memo(Memo1->toPlainText());
+    printBlank_(form_.BlankQuestionnaireNumber(), form_.BlankHeading());
+}
+
+void NodeDataDialog::accept() {
+    DialogTextReader reader;
+    NodeDataValues values = form_.Values();
+    values.name = reader.Memo(Memo1->toPlainText());
+    // A measure's box shows its deficiency's text, which is not stored from here.
+    if (form_.Kind() != kind::kMeasure) values.comments = reader.Memo(mem5->toPlainText());
+    values.planned = QtDates::FromQDate(DateTimePicker1->date());
+    values.plannedBy = reader.Line(edt7->text());
+    values.completion = QtDates::FromQDate(DateTimePicker2->date());
+    values.doneBy = reader.Line(edt9->text());
+    values.observations = reader.Memo(mem10->toPlainText());
+    if (reader.Refused(this)) return;
+    form_.Values() = values;
+    QDialog::accept();
+}

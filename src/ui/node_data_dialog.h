@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QDialog>
+
+#include "node_data_editor.h"
+
+class BlankableDateEdit;
+class NodeDataForm;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+// The node data editor's window (TfrmDatos): shows a form's values in its controls, adapted to
+// the node's kind, and hands the user's entries back to the form on "Aceptar". Entries with a
+// character that the document cannot hold are refused and the window stays open.
+class NodeDataDialog : public QDialog {
+    Q_OBJECT
+public:
+    // printBlank: "Imp. Vacío"; the button is disabled while it is unset.
+    NodeDataDialog(NodeDataForm& form, BlankQuestionnaireHook printBlank, QWidget* parent = nullptr);
+
+    // Controls by their names, from top to bottom.
+    QLabel* Label11;
+    QLineEdit* Edit2;
+    QFrame* Panel1;
+    QLabel* Label4;
+    QPlainTextEdit* Memo1;
+    QLabel* Label5;
+    QPlainTextEdit* mem5;
+    QLabel* Label3;
+    QRadioButton* RadioButton5;
+    QRadioButton* RadioButton2;
+    QRadioButton* RadioButton6;
+    QRadioButton* RadioButton7;
+    QFrame* Panel2;
+    QLabel* Label1;
+    QLabel* Label6;
+    BlankableDateEdit* DateTimePicker1;
+    QPushButton* BitBtn3;
+    QLabel* Label7;
+    QLineEdit* edt7;
+    QFrame* Panel3;
+    QLabel* Label2;
+    QLabel* Label8;
+    BlankableDateEdit* DateTimePicker2;
+    QLabel* Label9;
+    QLineEdit* edt9;
+    QLabel* Label10;
+    QPlainTextEdit* mem10;
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+
+public slots:
+    // "Aceptar": takes the entries into the form, unless one holds a character the document
+    // cannot keep.
+    void accept() override;
+
+private:
+    void BuildControls();
+    void Adapt();
+    void Fill();
+    void DateTimePicker2Change();
+    void BitBtn3Click();
+
+    NodeDataForm& form_;
+    BlankQuestionnaireHook printBlank_;
+};

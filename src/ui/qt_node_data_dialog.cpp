@@ -1,0 +1,8 @@
+#include "qt_node_data_dialog.h"
+
+#include "node_data_dialog.h"
+
+bool QtNodeDataDialog::Run(NodeDataForm& form) {
+    NodeDataDialog dialog(form, printBlank_, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "catalogue.h"
+#include "cp1252.h"
+#include "deficiency_form.h"
+#include "document_session.h"
+#include "entry_dialog_port.h"
+#include "measure_form.h"
+#include "scripted_port.h"
+
+// A user at the entry dialogs: each dialog shown runs the next scripted action on its form,
+// and the action's result says whether the user pressed "Aceptar".
+class ScriptedEntryDialogs : public EntryDialogPort {
+public:
+    std::deque<std::function<bool(DeficiencyForm&)>> deficiencyActions;
+    std::deque<std::function<bool(MeasureForm&)>> measureActions;
+    std::vector<std::string> shown;  // captions in UTF-8
+
+    bool ShowDeficiencyDialog(DeficiencyForm& form) override { return Run(form, deficiencyActions); }
+    bool ShowMeasureDialog(MeasureForm& form) override { return Run(form, measureActions); }
+
+private:
+    template <typename Form>
+    bool Run(Form& form, std::deque<std::function<bool(Form&)>>& actions) {
+        shown.push_back(cp1252::ToUtf8(form.Caption()));
+        if (actions.empty()) {
+            ADD_FAILURE() << "unexpected dialog: " << shown.back();
+            return false;
+        }
+        auto action = std::move(actions.front());
+        actions.pop_front();
+        return action(form);
+    }
+};
+
+// A small catalogue: questionnaire 00 with three items, 01 with twelve whose first four have
+// the degrees M, D, none and N.
+inline std::string TestCatalogueBytes() {
+    std::string bytes =
+        W("GGrupo\r\nC00Gestión Preventiva\r\n01Política\r\nNRecomendación 0.1\r\n"
+          "02Plan\r\n03Registro\r\n"
+          "C01Lugares de trabajo\r\n");
+    const char degrees[] = {'M', 'D', 0, 'N'};
+    for (int n = 1; n <= 12; ++n) {
+        const std::string number = (n < 10 ? "0" : "") + std::to_string(n);
+        bytes += number + W("Ítem ") + std::to_string(n) + "\r\n";
+        const char degree = n <= 4 ? degrees[n - 1] : 'N';
+        if (degree) bytes += std::string(1, degree) + W("Recomendación ") + std::to_string(n) + "\r\n";
+    }
+    return bytes;
+}
+
+// Fills a session's table from lines of TAB-separated fields (UTF-8) and builds the tree.
+inline void LoadRecords(DocumentSession& session, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        auto record = std::make_unique<oToken>();
+        record->ParseLine(W(line));
+        session.Table().Append(std::move(record));
+    }
+    session.RebuildTree();
+}
+
+// A firm with a zone holding a workstation with questionnaire 01, and questionnaire 00 of the
+// firm itself.
+inline const std::vector<std::string> kFirmLines = {
+    "1\t0\tE\tTalleres Ruiz",
+    "2\t1\tZ\tNave",
+    "3\t2\tP\tSoldadura",
+    "4\t3\tC\t01.- Lugares de trabajo",
+    "5\t1\tC\t00.- Gestión Preventiva",
+};
+
+// UTF-8 form of a Windows-1252 text, for readable comparisons.
+inline std::string U(const std::string& bytes) {
+    return cp1252::ToUtf8(bytes);
+}

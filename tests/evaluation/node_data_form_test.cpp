@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include "editing_fixture.h"
+#include "kinds.h"
+
+namespace {
+
+// Firm > zone "Nave" > workstation "Torno" > questionnaire 07 > deficiency > measure.
+struct NodeDataFormTest : EditingFixture, ::testing::Test {
+    NodeDataFormTest() {
+        LoadLines(session,
+                  {
+                      "1\t0\tE\tFirma\tcomE\t01/02/2026\tAna\t\t\tobsE\t\t10000000000000000000000",
+                      "2\t1\tZ\tNave\tcomZ\t\t\t\t\tobsZ",
+                      "3\t2\tP\tTorno",
+                      "4\t3\tC\t07.- Máquinas\tagentes\t10/03/2026\tLuis\t\t\tobsC\t3",
+                      "5\t4\tD\t3. Protecciones\trecomendación\t\t\t\t\tcomD\t13021\t\tSin resguardo",
+                      "6\t5\tR\tColocar resguardo\tcomR\t20/03/2026\tPepe\t25/03/2026\tJuan\tobsR",
+                  });
+    }
+
+    // Opens the form of a slot; fails the test when it does not open.
+    std::unique_ptr<NodeDataForm> Open(int slot) {
+        auto form = std::make_unique<NodeDataForm>(session.Table(), *Node(slot), dates);
+        EXPECT_TRUE(form->Open(port));
+        return form;
+    }
+};
+
+std::string Utf8(const std::string& text) {
+    return cp1252::ToUtf8(text);
+}
+
+}  // namespace
+
+TEST(NodeDataAdaptation, EachKindRelabelsAndShowsItsOwnControls) {
+    const NodeDataAdaptation firm = AdaptationFor(kind::kFirm);
+    EXPECT_EQ(firm.captionPrefix, "");
+    EXPECT_EQ(Utf8(firm.nameLabel), "Nombre:");
+    EXPECT_EQ(Utf8(firm.commentsLabel), "Comentarios:");
+    EXPECT_EQ(Utf8(firm.observationsLabel), "Observaciones:");
+    EXPECT_TRUE(firm.showsObservations);
+    EXPECT_FALSE(firm.showsLevels || firm.showsLocation || firm.showsPrintBlank || firm.nameReadOnly ||
+                 firm.commentsLabelWraps);
+
+    for (char k : {kind::kZone, kind::kWorkstation}) {
+        NodeDataAdaptation expected = firm;
+        expected.showsObservations = false;
+        EXPECT_EQ(AdaptationFor(k), expected) << k;
+    }
+
+    const NodeDataAdaptation questionnaire = AdaptationFor(kind::kQuestionnaire);
+    EXPECT_EQ(Utf8(questionnaire.captionPrefix), "Cuestionario: ");
+    EXPECT_EQ(Utf8(questionnaire.commentsLabel), "Descripción de agentes implicados");
+    EXPECT_TRUE(questionnaire.commentsLabelWraps);
+    EXPECT_TRUE(questionnaire.showsPrintBlank);
+    EXPECT_TRUE(questionnaire.nameReadOnly);
+    EXPECT_FALSE(questionnaire.showsObservations);
+    EXPECT_FALSE(questionnaire.showsLevels || questionnaire.showsLocation);
+
+    const NodeDataAdaptation deficiency = AdaptationFor(kind::kDeficiency);
+    const NodeDataAdaptation measure = AdaptationFor(kind::kMeasure);
+    EXPECT_EQ(Utf8(deficiency.nameLabel), "Item:");
+    EXPECT_EQ(Utf8(measure.nameLabel), "Medida específica:");
+    for (const NodeDataAdaptation& a : {deficiency, measure}) {
+        EXPECT_EQ(a.captionPrefix, "");
+        EXPECT_EQ(Utf8(a.commentsLabel), "Deficiencia detectada:");
+        EXPECT_EQ(Utf8(a.observationsLabel), "Comentarios:");
+        EXPECT_TRUE(a.showsLevels && a.showsLocation && a.showsObservations);
+        EXPECT_FALSE(a.showsPrintBlank || a.nameReadOnly);
+    }
+    EXPECT_EQ(AdaptationFor('X'), firm);
+}
+
+TEST_F(NodeDataFormTest, OpensWithTheRecordsFieldsAndTheKindsCaption) {
+    auto firm = Open(1);
+    EXPECT_EQ(Utf8(firm->Caption()), "Firma");
+    EXPECT_EQ(Utf8(firm->Values().name), "Firma");
+    EXPECT_EQ(Utf8(firm->Values().comments), "comE");
+    EXPECT_EQ(firm->Values().planned, (Date{2026, 2, 1}));
+    EXPECT_EQ(Utf8(firm->Values().plannedBy), "Ana");
+    EXPECT_EQ(firm->Values().completion, dates.today) << "an empty completion date opens on today";
+    EXPECT_FALSE(firm->CompletionDateSet());
+    EXPECT_EQ(Utf8(firm->Values().observations), "obsE");
+    EXPECT_FALSE(firm->Level());
+    EXPECT_EQ(firm->Location(), "");
+
+    auto zone = Open(2);
+    EXPECT_EQ(zone->Values().planned, dates.today) << "an empty planned date opens on today";
+    EXPECT_EQ(Utf8(zone->Values().observations), "obsZ") << "hidden, but kept to be written back";
+
+    EXPECT_EQ(Utf8(Open(4)->Caption()), "Cuestionario: 07.- Máquinas");
+    EXPECT_EQ(Utf8(Open(5)->Caption()), "3. Protecciones");
+
+    auto measure = Open(6);
+    EXPECT_TRUE(measure->CompletionDateSet());
+    EXPECT_EQ(measure->Values().completion, (Date{2026, 3, 25}));
+    EXPECT_EQ(Utf8(measure->Values().doneBy), "Juan");
+}
+
+TEST_F(NodeDataFormTest, LocationRunsFromBelowTheFirmDownToTheParent) {
+    EXPECT_EQ(Utf8(Open(5)->Location()), "Nave/Torno/07.- Máquinas");
+    EXPECT_EQ(Utf8(Open(6)->Location()), "Nave/Torno/07.- Máquinas/3. Protecciones");
+
+    // A questionnaire hung from the firm itself: the path is its title alone.
+    Record(4).SetField(2, "1");
+    EXPECT_EQ(Utf8(Open(5)->Location()), "07.- Máquinas");
+    // A branch with no firm above it runs to the top.
+    Record(2).SetField(2, "0");
+    Record(4).SetField(2, "3");
+    EXPECT_EQ(Utf8(Open(5)->Location()), "Nave/Torno/07.- Máquinas");
+}
+
+TEST_F(NodeDataFormTest, LocationEndsOnParentsThatTurnInACircle) {
+    Record(2).SetField(2, "3");  // Nave under Torno, Torno under Nave
+    EXPECT_EQ(Utf8(Open(5)->Location()), "Nave/Torno/07.- Máquinas") << "each name is taken once";
+    Record(4).SetField(2, "40");  // a parent that is not there
+    EXPECT_EQ(Utf8(Open(5)->Location()), "07.- Máquinas");
+}
+
+TEST_F(NodeDataFormTest, DeficiencyShowsItsDetectedTextAndLevelAndKeepsTheRest) {
+    auto form = Open(5);
+    EXPECT_EQ(Utf8(form->Values().comments), "Sin resguardo");
+    EXPECT_EQ(form->Level(), 1);
+    form->Values().comments = W("Sin resguardo fijo");
+    form->Values().observations = "nuevo";
+    form->Accept(session.Tree());
+    EXPECT_EQ(Field(5, 13), "Sin resguardo fijo");
+    EXPECT_EQ(Field(5, 5), "recomendación") << "the generic recommendation is not edited here";
+    EXPECT_EQ(Field(5, 11), "13021") << "nor the valuation code";
+    EXPECT_EQ(Field(5, 10), "nuevo");
+}
+
+TEST_F(NodeDataFormTest, MeasureShowsItsDeficiencysTextWithoutStoringIt) {
+    auto form = Open(6);
+    EXPECT_EQ(Utf8(form->Values().comments), "Sin resguardo");
+    EXPECT_EQ(form->Level(), 1) << "the deficiency's level";
+    EXPECT_EQ(Utf8(form->Values().observations), "obsR") << "its \"Comentarios:\" are field 10";
+    form->Values().comments = "cambiado";
+    form->Values().observations = "hecho";
+    form->Accept(session.Tree());
+    EXPECT_EQ(Field(6, 5), "comR");
+    EXPECT_EQ(Field(5, 13), "Sin resguardo");
+    EXPECT_EQ(Field(6, 10), "hecho");
+}
+
+TEST_F(NodeDataFormTest, OnlyTheFourLevelsSelectAButton) {
+    for (const auto& [code, level] : std::vector<std::pair<std::string, std::optional<int>>>{
+             {"0", 0}, {"3xxxx", 3}, {"4", std::nullopt}, {" 3021", std::nullopt}, {"", std::nullopt}}) {
+        Record(5).SetField(11, code);
+        EXPECT_EQ(Open(5)->Level(), level) << '"' << code << '"';
+        EXPECT_EQ(Open(6)->Level(), level) << '"' << code << '"';
+    }
+}
+
+TEST_F(NodeDataFormTest, AcceptingWritesTheValuesAndRenamesTheNode) {
+    auto form = Open(3);
+    NodeDataValues& values = form->Values();
+    values.name = "Torno CNC";
+    values.comments = "com";
+    values.planned = {2026, 4, 1};
+    values.plannedBy = "Ana";
+    values.doneBy = "Luis";
+    form->Accept(session.Tree());
+    EXPECT_EQ(Node(3)->text, "Torno CNC");
+    const oToken& r = Record(3);
+    EXPECT_EQ(r.GetField(4), "Torno CNC");
+    EXPECT_EQ(r.GetField(5), "com");
+    EXPECT_EQ(r.GetField(6), "01/04/2026");
+    EXPECT_EQ(r.GetField(7), "Ana");
+    EXPECT_EQ(r.GetField(8), "") << "no completion date was picked";
+    EXPECT_EQ(r.GetField(9), "Luis");
+    EXPECT_EQ(r.count(), 10) << "field 10 is written back, empty as it was";
+}
+
+TEST_F(NodeDataFormTest, AZoneAcceptedUnchangedOnlyGainsTodaysPlannedDate) {
+    const oToken before = Record(2);
+    Open(2)->Accept(session.Tree());
+    oToken expected = before;
+    expected.SetField(6, "15/03/2026");
+    EXPECT_EQ(Record(2), expected);
+    EXPECT_EQ(Node(2)->text, "Nave");
+}
+
+TEST_F(NodeDataFormTest, TheCompletionDateIsStoredOnceTheUserPicksOne) {
+    auto untouched = Open(4);
+    EXPECT_FALSE(untouched->CompletionDateSet());
+    untouched->Values().completion = {2026, 3, 1};  // moved without the change being reported
+    untouched->Accept(session.Tree());
+    EXPECT_EQ(Field(4, 8), "");
+
+    auto picked = Open(4);
+    picked->Values().completion = {2026, 3, 14};
+    picked->CompletionDateChanged();
+    picked->Accept(session.Tree());
+    EXPECT_EQ(Field(4, 8), "14/03/2026");
+
+    auto again = Open(4);
+    EXPECT_TRUE(again->CompletionDateSet()) << "a stored completion date stays";
+    EXPECT_EQ(again->Values().completion, (Date{2026, 3, 14}));
+    again->Accept(session.Tree());
+    EXPECT_EQ(Field(4, 8), "14/03/2026");
+}
+
+TEST_F(NodeDataFormTest, UnreadableDatesAreReportedAndTheEditorDoesNotOpen) {
+    for (int field : {6, 8}) {
+        LoadLines(session, {"1\t0\tE\tFirma", "2\t1\tZ\tNave"});
+        Record(2).SetField(field, "31/02/2026");
+        const oToken before = Record(2);
+        port.errors.clear();
+        dialog.Accept();
+        session.Tree().Select(Node(2));
+        EXPECT_FALSE(editor.EditNodeData(*Node(2))) << field;
+        EXPECT_EQ(port.errors, std::vector<std::string>{"'31/02/2026' is not a valid date"}) << field;
+        EXPECT_TRUE(dialog.captions.empty()) << "the window never showed";
+        EXPECT_EQ(Record(2), before);
+        dialog.steps.clear();
+    }
+}
+
+TEST_F(NodeDataFormTest, CancellingChangesNothing) {
+    const oToken before = Record(3);
+    dialog.steps.push_back([](NodeDataForm& form) {
+        form.Values().name = "otro";
+        form.Values().plannedBy = "otro";
+        form.CompletionDateChanged();
+        return false;
+    });
+    EXPECT_FALSE(editor.EditNodeData(*Node(3)));
+    EXPECT_EQ(Record(3), before);
+    EXPECT_EQ(Node(3)->text, "Torno");
+}
+
+TEST_F(NodeDataFormTest, BlankPrintoutTakesTheNumberFromTheTitleAndTheHeadingFromTheOwner) {
+    auto form = Open(4);
+    EXPECT_EQ(form->BlankQuestionnaireNumber(), 7);
+    EXPECT_EQ(form->BlankHeading(), "Torno");
+    for (const auto& [title, number] : std::vector<std::pair<std::string, int>>{
+             {"22.- x", 22}, {"7x", 7}, {"x7", 7}, {"xx", 0}, {"9", 9}, {"", 0}}) {
+        form->Values().name = title;
+        EXPECT_EQ(form->BlankQuestionnaireNumber(), number) << '"' << title << '"';
+    }
+
+    // A questionnaire at the top level is its own heading.
+    LoadLines(session, {"1\t0\tE\tFirma", "2\t0\tC\t03.- Ruido"});
+    EXPECT_EQ(Open(2)->BlankHeading(), "03.- Ruido");
+}

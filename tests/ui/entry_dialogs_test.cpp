@@ -1,0 +1,287 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "catalogue.h"
+#include "cp1252.h"
+#include "deficiency_dialog.h"
+#include "deficiency_form.h"
+#include "document_tree_view.h"
+#include "main_window.h"
+#include "measure_dialog.h"
+#include "measure_form.h"
+#include "scripted_port.h"
+#include "temp_dir.h"
+#include "text_codec.h"
+#include "tree_model.h"
+
+namespace {
+
+const QColor kGreen("#008000");
+const QColor kMaroon("#800000");
+
+// The shipped catalogue and a firm whose workstation in a zone holds questionnaire 01; slot 6 is
+// a deficiency of it valued "A mejorar".
+struct EntryDialogsTest : ::testing::Test {
+    ScriptedPort port;
+    FixedDates dates;
+    Catalogue catalogue;
+    TempDir dir;
+    std::string document = dir.File("firma.kl3");
+
+    EntryDialogsTest() {
+        EXPECT_EQ(catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port),
+                  Catalogue::LoadResult::Loaded);
+        WriteFile(document, W("1\t0\tE\tTalleres Ruiz\r\n2\t1\tZ\tNave\r\n3\t2\tP\tSoldadura\r\n"
+                              "4\t3\tC\t01.- Lugares de trabajo\r\n"
+                              "5\t1\tC\t00.- Gestión Preventiva\r\n"
+                              "6\t4\tD\t3. Suelos\tLimpiar\t\t\t\t\t\t21222\t\tAceite en el suelo\r\n"));
+    }
+};
+
+// Runs action on the modal window that opens next, once it is showing.
+void OnNextModal(std::function<void(QWidget*)> action) {
+    QTimer::singleShot(0, [action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        action(modal);
+    });
+}
+
+std::vector<bool> Checked(const std::vector<QRadioButton*>& buttons) {
+    std::vector<bool> out;
+    for (const QRadioButton* button : buttons)
+        out.push_back(button->isChecked());
+    return out;
+}
+
+}  // namespace
+
+TEST_F(EntryDialogsTest, DeficiencyDialogDerivesWhileTheUserChooses) {
+    DocumentSession session;
+    DocumentCommands(session, port, dates).LoadDocument(document);
+    oToken record;
+    record.SetField(2, "4");
+    DeficiencyForm form;
+    form.Open(session.Table(), catalogue, record, port);
+    DeficiencyDialog dialog(form);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+
+    EXPECT_EQ(dialog.windowTitle(), "Deficiencias para 01.- Lugares de trabajo");
+    EXPECT_EQ(dialog.Edit2->text(), "Talleres Ruiz/Nave/Soldadura");
+    EXPECT_TRUE(dialog.Edit2->isReadOnly());
+    EXPECT_EQ(dialog.Label1->text(),
+              "Indique el ítem y la deficiencia que ha encontrado, así como su valoración:");
+    EXPECT_EQ(dialog.Label2->text(),
+              "Los paneles atenuados son una consecuencia de las selecciones anteriores ");
+    EXPECT_EQ(dialog.Label3->text(), "Seleccionar una opción de los paneles en verde");
+    EXPECT_EQ(dialog.RadioButton1->text(), " Crítico");
+    EXPECT_EQ(dialog.RadioButton4->text(), " No imprescindible");
+    EXPECT_EQ(dialog.RadioButton16->text(), "Esporádica");
+    EXPECT_EQ(dialog.GroupBox2->title(), "Nivel Intervención");
+    EXPECT_EQ(dialog.BitBtn1->text(), "&Aceptar");
+    EXPECT_EQ(dialog.BitBtn2->text(), "&Cancelar");
+    EXPECT_EQ(dialog.cmb->count(), catalogue.ItemCount(1));
+    EXPECT_EQ(dialog.cmb->itemText(0), "01");
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << "fixed size";
+
+    // The level holds the consequences and the probability, which holds its two inputs.
+    EXPECT_EQ(dialog.GroupBox3->parentWidget(), dialog.GroupBox2);
+    EXPECT_EQ(dialog.GroupBox4->parentWidget(), dialog.GroupBox2);
+    EXPECT_EQ(dialog.GroupBox5->parentWidget(), dialog.GroupBox4);
+    EXPECT_EQ(dialog.GroupBox6->parentWidget(), dialog.GroupBox4);
+    for (int group : {valuation::kConsequences, valuation::kExposure, valuation::kDeficiency}) {
+        for (QRadioButton* button : dialog.Buttons(group)) {
+            EXPECT_TRUE(button->isEnabled());
+            EXPECT_EQ(button->palette().color(QPalette::WindowText), kGreen)
+                << button->objectName().toStdString();
+            EXPECT_TRUE(button->font().bold());
+        }
+    }
+    for (int group : {valuation::kLevel, valuation::kProbability}) {
+        for (QRadioButton* button : dialog.Buttons(group)) {
+            EXPECT_FALSE(button->isEnabled());
+            EXPECT_EQ(button->palette().color(QPalette::Disabled, QPalette::WindowText), kMaroon)
+                << button->objectName().toStdString();
+            EXPECT_FALSE(button->isChecked());
+        }
+    }
+
+    // Picking item 3 from the list fills the item and the recommendation, and sets its degree.
+    dialog.cmb->setFocus();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(dialog.cmb, Qt::Key_Down);
+    EXPECT_EQ(dialog.cmb->currentText(), "03");
+    EXPECT_EQ(FromQt(dialog.Memo3->toPlainText()), "3. " + catalogue.ItemText(1, 3));
+    EXPECT_EQ(FromQt(dialog.Memo1->toPlainText()), catalogue.ItemRecommendation(1, 3));
+    const int degree = catalogue.ItemDegree(1, 3) == 'D' ? 0 : catalogue.ItemDegree(1, 3) == 'M' ? 1 : 2;
+    EXPECT_TRUE(dialog.Buttons(valuation::kDeficiency)[degree]->isChecked());
+
+    // Mortal, Esporádica, Mejorable: Baja and A corregir.
+    dialog.RadioButton5->click();
+    dialog.RadioButton16->click();
+    dialog.RadioButton19->click();
+    EXPECT_EQ(Checked(dialog.Buttons(valuation::kProbability)),
+              (std::vector<bool>{false, false, false, true}));
+    EXPECT_EQ(Checked(dialog.Buttons(valuation::kLevel)), (std::vector<bool>{false, true, false, false}));
+    EXPECT_EQ(Checked(dialog.Buttons(valuation::kDeficiency)), (std::vector<bool>{false, false, true}));
+
+    // A second click on the chosen button keeps it chosen.
+    dialog.RadioButton19->click();
+    EXPECT_TRUE(dialog.RadioButton19->isChecked());
+    // Continuada changes probability and level together.
+    dialog.RadioButton13->click();
+    EXPECT_EQ(Checked(dialog.Buttons(valuation::kExposure)), (std::vector<bool>{true, false, false, false}));
+    EXPECT_EQ(Checked(dialog.Buttons(valuation::kProbability)),
+              (std::vector<bool>{false, false, true, false}));
+    EXPECT_EQ(Checked(dialog.Buttons(valuation::kLevel)), (std::vector<bool>{true, false, false, false}));
+
+    dialog.Memo2->setPlainText("Cable suelto\nen el paso");
+    dialog.BitBtn1->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    oToken written;
+    form.WriteBack(written);
+    EXPECT_EQ(written.GetField(11), "00202");
+    EXPECT_EQ(written.GetField(13), "Cable suelto\r\nen el paso");
+}
+
+TEST_F(EntryDialogsTest, ACharacterOutsideTheDocumentsCharacterSetKeepsTheDialogOpen) {
+    DocumentSession session;
+    DocumentCommands(session, port, dates).LoadDocument(document);
+    oToken record;
+    record.SetField(2, "4");
+    DeficiencyForm form;
+    form.Open(session.Table(), catalogue, record, port);
+    DeficiencyDialog dialog(form);
+    dialog.show();
+    dialog.Memo2->setPlainText("Tensión → 400 V");
+    auto message = std::make_shared<QString>();
+    OnNextModal([message](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        *message = box->text();
+        box->accept();
+    });
+    dialog.BitBtn1->click();
+    EXPECT_TRUE(message->contains("→")) << message->toStdString();
+    EXPECT_TRUE(message->contains("U+2192"));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(form.Detected(), "") << "nothing reaches the form";
+
+    dialog.Memo2->setPlainText(QString::fromUtf8("Tensión de 400 V"));
+    dialog.BitBtn1->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(form.Detected(), W("Tensión de 400 V"));
+}
+
+TEST_F(EntryDialogsTest, MeasureDialogShowsTheDeficiencyAndTakesTheDate) {
+    DocumentSession session;
+    DocumentCommands(session, port, dates).LoadDocument(document);
+    oToken record;
+    record.SetField(2, "6");
+    MeasureForm form;
+    form.Open(session.Table(), record, dates, port);
+    MeasureDialog dialog(form);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+
+    EXPECT_EQ(dialog.windowTitle(), "Medida Preventiva");
+    EXPECT_EQ(dialog.Edit1->text(), "Nave/Soldadura/01.- Lugares de trabajo/3. Suelos");
+    EXPECT_EQ(dialog.Edit3->text(), "Aceite en el suelo");
+    EXPECT_EQ(dialog.Label3->text(), "Medida específica:");
+    EXPECT_EQ(dialog.Label1->text(), "Nivel de Intervención");
+    EXPECT_EQ(dialog.RadioButton6->text(), " A mejorar");
+    EXPECT_EQ(Checked(dialog.LevelButtons()), (std::vector<bool>{false, false, true, false}));
+    for (QRadioButton* button : dialog.LevelButtons()) {
+        EXPECT_FALSE(button->isEnabled());
+        EXPECT_EQ(button->palette().color(QPalette::Disabled, QPalette::WindowText), kMaroon);
+    }
+    EXPECT_TRUE(dialog.dtP->calendarPopup());
+    EXPECT_TRUE(dialog.dtP->displayFormat().contains("yyyy"));
+    EXPECT_EQ(dialog.dtP->date(), QDate(2026, 3, 15));
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << "fixed size";
+
+    dialog.Edit2->setText("Colocar bandeja");
+    dialog.Edit3->setText("cambiado");
+    dialog.Memo1->setPlainText("Antes del verano");
+    dialog.dtP->setDate(QDate(2026, 6, 30));
+    dialog.BitBtn1->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    oToken written;
+    form.WriteBack(written, dates);
+    EXPECT_EQ(written.GetField(4), "Colocar bandeja");
+    EXPECT_EQ(written.GetField(5), "Antes del verano");
+    EXPECT_EQ(written.GetField(6), "30/06/2026");
+
+    MeasureDialog closed(form);
+    closed.show();
+    closed.close();  // the close box
+    EXPECT_EQ(closed.result(), QDialog::Rejected);
+}
+
+TEST_F(EntryDialogsTest, TheContextMenuEntersDeficienciesAndMeasures) {
+    MainWindow window(catalogue, &port, &dates);
+    window.OpenStartupDocument({QString::fromStdString(document)});
+    DocumentSession& session = window.Session();
+
+    session.Tree().Select(session.Table().Node(3));
+    window.PrepareContextMenu();
+    EXPECT_FALSE(window.IndicarDeficiencias1->isEnabled());
+    EXPECT_FALSE(window.IndicarMedidasPrev1->isEnabled());
+
+    session.Tree().Select(session.Table().Node(4));
+    window.PrepareContextMenu();
+    EXPECT_TRUE(window.IndicarDeficiencias1->isEnabled());
+    OnNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<DeficiencyDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->Memo3->setPlainText("7. Ventanas");
+        dialog->RadioButton6->click();
+        dialog->RadioButton16->click();
+        dialog->RadioButton18->click();
+        dialog->BitBtn1->click();
+    });
+    window.IndicarDeficiencias1->trigger();
+    ASSERT_EQ(session.Table().count(), 7);
+    EXPECT_EQ(session.Table().Record(7)->GetField(11), "11231");
+    EXPECT_EQ(session.Table().Record(4)->GetField(11), "3");
+    const QModelIndex questionnaire = window.Model()->IndexOf(session.Table().Node(4));
+    ASSERT_EQ(window.Model()->rowCount(questionnaire), 2);
+    EXPECT_EQ(window.Model()->index(1, 0, questionnaire).data().toString(), "7. Ventanas // ");
+    EXPECT_TRUE(window.TreeView->isExpanded(questionnaire)) << "the new deficiency is in sight";
+    EXPECT_EQ(window.TreeView->currentIndex(), questionnaire) << "and the selection stays";
+    EXPECT_TRUE(session.Modified());
+
+    session.Tree().Select(session.Table().Node(7));
+    window.PrepareContextMenu();
+    EXPECT_TRUE(window.IndicarMedidasPrev1->isEnabled());
+    OnNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<MeasureDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->RadioButton2->isChecked());
+        dialog->Edit2->setText("Sustituir cristales");
+        dialog->BitBtn1->click();
+    });
+    window.IndicarMedidasPrev1->trigger();
+    ASSERT_EQ(session.Table().count(), 8);
+    EXPECT_EQ(session.Table().Record(8)->GetField(6), "15/03/2026");
+    const QModelIndex deficiency = window.Model()->IndexOf(session.Table().Node(7));
+    EXPECT_EQ(window.Model()->index(0, 0, deficiency).data().toString(), "Sustituir cristales // ");
+}

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "blankable_date_edit.h"
+#include "cp1252.h"
+#include "document_session.h"
+#include "node_data_dialog.h"
+#include "node_data_form.h"
+#include "scripted_port.h"
+
+namespace {
+
+// Firm > zone > workstation "Torno" > questionnaire 07 > deficiency > measure, each with its
+// own texts, and the data editor's window opened on one of them.
+struct NodeDataDialogTest : ::testing::Test {
+    DocumentSession session;
+    ScriptedPort port;
+    FixedDates dates;
+    std::unique_ptr<NodeDataForm> form;
+
+    NodeDataDialogTest() {
+        const char* lines[] = {
+            "1\t0\tE\tFirma\tcomE\t01/02/2026\tAna\t\t\tobsE",
+            "2\t1\tZ\tNave\tcomZ",
+            "3\t2\tP\tTorno",
+            "4\t3\tC\t07.- Máquinas\tagentes\t10/03/2026\tLuis\t12/03/2026\tEva",
+            "5\t4\tD\t3. Protecciones\trecomendación\t\t\t\t\tcomD\t23021\t\tSin resguardo",
+            "6\t5\tR\tColocar resguardo\tcomR\t20/03/2026\tPepe\t\t\tobsR",
+        };
+        int slot = 0;
+        for (const char* line : lines) {
+            auto record = std::make_unique<oToken>();
+            record->ParseLine(W(line));
+            session.Table().Put(++slot, std::move(record));
+        }
+        session.RebuildTree();
+    }
+
+    std::unique_ptr<NodeDataDialog> Open(int slot, BlankQuestionnaireHook printBlank = {}) {
+        form = std::make_unique<NodeDataForm>(session.Table(), *session.Table().Node(slot), dates);
+        EXPECT_TRUE(form->Open(port));
+        auto dialog = std::make_unique<NodeDataDialog>(*form, std::move(printBlank));
+        dialog->show();
+        return dialog;
+    }
+};
+
+// The controls of the window that the user sees, by name.
+QStringList Shown(const QDialog& dialog) {
+    QStringList names;
+    for (const char* name : {"Label11", "Edit2", "Label3", "RadioButton5", "RadioButton2", "RadioButton6",
+                             "RadioButton7", "BitBtn3", "Label10", "mem10"}) {
+        const auto* widget = dialog.findChild<QWidget*>(name);
+        if (widget && widget->isVisibleTo(&dialog)) names << name;
+    }
+    return names;
+}
+
+}  // namespace
+
+TEST_F(NodeDataDialogTest, AFirmShowsTheDefaults) {
+    auto dialog = Open(1);
+    EXPECT_EQ(dialog->windowTitle(), "Firma");
+    EXPECT_EQ(dialog->Label4->text(), "Nombre:");
+    EXPECT_EQ(dialog->Label5->text(), "Comentarios:");
+    EXPECT_EQ(dialog->Label10->text(), "Observaciones:");
+    EXPECT_EQ(dialog->Label1->text(), "(Pulsar desplegable para ver un calendario):");
+    EXPECT_EQ(dialog->Label2->text(), "(Pulsar desplegable para ver un calendario):");
+    EXPECT_EQ(dialog->Label6->text(), "Fecha Prevista:");
+    EXPECT_EQ(dialog->Label7->text(), "Técnico:");
+    EXPECT_EQ(dialog->Label8->text(), "Fecha Realiz:");
+    EXPECT_EQ(dialog->Label9->text(), "Técnico:");
+    EXPECT_EQ(dialog->Label11->text(), "Procedencia:");
+    EXPECT_EQ(dialog->Label3->text(), "Nivel de Intervención");
+    EXPECT_EQ(dialog->BitBtn1->text(), "Aceptar");
+    EXPECT_EQ(dialog->BitBtn2->text(), "Cancelar");
+    EXPECT_EQ(dialog->BitBtn3->text(), "Imp. Vacío");
+    EXPECT_EQ(Shown(*dialog), QStringList({"Label10", "mem10"}));
+    EXPECT_EQ(dialog->Memo1->toPlainText(), "Firma");
+    EXPECT_EQ(dialog->mem5->toPlainText(), "comE");
+    EXPECT_EQ(dialog->DateTimePicker1->date(), QDate(2026, 2, 1));
+    EXPECT_EQ(dialog->edt7->text(), "Ana");
+    EXPECT_EQ(dialog->mem10->toPlainText(), "obsE");
+    EXPECT_TRUE(dialog->DateTimePicker2->IsBlank()) << "no completion date yet";
+    EXPECT_EQ(dialog->DateTimePicker2->date(), QDate(2026, 3, 15));
+    EXPECT_FALSE(dialog->Memo1->isReadOnly());
+    EXPECT_TRUE(dialog->BitBtn1->isDefault());
+}
+
+TEST_F(NodeDataDialogTest, ZonesAndWorkstationsHideTheObservations) {
+    for (int slot : {2, 3}) {
+        auto dialog = Open(slot);
+        EXPECT_TRUE(Shown(*dialog).isEmpty()) << slot;
+        EXPECT_EQ(dialog->Label4->text(), "Nombre:");
+    }
+}
+
+TEST_F(NodeDataDialogTest, AQuestionnaireLocksItsTitleAndOffersTheBlankPrintout) {
+    auto dialog = Open(4);
+    EXPECT_EQ(dialog->windowTitle(), "Cuestionario: 07.- Máquinas");
+    EXPECT_EQ(Shown(*dialog), QStringList({"BitBtn3"}));
+    EXPECT_TRUE(dialog->Memo1->isReadOnly());
+    EXPECT_EQ(dialog->Label5->text(), "Descripción de agentes implicados");
+    EXPECT_TRUE(dialog->Label5->wordWrap());
+    EXPECT_FALSE(dialog->BitBtn3->isEnabled()) << "no printout is connected";
+    EXPECT_FALSE(dialog->DateTimePicker2->IsBlank());
+    EXPECT_EQ(dialog->DateTimePicker2->date(), QDate(2026, 3, 12));
+
+    std::vector<std::pair<int, std::string>> printed;
+    auto printing =
+        Open(4, [&](int number, const std::string& heading) { printed.emplace_back(number, heading); });
+    ASSERT_TRUE(printing->BitBtn3->isEnabled());
+    printing->BitBtn3->click();
+    EXPECT_EQ(printed, (std::vector<std::pair<int, std::string>>{{7, "Torno"}}));
+    EXPECT_TRUE(printing->isVisible()) << "the editor stays open";
+}
+
+TEST_F(NodeDataDialogTest, DeficienciesAndMeasuresShowWhereTheyAreAndTheirLevel) {
+    auto deficiency = Open(5);
+    EXPECT_EQ(Shown(*deficiency), QStringList({"Label11", "Edit2", "Label3", "RadioButton5", "RadioButton2",
+                                               "RadioButton6", "RadioButton7", "Label10", "mem10"}));
+    EXPECT_EQ(deficiency->Label4->text(), "Item:");
+    EXPECT_EQ(deficiency->Label5->text(), "Deficiencia detectada:");
+    EXPECT_EQ(deficiency->Label10->text(), "Comentarios:");
+    EXPECT_EQ(deficiency->Edit2->text(), "Nave/Torno/07.- Máquinas");
+    EXPECT_TRUE(deficiency->Edit2->isReadOnly());
+    EXPECT_EQ(deficiency->mem5->toPlainText(), "Sin resguardo");
+    EXPECT_EQ(deficiency->mem10->toPlainText(), "comD");
+    EXPECT_TRUE(deficiency->RadioButton6->isChecked()) << "level '2': \" A mejorar\"";
+    for (QRadioButton* button : {deficiency->RadioButton5, deficiency->RadioButton2, deficiency->RadioButton6,
+                                 deficiency->RadioButton7}) {
+        EXPECT_FALSE(button->isEnabled());
+        EXPECT_TRUE(button->font().bold());
+        EXPECT_EQ(button->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(0x80, 0, 0));
+    }
+    EXPECT_EQ(deficiency->RadioButton5->text(), " Crítico");
+    EXPECT_EQ(deficiency->RadioButton2->text(), " A corregir");
+    EXPECT_EQ(deficiency->RadioButton6->text(), " A mejorar");
+    EXPECT_EQ(deficiency->RadioButton7->text(), " No imprescindible");
+
+    auto measure = Open(6);
+    EXPECT_EQ(measure->Label4->text(), "Medida específica:");
+    EXPECT_EQ(measure->Edit2->text(), "Nave/Torno/07.- Máquinas/3. Protecciones");
+    EXPECT_EQ(measure->mem5->toPlainText(), "Sin resguardo");
+    EXPECT_TRUE(measure->RadioButton6->isChecked());
+}
+
+TEST_F(NodeDataDialogTest, AcceptHandsTheEntriesToTheForm) {
+    auto dialog = Open(3);
+    dialog->Memo1->setPlainText("Torno\nCNC");
+    dialog->mem5->setPlainText("Ruido alto");
+    dialog->edt7->setText("Ana");
+    dialog->DateTimePicker1->setDate(QDate(2026, 4, 2));
+    dialog->BitBtn1->click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(form->Values().name, "Torno\r\nCNC");
+    EXPECT_EQ(form->Values().comments, "Ruido alto");
+    EXPECT_EQ(form->Values().plannedBy, "Ana");
+    EXPECT_EQ(form->Values().planned, (Date{2026, 4, 2}));
+    EXPECT_FALSE(form->CompletionDateSet());
+}
+
+TEST_F(NodeDataDialogTest, PickingACompletionDateShowsItAndStoresIt) {
+    auto dialog = Open(3);
+    ASSERT_TRUE(dialog->DateTimePicker2->IsBlank());
+    dialog->DateTimePicker2->setDate(QDate(2026, 3, 10));
+    EXPECT_FALSE(dialog->DateTimePicker2->IsBlank());
+    EXPECT_TRUE(form->CompletionDateSet());
+    dialog->BitBtn1->click();
+    EXPECT_EQ(form->Values().completion, (Date{2026, 3, 10}));
+}
+
+TEST_F(NodeDataDialogTest, ACharacterTheDocumentCannotHoldIsRefused) {
+    auto dialog = Open(1);
+    dialog->edt9->setText(QString::fromUtf8("Zoë ✓"));
+    QString refusal;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            refusal = box->text();
+            box->accept();
+        }
+    });
+    dialog->BitBtn1->click();
+    EXPECT_TRUE(refusal.contains(QString::fromUtf8("«✓»"))) << refusal.toStdString();
+    EXPECT_TRUE(dialog->isVisible()) << "the window stays open";
+    EXPECT_NE(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(form->Values().doneBy, "") << "nothing was taken";
+
+    dialog->edt9->setText(QString::fromUtf8("Zoë"));
+    dialog->BitBtn1->click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(form->Values().doneBy, W("Zoë"));
+}
+
+TEST_F(NodeDataDialogTest, TheCloseBoxCancelsAndTheWindowKeepsItsSize) {
+    auto dialog = Open(5);
+    QApplication::processEvents();
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << "a fixed-size window";
+    EXPECT_FALSE(dialog->windowFlags() & Qt::WindowContextHelpButtonHint);
+    dialog->close();
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+}
