@@ -1,4 +1,4 @@
-// Seeds: tests/data/*.kl3 fuzz/seeds/document/*
+// Seeds: tests/data/*.kl3 examples/*.kl3 fuzz/seeds/document/*
 // Dictionary: fuzz/kl3.dict
 // Options: -max_len=12000
 //
