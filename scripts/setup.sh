@@ -5,21 +5,8 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-missing=()
-while read -r package; do
-    [[ -z "$package" || "$package" == \#* ]] && continue
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
-done < "$root/scripts/packages.txt"
-
-if ((${#missing[@]})); then
-    echo "Instalando paquetes: ${missing[*]}"
-    sudo=""
-    [[ $(id -u) -ne 0 ]] && sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
-fi
+source "$root/scripts/install-packages.sh"
+install_missing_packages "$root/scripts/packages.txt"
 
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo > "$root/build.log" 2>&1 || {
     cat "$root/build.log"

@@ -6,10 +6,10 @@
 
 #include "cp1252.h"
 #include "date_port.h"
+#include "document_reader.h"
 #include "document_session.h"
 #include "file_io.h"
 #include "kinds.h"
-#include "line_source.h"
 #include "texts.h"
 
 DocumentCommands::DocumentCommands(DocumentSession& session, UserPort& port, DatePort& dates)
@@ -46,31 +46,10 @@ DocumentCommands::LoadResult DocumentCommands::LoadDocument(const std::string& p
         return LoadResult::ReadError;
     }
 
-    NodeTable& table = session_.Table();
-    LineSource lines(std::move(bytes));
-    while (!lines.AtEnd()) {
-        auto record = std::make_unique<oToken>();
-        record->ReadLine(lines);
-        const int b = record->GetFieldInt(1);
-        if (b <= 0) {
-            port_.ShowMessage(text::kBadLine);
-        } else if (b <= table.count()) {
-            // A later line with the same number replaces the earlier one.
-            table.Put(b, std::move(record));
-        } else if (table.Full()) {
-            port_.ShowMessage(text::kMaximum);
-        } else {
-            const int slot = table.count() + 1;
-            if (b > slot) {
-                port_.ShowMessage(text::kBadParent);
-                record->SetFieldInt(1, slot);
-            }
-            table.Put(slot, std::move(record));
-        }
-    }
+    document_reader::ReadLines(std::move(bytes), session_.Table(), port_);
 
     session_.SetModified(false);
-    if (table.count() == 0) {
+    if (session_.Table().count() == 0) {
         port_.ShowMessage(text::kNotADocument);
         ShowNoDocument();
         return LoadResult::NotADocument;
@@ -126,22 +105,7 @@ void DocumentCommands::ImportDocument(const std::string& path) {
         port_.ShowError(cp1252::FromUtf8(error));
         return;
     }
-    // The imported lines are numbered in their own file: parent 0 hangs under the firm and
-    // parent p under the record that line p became, p lines after the open document's last slot.
-    const int before = session_.Table().count();
-    LineSource lines(std::move(bytes));
-    while (!lines.AtEnd()) {
-        auto record = std::make_unique<oToken>();
-        record->ReadLine(lines);
-        const int p = record->GetFieldInt(2);
-        oToken* added = session_.AppendRecord(std::move(record), port_);
-        if (!added) continue;
-        if (p == 0) {
-            added->SetFieldInt(2, 1);
-        } else if (p > 0) {
-            added->SetFieldInt(2, p + before);
-        }
-    }
+    document_reader::AppendLines(std::move(bytes), session_, port_);
     session_.RebuildTree();
     session_.SetTreeVisible(true);
     session_.SetModified(true);

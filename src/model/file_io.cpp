@@ -32,6 +32,21 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The temporary file's name: the document's name hidden and with six random characters added.
+// A long name is cut (at a character boundary) so that the temporary name still fits the file
+// system's limit of 255 bytes wherever the document's own name does.
+std::string TemporaryPattern(const std::string& target) {
+    std::string base = BaseName(target);
+    constexpr std::size_t kLongest = 200;
+    if (base.size() > kLongest) {
+        std::size_t cut = kLongest;
+        while (cut > 0 && (static_cast<unsigned char>(base[cut]) & 0xC0) == 0x80)
+            --cut;
+        base.resize(cut);
+    }
+    return DirectoryOf(target) + "/." + base + ".XXXXXX";
+}
+
 // A symbolic link is written through: the file it points to is replaced, the link kept.
 std::string ResolvedTarget(const std::string& path) {
     char* real = ::realpath(path.c_str(), nullptr);
@@ -70,7 +85,7 @@ bool ReadAll(const std::string& path, std::string& bytes, std::string* error) {
 
 bool WriteAtomically(const std::string& path, const std::string& bytes, std::string* error) {
     const std::string target = ResolvedTarget(path);
-    std::string temp = DirectoryOf(target) + "/." + BaseName(target) + ".XXXXXX";
+    std::string temp = TemporaryPattern(target);
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return Fail(error, path, errno);
 

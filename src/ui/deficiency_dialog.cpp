@@ -220,8 +220,10 @@ void DeficiencyDialog::Connect() {
         {RadioButton19, &DeficiencyForm::RadioButton19Click},
     };
     for (const auto& [button, handler] : clicks) {
-        connect(button, &QRadioButton::clicked, this, [this, handler = handler] {
-            (form_.*handler)();
+        // The form is captured itself: GCC's undefined-behaviour checker took the dialog for a
+        // null pointer when the handler was called through the captured dialog.
+        connect(button, &QRadioButton::clicked, this, [this, &form = form_, handler = handler] {
+            (form.*handler)();
             Reflect();
         });
     }

@@ -3,11 +3,11 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 
 #include "tip_setting.h"
 
@@ -46,6 +46,17 @@ void ShrinkToFit(QLabel* label) {
 
 void ShrinkToFit(QCheckBox* box) {
     ShrinkToFit(box, [box] { return box->sizeHint().width() <= box->width(); });
+}
+
+// The OK button's picture, taken straight from the toolkit's own pictures: asking the style for
+// it first searches the desktop's icon themes on disk, which took about a quarter of the time
+// to the first window.
+QIcon OkPicture() {
+    QIcon icon;
+    for (int size : {16, 32})
+        icon.addFile(QString(":/qt-project.org/styles/commonstyle/images/standardbutton-ok-%1.png").arg(size),
+                     QSize(size, size));
+    return icon;
 }
 
 }  // namespace
@@ -100,7 +111,7 @@ SplashWindow::SplashWindow(TipSetting& setting, QWidget* parent) : QDialog(paren
     CheckBox1->setGeometry(16, 288, 145, 25);
     ShrinkToFit(CheckBox1);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "Aceptar", Panel1);
+    BitBtn1 = new QPushButton(OkPicture(), "Aceptar", Panel1);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(408, 288, 97, 25);
     BitBtn1->setDefault(true);

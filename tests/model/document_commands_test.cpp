@@ -321,6 +321,20 @@ TEST_F(Commands, ImportStopsAtTheTableLimit) {
     EXPECT_EQ(port.messages, std::vector<std::string>(6, "ERROR.- Alcanzado el máximo"));
 }
 
+// Adding the open document's count to the largest parent number overflowed.
+TEST_F(Commands, ImportOfAHugeParentNumberDoesNotOverflow) {
+    commands.LoadDocument(Write("doc.kl3", "1\t0\tE\tfirm\r\n2\t1\tZ\tA\r\n"));
+    commands.ImportDocument(Write("part.kl3",
+                                  "1\t2147483647\tZ\tfar\r\n2\t1025\tZ\tbeyond\r\n"
+                                  "3\t-4\tZ\tnegative\r\n4\t1024\tZ\tlast line\r\n"));
+    EXPECT_EQ(Field(3, 2), "2147483647");
+    EXPECT_EQ(Field(4, 2), "1025");
+    EXPECT_EQ(Field(5, 2), "-4");
+    EXPECT_EQ(Field(6, 2), "1026") << "a number the file could hold is still translated";
+    for (int s = 3; s <= 6; ++s)
+        EXPECT_EQ(session.Table().Node(s)->Depth(), 0) << "slot " << s;
+}
+
 TEST_F(Commands, NormalisedDocumentsReadBackToTheSameRecords) {
     commands.LoadDocument(Write("doc.kl3", W("1\t0\tE\tfirm\t\t\t\t\t\t\t\t10000000000000000000000\r\n"
                                              "2\t1\tC\t00.- Gestión\t\t01/02/2026\t\t\t\t\t3\r\n"

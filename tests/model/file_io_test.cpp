@@ -88,3 +88,19 @@ TEST(FileIo, KeepsPermissionsAndWritesThroughSymbolicLinks) {
     stat(real.c_str(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
+
+// The temporary file's name is the document's with eight more bytes, which made saving fail
+// ("File name too long") for names close to the file system's limit.
+TEST(FileIo, SavingUnderANameNearTheLengthLimitWorks) {
+    TempDir dir;
+    const std::string names[] = {std::string(255, 'a'), std::string(250, 'b'),
+                                 std::string(199, 'c') + "\xc3\xb1" + std::string(50, 'c')};
+    for (const std::string& name : names) {
+        std::string error;
+        const std::string path = dir.File(name);
+        EXPECT_TRUE(file_io::WriteAtomically(path, "first", &error)) << error;
+        EXPECT_TRUE(file_io::WriteAtomically(path, "second", &error)) << error;
+        EXPECT_EQ(ReadFile(path), "second");
+    }
+    EXPECT_EQ(EntriesIn(dir.path()), 3u) << "no temporary file is left behind";
+}

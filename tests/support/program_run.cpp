@@ -6,14 +6,11 @@
 
 #include "temp_dir.h"
 
-ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::string& workingDir) {
-    return RunProgramFile(KALDO_PROGRAM, arguments, workingDir);
-}
+namespace {
 
-ProgramRun RunProgramFile(const std::string& programFile, const std::vector<std::string>& arguments,
-                          const std::string& workingDir) {
-    TempDir scratch;
-    const std::string outPath = scratch.File("out"), errPath = scratch.File("err");
+pid_t StartProgramFile(const std::string& programFile, const std::vector<std::string>& arguments,
+                       const std::string& workingDir, const std::string& outPath,
+                       const std::string& errPath) {
     const pid_t pid = fork();
     if (pid == 0) {
         const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -32,6 +29,25 @@ ProgramRun RunProgramFile(const std::string& programFile, const std::vector<std:
         execv(program.c_str(), argv.data());
         _exit(127);
     }
+    return pid;
+}
+
+}  // namespace
+
+int StartProgram(const std::vector<std::string>& arguments, const std::string& workingDir,
+                 const std::string& outPath, const std::string& errPath) {
+    return StartProgramFile(KALDO_PROGRAM, arguments, workingDir, outPath, errPath);
+}
+
+ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::string& workingDir) {
+    return RunProgramFile(KALDO_PROGRAM, arguments, workingDir);
+}
+
+ProgramRun RunProgramFile(const std::string& programFile, const std::vector<std::string>& arguments,
+                          const std::string& workingDir) {
+    TempDir scratch;
+    const std::string outPath = scratch.File("out"), errPath = scratch.File("err");
+    const pid_t pid = StartProgramFile(programFile, arguments, workingDir, outPath, errPath);
     int status = 0;
     waitpid(pid, &status, 0);
     ProgramRun run;
