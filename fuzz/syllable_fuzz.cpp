@@ -15,7 +15,8 @@ namespace {
 
 std::size_t NonBlanks(const std::string& text) {
     std::size_t n = 0;
-    for (char c : text) n += c != ' ';
+    for (char c : text)
+        n += c != ' ';
     return n;
 }
 
@@ -52,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else {
             FUZZ_REQUIRE(before.compare(start, word.size(), word) == 0);
             const std::size_t end = start + word.size();
-            FUZZ_REQUIRE(end == before.size() ? rest.empty() : (before[end] == ' ' && rest == before.substr(end + 1)));
+            FUZZ_REQUIRE(end == before.size() ? rest.empty()
+                                              : (before[end] == ' ' && rest == before.substr(end + 1)));
         }
         CheckSyllables(word);
     }

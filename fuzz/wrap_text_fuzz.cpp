@@ -26,7 +26,7 @@ std::string Letters(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 3) return 0;
-    const int width = 1 + data[0] * 4;   // 1 to 1021 device units
+    const int width = 1 + data[0] * 4;    // 1 to 1021 device units
     const int points = 4 + data[1] % 12;  // 4 to 15 points
     const int step = 1 + data[2] % 64;
     const std::string text(reinterpret_cast<const char*>(data) + 3, size - 3);

@@ -18,13 +18,13 @@
 #include "document_commands.h"
 #include "document_session.h"
 #include "entry_dialog_port.h"
+#include "evaluation_commands.h"
 #include "measure_form.h"
 #include "node_data_editor.h"
 #include "node_data_form.h"
 #include "questionnaire_assignment.h"
 #include "questionnaire_selection_form.h"
 #include "questionnaire_selection_port.h"
-#include "evaluation_commands.h"
 #include "short_date_format.h"
 #include "tree_editing.h"
 
@@ -39,7 +39,9 @@ public:
     std::optional<std::string> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
 
 private:
-    static void Fail(const std::string& text) { throw std::runtime_error("unexpected message: " + cp1252::ToUtf8(text)); }
+    static void Fail(const std::string& text) {
+        throw std::runtime_error("unexpected message: " + cp1252::ToUtf8(text));
+    }
 };
 
 class FixedDates : public DatePort {
@@ -60,7 +62,9 @@ struct Script : NodeDataDialogPort, QuestionnaireSelectionPort, EntryDialogPort 
     std::function<void(MeasureForm&)> measure;
 
     bool Run(NodeDataForm& form) override { return Answer(editor, form); }
-    bool RunQuestionnaireSelection(QuestionnaireSelectionForm& form) override { return Answer(selection, form); }
+    bool RunQuestionnaireSelection(QuestionnaireSelectionForm& form) override {
+        return Answer(selection, form);
+    }
     bool ShowDeficiencyDialog(DeficiencyForm& form) override { return Answer(deficiency, form); }
     bool ShowMeasureDialog(MeasureForm& form) override { return Answer(measure, form); }
 
@@ -73,7 +77,9 @@ struct Script : NodeDataDialogPort, QuestionnaireSelectionPort, EntryDialogPort 
     }
 };
 
-Date D(int day, int month, int year) { return {year, month, day}; }
+Date D(int day, int month, int year) {
+    return {year, month, day};
+}
 
 class ExampleUser {
 public:
@@ -81,7 +87,8 @@ public:
         : catalogue_(catalogue),
           commands_(session_, port_, dates_),
           editor_(session_, script_, port_, dates_),
-          editing_(session_, port_, editor_, [this](const TreeNode& node) { return ShownText(session_, node); }),
+          editing_(session_, port_, editor_,
+                   [this](const TreeNode& node) { return ShownText(session_, node); }),
           assignment_(session_, catalogue_, script_, port_, dates_),
           evaluation_(session_, catalogue_, port_, dates_, script_) {}
 
@@ -109,7 +116,9 @@ public:
         editing_.EditSelected();
     }
 
-    void NewZone(const char* name, Date planned, const char* technician) { AddPlace(true, name, planned, technician); }
+    void NewZone(const char* name, Date planned, const char* technician) {
+        AddPlace(true, name, planned, technician);
+    }
     void NewWorkstation(const char* name, Date planned, const char* technician) {
         AddPlace(false, name, planned, technician);
     }
@@ -178,8 +187,8 @@ private:
 };
 
 using F = DeficiencyForm;
-constexpr auto kMortal = &F::RadioButton5Click, kMuyGrave = &F::RadioButton6Click, kGrave = &F::RadioButton7Click,
-               kLeve = &F::RadioButton8Click;
+constexpr auto kMortal = &F::RadioButton5Click, kMuyGrave = &F::RadioButton6Click,
+               kGrave = &F::RadioButton7Click, kLeve = &F::RadioButton8Click;
 constexpr auto kContinuada = &F::RadioButton13Click, kFrecuente = &F::RadioButton14Click,
                kOcasional = &F::RadioButton15Click, kEsporadica = &F::RadioButton16Click;
 constexpr auto kMuyDeficiente = &F::RadioButton17Click, kDeficiente = &F::RadioButton18Click,
@@ -219,48 +228,54 @@ void MakeExample(ExampleUser& user) {
 
     // Prevention management: documents the firm lacks.
     user.Select({firm, "00"});
-    user.Deficiency("02", "No hay plan de prevención escrito; la organización preventiva no consta en ningún documento.",
-                    kGrave, kFrecuente, kDeficiente);
+    user.Deficiency(
+        "02", "No hay plan de prevención escrito; la organización preventiva no consta en ningún documento.",
+        kGrave, kFrecuente, kDeficiente);
     user.Select({firm, "00", "2."});
     user.Measure("Redactar el plan de prevención y aprobarlo en la reunión de dirección",
                  "Con el servicio de prevención ajeno; comunicarlo a la plantilla.", D(30, 4, 2026));
 
     // The pit: a fall is deadly and happens every day.
     user.Select({firm, "Nave de reparación", "01"});
-    user.Deficiency("03", "El foso de reparación queda abierto sin barandilla ni tapa cuando no hay vehículo encima.",
-                    kMortal, kContinuada, kMuyDeficiente);
+    user.Deficiency(
+        "03", "El foso de reparación queda abierto sin barandilla ni tapa cuando no hay vehículo encima.",
+        kMortal, kContinuada, kMuyDeficiente);
     user.Select({firm, "Nave de reparación", "01", "3."});
-    user.Measure("Instalar barandilla desmontable y tapa de rejilla en el foso", "Presupuesto pedido a Metalúrgica Ruiz.",
-                 D(20, 3, 2026));
-    user.Measure("Señalizar el borde del foso con franjas amarillas y negras", "Medida provisional mientras llega la barandilla.",
-                 D(17, 3, 2026));
+    user.Measure("Instalar barandilla desmontable y tapa de rejilla en el foso",
+                 "Presupuesto pedido a Metalúrgica Ruiz.", D(20, 3, 2026));
+    user.Measure("Señalizar el borde del foso con franjas amarillas y negras",
+                 "Medida provisional mientras llega la barandilla.", D(17, 3, 2026));
 
     user.Select({firm, "Nave de reparación", "13"});
-    user.Deficiency("01", "No se ha medido el ruido en la zona de chapa ni junto al compresor.", kLeve, kFrecuente, kDeficiente);
+    user.Deficiency("01", "No se ha medido el ruido en la zona de chapa ni junto al compresor.", kLeve,
+                    kFrecuente, kDeficiente);
     user.Select({firm, "Nave de reparación", "13", "1."});
     user.Measure("Encargar la medición del ruido al servicio de prevención ajeno", "", D(15, 5, 2026));
 
     user.Select({firm, "Nave de reparación", "Mecánico de foso", "04"});
-    user.Deficiency("02", "Llaves y vasos con las bocas desgastadas; se guardan sueltos en el foso.", kLeve, kEsporadica,
-                    kMejorable);
+    user.Deficiency("02", "Llaves y vasos con las bocas desgastadas; se guardan sueltos en el foso.", kLeve,
+                    kEsporadica, kMejorable);
     user.Select({firm, "Nave de reparación", "Mecánico de foso", "04", "2."});
     user.Measure("Sustituir las llaves desgastadas y colocar un panel portaherramientas", "", D(30, 6, 2026));
 
     user.Select({firm, "Nave de reparación", "Mecánico de foso", "19"});
-    user.Deficiency("02", "Las ruedas de camión se mueven a mano entre dos personas.", kGrave, kFrecuente, kDeficiente);
+    user.Deficiency("02", "Las ruedas de camión se mueven a mano entre dos personas.", kGrave, kFrecuente,
+                    kDeficiente);
     user.Select({firm, "Nave de reparación", "Mecánico de foso", "19", "2."});
-    user.Measure("Adquirir un carro elevador de ruedas", "Modelo con freno y ajuste de altura.", D(10, 4, 2026));
+    user.Measure("Adquirir un carro elevador de ruedas", "Modelo con freno y ajuste de altura.",
+                 D(10, 4, 2026));
 
     user.Select({firm, "Nave de reparación", "Soldador", "18"});
-    user.Deficiency("01", "La cortina de soldadura está rota y el arco se ve desde el puesto de pintura.", kMuyGrave,
-                    kOcasional, kDeficiente);
+    user.Deficiency("01", "La cortina de soldadura está rota y el arco se ve desde el puesto de pintura.",
+                    kMuyGrave, kOcasional, kDeficiente);
     user.Select({firm, "Nave de reparación", "Soldador", "18", "1."});
     user.Measure("Reponer la cortina inactínica del puesto de soldadura", "", D(23, 3, 2026));
 
     user.Select({firm, "Almacén de recambios", "Mozo de almacén", "05"});
     user.Deficiency("01", "Neumáticos apilados a más de dos metros junto al paso.", kGrave, kOcasional);
     user.Select({firm, "Almacén de recambios", "Mozo de almacén", "05", "1."});
-    user.Measure("Colocar los neumáticos en la estantería metálica y limitar las pilas a 1,5 m", "", D(20, 3, 2026));
+    user.Measure("Colocar los neumáticos en la estantería metálica y limitar las pilas a 1,5 m", "",
+                 D(20, 3, 2026));
 
     // Work done: the inspection of the warehouse and two measures carried out.
     user.Select({firm, "Almacén de recambios", "01"});
@@ -294,7 +309,8 @@ int main(int argc, char** argv) {
     try {
         Catalogue catalogue;
         StrictPort quiet;
-        if (catalogue.Load(argv[1], quiet) != Catalogue::LoadResult::Loaded) throw std::runtime_error("no catalogue");
+        if (catalogue.Load(argv[1], quiet) != Catalogue::LoadResult::Loaded)
+            throw std::runtime_error("no catalogue");
         ExampleUser user(catalogue);
         MakeExample(user);
         if (!user.Commands().SaveDocument(argv[2])) return 2;

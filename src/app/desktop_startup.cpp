@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "application_title.h"
 #include "main_window.h"
 #include "splash_window.h"
-#include "application_title.h"
 #include "text_codec.h"
 
 DesktopStartupWindows::DesktopStartupWindows(const Catalogue& catalogue, TipSetting& tips,
@@ -15,8 +15,7 @@ DesktopStartupWindows::DesktopStartupWindows(const Catalogue& catalogue, TipSett
 DesktopStartupWindows::~DesktopStartupWindows() = default;
 
 void DesktopStartupWindows::ShowWarning(const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, ApplicationTitle(), ToQt(text),
-                    QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle(), ToQt(text), QMessageBox::Ok);
     box.exec();
 }
 

@@ -22,15 +22,18 @@ void DialogTextReader::CheckLineForm(const QString& text) {
         const QChar c = text[i];
         const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
         if (c == '\t') {
-            unstorable_ = QString::fromUtf8("El texto lleva un tabulador, que no se puede guardar en el documento. "
-                                            "Cámbielo por un espacio antes de aceptar.");
+            unstorable_ = QString::fromUtf8(
+                "El texto lleva un tabulador, que no se puede guardar en el documento. "
+                "Cámbielo por un espacio antes de aceptar.");
         } else if (c.unicode() < 0x20 && c != '\r' && c != '\n') {
-            unstorable_ = QString::fromUtf8("El texto lleva un carácter de control (U+%1) que no se puede guardar "
-                                            "en el documento. Bórrelo antes de aceptar.")
+            unstorable_ = QString::fromUtf8(
+                              "El texto lleva un carácter de control (U+%1) que no se puede guardar "
+                              "en el documento. Bórrelo antes de aceptar.")
                               .arg(c.unicode(), 4, 16, QChar('0'));
         } else if (c == '~' && (next == '~' || next == '\r' || next == '\n')) {
-            unstorable_ = QString::fromUtf8("El documento guarda los saltos de línea como «~~», así que no puede "
-                                            "guardar «~~» ni «~» al final de una línea. Cámbielo antes de aceptar.");
+            unstorable_ = QString::fromUtf8(
+                "El documento guarda los saltos de línea como «~~», así que no puede "
+                "guardar «~~» ni «~» al final de una línea. Cámbielo antes de aceptar.");
         } else {
             continue;
         }

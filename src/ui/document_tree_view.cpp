@@ -4,9 +4,9 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QHeaderView>
-#include <algorithm>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <algorithm>
 #include <memory>
 
 namespace {

@@ -5,19 +5,17 @@
 #include <QMessageBox>
 #include <QStringList>
 
-#include "ok_dialog.h"
 #include "application_title.h"
+#include "ok_dialog.h"
 #include "text_codec.h"
 
 void QtUserPort::ShowMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), ToQt(text), QMessageBox::Ok,
-                    parent_);
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), ToQt(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 
 void QtUserPort::ShowError(const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), ToQt(text),
-                    QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), ToQt(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 

@@ -77,7 +77,8 @@ TEST_F(ContextMenuTest, ARightClickOnEmptySpaceKeepsTheSelection) {
 TEST_F(ContextMenuTest, ViewNodesOfferOnlyTheReport) {
     window.emporal1->trigger();
     const QModelIndex first = window.Model()->index(0, 0);
-    QTest::mousePress(window.TreeView->viewport(), Qt::RightButton, {}, window.TreeView->visualRect(first).center());
+    QTest::mousePress(window.TreeView->viewport(), Qt::RightButton, {},
+                      window.TreeView->visualRect(first).center());
     EXPECT_EQ(window.Session().SelectedKind(), ' ');
     EXPECT_EQ(EnabledEntries(), QStringList({"Informe"}));
 }
