@@ -6,10 +6,9 @@
 #include <fstream>
 #include <string>
 
-#include "date_port.h"
 #include "document_commands.h"
 #include "document_session.h"
-#include "short_date_format.h"
+#include "fixed_dates.h"
 #include "user_port.h"
 
 namespace {
@@ -20,16 +19,6 @@ public:
     void ShowError(const std::string&) override {}
     bool AskYesNo(const std::string&, const std::string&) override { return false; }
     std::optional<std::string> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
-};
-
-class Dates : public DatePort {
-public:
-    Date Today() override { return {2026, 3, 15}; }
-    std::string ToText(const Date& d) override { return format_.Format(d); }
-    std::optional<Date> FromText(const std::string& t) override { return format_.Parse(t); }
-
-private:
-    ShortDateFormat format_{"dd/MM/yyyy"};
 };
 
 // A realistic full document: a firm with zones, workstations, questionnaires, deficiencies and
@@ -82,7 +71,7 @@ void LoadRebuildSaveIn(benchmark::State& state, const std::filesystem::path& bas
     const std::string in = folder.File("full.kl3"), out = folder.File("out.kl3");
     std::ofstream(in, std::ios::binary) << FullDocument();
     SilentPort port;
-    Dates dates;
+    FixedDates dates;
     for (auto _ : state) {
         DocumentSession session;
         DocumentCommands commands(session, port, dates);

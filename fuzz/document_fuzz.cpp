@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t lines = LineCount(bytes);
 
     CountingPort port;
-    FuzzDates dates;
+    FixedDates dates;
     DocumentSession session;
     DocumentCommands commands(session, port, dates);
     document_reader::ReadLines(bytes, session.Table(), port);

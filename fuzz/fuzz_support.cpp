@@ -103,7 +103,7 @@ void RequireSaveRoundTrip(DocumentSession& session, DocumentCommands& commands) 
     FUZZ_REQUIRE(LineCount(saved) == static_cast<std::size_t>(session.Table().count()));
 
     CountingPort port;
-    FuzzDates dates;
+    FixedDates dates;
     DocumentSession reloaded;
     DocumentCommands reload(reloaded, port, dates);
     FUZZ_REQUIRE(reload.LoadDocument(path) == DocumentCommands::LoadResult::Loaded);

@@ -3,8 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "date_port.h"
-#include "short_date_format.h"
+#include "fixed_dates.h"
 #include "user_port.h"
 
 class DocumentCommands;
@@ -25,17 +24,6 @@ public:
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;
-};
-
-// Dates in dd/MM/yyyy with a fixed today.
-class FuzzDates : public DatePort {
-public:
-    Date Today() override { return {2026, 3, 15}; }
-    std::string ToText(const Date& date) override { return format_.Format(date); }
-    std::optional<Date> FromText(const std::string& text) override { return format_.Parse(text); }
-
-private:
-    ShortDateFormat format_{"dd/MM/yyyy"};
 };
 
 // A file name in this process's scratch folder (on a memory file system when there is one, so

@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
     CountingPort port;
-    FuzzDates dates;
+    FixedDates dates;
     DocumentSession session;
     DocumentCommands commands(session, port, dates);
     OpenBase(choice, session, commands, port);

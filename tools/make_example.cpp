@@ -19,13 +19,13 @@
 #include "document_session.h"
 #include "entry_dialog_port.h"
 #include "evaluation_commands.h"
+#include "fixed_dates.h"
 #include "measure_form.h"
 #include "node_data_editor.h"
 #include "node_data_form.h"
 #include "questionnaire_assignment.h"
 #include "questionnaire_selection_form.h"
 #include "questionnaire_selection_port.h"
-#include "short_date_format.h"
 #include "tree_editing.h"
 
 namespace {
@@ -42,16 +42,6 @@ private:
     static void Fail(const std::string& text) {
         throw std::runtime_error("unexpected message: " + cp1252::ToUtf8(text));
     }
-};
-
-class FixedDates : public DatePort {
-public:
-    Date Today() override { return {2026, 3, 2}; }
-    std::string ToText(const Date& date) override { return format_.Format(date); }
-    std::optional<Date> FromText(const std::string& text) override { return format_.Parse(text); }
-
-private:
-    ShortDateFormat format_{"dd/MM/yyyy"};
 };
 
 // The user's answers to the next dialog of each kind.
@@ -177,7 +167,7 @@ private:
     const Catalogue& catalogue_;
     DocumentSession session_;
     StrictPort port_;
-    FixedDates dates_;
+    FixedDates dates_{{2026, 3, 2}};
     Script script_;
     DocumentCommands commands_;
     NodeDataEditor editor_;

@@ -14,6 +14,8 @@ char32_t ToUnicode(unsigned char byte);
 int FromUnicode(char32_t codePoint);
 
 std::string ToUtf8(std::string_view bytes);
+// Appends the UTF-8 form of a code point.
+void AppendUtf8(std::string& out, char32_t codePoint);
 // Converts UTF-8 text; a character that Windows-1252 cannot hold becomes '?', and the first
 // such character (as UTF-8) is stored in *unmappable when given.
 std::string FromUtf8(std::string_view utf8, std::string* unmappable = nullptr);

@@ -11,26 +11,6 @@
 
 namespace {
 
-std::string CodePointToUtf8(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
 std::string CollapseBlanks(const std::string& text) {
     std::string out;
     for (const char c : text) {
@@ -121,7 +101,7 @@ std::string RtfText(const std::string& rtf) {
     for (std::size_t k = 0; k < bytes.size(); ++k) {
         if (bytes[k] == '\x01') {
             const std::size_t end = bytes.find('\x02', k);
-            utf8 += CodePointToUtf8(static_cast<char32_t>(std::stoi(bytes.substr(k + 1, end - k - 1))));
+            cp1252::AppendUtf8(utf8, static_cast<char32_t>(std::stoi(bytes.substr(k + 1, end - k - 1))));
             k = end;
         } else {
             utf8 += cp1252::ToUtf8(std::string(1, bytes[k]));
@@ -156,8 +136,9 @@ std::string HtmlText(const std::string& html) {
             if (const auto known = kNamed.find(name); known != kNamed.end()) {
                 text += known->second;
             } else if (name.size() > 1 && name[0] == '#') {
-                text += CodePointToUtf8(static_cast<char32_t>(
-                    name[1] == 'x' ? std::stoi(name.substr(2), nullptr, 16) : std::stoi(name.substr(1))));
+                cp1252::AppendUtf8(
+                    text, static_cast<char32_t>(name[1] == 'x' ? std::stoi(name.substr(2), nullptr, 16)
+                                                               : std::stoi(name.substr(1))));
             }
             i = end;
             continue;

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "date_port.h"
-#include "short_date_format.h"
+#include "fixed_dates.h"
 #include "user_port.h"
 
 // A user who answers from a script: the yes/no answers and chosen file names are queued in
@@ -24,16 +23,4 @@ public:
     std::vector<std::string> errors;
     std::vector<std::string> questions;  // "caption|message"
     std::vector<FileDialogSpec> dialogs;
-};
-
-// Dates in dd/MM/yyyy with a fixed today, 15/03/2026.
-class FixedDates : public DatePort {
-public:
-    Date today{2026, 3, 15};
-    Date Today() override { return today; }
-    std::string ToText(const Date& date) override { return format_.Format(date); }
-    std::optional<Date> FromText(const std::string& text) override { return format_.Parse(text); }
-
-private:
-    ShortDateFormat format_{"dd/MM/yyyy"};
 };
