@@ -2,12 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScopeGuard>
 #include <QSplitter>
 #include <QTest>
 #include <QUrl>
@@ -15,6 +12,7 @@
 #include <set>
 
 #include "catalogue.h"
+#include "desktop_recorder.h"
 #include "main_window.h"
 #include "recent_files_menu.h"
 #include "scripted_port.h"
@@ -38,15 +36,6 @@ QAction* EntryNamed(QMenu* menu, const QString& text) {
     }
     return nullptr;
 }
-
-// Stands in for the desktop: records the files it is asked to open.
-class DesktopRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 // The list is brought up to date once the command that changed the document has finished.
 void FinishCommand() {
@@ -93,14 +82,7 @@ TEST_F(DesktopTest, TheUsualShortcutsReachTheirCommands) {
 }
 
 TEST_F(DesktopTest, F1OpensTheHelpFile) {
-    DesktopRecorder desktop;
-    const QString previous = QDir::currentPath();
-    QDesktopServices::setUrlHandler("file", &desktop, "open");
-    QDir::setCurrent(QString::fromStdString(dir.path()));
-    const auto restore = qScopeGuard([&] {
-        QDir::setCurrent(previous);
-        QDesktopServices::unsetUrlHandler("file");
-    });
+    DesktopRecorder desktop(dir.path());
     WriteFile(dir.File("kaldo31.chm"), "help");
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -194,5 +176,3 @@ TEST_F(DesktopTest, WindowSizeAndPanelWidthAreRestoredNextTime) {
     EXPECT_EQ(next.size(), QSize(900, 640));
     EXPECT_EQ(next.Splitter1->sizes().at(0), panel);
 }
-
-#include "desktop_conveniences_test.moc"

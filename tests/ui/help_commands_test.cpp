@@ -3,16 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTimer>
 #include <QUrl>
 
 #include "about_box.h"
 #include "catalogue.h"
+#include "desktop_recorder.h"
 #include "main_window.h"
 #include "scripted_port.h"
 #include "settings_fixture.h"
@@ -20,15 +18,6 @@
 #include "temp_dir.h"
 
 namespace {
-
-// Stands in for the desktop: records the files it is asked to open.
-class DesktopRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 struct HelpCommandsTest : ScratchSettings {
     Catalogue catalogue;
@@ -93,15 +82,8 @@ TEST_F(HelpCommandsTest, AcercaDeShowsTheAboutBox) {
 }
 
 TEST_F(HelpCommandsTest, HelpAndManualAreOpenedFromTheWorkingFolderWhenThere) {
-    DesktopRecorder desktop;
     TempDir folder;
-    const QString previous = QDir::currentPath();
-    QDesktopServices::setUrlHandler("file", &desktop, "open");
-    QDir::setCurrent(QString::fromStdString(folder.path()));
-    const auto restore = qScopeGuard([&] {
-        QDir::setCurrent(previous);
-        QDesktopServices::unsetUrlHandler("file");
-    });
+    DesktopRecorder desktop(folder.path());
 
     window.Ayuda2->trigger();
     window.Manual1->trigger();
@@ -119,5 +101,3 @@ TEST_F(HelpCommandsTest, HelpAndManualAreOpenedFromTheWorkingFolderWhenThere) {
     EXPECT_TRUE(port.messages.empty());
     EXPECT_TRUE(port.errors.empty());
 }
-
-#include "help_commands_test.moc"
