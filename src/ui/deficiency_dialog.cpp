@@ -10,34 +10,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "deficiency_form.h"
 #include "dialog_text.h"
 #include "entry_dialog_style.h"
+#include "named_controls.h"
 #include "text_codec.h"
 
 using namespace valuation;
-
-namespace {
-
-QPlainTextEdit* NewMemo(const char* name, int lines, QWidget* parent) {
-    auto* memo = new QPlainTextEdit(parent);
-    memo->setObjectName(name);
-    memo->setTabChangesFocus(true);
-    const int margin = static_cast<int>(memo->document()->documentMargin());
-    memo->setFixedHeight(memo->fontMetrics().lineSpacing() * lines + 2 * (memo->frameWidth() + margin) + 4);
-    return memo;
-}
-
-QLabel* NewLabel(const char* name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-}  // namespace
 
 DeficiencyDialog::DeficiencyDialog(DeficiencyForm& form, QWidget* parent) : QDialog(parent), form_(form) {
     setObjectName("frmRespuestas");
@@ -60,11 +41,10 @@ DeficiencyDialog::DeficiencyDialog(DeficiencyForm& form, QWidget* parent) : QDia
 }
 
 void DeficiencyDialog::BuildControls() {
-    Label6 = NewLabel("Label6", "Procedencia:", this);
-    Edit2 = new QLineEdit(this);
-    Edit2->setObjectName("Edit2");
+    Label6 = NamedLabel("Label6", "Procedencia:", this);
+    Edit2 = NamedEdit("Edit2", this);
     Edit2->setReadOnly(true);
-    Label1 = NewLabel(
+    Label1 = NamedLabel(
         "Label1",
         QString::fromUtf8("Indique el ítem y la deficiencia que ha encontrado, así como su valoración:"),
         this);
@@ -74,11 +54,11 @@ void DeficiencyDialog::BuildControls() {
     cmb->setInsertPolicy(QComboBox::NoInsert);
     cmb->setMaxVisibleItems(15);
     cmb->setFixedWidth(cmb->fontMetrics().horizontalAdvance("0000") + 40);
-    Memo3 = NewMemo("Memo3", 2, this);
-    Label7 = NewLabel("Label7", "Deficiencia detectada", this);
-    Memo2 = NewMemo("Memo2", 3, this);
-    Label5 = NewLabel("Label5", QString::fromUtf8("Recomendación genérica KALDO-TORVE"), this);
-    Memo1 = NewMemo("Memo1", 3, this);
+    Memo3 = NamedMemo("Memo3", 2, this);
+    Label7 = NamedLabel("Label7", "Deficiencia detectada", this);
+    Memo2 = NamedMemo("Memo2", 3, this);
+    Label5 = NamedLabel("Label5", QString::fromUtf8("Recomendación genérica KALDO-TORVE"), this);
+    Memo1 = NamedMemo("Memo1", 3, this);
     // Wide enough for an item's text and its recommendation to read in a few lines.
     Memo2->setMinimumWidth(Memo2->fontMetrics().averageCharWidth() * 105);
 
@@ -127,10 +107,10 @@ void DeficiencyDialog::BuildControls() {
     entry_style::Choice(GroupBox5);
     entry_style::Choice(GroupBox6);
 
-    Label3 = NewLabel("Label3", QString::fromUtf8("Seleccionar una opción de los paneles en verde"), this);
+    Label3 = NamedLabel("Label3", QString::fromUtf8("Seleccionar una opción de los paneles en verde"), this);
     entry_style::Choice(Label3);
-    Label2 =
-        NewLabel("Label2", "Los paneles atenuados son una consecuencia de las selecciones anteriores ", this);
+    Label2 = NamedLabel("Label2", "Los paneles atenuados son una consecuencia de las selecciones anteriores ",
+                        this);
     entry_style::NavyNote(Label2);
 
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "&Aceptar", this);

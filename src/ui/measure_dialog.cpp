@@ -9,31 +9,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "dialog_text.h"
 #include "entry_dialog_style.h"
 #include "measure_form.h"
+#include "named_controls.h"
 #include "qt_dates.h"
 #include "text_codec.h"
 #include "valuation_code.h"
-
-namespace {
-
-QLabel* NewLabel(const char* name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QLineEdit* NewEdit(const char* name, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    return edit;
-}
-
-}  // namespace
 
 MeasureDialog::MeasureDialog(MeasureForm& form, QWidget* parent) : QDialog(parent), form_(form) {
     setObjectName("frmMedida");
@@ -58,26 +42,22 @@ MeasureDialog::MeasureDialog(MeasureForm& form, QWidget* parent) : QDialog(paren
 }
 
 void MeasureDialog::BuildControls() {
-    Label11 = NewLabel("Label11", "Procedencia:", this);
-    Edit1 = NewEdit("Edit1", this);
+    Label11 = NamedLabel("Label11", "Procedencia:", this);
+    Edit1 = NamedEdit("Edit1", this);
     Edit1->setReadOnly(true);
-    Label3 = NewLabel("Label3", QString::fromUtf8("Medida específica:"), this);
-    Edit2 = NewEdit("Edit2", this);
-    Label5 = NewLabel("Label5", "Deficiencia detectada", this);
+    Label3 = NamedLabel("Label3", QString::fromUtf8("Medida específica:"), this);
+    Edit2 = NamedEdit("Edit2", this);
+    Label5 = NamedLabel("Label5", "Deficiencia detectada", this);
     // Shown for reference: what is typed here is not kept.
-    Edit3 = NewEdit("Edit3", this);
-    Label4 = NewLabel("Label4", "Comentarios:", this);
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName("Memo1");
-    Memo1->setTabChangesFocus(true);
-    const int margin = static_cast<int>(Memo1->document()->documentMargin());
-    Memo1->setFixedHeight(Memo1->fontMetrics().lineSpacing() * 4 + 2 * (Memo1->frameWidth() + margin) + 4);
+    Edit3 = NamedEdit("Edit3", this);
+    Label4 = NamedLabel("Label4", "Comentarios:", this);
+    Memo1 = NamedMemo("Memo1", 4, this);
     for (QLabel* wrapped : {Label3, Label5}) {
         wrapped->setWordWrap(true);
         wrapped->setFixedWidth(wrapped->fontMetrics().horizontalAdvance("Deficiencia") + 8);
     }
 
-    Label1 = NewLabel("Label1", QString::fromUtf8("Nivel de Intervención"), this);
+    Label1 = NamedLabel("Label1", QString::fromUtf8("Nivel de Intervención"), this);
     const char* names[] = {"RadioButton1", "RadioButton2", "RadioButton6", "RadioButton7"};
     QRadioButton** members[] = {&RadioButton1, &RadioButton2, &RadioButton6, &RadioButton7};
     for (int i = 0; i < 4; ++i) {
@@ -92,7 +72,7 @@ void MeasureDialog::BuildControls() {
         *members[i] = button;
     }
 
-    Label2 = NewLabel("Label2", "Fecha Prevista:", this);
+    Label2 = NamedLabel("Label2", "Fecha Prevista:", this);
     dtP = new QDateEdit(this);
     dtP->setObjectName("dtP");
     dtP->setCalendarPopup(true);

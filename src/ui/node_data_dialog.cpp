@@ -17,6 +17,7 @@
 #include "blankable_date_edit.h"
 #include "dialog_text.h"
 #include "kinds.h"
+#include "named_controls.h"
 #include "node_data_form.h"
 #include "qt_dates.h"
 #include "text_codec.h"
@@ -27,26 +28,11 @@ constexpr int kLabelWidth = 132;
 constexpr int kBoxWidth = 340;
 const QString kCalendarHint = QString::fromUtf8("(Pulsar desplegable para ver un calendario):");
 
-QLabel* NamedLabel(const char* name, const QString& caption, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
+// Captions stand at the top of their row, beside the first line of a text box.
+QLabel* CaptionLabel(const char* name, const QString& caption, QWidget* parent) {
+    QLabel* label = NamedLabel(name, caption, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
-}
-
-QPlainTextEdit* Memo(const char* name, int lines, QWidget* parent) {
-    auto* memo = new QPlainTextEdit(parent);
-    memo->setObjectName(name);
-    memo->setTabChangesFocus(true);
-    const int lineHeight = memo->fontMetrics().lineSpacing();
-    memo->setFixedHeight(lines * lineHeight + 2 * memo->frameWidth() + 8);
-    return memo;
-}
-
-QLineEdit* Edit(const char* name, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    return edit;
 }
 
 BlankableDateEdit* DatePicker(const char* name, QWidget* parent) {
@@ -119,8 +105,8 @@ void NodeDataDialog::BuildControls() {
 
     auto* location = new QWidget(this);
     auto* locationRow = LabelledGrid(location);
-    Label11 = NamedLabel("Label11", "Procedencia:", location);
-    Edit2 = Edit("Edit2", location);
+    Label11 = CaptionLabel("Label11", "Procedencia:", location);
+    Edit2 = NamedEdit("Edit2", location);
     Edit2->setReadOnly(true);
     locationRow->addWidget(Label11, 0, 0, Qt::AlignVCenter);
     locationRow->addWidget(Edit2, 0, 1);
@@ -128,11 +114,11 @@ void NodeDataDialog::BuildControls() {
 
     Panel1 = Panel("Panel1", this);
     auto* names = LabelledGrid(Panel1);
-    Label4 = NamedLabel("Label4", "Nombre:", Panel1);
-    Memo1 = Memo("Memo1", 2, Panel1);
-    Label5 = NamedLabel("Label5", "Comentarios:", Panel1);
-    mem5 = Memo("mem5", 4, Panel1);
-    Label3 = NamedLabel("Label3", QString::fromUtf8("Nivel de Intervención"), Panel1);
+    Label4 = CaptionLabel("Label4", "Nombre:", Panel1);
+    Memo1 = NamedMemo("Memo1", 2, Panel1);
+    Label5 = CaptionLabel("Label5", "Comentarios:", Panel1);
+    mem5 = NamedMemo("mem5", 4, Panel1);
+    Label3 = CaptionLabel("Label3", QString::fromUtf8("Nivel de Intervención"), Panel1);
     RadioButton5 = LevelButton("RadioButton5", QString::fromUtf8(" Crítico"), Panel1);
     RadioButton2 = LevelButton("RadioButton2", " A corregir", Panel1);
     RadioButton6 = LevelButton("RadioButton6", " A mejorar", Panel1);
@@ -154,15 +140,15 @@ void NodeDataDialog::BuildControls() {
 
     Panel2 = Panel("Panel2", this);
     auto* planning = LabelledGrid(Panel2);
-    Label1 = NamedLabel("Label1", kCalendarHint, Panel2);
-    Label6 = NamedLabel("Label6", "Fecha Prevista:", Panel2);
+    Label1 = CaptionLabel("Label1", kCalendarHint, Panel2);
+    Label6 = CaptionLabel("Label6", "Fecha Prevista:", Panel2);
     DateTimePicker1 = DatePicker("DateTimePicker1", Panel2);
     BitBtn3 = new QPushButton(QString::fromUtf8("Imp. Vacío"), Panel2);
     BitBtn3->setObjectName("BitBtn3");
     BitBtn3->setIcon(QIcon::fromTheme("document-print", style()->standardIcon(QStyle::SP_FileIcon)));
     BitBtn3->setAutoDefault(false);
-    Label7 = NamedLabel("Label7", QString::fromUtf8("Técnico:"), Panel2);
-    edt7 = Edit("edt7", Panel2);
+    Label7 = CaptionLabel("Label7", QString::fromUtf8("Técnico:"), Panel2);
+    edt7 = NamedEdit("edt7", Panel2);
     auto* plannedRow = new QHBoxLayout;
     plannedRow->addWidget(DateTimePicker1);
     plannedRow->addStretch();
@@ -176,11 +162,11 @@ void NodeDataDialog::BuildControls() {
 
     Panel3 = Panel("Panel3", this);
     auto* completion = LabelledGrid(Panel3);
-    Label2 = NamedLabel("Label2", kCalendarHint, Panel3);
-    Label8 = NamedLabel("Label8", "Fecha Realiz:", Panel3);
+    Label2 = CaptionLabel("Label2", kCalendarHint, Panel3);
+    Label8 = CaptionLabel("Label8", "Fecha Realiz:", Panel3);
     DateTimePicker2 = DatePicker("DateTimePicker2", Panel3);
-    Label9 = NamedLabel("Label9", QString::fromUtf8("Técnico:"), Panel3);
-    edt9 = Edit("edt9", Panel3);
+    Label9 = CaptionLabel("Label9", QString::fromUtf8("Técnico:"), Panel3);
+    edt9 = NamedEdit("edt9", Panel3);
     completion->addWidget(Label2, 0, 0, 1, 2);
     completion->addWidget(Label8, 1, 0, Qt::AlignVCenter);
     completion->addWidget(DateTimePicker2, 1, 1, Qt::AlignLeft);
@@ -190,8 +176,8 @@ void NodeDataDialog::BuildControls() {
 
     auto* observations = new QWidget(this);
     auto* observationsRow = LabelledGrid(observations);
-    Label10 = NamedLabel("Label10", "Observaciones:", observations);
-    mem10 = Memo("mem10", 3, observations);
+    Label10 = CaptionLabel("Label10", "Observaciones:", observations);
+    mem10 = NamedMemo("mem10", 3, observations);
     observationsRow->addWidget(Label10, 0, 0);
     observationsRow->addWidget(mem10, 0, 1);
     layout->addWidget(observations);
