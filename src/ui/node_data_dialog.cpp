@@ -16,6 +16,7 @@
 
 #include "blankable_date_edit.h"
 #include "dialog_text.h"
+#include "entry_dialog_style.h"
 #include "kinds.h"
 #include "named_controls.h"
 #include "node_data_form.h"
@@ -64,15 +65,7 @@ QRadioButton* LevelButton(const char* name, const QString& caption, QWidget* par
     auto* button = new QRadioButton(caption, parent);
     button->setObjectName(name);
     button->setEnabled(false);
-    QFont bold = button->font();
-    bold.setBold(true);
-    button->setFont(bold);
-    QPalette palette = button->palette();
-    for (auto group : {QPalette::Disabled, QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::WindowText, QColor(0x80, 0, 0));
-        palette.setColor(group, QPalette::ButtonText, QColor(0x80, 0, 0));
-    }
-    button->setPalette(palette);
+    entry_style::Result(button);
     return button;
 }
 
