@@ -34,7 +34,7 @@ std::vector<std::string> DeficiencyForm::ItemEntries(int itemCount) {
 void DeficiencyForm::Open(const NodeTable& table, const Catalogue& catalogue, const oToken& record,
                           UserPort& port) {
     catalogue_ = &catalogue;
-    const oToken* questionnaire = table.Record(record.GetFieldInt(2));
+    const oToken* questionnaire = table.Parent(record);
     const std::string title = questionnaire ? questionnaire->GetField(4) : std::string();
     caption_ = text::kDeficienciesFor + title;
 

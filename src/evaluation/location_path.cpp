@@ -14,9 +14,8 @@ namespace {
 void PrependAncestors(const NodeTable& table, const oToken& record, std::string& path,
                       const std::function<bool(const oToken&)>& goOn) {
     std::set<const oToken*> seen{&record};
-    for (const oToken* ancestor = table.Record(record.GetFieldInt(2));
-         ancestor && goOn(*ancestor) && seen.insert(ancestor).second;
-         ancestor = table.Record(ancestor->GetFieldInt(2))) {
+    for (const oToken* ancestor = table.Parent(record);
+         ancestor && goOn(*ancestor) && seen.insert(ancestor).second; ancestor = table.Parent(*ancestor)) {
         path = path.empty() ? ancestor->GetField(4) : ancestor->GetField(4) + "/" + path;
     }
 }

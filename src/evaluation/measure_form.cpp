@@ -23,7 +23,7 @@ void MeasureForm::Open(const NodeTable& table, const oToken& record, DatePort& d
     level_ = kNone;
     detected_.clear();
     location_.clear();
-    if (const oToken* deficiency = table.Record(record.GetFieldInt(2))) {
+    if (const oToken* deficiency = table.Parent(record)) {
         detected_ = deficiency->GetField(13);
         const char level = valuation::WorkingCopy(deficiency->GetField(11))[valuation::kLevel];
         if (valuation::IsSet(valuation::kLevel, level)) level_ = level - '0';

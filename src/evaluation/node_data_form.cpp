@@ -94,7 +94,7 @@ bool NodeDataForm::Open(UserPort& port) {
 // The deficiency whose level the buttons show: the record itself, or a measure's parent.
 const oToken* NodeDataForm::Deficiency() const {
     if (kind_ == kind::kDeficiency) return &record_;
-    if (kind_ == kind::kMeasure) return table_.Record(record_.GetFieldInt(2));
+    if (kind_ == kind::kMeasure) return table_.Parent(record_);
     return nullptr;
 }
 

@@ -64,7 +64,7 @@ void TreeEditing::Delete() {
     }
     if (node->record->GetKind(3) == kind::kQuestionnaire) {
         // A title that does not begin with a number stands for no flag: nothing to clear.
-        oToken* owner = session_.ParentRecord(*node->record);
+        oToken* owner = session_.Table().Parent(*node->record);
         const auto number = owner_flags::QuestionnaireNumber(*node->record);
         if (owner && number) owner_flags::Clear(*owner, *number);
     }

@@ -27,10 +27,6 @@ oToken* DocumentSession::AppendRecord(std::unique_ptr<oToken>&& record, UserPort
     return added;
 }
 
-oToken* DocumentSession::ParentRecord(const oToken& record) const {
-    return table_.Record(record.GetFieldInt(2));
-}
-
 void DocumentSession::RebuildTree() {
     SetViewMode(view::kGeographic);
     SetSaveCommandsEnabled(true);

@@ -76,8 +76,6 @@ public:
     void DeleteSubtree(TreeNode* node);
     // Removes every tree node and frees every record.
     void ClearDocument();
-    // The parent record of a record: the one in the slot named by its field 2.
-    oToken* ParentRecord(const oToken& record) const;
 
 private:
     template <typename T>

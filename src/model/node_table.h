@@ -27,6 +27,8 @@ public:
     Slot* At(int s);
     const Slot* At(int s) const;
     oToken* Record(int s) const;
+    // The record that a record's field 2 names as its parent, or nullptr.
+    oToken* Parent(const oToken& record) const { return Record(record.GetFieldInt(2)); }
     TreeNode* Node(int s) const;
 
     // Puts the record at slot count + 1 and sets its field 1. When the table is full it

@@ -8,7 +8,7 @@ std::string GeographicDisplayText(const NodeTable& table, const oToken& record) 
         case kind::kDeficiency:
             return record.GetField(4) + " // " + record.GetField(13);
         case kind::kMeasure: {
-            const oToken* deficiency = table.Record(record.GetFieldInt(2));
+            const oToken* deficiency = table.Parent(record);
             return record.GetField(4) + " // " + (deficiency ? deficiency->GetField(5) : std::string());
         }
         default:

@@ -13,7 +13,7 @@ std::vector<ViewItem> RiskView(const NodeTable& table, const Catalogue& catalogu
         if (!record || record->GetKind(3) != kind::kQuestionnaire) continue;
         const int q = TwoDigitNumber(record->GetField(4));
         // A questionnaire outside the catalogue, or one whose place is gone, has no group.
-        const oToken* place = table.Record(record->GetFieldInt(2));
+        const oToken* place = table.Parent(*record);
         if (q >= Catalogue::kQuestionnaires || !place) continue;
         top.children[q].children.push_back({place->GetField(4), KindIcon(place->GetKind(3)), {}});
     }
