@@ -25,6 +25,15 @@ struct Fixture : ::testing::Test {
         return dir.File(name);
     }
     std::string Field(int slot, int field) { return session.Table().Record(slot)->GetField(field); }
+    // The window as it is with no document: empty table, no tree, document commands off.
+    void ExpectNoDocument() {
+        EXPECT_EQ(session.Table().count(), 0);
+        EXPECT_FALSE(session.TreeVisible());
+        EXPECT_EQ(session.ViewMode(), view::kNone);
+        EXPECT_FALSE(session.DocumentCommandsEnabled());
+        EXPECT_FALSE(session.SaveCommandsEnabled());
+        EXPECT_EQ(session.Caption(), "");
+    }
 };
 
 std::string Numbered(int from, int to) {
@@ -110,12 +119,7 @@ TEST_F(Commands, AFileWithoutUsableLinesIsNotADocument) {
     EXPECT_EQ(port.messages,
               (std::vector<std::string>{"ERROR.- Línea en mal estado", "ERROR.- Línea en mal estado",
                                         "ERROR.- Línea en mal estado", "Fichero erróneo"}));
-    EXPECT_EQ(session.Table().count(), 0);
-    EXPECT_FALSE(session.TreeVisible());
-    EXPECT_EQ(session.ViewMode(), view::kNone);
-    EXPECT_FALSE(session.DocumentCommandsEnabled());
-    EXPECT_FALSE(session.SaveCommandsEnabled());
-    EXPECT_EQ(session.Caption(), "");
+    ExpectNoDocument();
 
     port.messages.clear();
     EXPECT_EQ(commands.LoadDocument(Write("empty.kl3", "")), DocumentCommands::LoadResult::NotADocument);
@@ -277,12 +281,7 @@ TEST_F(Commands, CloseLeavesNoDocument) {
     commands.LoadDocument(Write("doc.kl3", "1\t0\tE\tfirm\r\n"));
     commands.Close();
     EXPECT_TRUE(port.questions.empty());
-    EXPECT_EQ(session.Table().count(), 0);
-    EXPECT_FALSE(session.TreeVisible());
-    EXPECT_EQ(session.ViewMode(), view::kNone);
-    EXPECT_FALSE(session.DocumentCommandsEnabled());
-    EXPECT_FALSE(session.SaveCommandsEnabled());
-    EXPECT_EQ(session.Caption(), "");
+    ExpectNoDocument();
 }
 
 TEST_F(Commands, ASaveFromAnotherViewRebuildsTheDocumentTreeFirst) {

@@ -35,7 +35,7 @@ namespace {
 const QColor kGreen("#008000");
 const QColor kMaroon("#800000");
 
-// The shipped catalogue and a firm whose workstation in a zone holds questionnaire 01; slot 6 is
+// The shipped catalogue and a firm, loaded, whose workstation in a zone holds questionnaire 01; slot 6 is
 // a deficiency of it valued "A mejorar".
 struct EntryDialogsTest : ::testing::Test {
     ScriptedPort port;
@@ -43,6 +43,7 @@ struct EntryDialogsTest : ::testing::Test {
     Catalogue catalogue;
     TempDir dir;
     std::string document = dir.File("firma.kl3");
+    DocumentSession session;  // the document, for the dialogs tested without the main window
 
     EntryDialogsTest() {
         EXPECT_EQ(catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port),
@@ -51,6 +52,7 @@ struct EntryDialogsTest : ::testing::Test {
                               "4\t3\tC\t01.- Lugares de trabajo\r\n"
                               "5\t1\tC\t00.- Gestión Preventiva\r\n"
                               "6\t4\tD\t3. Suelos\tLimpiar\t\t\t\t\t\t21222\t\tAceite en el suelo\r\n"));
+        DocumentCommands(session, port, dates).LoadDocument(document);
     }
 };
 
@@ -73,8 +75,6 @@ std::vector<bool> Checked(const std::vector<QRadioButton*>& buttons) {
 }  // namespace
 
 TEST_F(EntryDialogsTest, DeficiencyDialogDerivesWhileTheUserChooses) {
-    DocumentSession session;
-    DocumentCommands(session, port, dates).LoadDocument(document);
     oToken record;
     record.SetField(2, "4");
     DeficiencyForm form;
@@ -162,8 +162,6 @@ TEST_F(EntryDialogsTest, DeficiencyDialogDerivesWhileTheUserChooses) {
 }
 
 TEST_F(EntryDialogsTest, ACharacterOutsideTheDocumentsCharacterSetKeepsTheDialogOpen) {
-    DocumentSession session;
-    DocumentCommands(session, port, dates).LoadDocument(document);
     oToken record;
     record.SetField(2, "4");
     DeficiencyForm form;
@@ -192,8 +190,6 @@ TEST_F(EntryDialogsTest, ACharacterOutsideTheDocumentsCharacterSetKeepsTheDialog
 }
 
 TEST_F(EntryDialogsTest, MeasureDialogShowsTheDeficiencyAndTakesTheDate) {
-    DocumentSession session;
-    DocumentCommands(session, port, dates).LoadDocument(document);
     oToken record;
     record.SetField(2, "6");
     MeasureForm form;
