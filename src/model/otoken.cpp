@@ -76,6 +76,18 @@ std::string oToken::WriteLine() const {
     return out;
 }
 
+FieldTextCheck CheckFieldText(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (c == '\t') return {FieldTextFault::kTab, c};
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\r' && c != '\n')
+            return {FieldTextFault::kControl, c};
+        if (c == '~' && (next == '~' || next == '\r' || next == '\n')) return {FieldTextFault::kTilde, c};
+    }
+    return {};
+}
+
 namespace {
 
 int HexValue(char c) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class LineSource;
 
@@ -35,6 +36,17 @@ private:
     std::int32_t count_ = 0;
     std::array<std::string, kMaxFields> fields_;
 };
+
+// What keeps a text typed into a field (line breaks as CR LF) from being stored as it is: a TAB,
+// which separates the fields; "~" before "~" or a line break, as line breaks are written "~~";
+// or a control character other than CR and LF (Ctrl-Z ends a file, the others cannot be seen
+// or typed back).
+enum class FieldTextFault { kNone, kTab, kControl, kTilde };
+struct FieldTextCheck {
+    FieldTextFault fault = FieldTextFault::kNone;
+    char character = 0;  // the offending character
+};
+FieldTextCheck CheckFieldText(std::string_view text);
 
 // Whole-integer conversion of a field's text: leading spaces, an optional sign, decimal
 // digits or a hexadecimal number ("$", "x", "0x"), and nothing after. Anything else is 0.

@@ -2,42 +2,45 @@
 
 #include <QMessageBox>
 
+#include "otoken.h"
 #include "text_codec.h"
 
 std::string DialogTextReader::Line(const QString& text) {
-    CheckLineForm(text);
-    return FromQt(text, &unmappable_);
+    std::string bytes = FromQt(text, &unmappable_);
+    CheckLineForm(bytes);
+    return bytes;
 }
 
 std::string DialogTextReader::Memo(const QString& text) {
     QString lines = text;
     lines.replace("\r\n", "\n").replace('\n', "\r\n");
-    CheckLineForm(lines);
-    return FromQt(lines, &unmappable_);
+    std::string bytes = FromQt(lines, &unmappable_);
+    CheckLineForm(bytes);
+    return bytes;
 }
 
-void DialogTextReader::CheckLineForm(const QString& text) {
+void DialogTextReader::CheckLineForm(const std::string& bytes) {
     if (!unstorable_.isEmpty()) return;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
-        if (c == '\t') {
+    const FieldTextCheck check = CheckFieldText(bytes);
+    switch (check.fault) {
+        case FieldTextFault::kNone:
+            return;
+        case FieldTextFault::kTab:
             unstorable_ = QString::fromUtf8(
                 "El texto lleva un tabulador, que no se puede guardar en el documento. "
                 "Cámbielo por un espacio antes de aceptar.");
-        } else if (c.unicode() < 0x20 && c != '\r' && c != '\n') {
+            return;
+        case FieldTextFault::kControl:
             unstorable_ = QString::fromUtf8(
                               "El texto lleva un carácter de control (U+%1) que no se puede guardar "
                               "en el documento. Bórrelo antes de aceptar.")
-                              .arg(c.unicode(), 4, 16, QChar('0'));
-        } else if (c == '~' && (next == '~' || next == '\r' || next == '\n')) {
+                              .arg(static_cast<unsigned char>(check.character), 4, 16, QChar('0'));
+            return;
+        case FieldTextFault::kTilde:
             unstorable_ = QString::fromUtf8(
                 "El documento guarda los saltos de línea como «~~», así que no puede "
                 "guardar «~~» ni «~» al final de una línea. Cámbielo antes de aceptar.");
-        } else {
-            continue;
-        }
-        return;
+            return;
     }
 }
 

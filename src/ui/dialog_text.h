@@ -19,7 +19,7 @@ public:
     bool Refused(QWidget* dialog) const;
 
 private:
-    void CheckLineForm(const QString& text);
+    void CheckLineForm(const std::string& bytes);
 
     QString unmappable_;
     QString unstorable_;  // what to tell the user about a text the lines cannot carry

@@ -223,3 +223,35 @@ TEST(FieldRecord, GeneratedLinesRoundTripByteForByte) {
         EXPECT_EQ(Parse(written.substr(0, written.size() - 2)), record) << written;
     }
 }
+
+TEST(FieldRecord, TextsTheLineFormWouldChangeAreFound) {
+    EXPECT_EQ(CheckFieldText("").fault, FieldTextFault::kNone);
+    EXPECT_EQ(CheckFieldText("Señal ~ aprox.\r\nsegunda ~x").fault, FieldTextFault::kNone);
+    EXPECT_EQ(CheckFieldText("a\tb").fault, FieldTextFault::kTab);
+    EXPECT_EQ(CheckFieldText("ver ~~ nota").fault, FieldTextFault::kTilde);
+    EXPECT_EQ(CheckFieldText("fin~\r\nsigue").fault, FieldTextFault::kTilde);
+    const FieldTextCheck ctrlZ = CheckFieldText("antes\x1A");
+    EXPECT_EQ(ctrlZ.fault, FieldTextFault::kControl);
+    EXPECT_EQ(ctrlZ.character, '\x1A');
+
+    // Whatever passes the check is read back exactly as it was written, in any field.
+    std::mt19937 random(7);
+    const std::string alphabet = "\t~~ab\r\n\x1A\x01\xe1";
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        const int length = std::uniform_int_distribution<int>(0, 12)(random);
+        for (int k = 0; k < length; ++k)
+            text += alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(random)];
+        if (CheckFieldText(text).fault != FieldTextFault::kNone) continue;
+        // Line breaks come from memos, always as CR LF pairs.
+        std::string memo;
+        for (char c : text)
+            memo += c == '\r' || c == '\n' ? std::string("\r\n") : std::string(1, c);
+        if (CheckFieldText(memo).fault != FieldTextFault::kNone) continue;
+        oToken record;
+        record.SetField(1, "7");
+        record.SetField(2, memo);
+        record.SetField(3, "x");
+        EXPECT_EQ(Parse(record.WriteLine().substr(0, record.WriteLine().size() - 2)), record) << memo;
+    }
+}

@@ -18,12 +18,16 @@ QString RefusalFor(const QString& text, std::string* stored = nullptr) {
     const std::string bytes = reader.Memo(text);
     if (stored) *stored = bytes;
     QString shown;
-    QTimer::singleShot(0, [&shown] {
+    // Owned here, so that when no box comes the check does not fire later, in another test.
+    QTimer closer;
+    closer.setSingleShot(true);
+    QObject::connect(&closer, &QTimer::timeout, [&shown] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             shown = box->text();
             box->accept();
         }
     });
+    closer.start(0);
     const bool refused = reader.Refused(&dialog);
     EXPECT_EQ(refused, !shown.isEmpty());
     return shown;
