@@ -63,13 +63,13 @@ DocumentCommands::LoadResult DocumentCommands::LoadDocument(const std::string& p
 }
 
 bool DocumentCommands::SaveDocument(const std::string& path) {
-    const std::vector<TreeNode*> order = session_.Tree().PreOrder();
+    // Records are numbered by their line in the file, in pre-order; a parent's line comes first.
     std::vector<oToken*> records;
     std::vector<TreeNode*> nodes;
-    std::vector<std::pair<int, int>> numbers;  // (own line, parent line) of each record written
+    std::vector<int> parentLines;
     std::unordered_map<const TreeNode*, int> lineOf;
     std::string bytes;
-    for (TreeNode* node : order) {
+    for (TreeNode* node : session_.Tree().PreOrder()) {
         if (!node->record) continue;
         records.push_back(node->record);
         nodes.push_back(node);
@@ -77,7 +77,7 @@ bool DocumentCommands::SaveDocument(const std::string& path) {
         lineOf[node] = line;
         const auto parent = lineOf.find(node->parent);
         const int parentLine = parent == lineOf.end() ? 0 : parent->second;
-        numbers.emplace_back(line, parentLine);
+        parentLines.push_back(parentLine);
         oToken copy = *node->record;
         copy.SetFieldInt(1, line);
         copy.SetFieldInt(2, parentLine);
@@ -90,8 +90,8 @@ bool DocumentCommands::SaveDocument(const std::string& path) {
         return false;
     }
     for (std::size_t k = 0; k < records.size(); ++k) {
-        records[k]->SetFieldInt(1, numbers[k].first);
-        records[k]->SetFieldInt(2, numbers[k].second);
+        records[k]->SetFieldInt(1, static_cast<int>(k) + 1);
+        records[k]->SetFieldInt(2, parentLines[k]);
     }
     session_.Table().Reindex(records, nodes);
     session_.SetModified(false);
