@@ -5,12 +5,12 @@
 #include "command_line.h"
 #include "cp1252.h"
 #include "display_text.h"
-#include "document_commands.h"
-#include "document_session.h"
 #include "otoken.h"
 
+namespace {
+
 // A missing file, which the window ignores, is an error worth a line here.
-int LoadHeadlessDocument(HeadlessContext& context, DocumentCommands& commands, const std::string& path) {
+int Open(HeadlessContext& context, DocumentCommands& commands, const std::string& path) {
     switch (commands.LoadDocument(path)) {
         case DocumentCommands::LoadResult::Loaded:
             return exit_status::kOk;
@@ -24,6 +24,11 @@ int LoadHeadlessDocument(HeadlessContext& context, DocumentCommands& commands, c
     }
 }
 
+}  // namespace
+
+HeadlessDocument::HeadlessDocument(HeadlessContext& context, const std::string& path)
+    : commands(session, context.port, context.dates), status(Open(context, commands, path)) {}
+
 void PrintDocumentTree(const DocumentSession& session, std::ostream& out) {
     for (const TreeNode* node : session.Tree().PreOrder()) {
         const char kind = node->record ? node->record->GetKind(3) : ' ';
@@ -33,17 +38,13 @@ void PrintDocumentTree(const DocumentSession& session, std::ostream& out) {
 }
 
 int RunVerify(HeadlessContext& context, const std::vector<std::string>& arguments) {
-    DocumentSession session;
-    DocumentCommands commands(session, context.port, context.dates);
-    const int status = LoadHeadlessDocument(context, commands, arguments[0]);
-    if (status == exit_status::kOk) PrintDocumentTree(session, context.out);
-    return status;
+    HeadlessDocument document(context, arguments[0]);
+    if (document.status == exit_status::kOk) PrintDocumentTree(document.session, context.out);
+    return document.status;
 }
 
 int RunNormalize(HeadlessContext& context, const std::vector<std::string>& arguments) {
-    DocumentSession session;
-    DocumentCommands commands(session, context.port, context.dates);
-    const int status = LoadHeadlessDocument(context, commands, arguments[0]);
-    if (status != exit_status::kOk) return status;
-    return commands.SaveDocument(arguments[1]) ? exit_status::kOk : exit_status::kIoError;
+    HeadlessDocument document(context, arguments[0]);
+    if (document.status != exit_status::kOk) return document.status;
+    return document.commands.SaveDocument(arguments[1]) ? exit_status::kOk : exit_status::kIoError;
 }

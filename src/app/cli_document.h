@@ -4,12 +4,20 @@
 #include <string>
 #include <vector>
 
-struct HeadlessContext;
-class DocumentCommands;
-class DocumentSession;
+#include "document_commands.h"
+#include "document_session.h"
 
-// Loads a document as "&Abrir ..." does; returns the exit status (exit_status::).
-int LoadHeadlessDocument(HeadlessContext& context, DocumentCommands& commands, const std::string& path);
+struct HeadlessContext;
+
+// A document opened for a headless command as "&Abrir ..." opens it; status is the exit status
+// of the opening (exit_status::).
+struct HeadlessDocument {
+    HeadlessDocument(HeadlessContext& context, const std::string& path);
+
+    DocumentSession session;
+    DocumentCommands commands;
+    int status;
+};
 
 // --verificar DOC: loads the document as "&Abrir ..." would and prints its tree.
 int RunVerify(HeadlessContext& context, const std::vector<std::string>& arguments);

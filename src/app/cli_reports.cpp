@@ -12,27 +12,15 @@
 #include "command_line.h"
 #include "cp1252.h"
 #include "date_port.h"
-#include "document_commands.h"
-#include "document_session.h"
 #include "printer_canvas.h"
 #include "text_codec.h"
 #include "text_report.h"
 
 namespace {
 
-// A loaded document and the node that the menu's "&Imprimir" reports: the first one.
-struct LoadedDocument {
-    DocumentSession session;
-    int status = exit_status::kOk;
-    const TreeNode* first = nullptr;
-};
-
-std::unique_ptr<LoadedDocument> Load(HeadlessContext& context, const std::string& path) {
-    auto document = std::make_unique<LoadedDocument>();
-    DocumentCommands commands(document->session, context.port, context.dates);
-    document->status = LoadHeadlessDocument(context, commands, path);
-    document->first = document->session.Tree().FirstTopLevel();
-    return document;
+// The node that the menu's "&Imprimir" reports: the first one.
+const TreeNode& FirstNode(HeadlessDocument& document) {
+    return *document.session.Tree().FirstTopLevel();
 }
 
 // Fonts and printers need a GUI application; the headless mode draws on the offscreen platform.
@@ -64,23 +52,23 @@ bool ParseNumber(const std::string& text, int& number) {
 }  // namespace
 
 int RunTextReport(HeadlessContext& context, const std::vector<std::string>& arguments) {
-    const auto document = Load(context, arguments[0]);
-    if (document->status != exit_status::kOk) return document->status;
+    HeadlessDocument document(context, arguments[0]);
+    if (document.status != exit_status::kOk) return document.status;
     const std::string path = arguments.size() > 1 ? arguments[1] : kTextReportFile;
-    return WriteTextReport(document->session, *document->first, path, context.port) ? exit_status::kOk
-                                                                                    : exit_status::kIoError;
+    return WriteTextReport(document.session, FirstNode(document), path, context.port) ? exit_status::kOk
+                                                                                      : exit_status::kIoError;
 }
 
 int RunPrintPdf(HeadlessContext& context, const std::vector<std::string>& arguments) {
-    const auto document = Load(context, arguments[0]);
-    if (document->status != exit_status::kOk) return document->status;
+    HeadlessDocument document(context, arguments[0]);
+    if (document.status != exit_status::kOk) return document.status;
     const auto application = GuiApplication();
     QPrinter printer(QPrinter::HighResolution);
     PreparePdfPrinter(printer, PathToQt(arguments[1]));
     PrinterCanvas canvas(printer);
-    BranchPrintout printout(document->session, canvas, context.dates.ToText(context.dates.Today()));
+    BranchPrintout printout(document.session, canvas, context.dates.ToText(context.dates.Today()));
     std::string error;
-    if (!printout.Print(*document->first, &error)) return PrinterFailed(context, error);
+    if (!printout.Print(FirstNode(document), &error)) return PrinterFailed(context, error);
     return exit_status::kOk;
 }
 
@@ -102,9 +90,10 @@ int RunBlankPdf(HeadlessContext& context, const std::vector<std::string>& argume
 }
 
 int RunExport(HeadlessContext& context, const std::vector<std::string>& arguments) {
-    const auto document = Load(context, arguments[0]);
-    if (document->status != exit_status::kOk) return document->status;
-    return branch_export::WriteExport(document->session.Tree(), *document->first, arguments[1], context.port)
+    HeadlessDocument document(context, arguments[0]);
+    if (document.status != exit_status::kOk) return document.status;
+    return branch_export::WriteExport(document.session.Tree(), FirstNode(document), arguments[1],
+                                      context.port)
                ? exit_status::kOk
                : exit_status::kIoError;
 }

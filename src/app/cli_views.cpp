@@ -5,8 +5,6 @@
 #include "cli_document.h"
 #include "command_line.h"
 #include "cp1252.h"
-#include "document_commands.h"
-#include "document_session.h"
 #include "tree_outline.h"
 #include "view_commands.h"
 
@@ -36,11 +34,9 @@ int RunView(HeadlessContext& context, const std::vector<std::string>& arguments)
                     << "Uso: kaldo --vista NOMBRE DOC (NOMBRE: geografica, temporal, valoracion o riesgos)\n";
         return exit_status::kUsage;
     }
-    DocumentSession session;
-    DocumentCommands commands(session, context.port, context.dates);
-    const int status = LoadHeadlessDocument(context, commands, arguments[1]);
-    if (status != exit_status::kOk) return status;
-    ShowView(session, context.catalogue, chosen->mode);
-    context.out << cp1252::ToUtf8(TreeOutline(session));
+    HeadlessDocument document(context, arguments[1]);
+    if (document.status != exit_status::kOk) return document.status;
+    ShowView(document.session, context.catalogue, chosen->mode);
+    context.out << cp1252::ToUtf8(TreeOutline(document.session));
     return exit_status::kOk;
 }
