@@ -7,7 +7,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <algorithm>
-#include <memory>
 
 namespace {
 const QString kDragFormat = "application/x-kaldo-tree-node";
@@ -85,17 +84,20 @@ DropZone DocumentTreeView::ZoneOf(Hit hit) {
     }
 }
 
+// A drag is this tree's own when it carries this process's and this tree's identity.
+QByteArray DocumentTreeView::DragKey() const {
+    return QByteArray::number(QApplication::applicationPid()) + ' ' +
+           QByteArray::number(reinterpret_cast<quintptr>(this));
+}
+
 QMimeData* DocumentTreeView::DragData() const {
     auto* data = new QMimeData;
-    data->setData(kDragFormat, QByteArray::number(QApplication::applicationPid()) + ' ' +
-                                   QByteArray::number(reinterpret_cast<quintptr>(this)));
+    data->setData(kDragFormat, DragKey());
     return data;
 }
 
 bool DocumentTreeView::IsOwnDrag(const QMimeData* data) const {
-    if (!data || !dragEnabled()) return false;
-    const std::unique_ptr<QMimeData> own(DragData());
-    return data->data(kDragFormat) == own->data(kDragFormat);
+    return data && dragEnabled() && data->data(kDragFormat) == DragKey();
 }
 
 void DocumentTreeView::startDrag(Qt::DropActions) {

@@ -40,6 +40,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    QByteArray DragKey() const;
     // The icon and label of a node, in viewport coordinates.
     QRect LabelRect(const QModelIndex& index) const;
 };
