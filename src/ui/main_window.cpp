@@ -16,10 +16,10 @@
 #include "icon_set.h"
 #include "info_panel.h"
 #include "qt_dates.h"
-#include "qt_node_data_dialog.h"  // editing
+#include "qt_node_data_dialog.h"
 #include "qt_user_port.h"
 #include "text_codec.h"
-#include "tree_editing.h"  // editing
+#include "tree_editing.h"
 #include "tree_model.h"
 
 MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dates, QWidget* parent)

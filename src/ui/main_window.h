@@ -6,15 +6,15 @@
 
 #include "document_commands.h"
 #include "document_session.h"
-#include "evaluation_commands.h"         // evaluation
-#include "node_data_editor.h"            // editing
-#include "print_port.h"                  // reports
-#include "qt_entry_dialogs.h"            // evaluation
-#include "qt_questionnaire_selection.h"  // assignment
-#include "questionnaire_assignment.h"    // assignment
-#include "report_commands.h"             // reports
+#include "evaluation_commands.h"
+#include "node_data_editor.h"
+#include "print_port.h"
+#include "qt_entry_dialogs.h"
+#include "qt_questionnaire_selection.h"
+#include "questionnaire_assignment.h"
+#include "report_commands.h"
 #include "settings_store.h"
-#include "tree_drop.h"  // editing
+#include "tree_drop.h"
 
 class Catalogue;
 class DatePort;
@@ -84,7 +84,7 @@ public:
     QAction* Exportar1;
     QAction* Eliminar1;
 
-    // --- reports ---
+    // Reports (main_window_reports.cpp).
     PrintDialog* PrintDialog1 = nullptr;
     ReportCommands& Reports() { return *reports_; }
     // The data editor's "Imp. Vacío": shows the print dialog, then prints questionnaire number
@@ -92,7 +92,6 @@ public:
     void PrintBlankQuestionnaire(int number, const std::string& heading);
     // Replaces the print dialog and printer (tests pass a script); nullptr restores the real ones.
     void SetPrintPort(PrintPort* port);
-    // --- end of reports ---
 
     // Sets the enabled state of the eight context-menu entries for the selected kind.
     void PrepareContextMenu();
@@ -124,7 +123,7 @@ private:
     void WireReports();
     void WireHelp();
 
-    // views
+    // Views (main_window_views.cpp).
     void Geogrfica1Click();
     void emporal1Click();
     void Valoracin1Click();
@@ -138,14 +137,13 @@ private:
     void Acercade1Click();
     std::unique_ptr<SettingsStore> settings_;
 
-    // --- desktop: shortcuts, window state and recent documents (main_window_desktop.cpp) ---
+    // Desktop: shortcuts, window state and recent documents (main_window_desktop.cpp).
     void WireDesktop();
     // Called on every change of the session; the recent documents are brought up to date once
     // the command that made the change has finished.
     void DesktopStateChanged();
     RecentFilesMenu* recentFiles_ = nullptr;
     bool recentCheckPending_ = false;
-    // --- end of desktop ---
 
     const Catalogue& catalogue_;
     DocumentSession session_;
@@ -157,7 +155,7 @@ private:
     TreeModel* model_ = nullptr;
     bool quitting_ = false;
 
-    // --- editing: the tree editing commands and the node data editor ---
+    // Editing: the tree editing commands and the node data editor (main_window_editing.cpp).
 public:
     // Runs the node data editor in another window (tests pass a scripted one; nullptr: the real one).
     void SetNodeDataDialog(NodeDataDialogPort* dialog);
@@ -171,25 +169,19 @@ private:
     std::unique_ptr<QtNodeDataDialog> nodeDataDialog_;
     std::unique_ptr<NodeDataEditor> nodeDataEditor_;
     std::unique_ptr<TreeEditing> treeEditing_;
-    // --- end of editing ---
 
-    // --- assignment ---
-    // The questionnaire selection dialog and the command "Asignar Cuestionarios".
+    // Assignment: the questionnaire selection dialog and the command "Asignar Cuestionarios".
     QtQuestionnaireSelection questionnaireSelection_{this};
     QuestionnaireAssignment assignment_{session_, catalogue_, questionnaireSelection_, port_, dates_};
-    // --- end of assignment ---
 
-    // --- reports ---
+    // Reports: the printer port and the report commands (main_window_reports.cpp).
     std::unique_ptr<PrintPort> ownPrintPort_;
     std::unique_ptr<ReportCommands> reports_;
-    // --- end of reports ---
 
-    // --- evaluation ---
-    // The deficiency and measure dialogs and the commands "Indicar Deficiencias" and
+    // Evaluation: the deficiency and measure dialogs and the commands "Indicar Deficiencias" and
     // "Indicar Medidas Prev".
     QtEntryDialogs entryDialogs_{this};
     EvaluationCommands evaluation_{session_, catalogue_, port_, dates_, entryDialogs_};
-    // --- end of evaluation ---
 };
 
 // Defined here so that every main_window_<area>.cpp can wire its entries.
