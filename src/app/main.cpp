@@ -43,6 +43,8 @@ int RunDesktop(int argc, char** argv) {
     QApplication application(argc, argv);
     application.setOrganizationName("TORVE");
     application.setApplicationName("kaldo");
+    // Wayland desktops match the window to its desktop entry, invalid.torve.kaldo.desktop, by this.
+    application.setDesktopFileName("invalid.torve.kaldo");
     InstallQtSpanishTranslations(application);
 
     Catalogue catalogue;
