@@ -63,7 +63,7 @@ void RequireTreeShowsTable(DocumentSession& session) {
         FUZZ_REQUIRE(node->record == record);
         if (node->parent != session.Tree().Root()) {
             FUZZ_REQUIRE(node->parent->record != nullptr);
-            FUZZ_REQUIRE(table.SlotOf(node->parent->record) == record->GetFieldInt(2));
+            FUZZ_REQUIRE(table.SlotOf(node->parent->record) == record->GetFieldInt(field::kParent));
         }
     }
     FUZZ_REQUIRE(session.Tree().PreOrder().size() == static_cast<std::size_t>(records));
@@ -79,10 +79,10 @@ void RequireNumberedInPreOrder(DocumentSession& session) {
         const TreeNode* node = order[k - 1];
         FUZZ_REQUIRE(table.Record(k) == node->record);
         FUZZ_REQUIRE(table.Node(k) == node);
-        FUZZ_REQUIRE(node->record->GetField(1) == std::to_string(k));
+        FUZZ_REQUIRE(node->record->GetField(field::kSlot) == std::to_string(k));
         const bool topLevel = node->parent == session.Tree().Root();
         const int parentSlot = topLevel ? 0 : table.SlotOf(node->parent->record);
-        FUZZ_REQUIRE(node->record->GetField(2) == std::to_string(parentSlot));
+        FUZZ_REQUIRE(node->record->GetField(field::kParent) == std::to_string(parentSlot));
     }
 }
 

@@ -34,11 +34,11 @@ std::string ScratchFile(const std::string& name);
 std::size_t LineCount(const std::string& bytes);
 
 // Every record of the table is shown by exactly one node of the tree, and a node shown under
-// another hangs under the record that its field 2 names.
+// another hangs under the record that its field::kParent names.
 void RequireTreeShowsTable(DocumentSession& session);
 
 // Saves the document to a scratch file and checks what saving promises: slot k holds the k-th
-// record of the tree's pre-order with field 1 = k and field 2 = its parent's slot, and the file
+// record of the tree's pre-order with field::kSlot = k and field::kParent = its parent's slot, and the file
 // loads without a message into the same records in the same tree, and saves again to the same
 // bytes.
 void RequireSaveRoundTrip(DocumentSession& session, DocumentCommands& commands);

@@ -85,13 +85,14 @@ public:
     DocumentSession& Session() { return session_; }
     DocumentCommands& Commands() { return commands_; }
 
-    // Selects the node reached by following the labels from the firm (field 4 of each).
+    // Selects the node reached by following the labels from the firm (field::kLabel of each).
     TreeNode* Select(std::initializer_list<const char*> path) {
         TreeNode* node = session_.Tree().Root();
         for (const char* label : path) {
             TreeNode* next = nullptr;
             for (const auto& child : node->children) {
-                if (child->record && child->record->GetField(4).rfind(W(label), 0) == 0) next = child.get();
+                if (child->record && child->record->GetField(field::kLabel).rfind(W(label), 0) == 0)
+                    next = child.get();
             }
             if (!next) throw std::runtime_error(std::string("no node ") + label);
             node = next;

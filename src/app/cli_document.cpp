@@ -31,7 +31,7 @@ HeadlessDocument::HeadlessDocument(HeadlessContext& context, const std::string& 
 
 void PrintDocumentTree(const DocumentSession& session, std::ostream& out) {
     for (const TreeNode* node : session.Tree().PreOrder()) {
-        const char kind = node->record ? node->record->GetKind(3) : ' ';
+        const char kind = node->record ? node->record->GetKind(field::kKind) : ' ';
         out << std::string(2 * node->Depth(), ' ') << cp1252::ToUtf8(std::string(1, kind)) << ' '
             << cp1252::ToUtf8(ShownText(session, *node)) << '\n';
     }

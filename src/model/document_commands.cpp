@@ -79,8 +79,8 @@ bool DocumentCommands::SaveDocument(const std::string& path) {
         const int parentLine = parent == lineOf.end() ? 0 : parent->second;
         parentLines.push_back(parentLine);
         oToken copy = *node->record;
-        copy.SetFieldInt(1, line);
-        copy.SetFieldInt(2, parentLine);
+        copy.SetFieldInt(field::kSlot, line);
+        copy.SetFieldInt(field::kParent, parentLine);
         bytes += copy.WriteLine();
     }
 
@@ -90,8 +90,8 @@ bool DocumentCommands::SaveDocument(const std::string& path) {
         return false;
     }
     for (std::size_t k = 0; k < records.size(); ++k) {
-        records[k]->SetFieldInt(1, static_cast<int>(k) + 1);
-        records[k]->SetFieldInt(2, parentLines[k]);
+        records[k]->SetFieldInt(field::kSlot, static_cast<int>(k) + 1);
+        records[k]->SetFieldInt(field::kParent, parentLines[k]);
     }
     session_.Table().Reindex(records, nodes);
     session_.SetModified(false);
@@ -133,17 +133,17 @@ void DocumentCommands::New() {
     session_.ClearDocument();
 
     auto firm = std::make_unique<oToken>();
-    firm->SetField(1, "1");
-    firm->SetField(2, "0");
-    firm->SetField(3, "E");
-    firm->SetField(4, text::kNewFirm);
-    firm->SetField(12, text::kNewFirmFlags);
+    firm->SetField(field::kSlot, "1");
+    firm->SetField(field::kParent, "0");
+    firm->SetField(field::kKind, "E");
+    firm->SetField(field::kName, text::kNewFirm);
+    firm->SetField(field::kAssignmentFlags, text::kNewFirmFlags);
     auto questionnaire = std::make_unique<oToken>();
-    questionnaire->SetField(1, "2");
-    questionnaire->SetField(2, "1");
-    questionnaire->SetField(3, "C");
-    questionnaire->SetField(4, text::kFirstQuestionnaire);
-    questionnaire->SetField(6, dates_.ToText(dates_.Today()));
+    questionnaire->SetField(field::kSlot, "2");
+    questionnaire->SetField(field::kParent, "1");
+    questionnaire->SetField(field::kKind, "C");
+    questionnaire->SetField(field::kTitle, text::kFirstQuestionnaire);
+    questionnaire->SetField(field::kPlannedDate, dates_.ToText(dates_.Today()));
 
     NodeTable& table = session_.Table();
     DocumentTree& tree = session_.Tree();

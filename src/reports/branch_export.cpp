@@ -23,9 +23,9 @@ void AppendBranch(const TreeNode& node, int baseDepth,
 
 std::string ExportLine(const oToken& record, int position, int relativeDepth) {
     oToken line = record;
-    line.SetFieldInt(1, position);
-    line.SetField(2, RepeatChar(relativeDepth, '\t'));
-    line.SetField(3, "");
+    line.SetFieldInt(field::kSlot, position);
+    line.SetField(field::kParent, RepeatChar(relativeDepth, '\t'));
+    line.SetField(field::kKind, "");
     return line.WriteLine();
 }
 

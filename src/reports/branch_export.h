@@ -9,8 +9,8 @@ class oToken;
 struct TreeNode;
 
 // The export of a branch to a text file: one line per node in the document line form, with the
-// node's position in the whole tree in field 1, its depth below the exported node as TABs in
-// field 2 and field 3 left empty.
+// node's position in the whole tree as field::kSlot, its depth below the exported node as TABs
+// as field::kParent and field::kKind left empty.
 namespace branch_export {
 
 // The exported line of a record at a pre-order position and a relative depth, CR LF included.

@@ -10,7 +10,7 @@ struct TreeNode;
 inline const std::string kTextReportFile = "Informe.txt";
 
 // The text report of a branch, in pre-order: each node's text indented by its depth in the
-// whole tree (at least one blank), then in the geographic view its field 5 in parentheses and
+// whole tree (at least one blank), then in the geographic view its field::kComments in parentheses and
 // its planned date with the technician. Windows-1252 with CR LF; line breaks inside fields are
 // kept as they are, so the field goes on at the start of the next line.
 std::string TextReport(const DocumentSession& session, const TreeNode& node);

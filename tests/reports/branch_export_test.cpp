@@ -13,10 +13,11 @@ struct BranchExportTest : ::testing::Test {
 
     // Empresa > (Zona A > (Puesto A1 > 01.-, Puesto A2), Zona B)
     BranchExportTest() {
-        firm = doc.Add(0, 'E', "Empresa", {{12, "10000000000000000000000"}});
+        firm = doc.Add(0, 'E', "Empresa", {{field::kAssignmentFlags, "10000000000000000000000"}});
         zoneA = doc.Add(firm, 'Z', "Zona A");
         stationA1 = doc.Add(zoneA, 'P', "Puesto A1");
-        questionnaire = doc.Add(stationA1, 'C', "01.- Lugares de trabajo", {{10, "uno\r\ndos"}});
+        questionnaire =
+            doc.Add(stationA1, 'C', "01.- Lugares de trabajo", {{field::kObservations, "uno\r\ndos"}});
         stationA2 = doc.Add(zoneA, 'P', "Puesto A2");
         zoneB = doc.Add(firm, 'Z', "Zona B");
         doc.Build();

@@ -38,7 +38,7 @@ struct ReportCommandsTest : ::testing::Test {
     int firm = 0, zone = 0;
 
     ReportCommandsTest() {
-        firm = doc.Add(0, 'E', "Empresa", {{6, "15/03/2026"}});
+        firm = doc.Add(0, 'E', "Empresa", {{field::kPlannedDate, "15/03/2026"}});
         zone = doc.Add(firm, 'Z', "Nave");
         doc.Build();
         doc.session.SetFileName("/home/ana/NuevaEmpresa.kl3");

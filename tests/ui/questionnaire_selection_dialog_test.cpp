@@ -183,5 +183,6 @@ TEST(AssignmentCommandTest, AcceptedSelectionAddsANodeToTheTree) {
     ASSERT_EQ(window.Model()->rowCount(firm), 2);
     EXPECT_TRUE(window.TreeView->isExpanded(firm)) << "the new questionnaire is in sight";
     EXPECT_EQ(window.Model()->index(1, 0, firm).data().toString(), "05.- Manipulación de objetos");
-    EXPECT_EQ(window.Session().Table().Record(1)->GetField(12), "10000100000000000000000");
+    EXPECT_EQ(window.Session().Table().Record(1)->GetField(field::kAssignmentFlags),
+              "10000100000000000000000");
 }

@@ -119,7 +119,7 @@ TEST_F(ViewsTest, DisplayTextsOfDeficienciesAndMeasures) {
     session.SetViewMode(view::kTemporal);
     EXPECT_EQ(cp1252::ToUtf8(ShownText(session, deficiency)), "4. Pasillos");
     session.SetViewMode(view::kGeographic);
-    session.Table().Record(3)->SetField(13, W("Cambiada"));
+    session.Table().Record(3)->SetField(field::kDeficiencyDetected, W("Cambiada"));
     EXPECT_EQ(cp1252::ToUtf8(ShownText(session, deficiency)), "4. Pasillos // Cambiada")
         << "the text follows the record without touching the node";
 }
