@@ -38,9 +38,9 @@ public:
 
 }  // namespace
 
-std::string ScratchFile(const std::string& name) {
+FilePath ScratchFile(const std::string& name) {
     static ScratchFolder folder;
-    return folder.path + "/" + name;
+    return FilePath(folder.path + "/" + name);
 }
 
 std::size_t LineCount(const std::string& bytes) {
@@ -86,7 +86,7 @@ void RequireNumberedInPreOrder(DocumentSession& session) {
     }
 }
 
-std::string Contents(const std::string& path) {
+std::string Contents(const FilePath& path) {
     std::string bytes;
     FUZZ_REQUIRE(file_io::ReadAll(path, bytes, nullptr));
     return bytes;
@@ -95,7 +95,7 @@ std::string Contents(const std::string& path) {
 }  // namespace
 
 void RequireSaveRoundTrip(DocumentSession& session, DocumentCommands& commands) {
-    const std::string path = ScratchFile("saved.kl3");
+    const FilePath path = ScratchFile("saved.kl3");
     FUZZ_REQUIRE(commands.SaveDocument(path));
     FUZZ_REQUIRE(!session.Modified());
     RequireNumberedInPreOrder(session);
@@ -113,7 +113,7 @@ void RequireSaveRoundTrip(DocumentSession& session, DocumentCommands& commands) 
         FUZZ_REQUIRE(*reloaded.Table().Record(s) == *session.Table().Record(s));
     RequireNumberedInPreOrder(reloaded);
 
-    const std::string again = ScratchFile("again.kl3");
+    const FilePath again = ScratchFile("again.kl3");
     FUZZ_REQUIRE(reload.SaveDocument(again));
     FUZZ_REQUIRE(Contents(again) == saved);
 }

@@ -20,7 +20,7 @@ public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void ShowError(const std::string& text) override { errors.push_back(text); }
     bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::optional<std::string> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<FilePath> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;
@@ -28,7 +28,7 @@ public:
 
 // A file name in this process's scratch folder (on a memory file system when there is one, so
 // that saving costs no disk flush); the folder goes when the process ends.
-std::string ScratchFile(const std::string& name);
+FilePath ScratchFile(const std::string& name);
 
 // The number of lines a document reader sees in the bytes.
 std::size_t LineCount(const std::string& bytes);

@@ -36,7 +36,7 @@ public:
     void ShowMessage(const std::string& text) override { Fail(text); }
     void ShowError(const std::string& text) override { Fail(text); }
     bool AskYesNo(const std::string& message, const std::string&) override { return Fail(message), false; }
-    std::optional<std::string> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<FilePath> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
 
 private:
     static void Fail(const std::string& text) {
@@ -300,11 +300,11 @@ int main(int argc, char** argv) {
     try {
         Catalogue catalogue;
         StrictPort quiet;
-        if (catalogue.Load(argv[1], quiet) != Catalogue::LoadResult::Loaded)
+        if (catalogue.Load(FilePath(argv[1]), quiet) != Catalogue::LoadResult::Loaded)
             throw std::runtime_error("no catalogue");
         ExampleUser user(catalogue);
         MakeExample(user);
-        if (!user.Commands().SaveDocument(argv[2])) return 2;
+        if (!user.Commands().SaveDocument(FilePath(argv[2]))) return 2;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

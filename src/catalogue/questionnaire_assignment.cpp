@@ -47,9 +47,8 @@ void QuestionnaireAssignment::AsignarCuestionarios1Click() {
         return;
     }
     oToken& owner = *node->record;
-    const std::string oldFlags = owner.GetField(field::kAssignmentFlags).empty()
-                                     ? text::kNoFlags
-                                     : owner.GetField(field::kAssignmentFlags);
+    std::string oldFlags = owner.GetField(field::kAssignmentFlags);
+    if (oldFlags.empty()) oldFlags = text::kNoFlags;
 
     // The questionnaire nodes as they were before the dialog: a later child with the same
     // number replaces an earlier one, so only the later one can be taken away.

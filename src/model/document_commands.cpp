@@ -17,10 +17,10 @@ DocumentCommands::DocumentCommands(DocumentSession& session, UserPort& port, Dat
 
 FileDialogSpec DocumentCommands::OpenDialog() {
     return {FileDialogSpec::Mode::Open, "Abrir archivo ...",
-            "Archivos kaldo 3.1 (*.kl3)|*.kl3|Cualquier archivo (*.*)|*.*", "kl3", ""};
+            "Archivos kaldo 3.1 (*.kl3)|*.kl3|Cualquier archivo (*.*)|*.*", "kl3", FilePath()};
 }
 
-FileDialogSpec DocumentCommands::SaveDialog(const std::string& proposed) {
+FileDialogSpec DocumentCommands::SaveDialog(const FilePath& proposed) {
     return {FileDialogSpec::Mode::Save, "Guardar como ...",
             "Archivos KALDO 3.1 (*.kl3)|*.kl3|Todos archivos (*.*)|*.*", "kl3", proposed};
 }
@@ -33,16 +33,16 @@ void DocumentCommands::ShowNoDocument() {
     session_.SetCaption("");
 }
 
-DocumentCommands::LoadResult DocumentCommands::LoadDocument(const std::string& path) {
+DocumentCommands::LoadResult DocumentCommands::LoadDocument(const FilePath& path) {
     if (!file_io::Exists(path)) return LoadResult::Missing;
     if (session_.ViewMode() != view::kNone && !AskSaveChanges()) return LoadResult::Abandoned;
     session_.ClearDocument();
 
-    std::string bytes, error;
-    if (!file_io::ReadAll(path, bytes, &error)) {
+    std::string bytes, utf8Error;
+    if (!file_io::ReadAll(path, bytes, &utf8Error)) {
         ShowNoDocument();
         session_.SetModified(false);
-        port_.ShowError(cp1252::FromUtf8(error));
+        port_.ShowError(cp1252::FromUtf8(utf8Error));
         return LoadResult::ReadError;
     }
 
@@ -55,14 +55,14 @@ DocumentCommands::LoadResult DocumentCommands::LoadDocument(const std::string& p
         return LoadResult::NotADocument;
     }
     session_.SetFileName(path);
-    session_.SetCaption(cp1252::FromUtf8(path));
+    session_.SetCaption(cp1252::FromUtf8(path.Utf8()));
     session_.RebuildTree();
     session_.SetTreeVisible(true);
     session_.EnableDocumentCommands(true);
     return LoadResult::Loaded;
 }
 
-bool DocumentCommands::SaveDocument(const std::string& path) {
+bool DocumentCommands::SaveDocument(const FilePath& path) {
     // Records are numbered by their line in the file, in pre-order; a parent's line comes first.
     std::vector<oToken*> records;
     std::vector<TreeNode*> nodes;
@@ -84,9 +84,9 @@ bool DocumentCommands::SaveDocument(const std::string& path) {
         bytes += copy.WriteLine();
     }
 
-    std::string error;
-    if (!file_io::WriteAtomically(path, bytes, &error)) {
-        port_.ShowError(cp1252::FromUtf8(error));
+    std::string utf8Error;
+    if (!file_io::WriteAtomically(path, bytes, &utf8Error)) {
+        port_.ShowError(cp1252::FromUtf8(utf8Error));
         return false;
     }
     for (std::size_t k = 0; k < records.size(); ++k) {
@@ -98,11 +98,11 @@ bool DocumentCommands::SaveDocument(const std::string& path) {
     return true;
 }
 
-void DocumentCommands::ImportDocument(const std::string& path) {
+void DocumentCommands::ImportDocument(const FilePath& path) {
     if (!file_io::Exists(path)) return;
-    std::string bytes, error;
-    if (!file_io::ReadAll(path, bytes, &error)) {
-        port_.ShowError(cp1252::FromUtf8(error));
+    std::string bytes, utf8Error;
+    if (!file_io::ReadAll(path, bytes, &utf8Error)) {
+        port_.ShowError(cp1252::FromUtf8(utf8Error));
         return;
     }
     document_reader::AppendLines(std::move(bytes), session_, port_);
@@ -181,7 +181,7 @@ bool DocumentCommands::SaveAs() {
     auto path = port_.ChooseFile(SaveDialog(session_.FileName()));
     if (!path) return false;
     session_.SetFileName(*path);
-    session_.SetCaption(cp1252::FromUtf8(*path));
+    session_.SetCaption(cp1252::FromUtf8(path->Utf8()));
     return SaveDocument(*path);
 }
 

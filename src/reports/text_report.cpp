@@ -42,10 +42,10 @@ std::string TextReport(const DocumentSession& session, const TreeNode& node) {
     return out;
 }
 
-bool WriteTextReport(const DocumentSession& session, const TreeNode& node, const std::string& path,
+bool WriteTextReport(const DocumentSession& session, const TreeNode& node, const FilePath& path,
                      UserPort& port) {
-    std::string error;
-    if (file_io::WriteAtomically(path, TextReport(session, node), &error)) return true;
-    port.ShowError(cp1252::FromUtf8(error));
+    std::string utf8Error;
+    if (file_io::WriteAtomically(path, TextReport(session, node), &utf8Error)) return true;
+    port.ShowError(cp1252::FromUtf8(utf8Error));
     return false;
 }

@@ -2,12 +2,14 @@
 
 #include <string>
 
+#include "file_path.h"
+
 class DocumentSession;
 class UserPort;
 struct TreeNode;
 
 // The file that "Imprimir a archivo" writes instead of printing, in the working folder.
-inline const std::string kTextReportFile = "Informe.txt";
+inline const FilePath kTextReportFile("Informe.txt");
 
 // The text report of a branch, in pre-order: each node's text indented by its depth in the
 // whole tree (at least one blank), then in the geographic view its field::kComments in parentheses and
@@ -16,5 +18,5 @@ inline const std::string kTextReportFile = "Informe.txt";
 std::string TextReport(const DocumentSession& session, const TreeNode& node);
 
 // Writes the text report to a file; a failure is shown with the system's message.
-bool WriteTextReport(const DocumentSession& session, const TreeNode& node, const std::string& path,
+bool WriteTextReport(const DocumentSession& session, const TreeNode& node, const FilePath& path,
                      UserPort& port);

@@ -65,7 +65,7 @@ std::function<bool(QuestionnaireSelectionForm&)> Choose(std::vector<std::string>
 struct QuestionnaireAssignmentTest : ::testing::Test {
     QuestionnaireAssignmentTest() {
         ScriptedPort loading;
-        EXPECT_EQ(catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", loading),
+        EXPECT_EQ(catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), loading),
                   Catalogue::LoadResult::Loaded);
     }
 

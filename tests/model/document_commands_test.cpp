@@ -20,7 +20,7 @@ struct Fixture : ::testing::Test {
     DocumentCommands commands{session, port, dates};
     TempDir dir;
 
-    std::string Write(const std::string& name, const std::string& bytes) {
+    FilePath Write(const std::string& name, const std::string& bytes) {
         WriteFile(dir.File(name), bytes);
         return dir.File(name);
     }
@@ -55,7 +55,7 @@ TEST_F(Commands, NewDocumentHasTheFirmAndItsFirstQuestionnaire) {
     commands.New();
     EXPECT_EQ(session.Table().count(), 2);
     EXPECT_EQ(session.Table().Record(1)->count(), 12);
-    EXPECT_EQ(session.FileName(), "NuevaEmpresa.kl3");
+    EXPECT_EQ(session.FileName().Utf8(), "NuevaEmpresa.kl3");
     EXPECT_EQ(session.Caption(), "<Nueva Empresa>");
     EXPECT_TRUE(session.Modified());
     EXPECT_EQ(session.ViewMode(), view::kGeographic);
@@ -75,12 +75,12 @@ TEST_F(Commands, NewDocumentHasTheFirmAndItsFirstQuestionnaire) {
 }
 
 TEST_F(Commands, LoadReportsEachBadLineAndGoesOn) {
-    const std::string path = Write("bad.kl3", "1\t0\tE\tfirm\r\n\r\n2\t1\tZ\tzone\r\n");
+    const FilePath path = Write("bad.kl3", "1\t0\tE\tfirm\r\n\r\n2\t1\tZ\tzone\r\n");
     EXPECT_EQ(commands.LoadDocument(path), DocumentCommands::LoadResult::Loaded);
     EXPECT_EQ(port.messages, std::vector<std::string>{"ERROR.- Línea en mal estado"});
     EXPECT_EQ(session.Table().count(), 2);
     EXPECT_EQ(session.FileName(), path);
-    EXPECT_EQ(session.Caption(), path);
+    EXPECT_EQ(session.Caption(), path.Utf8());
     EXPECT_FALSE(session.Modified());
     EXPECT_TRUE(session.TreeVisible());
     EXPECT_TRUE(session.DocumentCommandsEnabled());
@@ -141,7 +141,7 @@ TEST_F(Commands, AReadErrorIsReportedAndLeavesNoDocument) {
     commands.New();
     session.SetModified(false);
     // /proc/self/mem exists but cannot be read from its start, even by root.
-    EXPECT_EQ(commands.LoadDocument("/proc/self/mem"), DocumentCommands::LoadResult::ReadError);
+    EXPECT_EQ(commands.LoadDocument(FilePath("/proc/self/mem")), DocumentCommands::LoadResult::ReadError);
     ASSERT_EQ(port.errors.size(), 1u);
     EXPECT_NE(port.errors[0].find("/proc/self/mem: "), std::string::npos);
     EXPECT_EQ(session.Table().count(), 0);
@@ -207,10 +207,10 @@ TEST_F(Commands, NewThenSaveAsksForANameOnlyOnce) {
     EXPECT_TRUE(commands.Save());
     ASSERT_EQ(port.dialogs.size(), 1u);
     EXPECT_EQ(port.dialogs[0].title, "Guardar como ...");
-    EXPECT_EQ(port.dialogs[0].proposedName, "NuevaEmpresa.kl3");
+    EXPECT_EQ(port.dialogs[0].proposedName.Utf8(), "NuevaEmpresa.kl3");
     EXPECT_EQ(port.dialogs[0].defaultSuffix, "kl3");
     EXPECT_EQ(session.FileName(), dir.File("firm.kl3"));
-    EXPECT_EQ(session.Caption(), dir.File("firm.kl3"));
+    EXPECT_EQ(session.Caption(), dir.File("firm.kl3").Utf8());
     EXPECT_EQ(ReadFile(dir.File("firm.kl3")), kNewDocumentFile);
 
     session.SetModified(true);
@@ -223,13 +223,13 @@ TEST_F(Commands, CancellingSaveAsChangesNothing) {
     commands.New();
     port.files.push_back(std::nullopt);
     EXPECT_FALSE(commands.SaveAs());
-    EXPECT_EQ(session.FileName(), "NuevaEmpresa.kl3");
+    EXPECT_EQ(session.FileName().Utf8(), "NuevaEmpresa.kl3");
     EXPECT_TRUE(session.Modified());
 }
 
 TEST_F(Commands, QuittingANewDocumentWithYesWritesItInTheWorkingFolder) {
     const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
+    std::filesystem::current_path(dir.path().Utf8());
     commands.New();
     port.answers = {true};
     EXPECT_TRUE(commands.MayQuit());

@@ -94,7 +94,7 @@ std::vector<std::string> Shape(const DocumentSession& session) {
 
 TEST(RoundTrip, EverySavedDocumentLoadsBackToTheSameRecordsAndTree) {
     TempDir dir;
-    const std::string path = dir.File("doc.kl3");
+    const FilePath path = dir.File("doc.kl3");
     for (unsigned seed = 1; seed <= 300; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         std::mt19937 random(seed);

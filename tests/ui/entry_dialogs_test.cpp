@@ -42,11 +42,11 @@ struct EntryDialogsTest : ::testing::Test {
     FixedDates dates;
     Catalogue catalogue;
     TempDir dir;
-    std::string document = dir.File("firma.kl3");
+    FilePath document = dir.File("firma.kl3");
     DocumentSession session;  // the document, for the dialogs tested without the main window
 
     EntryDialogsTest() {
-        EXPECT_EQ(catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port),
+        EXPECT_EQ(catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port),
                   Catalogue::LoadResult::Loaded);
         WriteFile(document, W("1\t0\tE\tTalleres Ruiz\r\n2\t1\tZ\tNave\r\n3\t2\tP\tSoldadura\r\n"
                               "4\t3\tC\t01.- Lugares de trabajo\r\n"
@@ -234,7 +234,7 @@ TEST_F(EntryDialogsTest, MeasureDialogShowsTheDeficiencyAndTakesTheDate) {
 
 TEST_F(EntryDialogsTest, TheContextMenuEntersDeficienciesAndMeasures) {
     MainWindow window(catalogue, &port, &dates);
-    window.OpenStartupDocument({QString::fromStdString(document)});
+    window.OpenStartupDocument({PathToQt(document)});
     DocumentSession& session = window.Session();
 
     session.Tree().Select(session.Table().Node(3));

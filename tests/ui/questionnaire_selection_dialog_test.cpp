@@ -157,7 +157,7 @@ TEST_F(SelectionDialogTest, DatePickerShowsAndSetsTheDate) {
 TEST(AssignmentCommandTest, AcceptedSelectionAddsANodeToTheTree) {
     Catalogue catalogue;
     ScriptedPort port;
-    ASSERT_EQ(catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port),
+    ASSERT_EQ(catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port),
               Catalogue::LoadResult::Loaded);
     FixedDates dates;
     MainWindow window(catalogue, &port, &dates);
