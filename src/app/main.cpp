@@ -30,7 +30,7 @@ int RunHeadlessMode(const std::vector<std::string>& arguments) {
     ConsolePort port(std::cerr);
     Catalogue catalogue;
     if (const std::optional<std::string> failure =
-            LoadStartupCatalogue(catalogue, ShippedFile("C31.TXT"), port)) {
+            LoadStartupCatalogue(catalogue, ShippedFile(FilePath("C31.TXT")), port)) {
         std::cerr << cp1252::ToUtf8(*failure) << '\n';
         return exit_status::kNoCatalogue;
     }
@@ -52,7 +52,8 @@ int RunDesktop(int argc, char** argv) {
     TipSetting tips(settings);
     QtUserPort port(nullptr);
     DesktopStartupWindows windows(catalogue, tips, application.arguments().mid(1));
-    if (!StartUp(catalogue, ShippedFile("C31.TXT"), port, tips, windows)) return exit_status::kNoCatalogue;
+    if (!StartUp(catalogue, ShippedFile(FilePath("C31.TXT")), port, tips, windows))
+        return exit_status::kNoCatalogue;
     return application.exec();
 }
 

@@ -11,12 +11,12 @@ std::string CatalogueNotFoundMessage() {
     return "No se localiza el archivo C31.TXT";
 }
 
-Catalogue::LoadResult Catalogue::Load(const std::string& path, UserPort& port, std::string* error) {
+Catalogue::LoadResult Catalogue::Load(const FilePath& path, UserPort& port, std::string* utf8Error) {
     // A file that is there but cannot be opened counts as missing; a failure while reading it
     // leaves the catalogue as it was and is reported with the system's text.
-    if (!file_io::Exists(path) || !std::ifstream(path, std::ios::binary)) return LoadResult::NotFound;
+    if (!file_io::Exists(path) || !std::ifstream(path.Utf8(), std::ios::binary)) return LoadResult::NotFound;
     std::string bytes;
-    if (!file_io::ReadAll(path, bytes, error)) return LoadResult::ReadError;
+    if (!file_io::ReadAll(path, bytes, utf8Error)) return LoadResult::ReadError;
     LoadFromBytes(bytes, port);
     return LoadResult::Loaded;
 }

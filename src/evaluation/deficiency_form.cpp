@@ -35,7 +35,7 @@ void DeficiencyForm::Open(const NodeTable& table, const Catalogue& catalogue, co
                           UserPort& port) {
     catalogue_ = &catalogue;
     const oToken* questionnaire = table.Parent(record);
-    const std::string title = questionnaire ? questionnaire->GetField(4) : std::string();
+    const std::string title = questionnaire ? questionnaire->GetField(field::kTitle) : std::string();
     caption_ = text::kDeficienciesFor + title;
 
     q_ = QuestionnaireNumberOf(title);
@@ -46,13 +46,13 @@ void DeficiencyForm::Open(const NodeTable& table, const Catalogue& catalogue, co
     } else {
         items_ = ItemEntries(catalogue.ItemCount(q_));
     }
-    if (!questionnaire || questionnaire->GetKind(3) != kind::kQuestionnaire) items_.clear();
+    if (!questionnaire || questionnaire->GetKind(field::kKind) != kind::kQuestionnaire) items_.clear();
 
     location_ = questionnaire ? QuestionnaireLocation(table, *questionnaire) : std::string();
-    itemText_ = record.GetField(4);
-    recommendation_ = record.GetField(5);
-    detected_ = record.GetField(13);
-    code_ = WorkingCopy(record.GetField(11));
+    itemText_ = record.GetField(field::kItem);
+    recommendation_ = record.GetField(field::kRecommendation);
+    detected_ = record.GetField(field::kDeficiencyDetected);
+    code_ = WorkingCopy(record.GetField(field::kValuationCode));
     selected_.fill(kNone);
 
     ShowInterventionLevel();
@@ -63,10 +63,10 @@ void DeficiencyForm::Open(const NodeTable& table, const Catalogue& catalogue, co
 }
 
 void DeficiencyForm::WriteBack(oToken& record) const {
-    record.SetField(4, itemText_);
-    record.SetField(5, recommendation_);
-    record.SetField(11, code_);
-    record.SetField(13, detected_);
+    record.SetField(field::kItem, itemText_);
+    record.SetField(field::kRecommendation, recommendation_);
+    record.SetField(field::kValuationCode, code_);
+    record.SetField(field::kDeficiencyDetected, detected_);
 }
 
 void DeficiencyForm::Reflect(int group) {

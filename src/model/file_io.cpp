@@ -12,12 +12,8 @@ namespace file_io {
 
 namespace {
 
-std::string Describe(const std::string& path, int code) {
-    return path + ": " + std::strerror(code);
-}
-
-bool Fail(std::string* error, const std::string& path, int code) {
-    if (error) *error = Describe(path, code);
+bool Fail(std::string* utf8Error, const FilePath& path, int code) {
+    if (utf8Error) *utf8Error = path.Utf8() + ": " + std::strerror(code);
     return false;
 }
 
@@ -27,16 +23,11 @@ std::string DirectoryOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string BaseName(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // The temporary file's name: the document's name hidden and with six random characters added.
 // A long name is cut (at a character boundary) so that the temporary name still fits the file
 // system's limit of 255 bytes wherever the document's own name does.
 std::string TemporaryPattern(const std::string& target) {
-    std::string base = BaseName(target);
+    std::string base = FilePath(target).FileName().Utf8();
     constexpr std::size_t kLongest = 200;
     if (base.size() > kLongest) {
         std::size_t cut = kLongest;
@@ -48,9 +39,9 @@ std::string TemporaryPattern(const std::string& target) {
 }
 
 // A symbolic link is written through: the file it points to is replaced, the link kept.
-std::string ResolvedTarget(const std::string& path) {
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (!real) return path;
+std::string ResolvedTarget(const FilePath& path) {
+    char* real = ::realpath(path.Utf8().c_str(), nullptr);
+    if (!real) return path.Utf8();
     std::string resolved = real;
     std::free(real);
     return resolved;
@@ -58,15 +49,15 @@ std::string ResolvedTarget(const std::string& path) {
 
 }  // namespace
 
-bool Exists(const std::string& path) {
+bool Exists(const FilePath& path) {
     struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+    return ::stat(path.Utf8().c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-bool ReadAll(const std::string& path, std::string& bytes, std::string* error) {
+bool ReadAll(const FilePath& path, std::string& bytes, std::string* utf8Error) {
     bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return Fail(error, path, errno);
+    const int fd = ::open(path.Utf8().c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return Fail(utf8Error, path, errno);
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -75,7 +66,7 @@ bool ReadAll(const std::string& path, std::string& bytes, std::string* error) {
             if (errno == EINTR) continue;
             const int code = errno;
             ::close(fd);
-            return Fail(error, path, code);
+            return Fail(utf8Error, path, code);
         }
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
@@ -83,11 +74,11 @@ bool ReadAll(const std::string& path, std::string& bytes, std::string* error) {
     return true;
 }
 
-bool WriteAtomically(const std::string& path, const std::string& bytes, std::string* error) {
+bool WriteAtomically(const FilePath& path, const std::string& bytes, std::string* utf8Error) {
     const std::string target = ResolvedTarget(path);
     std::string temp = TemporaryPattern(target);
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return Fail(error, path, errno);
+    if (fd < 0) return Fail(utf8Error, path, errno);
 
     // The new file keeps the old one's permissions; a new file gets the usual ones.
     struct stat old {};
@@ -115,7 +106,7 @@ bool WriteAtomically(const std::string& path, const std::string& bytes, std::str
     if (code == 0 && ::rename(temp.c_str(), target.c_str()) != 0) code = errno;
     if (code != 0) {
         ::unlink(temp.c_str());
-        return Fail(error, path, code);
+        return Fail(utf8Error, path, code);
     }
     // Make the rename itself durable.
     const int dir = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

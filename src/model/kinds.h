@@ -2,7 +2,7 @@
 
 #include <string>
 
-// Kind letters of the document's nodes (field 3) and the small shared routines that go with them.
+// Kind letters of the document's nodes (field::kKind) and the small shared routines that go with them.
 namespace kind {
 constexpr char kFirm = 'E';
 constexpr char kZone = 'Z';

@@ -15,8 +15,8 @@ namespace {
 
 // Hands the file to the desktop's associated application; a missing file does nothing, and
 // what the desktop answers is not reported.
-void OpenWithDesktop(const std::string& name) {
-    if (const std::optional<std::string> path = DocumentationFile(name))
+void OpenWithDesktop(const FilePath& name) {
+    if (const std::optional<FilePath> path = DocumentationFile(name))
         QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQt(*path)));
 }
 
@@ -31,11 +31,11 @@ void MainWindow::WireHelp() {
 }
 
 void MainWindow::Ayuda2Click() {
-    OpenWithDesktop("kaldo31.chm");
+    OpenWithDesktop(FilePath("kaldo31.chm"));
 }
 
 void MainWindow::Manual1Click() {
-    OpenWithDesktop("manual.rtf");
+    OpenWithDesktop(FilePath("manual.rtf"));
 }
 
 void MainWindow::VerSugerencia1Click() {

@@ -14,7 +14,7 @@ public:
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
     bool AskYesNo(const std::string& message, const std::string& caption) override;
-    std::optional<std::string> ChooseFile(const FileDialogSpec& options) override;
+    std::optional<FilePath> ChooseFile(const FileDialogSpec& options) override;
 
     // "Desc (*.a)|*.a|All (*.*)|*.*" as Qt's "Desc (*.a);;All (*.*)".
     static QString QtFilter(const std::string& filter);

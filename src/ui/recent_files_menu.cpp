@@ -24,26 +24,26 @@ RecentFilesMenu::RecentFilesMenu(QMenu* menu, QAction* before, QObject* parent)
     Refresh();
 }
 
-std::vector<std::string> RecentFilesMenu::Paths() const {
-    std::vector<std::string> paths;
+std::vector<FilePath> RecentFilesMenu::Paths() const {
+    std::vector<FilePath> paths;
     for (const QString& path : UserSettings().value(kRecentKey).toStringList())
         paths.push_back(PathFromQt(path));
     return RecentFiles(paths).Paths();
 }
 
-void RecentFilesMenu::Note(const std::string& path) {
+void RecentFilesMenu::Note(const FilePath& path) {
     RecentFiles recent(Paths());
     if (recent.Note(path)) Store(recent.Paths());
 }
 
-void RecentFilesMenu::Remove(const std::string& path) {
+void RecentFilesMenu::Remove(const FilePath& path) {
     RecentFiles recent(Paths());
     if (recent.Remove(path)) Store(recent.Paths());
 }
 
-void RecentFilesMenu::Store(const std::vector<std::string>& paths) {
+void RecentFilesMenu::Store(const std::vector<FilePath>& paths) {
     QStringList stored;
-    for (const std::string& path : paths)
+    for (const FilePath& path : paths)
         stored << PathToQt(path);
     UserSettings().setValue(kRecentKey, stored);
     Refresh();
@@ -53,7 +53,7 @@ void RecentFilesMenu::Refresh() {
     for (QAction* entry : entries_)
         delete entry;
     entries_.clear();
-    const std::vector<std::string> paths = Paths();
+    const std::vector<FilePath> paths = Paths();
     // Without entries the menu is exactly as it was: the separator goes too.
     if (paths.empty()) {
         menu_->removeAction(separator_);
@@ -62,7 +62,7 @@ void RecentFilesMenu::Refresh() {
     menu_->insertAction(before_, separator_);
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const QString path = PathToQt(paths[i]);
-        auto* entry = new QAction(PathToQt(RecentFileCaption(i, paths[i])), this);
+        auto* entry = new QAction(QString::fromStdString(RecentFileCaption(i, paths[i])), this);
         entry->setObjectName(QString("Reciente%1").arg(i + 1));
         entry->setToolTip(path);
         entry->setStatusTip(path);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "file_path.h"
+
 class QAction;
 class QMenu;
 
@@ -18,9 +20,9 @@ public:
     RecentFilesMenu(QMenu* menu, QAction* before, QObject* parent = nullptr);
 
     // Puts the document first in the list.
-    void Note(const std::string& path);
-    void Remove(const std::string& path);
-    std::vector<std::string> Paths() const;
+    void Note(const FilePath& path);
+    void Remove(const FilePath& path);
+    std::vector<FilePath> Paths() const;
     // Brings the entries in line with the stored list (another window may have changed it).
     void Refresh();
 
@@ -29,7 +31,7 @@ signals:
     void chosen(const QString& path);
 
 private:
-    void Store(const std::vector<std::string>& paths);
+    void Store(const std::vector<FilePath>& paths);
 
     QMenu* menu_;
     QAction* before_;

@@ -20,7 +20,7 @@ struct Fixture : ::testing::Test {
     DocumentCommands commands{session, port, dates};
     TempDir dir;
 
-    std::string Write(const std::string& name, const std::string& bytes) {
+    FilePath Write(const std::string& name, const std::string& bytes) {
         WriteFile(dir.File(name), bytes);
         return dir.File(name);
     }
@@ -55,7 +55,7 @@ TEST_F(Commands, NewDocumentHasTheFirmAndItsFirstQuestionnaire) {
     commands.New();
     EXPECT_EQ(session.Table().count(), 2);
     EXPECT_EQ(session.Table().Record(1)->count(), 12);
-    EXPECT_EQ(session.FileName(), "NuevaEmpresa.kl3");
+    EXPECT_EQ(session.FileName().Utf8(), "NuevaEmpresa.kl3");
     EXPECT_EQ(session.Caption(), "<Nueva Empresa>");
     EXPECT_TRUE(session.Modified());
     EXPECT_EQ(session.ViewMode(), view::kGeographic);
@@ -75,12 +75,12 @@ TEST_F(Commands, NewDocumentHasTheFirmAndItsFirstQuestionnaire) {
 }
 
 TEST_F(Commands, LoadReportsEachBadLineAndGoesOn) {
-    const std::string path = Write("bad.kl3", "1\t0\tE\tfirm\r\n\r\n2\t1\tZ\tzone\r\n");
+    const FilePath path = Write("bad.kl3", "1\t0\tE\tfirm\r\n\r\n2\t1\tZ\tzone\r\n");
     EXPECT_EQ(commands.LoadDocument(path), DocumentCommands::LoadResult::Loaded);
     EXPECT_EQ(port.messages, std::vector<std::string>{"ERROR.- Línea en mal estado"});
     EXPECT_EQ(session.Table().count(), 2);
     EXPECT_EQ(session.FileName(), path);
-    EXPECT_EQ(session.Caption(), path);
+    EXPECT_EQ(session.Caption(), path.Utf8());
     EXPECT_FALSE(session.Modified());
     EXPECT_TRUE(session.TreeVisible());
     EXPECT_TRUE(session.DocumentCommandsEnabled());
@@ -90,18 +90,19 @@ TEST_F(Commands, LoadNumbersRecordsByTheirFirstField) {
     commands.LoadDocument(Write("dup.kl3", "1\t0\tE\tfirm\r\n2\t1\tZ\tfirst\r\n2\t1\tZ\tsecond\r\n"));
     EXPECT_TRUE(port.messages.empty());
     EXPECT_EQ(session.Table().count(), 2);
-    EXPECT_EQ(Field(2, 4), "second") << "a later line with the same number replaces the earlier one";
+    EXPECT_EQ(Field(2, field::kLabel), "second")
+        << "a later line with the same number replaces the earlier one";
 
     port.messages.clear();
     commands.LoadDocument(Write("skip.kl3", "1\t0\tE\tfirm\r\n3\t1\tZ\tzone\r\n"));
     EXPECT_EQ(port.messages, std::vector<std::string>{"ERROR.- Línea mal asociada"});
-    EXPECT_EQ(Field(2, 1), "2");
+    EXPECT_EQ(Field(2, field::kSlot), "2");
 
     port.messages.clear();
     commands.LoadDocument(Write("reverse.kl3", "2\t1\tZ\tzone\r\n1\t0\tE\tfirm\r\n"));
     EXPECT_EQ(port.messages, std::vector<std::string>{"ERROR.- Línea mal asociada"});
     EXPECT_EQ(session.Table().count(), 1);
-    EXPECT_EQ(Field(1, 4), "firm");
+    EXPECT_EQ(Field(1, field::kName), "firm");
 }
 
 TEST_F(Commands, LoadStopsTakingLinesAtTheTableLimit) {
@@ -140,7 +141,7 @@ TEST_F(Commands, AReadErrorIsReportedAndLeavesNoDocument) {
     commands.New();
     session.SetModified(false);
     // /proc/self/mem exists but cannot be read from its start, even by root.
-    EXPECT_EQ(commands.LoadDocument("/proc/self/mem"), DocumentCommands::LoadResult::ReadError);
+    EXPECT_EQ(commands.LoadDocument(FilePath("/proc/self/mem")), DocumentCommands::LoadResult::ReadError);
     ASSERT_EQ(port.errors.size(), 1u);
     EXPECT_NE(port.errors[0].find("/proc/self/mem: "), std::string::npos);
     EXPECT_EQ(session.Table().count(), 0);
@@ -171,10 +172,10 @@ TEST_F(Commands, SaveRenumbersInPreOrderAndClosesGaps) {
     EXPECT_EQ(session.Table().count(), 3);
     for (int s = 1; s <= 3; ++s) {
         ASSERT_NE(session.Table().Record(s), nullptr);
-        EXPECT_EQ(session.Table().Record(s)->GetFieldInt(1), s);
+        EXPECT_EQ(session.Table().Record(s)->GetFieldInt(field::kSlot), s);
         EXPECT_EQ(session.Table().Node(s)->record, session.Table().Record(s));
     }
-    EXPECT_EQ(Field(3, 2), "2");
+    EXPECT_EQ(Field(3, field::kParent), "2");
     EXPECT_FALSE(session.Modified());
 }
 
@@ -196,7 +197,7 @@ TEST_F(Commands, AFailedSaveKeepsTheDocumentAsItWas) {
     EXPECT_NE(port.errors[0].find("No such file or directory"), std::string::npos);
     EXPECT_TRUE(session.Modified());
     EXPECT_EQ(session.Table().count(), 3);
-    EXPECT_EQ(Field(3, 1), "3");
+    EXPECT_EQ(Field(3, field::kSlot), "3");
     EXPECT_EQ(ReadFile(dir.File("doc.kl3")), "1\t0\tE\tfirm\r\n2\t1\tZ\tA\r\n3\t1\tZ\tB\r\n");
 }
 
@@ -206,10 +207,10 @@ TEST_F(Commands, NewThenSaveAsksForANameOnlyOnce) {
     EXPECT_TRUE(commands.Save());
     ASSERT_EQ(port.dialogs.size(), 1u);
     EXPECT_EQ(port.dialogs[0].title, "Guardar como ...");
-    EXPECT_EQ(port.dialogs[0].proposedName, "NuevaEmpresa.kl3");
+    EXPECT_EQ(port.dialogs[0].proposedName.Utf8(), "NuevaEmpresa.kl3");
     EXPECT_EQ(port.dialogs[0].defaultSuffix, "kl3");
     EXPECT_EQ(session.FileName(), dir.File("firm.kl3"));
-    EXPECT_EQ(session.Caption(), dir.File("firm.kl3"));
+    EXPECT_EQ(session.Caption(), dir.File("firm.kl3").Utf8());
     EXPECT_EQ(ReadFile(dir.File("firm.kl3")), kNewDocumentFile);
 
     session.SetModified(true);
@@ -222,13 +223,13 @@ TEST_F(Commands, CancellingSaveAsChangesNothing) {
     commands.New();
     port.files.push_back(std::nullopt);
     EXPECT_FALSE(commands.SaveAs());
-    EXPECT_EQ(session.FileName(), "NuevaEmpresa.kl3");
+    EXPECT_EQ(session.FileName().Utf8(), "NuevaEmpresa.kl3");
     EXPECT_TRUE(session.Modified());
 }
 
 TEST_F(Commands, QuittingANewDocumentWithYesWritesItInTheWorkingFolder) {
     const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
+    std::filesystem::current_path(dir.path().Utf8());
     commands.New();
     port.answers = {true};
     EXPECT_TRUE(commands.MayQuit());
@@ -264,7 +265,7 @@ TEST_F(Commands, AFailedSaveStopsTheCommandThatAsked) {
     EXPECT_TRUE(session.Modified());
     EXPECT_TRUE(session.TreeVisible());
     EXPECT_EQ(session.Table().count(), 2);
-    EXPECT_EQ(Field(1, 4), "<Nueva Empresa>");
+    EXPECT_EQ(Field(1, field::kName), "<Nueva Empresa>");
 }
 
 TEST_F(Commands, LoadingOverAModifiedDocumentAsksOnce) {
@@ -273,7 +274,7 @@ TEST_F(Commands, LoadingOverAModifiedDocumentAsksOnce) {
     EXPECT_EQ(commands.LoadDocument(Write("doc.kl3", "1\t0\tE\tfirm\r\n")),
               DocumentCommands::LoadResult::Loaded);
     EXPECT_EQ(port.questions.size(), 1u);
-    EXPECT_EQ(Field(1, 4), "firm");
+    EXPECT_EQ(Field(1, field::kName), "firm");
     EXPECT_FALSE(session.Modified());
 }
 
@@ -302,10 +303,10 @@ TEST_F(Commands, ImportKeepsTheImportedStructureUnderTheFirm) {
     EXPECT_TRUE(session.Modified());
     EXPECT_TRUE(port.messages.empty()) << "import checks no line number";
     EXPECT_EQ(session.Table().count(), 7);
-    EXPECT_EQ(Field(4, 1), "4");
-    EXPECT_EQ(Field(4, 2), "1");
-    EXPECT_EQ(Field(5, 2), "4");
-    EXPECT_EQ(Field(6, 2), "5");
+    EXPECT_EQ(Field(4, field::kSlot), "4");
+    EXPECT_EQ(Field(4, field::kParent), "1");
+    EXPECT_EQ(Field(5, field::kParent), "4");
+    EXPECT_EQ(Field(6, field::kParent), "5");
     std::string shape;
     for (const TreeNode* node : session.Tree().PreOrder())
         shape += std::to_string(node->Depth()) + node->text + ";";
@@ -326,10 +327,10 @@ TEST_F(Commands, ImportOfAHugeParentNumberDoesNotOverflow) {
     commands.ImportDocument(Write("part.kl3",
                                   "1\t2147483647\tZ\tfar\r\n2\t1025\tZ\tbeyond\r\n"
                                   "3\t-4\tZ\tnegative\r\n4\t1024\tZ\tlast line\r\n"));
-    EXPECT_EQ(Field(3, 2), "2147483647");
-    EXPECT_EQ(Field(4, 2), "1025");
-    EXPECT_EQ(Field(5, 2), "-4");
-    EXPECT_EQ(Field(6, 2), "1026") << "a number the file could hold is still translated";
+    EXPECT_EQ(Field(3, field::kParent), "2147483647");
+    EXPECT_EQ(Field(4, field::kParent), "1025");
+    EXPECT_EQ(Field(5, field::kParent), "-4");
+    EXPECT_EQ(Field(6, field::kParent), "1026") << "a number the file could hold is still translated";
     for (int s = 3; s <= 6; ++s)
         EXPECT_EQ(session.Table().Node(s)->Depth(), 0) << "slot " << s;
 }

@@ -26,9 +26,9 @@ private:
     rlimit saved_{};
 };
 
-std::size_t EntriesIn(const std::string& dir) {
+std::size_t EntriesIn(const FilePath& dir) {
     std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir))
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Utf8()))
         ++n;
     return n;
 }
@@ -50,7 +50,7 @@ TEST(FileIo, WritesAndReadsBytesUnchanged) {
 
 TEST(FileIo, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
     TempDir dir;
-    const std::string path = dir.File("doc.kl3");
+    const FilePath path = dir.File("doc.kl3");
     const std::string old(300, 'o');
     WriteFile(path, old);
     std::string error;
@@ -77,15 +77,15 @@ TEST(FileIo, ReportsTheSystemsTextWhenTheFolderIsMissing) {
 
 TEST(FileIo, KeepsPermissionsAndWritesThroughSymbolicLinks) {
     TempDir dir;
-    const std::string real = dir.File("real.kl3");
+    const FilePath real = dir.File("real.kl3");
     WriteFile(real, "old");
-    chmod(real.c_str(), 0600);
-    std::filesystem::create_symlink(real, dir.File("link.kl3"));
+    chmod(real.Utf8().c_str(), 0600);
+    std::filesystem::create_symlink(real.Utf8(), dir.File("link.kl3").Utf8());
     ASSERT_TRUE(file_io::WriteAtomically(dir.File("link.kl3"), "new", nullptr));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.kl3")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.kl3").Utf8()));
     EXPECT_EQ(ReadFile(real), "new");
     struct stat info {};
-    stat(real.c_str(), &info);
+    stat(real.Utf8().c_str(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
 
@@ -97,7 +97,7 @@ TEST(FileIo, SavingUnderANameNearTheLengthLimitWorks) {
                                  std::string(199, 'c') + "\xc3\xb1" + std::string(50, 'c')};
     for (const std::string& name : names) {
         std::string error;
-        const std::string path = dir.File(name);
+        const FilePath path = dir.File(name);
         EXPECT_TRUE(file_io::WriteAtomically(path, "first", &error)) << error;
         EXPECT_TRUE(file_io::WriteAtomically(path, "second", &error)) << error;
         EXPECT_EQ(ReadFile(path), "second");

@@ -42,11 +42,11 @@ struct EntryDialogsTest : ::testing::Test {
     FixedDates dates;
     Catalogue catalogue;
     TempDir dir;
-    std::string document = dir.File("firma.kl3");
+    FilePath document = dir.File("firma.kl3");
     DocumentSession session;  // the document, for the dialogs tested without the main window
 
     EntryDialogsTest() {
-        EXPECT_EQ(catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port),
+        EXPECT_EQ(catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port),
                   Catalogue::LoadResult::Loaded);
         WriteFile(document, W("1\t0\tE\tTalleres Ruiz\r\n2\t1\tZ\tNave\r\n3\t2\tP\tSoldadura\r\n"
                               "4\t3\tC\t01.- Lugares de trabajo\r\n"
@@ -76,7 +76,7 @@ std::vector<bool> Checked(const std::vector<QRadioButton*>& buttons) {
 
 TEST_F(EntryDialogsTest, DeficiencyDialogDerivesWhileTheUserChooses) {
     oToken record;
-    record.SetField(2, "4");
+    record.SetField(field::kParent, "4");
     DeficiencyForm form;
     form.Open(session.Table(), catalogue, record, port);
     DeficiencyDialog dialog(form);
@@ -157,13 +157,13 @@ TEST_F(EntryDialogsTest, DeficiencyDialogDerivesWhileTheUserChooses) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     oToken written;
     form.WriteBack(written);
-    EXPECT_EQ(written.GetField(11), "00202");
-    EXPECT_EQ(written.GetField(13), "Cable suelto\r\nen el paso");
+    EXPECT_EQ(written.GetField(field::kValuationCode), "00202");
+    EXPECT_EQ(written.GetField(field::kDeficiencyDetected), "Cable suelto\r\nen el paso");
 }
 
 TEST_F(EntryDialogsTest, ACharacterOutsideTheDocumentsCharacterSetKeepsTheDialogOpen) {
     oToken record;
-    record.SetField(2, "4");
+    record.SetField(field::kParent, "4");
     DeficiencyForm form;
     form.Open(session.Table(), catalogue, record, port);
     DeficiencyDialog dialog(form);
@@ -191,7 +191,7 @@ TEST_F(EntryDialogsTest, ACharacterOutsideTheDocumentsCharacterSetKeepsTheDialog
 
 TEST_F(EntryDialogsTest, MeasureDialogShowsTheDeficiencyAndTakesTheDate) {
     oToken record;
-    record.SetField(2, "6");
+    record.SetField(field::kParent, "6");
     MeasureForm form;
     form.Open(session.Table(), record, dates, port);
     MeasureDialog dialog(form);
@@ -222,9 +222,9 @@ TEST_F(EntryDialogsTest, MeasureDialogShowsTheDeficiencyAndTakesTheDate) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     oToken written;
     form.WriteBack(written, dates);
-    EXPECT_EQ(written.GetField(4), "Colocar bandeja");
-    EXPECT_EQ(written.GetField(5), "Antes del verano");
-    EXPECT_EQ(written.GetField(6), "30/06/2026");
+    EXPECT_EQ(written.GetField(field::kMeasure), "Colocar bandeja");
+    EXPECT_EQ(written.GetField(field::kComments), "Antes del verano");
+    EXPECT_EQ(written.GetField(field::kPlannedDate), "30/06/2026");
 
     MeasureDialog closed(form);
     closed.show();
@@ -234,7 +234,7 @@ TEST_F(EntryDialogsTest, MeasureDialogShowsTheDeficiencyAndTakesTheDate) {
 
 TEST_F(EntryDialogsTest, TheContextMenuEntersDeficienciesAndMeasures) {
     MainWindow window(catalogue, &port, &dates);
-    window.OpenStartupDocument({QString::fromStdString(document)});
+    window.OpenStartupDocument({PathToQt(document)});
     DocumentSession& session = window.Session();
 
     session.Tree().Select(session.Table().Node(3));
@@ -256,8 +256,8 @@ TEST_F(EntryDialogsTest, TheContextMenuEntersDeficienciesAndMeasures) {
     });
     window.IndicarDeficiencias1->trigger();
     ASSERT_EQ(session.Table().count(), 7);
-    EXPECT_EQ(session.Table().Record(7)->GetField(11), "11231");
-    EXPECT_EQ(session.Table().Record(4)->GetField(11), "3");
+    EXPECT_EQ(session.Table().Record(7)->GetField(field::kValuationCode), "11231");
+    EXPECT_EQ(session.Table().Record(4)->GetField(field::kQuestionnaireValuation), "3");
     const QModelIndex questionnaire = window.Model()->IndexOf(session.Table().Node(4));
     ASSERT_EQ(window.Model()->rowCount(questionnaire), 2);
     EXPECT_EQ(window.Model()->index(1, 0, questionnaire).data().toString(), "7. Ventanas // ");
@@ -277,7 +277,7 @@ TEST_F(EntryDialogsTest, TheContextMenuEntersDeficienciesAndMeasures) {
     });
     window.IndicarMedidasPrev1->trigger();
     ASSERT_EQ(session.Table().count(), 8);
-    EXPECT_EQ(session.Table().Record(8)->GetField(6), "15/03/2026");
+    EXPECT_EQ(session.Table().Record(8)->GetField(field::kPlannedDate), "15/03/2026");
     const QModelIndex deficiency = window.Model()->IndexOf(session.Table().Node(7));
     EXPECT_EQ(window.Model()->index(0, 0, deficiency).data().toString(), "Sustituir cristales // ");
 }

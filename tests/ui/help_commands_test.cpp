@@ -16,6 +16,7 @@
 #include "settings_fixture.h"
 #include "splash_window.h"
 #include "temp_dir.h"
+#include "text_codec.h"
 
 namespace {
 
@@ -95,9 +96,9 @@ TEST_F(HelpCommandsTest, HelpAndManualAreOpenedFromTheWorkingFolderWhenThere) {
     window.Manual1->trigger();
     ASSERT_EQ(desktop.opened.size(), 2);
     EXPECT_EQ(QFileInfo(desktop.opened[0].toLocalFile()).canonicalFilePath(),
-              QFileInfo(QString::fromStdString(folder.File("kaldo31.chm"))).canonicalFilePath());
+              QFileInfo(PathToQt(folder.File("kaldo31.chm"))).canonicalFilePath());
     EXPECT_EQ(QFileInfo(desktop.opened[1].toLocalFile()).canonicalFilePath(),
-              QFileInfo(QString::fromStdString(folder.File("manual.rtf"))).canonicalFilePath());
+              QFileInfo(PathToQt(folder.File("manual.rtf"))).canonicalFilePath());
     EXPECT_TRUE(port.messages.empty());
     EXPECT_TRUE(port.errors.empty());
 }

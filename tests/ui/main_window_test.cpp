@@ -17,6 +17,7 @@
 #include "ok_dialog.h"
 #include "scripted_port.h"
 #include "temp_dir.h"
+#include "text_codec.h"
 #include "tree_model.h"
 
 namespace {
@@ -100,7 +101,7 @@ TEST_F(MainWindowTest, TheTreeShowsTheDocumentWithKindIcons) {
     TempDir dir;
     WriteFile(dir.File("doc.kl3"), "1\t0\tE\tFirma\r\n2\t1\tZ\tZona\r\n3\t2\tP\tPuesto\r\n");
     QAbstractItemModelTester tester(window.Model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
-    window.OpenStartupDocument({QString::fromStdString(dir.File("doc.kl3")), "ignored.kl3"});
+    window.OpenStartupDocument({PathToQt(dir.File("doc.kl3")), "ignored.kl3"});
     const QModelIndex firm = window.Model()->index(0, 0);
     EXPECT_EQ(firm.data().toString(), "Firma");
     EXPECT_FALSE(firm.data(Qt::DecorationRole).value<QIcon>().isNull());
@@ -108,7 +109,7 @@ TEST_F(MainWindowTest, TheTreeShowsTheDocumentWithKindIcons) {
     const QModelIndex zone = window.Model()->index(0, 0, firm);
     EXPECT_EQ(zone.data().toString(), "Zona");
     EXPECT_FALSE(window.TreeView->isExpanded(zone));
-    EXPECT_EQ(window.windowTitle(), QString::fromStdString(dir.File("doc.kl3")));
+    EXPECT_EQ(window.windowTitle(), PathToQt(dir.File("doc.kl3")));
 
     // Edits in place keep what is expanded.
     window.TreeView->expand(zone);

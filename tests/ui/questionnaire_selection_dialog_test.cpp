@@ -157,7 +157,7 @@ TEST_F(SelectionDialogTest, DatePickerShowsAndSetsTheDate) {
 TEST(AssignmentCommandTest, AcceptedSelectionAddsANodeToTheTree) {
     Catalogue catalogue;
     ScriptedPort port;
-    ASSERT_EQ(catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port),
+    ASSERT_EQ(catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port),
               Catalogue::LoadResult::Loaded);
     FixedDates dates;
     MainWindow window(catalogue, &port, &dates);
@@ -183,5 +183,6 @@ TEST(AssignmentCommandTest, AcceptedSelectionAddsANodeToTheTree) {
     ASSERT_EQ(window.Model()->rowCount(firm), 2);
     EXPECT_TRUE(window.TreeView->isExpanded(firm)) << "the new questionnaire is in sight";
     EXPECT_EQ(window.Model()->index(1, 0, firm).data().toString(), "05.- Manipulación de objetos");
-    EXPECT_EQ(window.Session().Table().Record(1)->GetField(12), "10000100000000000000000");
+    EXPECT_EQ(window.Session().Table().Record(1)->GetField(field::kAssignmentFlags),
+              "10000100000000000000000");
 }

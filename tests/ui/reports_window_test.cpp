@@ -20,6 +20,7 @@
 #include "recording_canvas.h"
 #include "scripted_port.h"
 #include "temp_dir.h"
+#include "text_codec.h"
 #include "tree_model.h"
 
 namespace {
@@ -47,7 +48,7 @@ struct ReportsWindowTest : ::testing::Test {
     ScriptedPrintPort printer;
 
     ReportsWindowTest() {
-        catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port);
+        catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
         port.answers = {false};  // "&Nuevo" over nothing asks nothing; spare answer for safety
         window.Commands().New();
         port.answers.clear();
@@ -125,7 +126,7 @@ TEST_F(ReportsWindowTest, ExportarWritesTheBranchToTheChosenFile) {
     port.files = {dir.File("empresa.txt")};
     window.Exportar1->trigger();
     ASSERT_EQ(port.dialogs.size(), 1u);
-    EXPECT_EQ(port.dialogs[0].proposedName, "NuevaEmpresa.txt");
+    EXPECT_EQ(port.dialogs[0].proposedName.Utf8(), "NuevaEmpresa.txt");
     EXPECT_EQ(ReadFile(dir.File("empresa.txt")).rfind("1\t\t\t<Nueva Empresa>\t", 0), 0u);
 }
 
@@ -160,7 +161,7 @@ TEST_F(ReportsWindowTest, PrintDialogOffersThePrintersAPdfFileAndThePrintToFileB
 
 TEST_F(ReportsWindowTest, ImpVacioPrintsTheBlankQuestionnaireToTheChosenPdf) {
     TempDir dir;
-    const QString pdf = QString::fromStdString(dir.File("cuestionario.pdf"));
+    const QString pdf = PathToQt(dir.File("cuestionario.pdf"));
     WhenModal([pdf](QWidget* modal) {
         auto* dialog = qobject_cast<PrintDialog*>(modal);
         ASSERT_NE(dialog, nullptr);

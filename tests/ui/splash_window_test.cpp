@@ -9,6 +9,7 @@
 #include "qt_settings_store.h"
 #include "settings_fixture.h"
 #include "splash_window.h"
+#include "text_codec.h"
 #include "tip_setting.h"
 
 namespace {
@@ -77,7 +78,7 @@ TEST_F(SplashWindowTest, TickingTheBoxSwitchesTheTipOffForLaterStarts) {
         window.CheckBox1->click();
     }
     EXPECT_EQ(Stored("Kaldo 3.0"), "NO");
-    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(home.File("TORVE/Kaldo 3.0.conf"))))
+    EXPECT_TRUE(QFileInfo::exists(PathToQt(home.File("TORVE/Kaldo 3.0.conf"))))
         << "kept under the organisation TORVE, application Kaldo 3.0";
 
     QtSettingsStore later;

@@ -19,6 +19,7 @@
 #include "recording_canvas.h"
 #include "scripted_port.h"
 #include "temp_dir.h"
+#include "text_codec.h"
 #include "tree_model.h"
 
 namespace {
@@ -144,7 +145,7 @@ TEST_F(TreeEditingWindowTest, FilesDroppedOnTheTreeAreOpenedByTheWindow) {
     TempDir dir;
     WriteFile(dir.File("otra.kl3"), "1\t0\tE\tOtra\r\n");
     QMimeData files;
-    files.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.File("otra.kl3")))});
+    files.setUrls({QUrl::fromLocalFile(PathToQt(dir.File("otra.kl3")))});
     EXPECT_FALSE(view->IsOwnDrag(&files));
     QDragEnterEvent enter(OnLabel(5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(view->viewport(), &enter);
@@ -200,7 +201,7 @@ TEST_F(TreeEditingWindowTest, NewZoneShowsTheAcceptedZoneSelected) {
 }
 
 TEST_F(TreeEditingWindowTest, TheQuestionnairesEditorPrintsItBlankAndStaysOpen) {
-    catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port);
+    catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
     PrintingPort printer;
     window.SetPrintPort(&printer);
     window.SetNodeDataDialog(nullptr);  // the real window
