@@ -5,8 +5,6 @@
 #include "about_box.h"
 #include "data_files.h"
 #include "main_window.h"
-#include "qt_settings_store.h"
-#include "settings_store.h"
 #include "splash_window.h"
 #include "text_codec.h"
 #include "tip_setting.h"
@@ -22,12 +20,11 @@ void OpenWithDesktop(const std::string& name) {
 
 }  // namespace
 
-void MainWindow::WireHelp() {
-    settings_ = std::make_unique<QtSettingsStore>();
-    Wire(Ayuda2, [this] { Ayuda2Click(); });
-    Wire(Manual1, [this] { Manual1Click(); });
-    Wire(VerSugerencia1, [this] { VerSugerencia1Click(); });
-    Wire(Acercade1, [this] { Acercade1Click(); });
+void MainWindow::ConnectHelp() {
+    connect(Ayuda2, &QAction::triggered, this, &MainWindow::Ayuda2Click);
+    connect(Manual1, &QAction::triggered, this, &MainWindow::Manual1Click);
+    connect(VerSugerencia1, &QAction::triggered, this, &MainWindow::VerSugerencia1Click);
+    connect(Acercade1, &QAction::triggered, this, &MainWindow::Acercade1Click);
 }
 
 void MainWindow::Ayuda2Click() {
@@ -39,7 +36,7 @@ void MainWindow::Manual1Click() {
 }
 
 void MainWindow::VerSugerencia1Click() {
-    TipSetting setting(*settings_);
+    TipSetting setting(settings_);
     setting.TipRequested();
     SplashWindow tip(setting, this);
     tip.exec();

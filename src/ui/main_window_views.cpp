@@ -4,11 +4,11 @@
 #include "main_window.h"
 #include "view_commands.h"
 
-void MainWindow::WireViews() {
-    Wire(Geogrfica1, [this] { Geogrfica1Click(); });
-    Wire(emporal1, [this] { emporal1Click(); });
-    Wire(Valoracin1, [this] { Valoracin1Click(); });
-    Wire(Riesgos1, [this] { Riesgos1Click(); });
+void MainWindow::ConnectViews() {
+    connect(Geogrfica1, &QAction::triggered, this, &MainWindow::Geogrfica1Click);
+    connect(emporal1, &QAction::triggered, this, &MainWindow::emporal1Click);
+    connect(Valoracin1, &QAction::triggered, this, &MainWindow::Valoracin1Click);
+    connect(Riesgos1, &QAction::triggered, this, &MainWindow::Riesgos1Click);
 }
 
 void MainWindow::Geogrfica1Click() {
