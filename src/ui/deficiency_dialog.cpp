@@ -1,15 +1,12 @@
 #include "deficiency_dialog.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include "deficiency_form.h"
@@ -77,15 +74,12 @@ void DeficiencyDialog::BuildControls() {
     // choice is set from the form, and a group can show none selected.
     auto buttons = [this](int position, QWidget* box, std::initializer_list<QRadioButton**> members,
                           int firstNumber, const QString& prefix) {
-        auto* exclusive = new QButtonGroup(box);
-        exclusive->setExclusive(false);
         int value = 0;
         for (QRadioButton** member : members) {
             auto* button =
                 new QRadioButton(prefix + ToQt(ValueName(position, static_cast<char>('0' + value))), box);
             button->setObjectName(QString("RadioButton%1").arg(firstNumber + value));
             button->setAutoExclusive(false);
-            exclusive->addButton(button);
             groups_[position].push_back(button);
             *member = button;
             ++value;
@@ -112,12 +106,6 @@ void DeficiencyDialog::BuildControls() {
     Label2 = NamedLabel("Label2", "Los paneles atenuados son una consecuencia de las selecciones anteriores ",
                         this);
     entry_style::NavyNote(Label2);
-
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "&Aceptar", this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "&Cancelar", this);
-    BitBtn2->setObjectName("BitBtn2");
 }
 
 void DeficiencyDialog::BuildLayout() {
@@ -178,9 +166,7 @@ void DeficiencyDialog::BuildLayout() {
     main->addWidget(Label3);
     main->addWidget(Label2);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
+    AddOkCancelButtons(*this, *buttons, {"BitBtn1", "&Aceptar"}, {"BitBtn2", "&Cancelar"}, true);
     main->addLayout(buttons);
 }
 
@@ -215,8 +201,6 @@ void DeficiencyDialog::Connect() {
         Memo3->setPlainText(MemoToQt(form_.ItemText()));
         Reflect();
     });
-    connect(BitBtn1, &QPushButton::clicked, this, &DeficiencyDialog::Accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void DeficiencyDialog::Reflect() {
@@ -227,7 +211,7 @@ void DeficiencyDialog::Reflect() {
     }
 }
 
-void DeficiencyDialog::Accept() {
+void DeficiencyDialog::accept() {
     DialogTextReader reader;
     const std::string itemText = reader.Memo(Memo3->toPlainText());
     const std::string recommendation = reader.Memo(Memo1->toPlainText());
@@ -236,5 +220,5 @@ void DeficiencyDialog::Accept() {
     form_.SetItemText(itemText);
     form_.SetRecommendation(recommendation);
     form_.SetDetected(detected);
-    accept();
+    QDialog::accept();
 }
