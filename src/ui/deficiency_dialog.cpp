@@ -19,8 +19,7 @@ using namespace valuation;
 
 DeficiencyDialog::DeficiencyDialog(DeficiencyForm& form, QWidget* parent) : QDialog(parent), form_(form) {
     setObjectName("frmRespuestas");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    entry_style::FixedWindow(this);
     BuildControls();
     BuildLayout();
     Connect();
@@ -139,27 +138,22 @@ void DeficiencyDialog::BuildLayout() {
     column(GroupBox5, kExposure);
     column(GroupBox6, kDeficiency);
 
-    auto* probability = new QVBoxLayout(GroupBox4);
-    auto* probabilityRow = new QHBoxLayout;
-    for (QRadioButton* button : groups_[kProbability])
-        probabilityRow->addWidget(button);
-    probabilityRow->addStretch(1);
-    probability->addLayout(probabilityRow);
-    auto* inputs = new QHBoxLayout;
-    inputs->addWidget(GroupBox5, 1);
-    inputs->addWidget(GroupBox6, 1);
-    probability->addLayout(inputs);
-
-    auto* level = new QVBoxLayout(GroupBox2);
-    auto* levelRow = new QHBoxLayout;
-    for (QRadioButton* button : groups_[kLevel])
-        levelRow->addWidget(button);
-    levelRow->addStretch(1);
-    level->addLayout(levelRow);
-    auto* levelInputs = new QHBoxLayout;
-    levelInputs->addWidget(GroupBox3);
-    levelInputs->addWidget(GroupBox4, 1);
-    level->addLayout(levelInputs);
+    // A derived group: its buttons in a row, above the two groups it is derived from.
+    auto derived =
+        [this](QGroupBox* box, int position, QGroupBox* first, int firstStretch, QGroupBox* second) {
+        auto* layout = new QVBoxLayout(box);
+        auto* row = new QHBoxLayout;
+        for (QRadioButton* button : groups_[position])
+            row->addWidget(button);
+        row->addStretch(1);
+        layout->addLayout(row);
+        auto* inputs = new QHBoxLayout;
+        inputs->addWidget(first, firstStretch);
+        inputs->addWidget(second, 1);
+        layout->addLayout(inputs);
+    };
+    derived(GroupBox4, kProbability, GroupBox5, 1, GroupBox6);
+    derived(GroupBox2, kLevel, GroupBox3, 0, GroupBox4);
     main->addSpacing(4);
     main->addWidget(GroupBox2);
 

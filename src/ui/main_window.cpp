@@ -54,9 +54,7 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     BuildContextMenu();
     ConnectTree();
     ConnectEditing();
-    ConnectViews();
     ConnectReports();
-    ConnectHelp();
     SetUpDesktop();
     session_.SetObserver(this);
     StateChanged();
@@ -150,6 +148,19 @@ void MainWindow::BuildMenus() {
         quitting_ = true;
         close();
     });
+    // The handlers of "Vistas" and "A&yuda", each in the file of its area.
+    const std::pair<QAction*, void (MainWindow::*)()> handlers[] = {
+        {Geogrfica1, &MainWindow::Geogrfica1Click},
+        {emporal1, &MainWindow::emporal1Click},
+        {Valoracin1, &MainWindow::Valoracin1Click},
+        {Riesgos1, &MainWindow::Riesgos1Click},
+        {Ayuda2, &MainWindow::Ayuda2Click},
+        {Manual1, &MainWindow::Manual1Click},
+        {VerSugerencia1, &MainWindow::VerSugerencia1Click},
+        {Acercade1, &MainWindow::Acercade1Click},
+    };
+    for (const auto& [action, handler] : handlers)
+        connect(action, &QAction::triggered, this, handler);
 }
 
 void MainWindow::BuildContextMenu() {

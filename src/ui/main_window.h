@@ -32,8 +32,8 @@ class UserPort;
 
 // The main window (TfrmMain): the menus, the information panel and the document tree. It turns
 // menu choices and tree events into calls of the toolkit-free commands and mirrors the
-// session's state (caption, enabled entries, tree visibility). Each area of commands connects
-// its entries in a file of its own, main_window_<area>.cpp.
+// session's state (caption, enabled entries, tree visibility). The commands of each area are in
+// a file of their own, main_window_<area>.cpp.
 class MainWindow : public QMainWindow, public SessionObserver {
     Q_OBJECT
 public:
@@ -116,7 +116,6 @@ private:
     void TreeViewDragDrop(const QModelIndex& hitNode, DropZone zone);
 
     // Views (main_window_views.cpp).
-    void ConnectViews();
     void Geogrfica1Click();
     void emporal1Click();
     void Valoracin1Click();
@@ -126,7 +125,6 @@ private:
     void ConnectReports();
 
     // Help: the entries of "A&yuda" (main_window_help.cpp).
-    void ConnectHelp();
     void Ayuda2Click();
     void Manual1Click();
     void VerSugerencia1Click();

@@ -20,13 +20,6 @@ void OpenWithDesktop(const std::string& name) {
 
 }  // namespace
 
-void MainWindow::ConnectHelp() {
-    connect(Ayuda2, &QAction::triggered, this, &MainWindow::Ayuda2Click);
-    connect(Manual1, &QAction::triggered, this, &MainWindow::Manual1Click);
-    connect(VerSugerencia1, &QAction::triggered, this, &MainWindow::VerSugerencia1Click);
-    connect(Acercade1, &QAction::triggered, this, &MainWindow::Acercade1Click);
-}
-
 void MainWindow::Ayuda2Click() {
     OpenWithDesktop("kaldo31.chm");
 }

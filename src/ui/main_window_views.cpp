@@ -4,13 +4,6 @@
 #include "main_window.h"
 #include "view_commands.h"
 
-void MainWindow::ConnectViews() {
-    connect(Geogrfica1, &QAction::triggered, this, &MainWindow::Geogrfica1Click);
-    connect(emporal1, &QAction::triggered, this, &MainWindow::emporal1Click);
-    connect(Valoracin1, &QAction::triggered, this, &MainWindow::Valoracin1Click);
-    connect(Riesgos1, &QAction::triggered, this, &MainWindow::Riesgos1Click);
-}
-
 void MainWindow::Geogrfica1Click() {
     ShowView(session_, catalogue_, view::kGeographic);
     EnableNodeCommands(true);

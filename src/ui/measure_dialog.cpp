@@ -19,8 +19,7 @@
 
 MeasureDialog::MeasureDialog(MeasureForm& form, QWidget* parent) : QDialog(parent), form_(form) {
     setObjectName("frmMedida");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    entry_style::FixedWindow(this);
     BuildControls();
     BuildLayout();
 
