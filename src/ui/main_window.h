@@ -50,7 +50,6 @@ public:
     void OpenStartupDocument(const QStringList& arguments);
     // Sets the enabled state of the eight context-menu entries for the selected kind.
     void PrepareContextMenu();
-    void EnableNodeCommands(bool on);
 
     // The data editor's "Imp. Vacío": shows the print dialog, then prints questionnaire number
     // (0..22) blank, under the heading (Windows-1252, may be empty), on the chosen printer.
@@ -108,6 +107,7 @@ private:
     void BuildContextMenu();
     void ConnectTree();
     void SyncSelectionFromView();
+    void EnableNodeCommands(bool on);
 
     // Editing, assignment and evaluation: the context menu's commands that change the document,
     // the double click and the drop of a dragged node (main_window_editing.cpp).
