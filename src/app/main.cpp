@@ -17,6 +17,7 @@
 #include "qt_settings_store.h"
 #include "qt_spanish.h"
 #include "qt_user_port.h"
+#include "settings_store.h"
 #include "startup.h"
 #include "tip_setting.h"
 
@@ -41,7 +42,7 @@ int RunHeadlessMode(const std::vector<std::string>& arguments) {
 
 int RunDesktop(int argc, char** argv) {
     QApplication application(argc, argv);
-    application.setOrganizationName("TORVE");
+    application.setOrganizationName(setting::kOrganisation);
     application.setApplicationName("kaldo");
     // Wayland desktops match the window to its desktop entry, invalid.torve.kaldo.desktop, by this.
     application.setDesktopFileName("invalid.torve.kaldo");

@@ -14,14 +14,6 @@ namespace {
 
 constexpr int kMostItems = 30;
 
-// The number in the first two characters of a questionnaire's title, digit by digit; anything
-// that is not a digit there gives a number outside 0..22.
-int QuestionnaireNumberOf(const std::string& title) {
-    if (title.size() < 2) return -1;
-    const auto digit = [&](std::size_t i) { return static_cast<unsigned char>(title[i]) - '0'; };
-    return 10 * digit(0) + digit(1);
-}
-
 }  // namespace
 
 std::vector<std::string> DeficiencyForm::ItemEntries(int itemCount) {
@@ -38,7 +30,8 @@ void DeficiencyForm::Open(const NodeTable& table, const Catalogue& catalogue, co
     const std::string title = questionnaire ? questionnaire->GetField(field::kTitle) : std::string();
     caption_ = text::kDeficienciesFor + title;
 
-    q_ = QuestionnaireNumberOf(title);
+    // Unchecked: a title that does not begin with two digits gives a number outside 0..22.
+    q_ = UncheckedTwoDigitNumber(title);
     if (q_ < 0 || q_ >= Catalogue::kQuestionnaires) {
         port.ShowMessage(text::kNotFromQuestionnaire);
         q_ = 0;

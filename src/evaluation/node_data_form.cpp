@@ -118,11 +118,9 @@ void NodeDataForm::Accept(DocumentTree& tree) {
 }
 
 int NodeDataForm::BlankQuestionnaireNumber() const {
+    // Read as a tree label's number, except that a title of a single digit is that digit.
     const std::string& title = values_.name;
-    auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    int number = !title.empty() && isDigit(title[0]) ? title[0] - '0' : 0;
-    if (title.size() >= 2 && isDigit(title[1])) number = number * 10 + (title[1] - '0');
-    return number;
+    return TwoDigitNumber(title.size() == 1 ? title + ' ' : title);
 }
 
 std::string NodeDataForm::BlankHeading() const {

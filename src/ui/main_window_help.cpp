@@ -5,8 +5,6 @@
 #include "about_box.h"
 #include "data_files.h"
 #include "main_window.h"
-#include "qt_settings_store.h"
-#include "settings_store.h"
 #include "splash_window.h"
 #include "text_codec.h"
 #include "tip_setting.h"
@@ -22,14 +20,6 @@ void OpenWithDesktop(const FilePath& name) {
 
 }  // namespace
 
-void MainWindow::WireHelp() {
-    settings_ = std::make_unique<QtSettingsStore>();
-    Wire(Ayuda2, [this] { Ayuda2Click(); });
-    Wire(Manual1, [this] { Manual1Click(); });
-    Wire(VerSugerencia1, [this] { VerSugerencia1Click(); });
-    Wire(Acercade1, [this] { Acercade1Click(); });
-}
-
 void MainWindow::Ayuda2Click() {
     OpenWithDesktop(FilePath("kaldo31.chm"));
 }
@@ -39,7 +29,7 @@ void MainWindow::Manual1Click() {
 }
 
 void MainWindow::VerSugerencia1Click() {
-    TipSetting setting(*settings_);
+    TipSetting setting(settings_);
     setting.TipRequested();
     SplashWindow tip(setting, this);
     tip.exec();

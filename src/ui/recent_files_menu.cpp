@@ -2,21 +2,14 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QSettings>
 #include <QStringList>
 
+#include "qt_settings_store.h"
 #include "recent_files.h"
 #include "text_codec.h"
-#include "user_settings.h"
 
-namespace {
-
-const char* const kRecentKey = "recientes/archivos";
-
-}  // namespace
-
-RecentFilesMenu::RecentFilesMenu(QMenu* menu, QAction* before, QObject* parent)
-    : QObject(parent), menu_(menu), before_(before) {
+RecentFilesMenu::RecentFilesMenu(QMenu* menu, QAction* before, QtSettingsStore& settings, QObject* parent)
+    : QObject(parent), menu_(menu), before_(before), settings_(settings) {
     separator_ = new QAction(this);
     separator_->setSeparator(true);
     // Another window of the program may have added documents since this menu was last shown.
@@ -26,7 +19,7 @@ RecentFilesMenu::RecentFilesMenu(QMenu* menu, QAction* before, QObject* parent)
 
 std::vector<FilePath> RecentFilesMenu::Paths() const {
     std::vector<FilePath> paths;
-    for (const QString& path : UserSettings().value(kRecentKey).toStringList())
+    for (const QString& path : settings_.Value(setting::kRecentFiles).toStringList())
         paths.push_back(PathFromQt(path));
     return RecentFiles(paths).Paths();
 }
@@ -45,7 +38,7 @@ void RecentFilesMenu::Store(const std::vector<FilePath>& paths) {
     QStringList stored;
     for (const FilePath& path : paths)
         stored << PathToQt(path);
-    UserSettings().setValue(kRecentKey, stored);
+    settings_.SetValue(setting::kRecentFiles, stored);
     Refresh();
 }
 

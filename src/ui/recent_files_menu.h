@@ -9,6 +9,7 @@
 
 class QAction;
 class QMenu;
+class QtSettingsStore;
 
 // The numbered entries of the documents used last, in a menu just before one of its entries.
 // The list lives in the per-user settings, so every window and every later run shows the same.
@@ -17,7 +18,7 @@ class RecentFilesMenu : public QObject {
 public:
     // The entries go just before `before`, followed by a separator of their own that is in the
     // menu only while there are entries.
-    RecentFilesMenu(QMenu* menu, QAction* before, QObject* parent = nullptr);
+    RecentFilesMenu(QMenu* menu, QAction* before, QtSettingsStore& settings, QObject* parent = nullptr);
 
     // Puts the document first in the list.
     void Note(const FilePath& path);
@@ -35,6 +36,7 @@ private:
 
     QMenu* menu_;
     QAction* before_;
+    QtSettingsStore& settings_;
     QAction* separator_;
     std::vector<QAction*> entries_;
 };

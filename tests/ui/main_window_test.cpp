@@ -14,6 +14,7 @@
 #include "document_tree_view.h"
 #include "info_panel.h"
 #include "main_window.h"
+#include "named_child.h"
 #include "ok_dialog.h"
 #include "scripted_port.h"
 #include "temp_dir.h"
@@ -131,14 +132,14 @@ TEST(OkDialogTest, GeometryAndButtons) {
     OkDialog dialog("Mensaje", "Título");
     EXPECT_EQ(dialog.size(), QSize(313, 116));
     EXPECT_EQ(dialog.windowTitle(), "Título");
-    EXPECT_EQ(dialog.lblMensaje->text(), "Mensaje");
-    EXPECT_TRUE(dialog.lblMensaje->wordWrap());
-    EXPECT_EQ(dialog.OKBtn->text(), "Si");
-    EXPECT_EQ(dialog.OKBtn->geometry(), QRect(71, 84, 75, 25));
-    EXPECT_TRUE(dialog.OKBtn->isDefault());
-    EXPECT_EQ(dialog.CancelBtn->text(), "No");
-    EXPECT_EQ(dialog.CancelBtn->geometry(), QRect(159, 84, 75, 25));
-    dialog.OKBtn->click();
+    EXPECT_EQ(Named<QLabel>(dialog, "lblMensaje")->text(), "Mensaje");
+    EXPECT_TRUE(Named<QLabel>(dialog, "lblMensaje")->wordWrap());
+    EXPECT_EQ(Named<QPushButton>(dialog, "OKBtn")->text(), "Si");
+    EXPECT_EQ(Named<QPushButton>(dialog, "OKBtn")->geometry(), QRect(71, 84, 75, 25));
+    EXPECT_TRUE(Named<QPushButton>(dialog, "OKBtn")->isDefault());
+    EXPECT_EQ(Named<QPushButton>(dialog, "CancelBtn")->text(), "No");
+    EXPECT_EQ(Named<QPushButton>(dialog, "CancelBtn")->geometry(), QRect(159, 84, 75, 25));
+    Named<QPushButton>(dialog, "OKBtn")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     OkDialog other("m", "c");
     other.show();

@@ -16,6 +16,7 @@
 #include "document_tree_view.h"
 #include "kinds.h"
 #include "main_window.h"
+#include "named_child.h"
 #include "print_dialog.h"
 #include "recording_canvas.h"
 #include "scripted_port.h"
@@ -133,30 +134,33 @@ TEST_F(ReportsWindowTest, ExportarWritesTheBranchToTheChosenFile) {
 TEST_F(ReportsWindowTest, PrintDialogOffersThePrintersAPdfFileAndThePrintToFileBox) {
     PrintDialog& dialog = *window.PrintDialog1;
     EXPECT_EQ(dialog.windowTitle(), "Imprimir");
-    EXPECT_EQ(dialog.cmbImpresora->itemText(dialog.cmbImpresora->count() - 1), "Archivo PDF");
-    EXPECT_EQ(dialog.chkArchivo->text(), "Imprimir a archivo");
+    EXPECT_EQ(Named<QComboBox>(dialog, "cmbImpresora")
+                  ->itemText(Named<QComboBox>(dialog, "cmbImpresora")->count() - 1),
+              "Archivo PDF");
+    EXPECT_EQ(Named<QCheckBox>(dialog, "chkArchivo")->text(), "Imprimir a archivo");
     dialog.Prepare(true, "Informe");
-    EXPECT_TRUE(dialog.chkArchivo->isVisibleTo(&dialog));
+    EXPECT_TRUE(Named<QCheckBox>(dialog, "chkArchivo")->isVisibleTo(&dialog));
     dialog.Prepare(false, "Cuestionario 05");
-    EXPECT_FALSE(dialog.chkArchivo->isVisibleTo(&dialog));
+    EXPECT_FALSE(Named<QCheckBox>(dialog, "chkArchivo")->isVisibleTo(&dialog));
     EXPECT_FALSE(dialog.PrintToFile());
-    EXPECT_TRUE(dialog.edtArchivo->text().endsWith("Cuestionario 05.pdf"));
+    EXPECT_TRUE(Named<QLineEdit>(dialog, "edtArchivo")->text().endsWith("Cuestionario 05.pdf"));
 
-    dialog.cmbImpresora->setCurrentIndex(dialog.cmbImpresora->count() - 1);
-    dialog.edtArchivo->clear();
-    EXPECT_FALSE(dialog.OKBtn->isEnabled()) << "a PDF needs a file name";
-    dialog.edtArchivo->setText("/tmp/informe");
-    EXPECT_TRUE(dialog.OKBtn->isEnabled());
+    Named<QComboBox>(dialog, "cmbImpresora")
+        ->setCurrentIndex(Named<QComboBox>(dialog, "cmbImpresora")->count() - 1);
+    Named<QLineEdit>(dialog, "edtArchivo")->clear();
+    EXPECT_FALSE(Named<QPushButton>(dialog, "OKBtn")->isEnabled()) << "a PDF needs a file name";
+    Named<QLineEdit>(dialog, "edtArchivo")->setText("/tmp/informe");
+    EXPECT_TRUE(Named<QPushButton>(dialog, "OKBtn")->isEnabled());
     QPrinter printer;
     dialog.ConfigurePrinter(printer);
     EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
     EXPECT_EQ(printer.outputFileName(), "/tmp/informe.pdf");
 
     dialog.Prepare(true, "Informe");
-    dialog.chkArchivo->setChecked(true);
-    EXPECT_FALSE(dialog.cmbImpresora->isEnabled()) << "the text report needs no printer";
+    Named<QCheckBox>(dialog, "chkArchivo")->setChecked(true);
+    EXPECT_FALSE(Named<QComboBox>(dialog, "cmbImpresora")->isEnabled()) << "the text report needs no printer";
     EXPECT_TRUE(dialog.PrintToFile());
-    dialog.chkArchivo->setChecked(false);
+    Named<QCheckBox>(dialog, "chkArchivo")->setChecked(false);
 }
 
 TEST_F(ReportsWindowTest, ImpVacioPrintsTheBlankQuestionnaireToTheChosenPdf) {
@@ -165,9 +169,10 @@ TEST_F(ReportsWindowTest, ImpVacioPrintsTheBlankQuestionnaireToTheChosenPdf) {
     WhenModal([pdf](QWidget* modal) {
         auto* dialog = qobject_cast<PrintDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
-        dialog->cmbImpresora->setCurrentIndex(dialog->cmbImpresora->count() - 1);
-        dialog->edtArchivo->setText(pdf);
-        dialog->OKBtn->click();
+        Named<QComboBox>(*dialog, "cmbImpresora")
+            ->setCurrentIndex(Named<QComboBox>(*dialog, "cmbImpresora")->count() - 1);
+        Named<QLineEdit>(*dialog, "edtArchivo")->setText(pdf);
+        Named<QPushButton>(*dialog, "OKBtn")->click();
     });
     window.PrintBlankQuestionnaire(5, W("Almacén"));
     const std::string bytes = ReadFile(dir.File("cuestionario.pdf"));
@@ -181,18 +186,19 @@ TEST_F(ReportsWindowTest, AnUnwritablePdfKeepsTheDialogOpenWithTheSystemsReason)
     WhenModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<PrintDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
-        dialog->cmbImpresora->setCurrentIndex(dialog->cmbImpresora->count() - 1);
-        dialog->edtArchivo->setText("/no/such/folder/x.pdf");
+        Named<QComboBox>(*dialog, "cmbImpresora")
+            ->setCurrentIndex(Named<QComboBox>(*dialog, "cmbImpresora")->count() - 1);
+        Named<QLineEdit>(*dialog, "edtArchivo")->setText("/no/such/folder/x.pdf");
         WhenModal([&, dialog](QWidget* box) {
             auto* message = qobject_cast<QMessageBox*>(box);
             if (message) reason = message->text();
             box->close();
             QTimer::singleShot(0, [&, dialog] {
                 stillOpen = dialog->isVisible();
-                dialog->CancelBtn->click();
+                Named<QPushButton>(*dialog, "CancelBtn")->click();
             });
         });
-        dialog->OKBtn->click();
+        Named<QPushButton>(*dialog, "OKBtn")->click();
     });
     window.PrintBlankQuestionnaire(5, "");
     EXPECT_TRUE(stillOpen);

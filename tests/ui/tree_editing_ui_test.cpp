@@ -13,6 +13,7 @@
 #include "cp1252.h"
 #include "document_tree_view.h"
 #include "main_window.h"
+#include "named_child.h"
 #include "node_data_dialog.h"
 #include "node_data_form.h"
 #include "print_port.h"
@@ -209,8 +210,8 @@ TEST_F(TreeEditingWindowTest, TheQuestionnairesEditorPrintsItBlankAndStaysOpen) 
     QTimer::singleShot(0, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* editor = qobject_cast<NodeDataDialog*>(modal)) {
-            clicked = editor->BitBtn3->isEnabled();
-            editor->BitBtn3->click();
+            clicked = Named<QPushButton>(*editor, "BitBtn3")->isEnabled();
+            Named<QPushButton>(*editor, "BitBtn3")->click();
             clicked = clicked && editor->isVisible();
         }
         if (modal) modal->close();
