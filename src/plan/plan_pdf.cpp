@@ -7,15 +7,16 @@ namespace plan {
 
 namespace {
 
-// Shares of the page's width: the long texts get the most, dates and names the least.
-constexpr int kWeights[kColumnCount] = {7, 12, 11, 18, 16, 11, 8, 7, 7, 8, 7, 12};
+// Shares of the page's width: the long texts get the most. Level, dates and state are as wide
+// as their texts.
+constexpr int kWeights[kColumnCount] = {0, 12, 11, 16, 15, 11, 10, 0, 0, 10, 0, 12};
 
 }  // namespace
 
 bool PrintPlan(const ActionPlan& plan, Canvas& canvas, std::string* error) {
     std::vector<TableColumn> columns;
     for (int c = 0; c < kColumnCount; ++c)
-        columns.push_back({ColumnHeading(static_cast<Column>(c)), kWeights[c]});
+        columns.push_back({ColumnHeading(static_cast<Column>(c)), kWeights[c], kWeights[c] == 0});
     std::string left = W("Plan de acción");
     if (!plan.firm.empty()) left += W(" · ") + plan.firm;
     const TableFrame frame{W("Plan de acción"), left, "A fecha de " + plan.asOfText, 8};

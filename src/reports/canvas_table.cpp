@@ -27,7 +27,7 @@ std::vector<std::string> TextLines(const std::string& text) {
 CanvasTable::CanvasTable(Canvas& canvas, std::vector<TableColumn> columns, TableFrame frame)
     : canvas_(canvas), columns_(std::move(columns)), frame_(std::move(frame)) {}
 
-void CanvasTable::Measure() {
+void CanvasTable::Measure(const std::vector<std::vector<std::string>>& rows) {
     canvas_.SetFontSize(frame_.fontSize);
     canvas_.SetFontStyle(FontStyle::Regular);
     lineHeight_ = canvas_.TextHeight("W");
@@ -36,15 +36,44 @@ void CanvasTable::Measure() {
     right_ = canvas_.PageWidth() - left_;
     top_ = 2 * lineHeight_;                            // below the header line
     bottom_ = canvas_.PageHeight() - 2 * lineHeight_;  // above the page number
-    int weights = 0;
-    for (const TableColumn& column : columns_)
-        weights += std::max(1, column.weight);
-    x_.assign(1, left_);
-    int sum = 0;
-    for (const TableColumn& column : columns_) {
-        sum += std::max(1, column.weight);
-        x_.push_back(left_ + static_cast<int>(static_cast<long long>(right_ - left_) * sum / weights));
+
+    // Fitted columns first: their widest line, and the widest word of their heading in bold.
+    std::vector<int> widths(columns_.size(), 0);
+    int fitted = 0, weights = 0;
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        if (!columns_[c].fit) {
+            weights += std::max(1, columns_[c].weight);
+            continue;
+        }
+        int widest = 0;
+        for (const auto& row : rows) {
+            if (c < row.size()) {
+                for (const std::string& line : TextLines(row[c]))
+                    widest = std::max(widest, canvas_.TextWidth(line));
+            }
+        }
+        canvas_.SetFontStyle(FontStyle::Bold);
+        const std::string& heading = columns_[c].heading;
+        for (std::size_t start = 0; start <= heading.size();) {
+            const std::size_t end = std::min(heading.find(' ', start), heading.size());
+            widest = std::max(widest, canvas_.TextWidth(heading.substr(start, end - start)));
+            start = end + 1;
+        }
+        canvas_.SetFontStyle(FontStyle::Regular);
+        widths[c] = std::min(widest + 2 * padding_ + 1, (right_ - left_) / 8);
+        fitted += widths[c];
     }
+    const int shared = std::max(0, right_ - left_ - fitted);
+    int sum = 0;
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        if (columns_[c].fit) continue;
+        const int before = static_cast<int>(static_cast<long long>(shared) * sum / std::max(1, weights));
+        sum += std::max(1, columns_[c].weight);
+        widths[c] = static_cast<int>(static_cast<long long>(shared) * sum / std::max(1, weights)) - before;
+    }
+    x_.assign(1, left_);
+    for (const int width : widths)
+        x_.push_back(x_.back() + width);
 }
 
 CanvasTable::CellLines CanvasTable::Lines(const std::vector<std::string>& cells, int maxLines) {
@@ -73,7 +102,7 @@ int CanvasTable::Height(const CellLines& lines) const {
 
 bool CanvasTable::Print(const std::vector<std::vector<std::string>>& rows, std::string* error) {
     if (!canvas_.BeginJob(frame_.jobTitle, error)) return false;
-    Measure();
+    Measure(rows);
 
     std::vector<std::string> headings;
     for (const TableColumn& column : columns_)

@@ -12,7 +12,8 @@ class Canvas;
 // a row taller than a whole page is cut with "..." at the end of its longest cells.
 struct TableColumn {
     std::string heading;
-    int weight = 1;  // share of the table's width
+    int weight = 1;    // share of the width that the fitted columns leave
+    bool fit = false;  // as wide as its widest cell (dates, states), up to an eighth of the table
 };
 
 struct TableFrame {
@@ -37,7 +38,7 @@ public:
 private:
     using CellLines = std::vector<std::vector<std::string>>;  // per column, the lines drawn
 
-    void Measure();
+    void Measure(const std::vector<std::vector<std::string>>& rows);
     CellLines Lines(const std::vector<std::string>& cells, int maxLines);
     int Height(const CellLines& lines) const;
     void DrawPage(int page, const std::vector<CellLines>& rows);

@@ -31,11 +31,11 @@ void PreparePrinter(QPrinter& printer) {
     printer.setResolution(kResolution);
 }
 
-void PreparePdfPrinter(QPrinter& printer, const QString& path) {
+void PreparePdfPrinter(QPrinter& printer, const QString& path, QPageLayout::Orientation orientation) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageOrientation(orientation);
     printer.setPageMargins(QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter);
     PreparePrinter(printer);
 }

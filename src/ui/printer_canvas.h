@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPageLayout>
 #include <QPainter>
 
 #include "canvas.h"
@@ -39,4 +40,5 @@ private:
 // Prepares a printer for the reports: the resolution their layout was made for.
 void PreparePrinter(QPrinter& printer);
 // Prepares a printer to write a PDF file on A4 paper, with margins like a real printer's.
-void PreparePdfPrinter(QPrinter& printer, const QString& path);
+void PreparePdfPrinter(QPrinter& printer, const QString& path,
+                       QPageLayout::Orientation orientation = QPageLayout::Portrait);
