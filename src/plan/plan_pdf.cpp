@@ -2,6 +2,7 @@
 
 #include "canvas_table.h"
 #include "cp1252.h"
+#include "plan_summary.h"
 
 namespace plan {
 
@@ -17,9 +18,7 @@ bool PrintPlan(const ActionPlan& plan, Canvas& canvas, std::string* error) {
     std::vector<TableColumn> columns;
     for (int c = 0; c < kColumnCount; ++c)
         columns.push_back({ColumnHeading(static_cast<Column>(c)), kWeights[c], kWeights[c] == 0});
-    std::string left = W("Plan de acción");
-    if (!plan.firm.empty()) left += W(" · ") + plan.firm;
-    const TableFrame frame{W("Plan de acción"), left, "A fecha de " + plan.asOfText, 8};
+    const TableFrame frame{W("Plan de acción"), HeadingText(plan), "A fecha de " + plan.asOfText, 8};
 
     std::vector<std::vector<std::string>> rows;
     rows.reserve(plan.rows.size());

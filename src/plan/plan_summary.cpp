@@ -61,10 +61,14 @@ std::string OverdueText(const ActionPlan& plan) {
     return out;
 }
 
-std::string TitleText(const ActionPlan& plan) {
+std::string HeadingText(const ActionPlan& plan) {
     std::string out = W("Plan de acción");
     if (!plan.firm.empty()) out += kDot + plan.firm;
-    return out + kDot + "a fecha de " + plan.asOfText;
+    return out;
+}
+
+std::string TitleText(const ActionPlan& plan) {
+    return HeadingText(plan) + kDot + "a fecha de " + plan.asOfText;
 }
 
 }  // namespace plan

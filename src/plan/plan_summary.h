@@ -16,6 +16,8 @@ std::string CountsText(const PlanCounts& counts);
 // pending measure due first; the empty text when no measure is overdue.
 std::string OverdueText(const ActionPlan& plan);
 
+// "Plan de acción · Talleres del Norte" ("Plan de acción" for a firm without name).
+std::string HeadingText(const ActionPlan& plan);
 // "Plan de acción · Talleres del Norte · a fecha de 08/12/2026".
 std::string TitleText(const ActionPlan& plan);
 

@@ -22,6 +22,7 @@ class Catalogue;
 class DatePort;
 class DocumentTreeView;
 class InfoPanel;
+class PlanPresenter;
 class PrintDialog;
 class QMenu;
 class QModelIndex;
@@ -79,6 +80,7 @@ public:
     QAction* emporal1;
     QAction* Valoracin1;
     QAction* Riesgos1;
+    QAction* PlanAccion1;  // "Plan de acción", after the views
     QAction* Ayuda2;
     QAction* Manual1;
     QAction* VerSugerencia1;
@@ -124,6 +126,11 @@ private:
     // Reports (main_window_reports.cpp).
     void ConnectReports();
 
+    // The action plan: its window, its menu entry and the status bar's notice of overdue
+    // measures (main_window_plan.cpp).
+    void SetUpPlan();
+    void PlanStateChanged();
+
     // Help: the entries of "A&yuda" (main_window_help.cpp).
     void Ayuda2Click();
     void Manual1Click();
@@ -165,4 +172,6 @@ private:
     // "Indicar Medidas Prev".
     QtEntryDialogs entryDialogs_;
     EvaluationCommands evaluation_;
+    // The action plan's window and notice.
+    PlanPresenter* plan_ = nullptr;
 };

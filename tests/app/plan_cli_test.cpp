@@ -35,39 +35,52 @@ TEST(PlanCommand, CsvOfAHandWrittenDocument) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
     const std::string place = "Construcciones Ávila, S.L. / Nave / Soldadura;01.- Lugares de trabajo;";
-    EXPECT_EQ(ReadFile(dir.File("plan.csv")),
-              "\xEF\xBB\xBF"
-              "Nivel;Lugar;Cuestionario;Deficiencia;Medida;Recursos;Responsable;Fecha prevista;"
-              "Fecha realización;Realizada por;Estado;Comentarios\r\n"
-              "Crítico;" + place + "5. ¿Están protegidas las escaleras? — Escalera sin barandilla;"
-              "Instalar barandilla;\"Cerrajero; 450 €\";Ana Ruiz;01/12/2026;;;Vencida;"
-              "\"Urgente: con \"\"comillas\"\"\"\r\n"
-              "Crítico;" + place + "5. ¿Están protegidas las escaleras? — Escalera sin barandilla;"
-              "Señalizar el paso;;Ana Ruiz;08/12/2026;;;Pendiente;\r\n"
-              "A corregir;Construcciones Ávila, S.L.;00.- Gestión Preventiva;"
-              "1. ¿Existe una política de prevención? — No hay política escrita;;;;;;;Sin medida;\r\n"
-              "A corregir;" + place + "11. ¿Son seguros los suelos?;Reparar el suelo;;Ana Ruiz;pronto;;;"
-              "Sin fecha;\r\n"
-              "A mejorar;" + place + "7. ¿Es suficiente la iluminación?;Cambiar luminarias;;Luis Gómez;"
-              "15/01/2027;20/11/2026;Luis Gómez;Realizada;Hecho antes de plazo\r\n"
-              "No imprescindible;Construcciones Ávila, S.L.;02.- Máquinas;"
-              "3. ¿Tienen resguardos? — Torno sin resguardo;Colocar resguardo;;Pedro;30/11/2026;;;Vencida;\r\n"
-              "Sin valorar;" + place + "9. ¿Están ordenados los pasillos? — Cables por el suelo;"
-              "Recoger cables;;;;;;Sin fecha;\"Línea 1\r\nLínea 2\"\r\n");
+    EXPECT_EQ(
+        ReadFile(dir.File("plan.csv")),
+        "\xEF\xBB\xBF"
+        "Nivel;Lugar;Cuestionario;Deficiencia;Medida;Recursos;Responsable;Fecha prevista;"
+        "Fecha realización;Realizada por;Estado;Comentarios\r\n"
+        "Crítico;" +
+            place +
+            "5. ¿Están protegidas las escaleras? — Escalera sin barandilla;"
+            "Instalar barandilla;\"Cerrajero; 450 €\";Ana Ruiz;01/12/2026;;;Vencida;"
+            "\"Urgente: con \"\"comillas\"\"\"\r\n"
+            "Crítico;" +
+            place +
+            "5. ¿Están protegidas las escaleras? — Escalera sin barandilla;"
+            "Señalizar el paso;;Ana Ruiz;08/12/2026;;;Pendiente;\r\n"
+            "A corregir;Construcciones Ávila, S.L.;00.- Gestión Preventiva;"
+            "1. ¿Existe una política de prevención? — No hay política escrita;;;;;;;Sin medida;\r\n"
+            "A corregir;" +
+            place +
+            "11. ¿Son seguros los suelos?;Reparar el suelo;;Ana Ruiz;pronto;;;"
+            "Sin fecha;\r\n"
+            "A mejorar;" +
+            place +
+            "7. ¿Es suficiente la iluminación?;Cambiar luminarias;;Luis Gómez;"
+            "15/01/2027;20/11/2026;Luis Gómez;Realizada;Hecho antes de plazo\r\n"
+            "No imprescindible;Construcciones Ávila, S.L.;02.- Máquinas;"
+            "3. ¿Tienen resguardos? — Torno sin resguardo;Colocar resguardo;;Pedro;30/11/2026;;;Vencida;\r\n"
+            "Sin valorar;" +
+            place +
+            "9. ¿Están ordenados los pasillos? — Cables por el suelo;"
+            "Recoger cables;;;;;;Sin fecha;\"Línea 1\r\nLínea 2\"\r\n");
 }
 
 TEST(PlanCommand, WorkbookAndPdfByTheExtension) {
     TempDir dir;
     for (const char* name : {"plan.XLSX", "plan.pdf"}) {
-        const ProgramRun run = RunProgram({"--plan", TestData("plan.kl3"), dir.File(name), "--a-fecha", "9/12/2026"});
+        const ProgramRun run =
+            RunProgram({"--plan", TestData("plan.kl3"), dir.File(name), "--a-fecha", "9/12/2026"});
         ASSERT_EQ(run.status, 0) << name << run.err;
     }
     // A real workbook: a zip whose first sheet is the plan.
     EXPECT_TRUE(Contains(Shell("unzip -p '" + dir.File("plan.XLSX").Utf8() + "' xl/workbook.xml"),
                          "<sheet name=\"Plan de acción\""));
     const std::string text = Shell("pdftotext -layout '" + dir.File("plan.pdf").Utf8() + "' -");
-    for (const char* expected : {"Plan de acción · Construcciones Ávila, S.L.", "A fecha de 09/12/2026", "Nivel",
-                                 "Fecha", "Instalar barandilla", "No imprescindible", "Página 1 de 1"})
+    for (const char* expected :
+         {"Plan de acción · Construcciones Ávila, S.L.", "A fecha de 09/12/2026", "Nivel", "Fecha",
+          "Instalar barandilla", "No imprescindible", "Página 1 de 1"})
         EXPECT_TRUE(Contains(text, expected)) << expected << "\n" << text;
     // On the 9th the measure due on the 8th is overdue too: no "Pendiente" is left.
     EXPECT_FALSE(Contains(text, "Pendiente"));
@@ -90,7 +103,9 @@ TEST(PlanCommand, ErrorsInSpanishAndTheOldFileKept) {
         {{"--plan", TestData("plan.kl3"), out, "--fecha", "01/02/2026"}, 3, "Uso: kaldo --plan"},
         {{"--plan", TestData("plan.kl3"), out, "--a-fecha"}, 3, "Uso: kaldo --plan"},
         {{"--plan", dir.File("no-existe.kl3"), out}, 2, "No existe el archivo"},
-        {{"--plan", TestData("plan.kl3"), dir.File("no/plan.csv")}, 2, "No se puede escribir el plan de acción"},
+        {{"--plan", TestData("plan.kl3"), dir.File("no/plan.csv")},
+         2,
+         "No se puede escribir el plan de acción"},
     };
     for (const Case& c : cases) {
         const ProgramRun run = RunProgram(c.arguments);
