@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QStatusBar>
+#include <QToolButton>
 
 #include "document_tree_view.h"
 #include "main_window.h"
@@ -15,10 +16,8 @@ void MainWindow::SetUpPlan() {
     PlanAccion1->setObjectName("PlanAccion1");
     PlanAccion1->setShortcut(QKeySequence("Ctrl+L"));
 
-    // The status bar goes below the client area, which keeps its size: the window grows.
     QStatusBar* bar = statusBar();
     bar->setObjectName("StatusBar1");
-    resize(width(), height() + bar->sizeHint().height());
 
     // A row of the plan shows its node in the document tree, which the views replace.
     auto selectNode = [this](int slot) {
@@ -31,6 +30,14 @@ void MainWindow::SetUpPlan() {
     };
     plan_ = new PlanPresenter(session_, dates_, *model_, *bar, this, selectNode, ownPort_ ? nullptr : &port_);
     connect(PlanAccion1, &QAction::triggered, plan_, [this] { plan_->ShowPlan(); });
+
+    // The status bar goes below the client area, which keeps its size: the window grows by the
+    // bar's height with the notice shown, which the bar keeps whether the notice shows or not.
+    plan_->Notice()->setText(QString::fromUtf8("0 medidas vencidas"));
+    plan_->Notice()->setVisible(true);
+    bar->setFixedHeight(bar->sizeHint().height());
+    plan_->Notice()->setVisible(false);
+    resize(width(), height() + bar->height());
 }
 
 void MainWindow::PlanStateChanged() {

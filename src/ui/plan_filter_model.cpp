@@ -37,3 +37,13 @@ bool PlanFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceP
     }
     return false;
 }
+
+bool PlanFilterModel::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+    const QVariant a = left.data(sortRole()), b = right.data(sortRole());
+    const QPartialOrdering order = QVariant::compare(a, b);
+    if (order != QPartialOrdering::Equivalent) return order == QPartialOrdering::Less;
+    // Ties keep the plan's order, either way up: descending order asks the other way round.
+    const int planA = left.data(PlanTableModel::PlanOrderRole).toInt();
+    const int planB = right.data(PlanTableModel::PlanOrderRole).toInt();
+    return sortOrder() == Qt::AscendingOrder ? planA < planB : planA > planB;
+}

@@ -9,8 +9,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
+#include <vector>
 
 #include "plan_filter_model.h"
 #include "plan_summary.h"
@@ -20,8 +24,8 @@
 
 namespace {
 
-// A column may not take more than this many pixels when fitted to its texts.
-constexpr int kWidestColumn = 180;
+// The narrowest that a column of long texts is made to fit the window.
+constexpr int kNarrowestText = 70;
 
 QLabel* Label(const char* name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -46,7 +50,7 @@ PlanWindow::PlanWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     filter_->setSourceModel(model_);
     BuildControls();
     BuildLayout();
-    resize(1240, 560);
+    resize(1260, 560);
 }
 
 void PlanWindow::BuildControls() {
@@ -87,6 +91,7 @@ void PlanWindow::BuildControls() {
     tblPlan->setAlternatingRowColors(true);
     tblPlan->setWordWrap(false);
     tblPlan->verticalHeader()->setVisible(false);
+    tblPlan->verticalHeader()->setDefaultSectionSize(tblPlan->fontMetrics().height() + 8);
     tblPlan->horizontalHeader()->setStretchLastSection(true);
     // At first the plan's own order; a third click on a heading goes back to it.
     tblPlan->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -153,12 +158,44 @@ void PlanWindow::SetPlan(plan::ActionPlan plan) {
     model_->SetPlan(std::move(plan));
     for (QPushButton* button : {btnXlsx, btnCsv, btnPdf})
         button->setEnabled(rows);
-    if (firstPlan) {
-        tblPlan->resizeColumnsToContents();
-        for (int c = 0; c < model_->columnCount(); ++c)
-            tblPlan->setColumnWidth(c, std::min(tblPlan->columnWidth(c), kWidestColumn));
-    }
+    if (firstPlan) FitColumns();
     SelectSlot(selected);
+}
+
+void PlanWindow::FitColumns() {
+    tblPlan->resizeColumnsToContents();
+    // Every column, "Estado" included, in the window's width at first: the columns of long texts
+    // share what the others leave (their full texts are in the tooltips).
+    const plan::Column texts[] = {plan::Column::kPlace,      plan::Column::kQuestionnaire,
+                                  plan::Column::kDeficiency, plan::Column::kMeasure,
+                                  plan::Column::kResources,  plan::Column::kResponsible,
+                                  plan::Column::kDoneBy,     plan::Column::kComments};
+    const QMargins margins = layout()->contentsMargins();
+    const int available = width() - margins.left() - margins.right() - 2 * tblPlan->frameWidth() -
+                          tblPlan->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    int others = 0;
+    for (int c = 0; c < plan::kColumnCount; ++c)
+        others += tblPlan->columnWidth(c);
+    for (const plan::Column column : texts)
+        others -= tblPlan->columnWidth(static_cast<int>(column));
+    // Narrow texts keep their width and leave the rest to the long ones.
+    std::vector<int> natural;
+    for (const plan::Column column : texts)
+        natural.push_back(tblPlan->columnWidth(static_cast<int>(column)));
+    int room = available - others, wide = static_cast<int>(std::size(texts));
+    for (int pass = 0; pass < 2; ++pass) {
+        const int share = std::max(kNarrowestText, room / std::max(1, wide));
+        room = available - others;
+        wide = 0;
+        for (std::size_t i = 0; i < natural.size(); ++i) {
+            tblPlan->setColumnWidth(static_cast<int>(texts[i]), std::min(natural[i], share));
+            if (natural[i] > share) {
+                ++wide;
+            } else {
+                room -= natural[i];
+            }
+        }
+    }
 }
 
 const plan::ActionPlan& PlanWindow::Plan() const {

@@ -57,6 +57,7 @@ signals:
 private:
     void BuildControls();
     void BuildLayout();
+    void FitColumns();
     void ApplyFilters();
     void PlanOrder();
     int SelectedSlot() const;
