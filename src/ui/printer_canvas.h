@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
+#include <optional>
 
 #include "canvas.h"
 
@@ -30,10 +32,13 @@ public:
 
 private:
     void ApplyFont();
+    // The font's measurements on the printer, made once for each font.
+    const QFontMetricsF& Metrics();
 
     QPrinter& printer_;
     QPainter painter_;
     QFont font_;
+    std::optional<QFontMetricsF> metrics_;
     FontStyle style_ = FontStyle::Regular;
 };
 
