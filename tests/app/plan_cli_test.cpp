@@ -114,3 +114,20 @@ TEST(PlanCommand, ErrorsInSpanishAndTheOldFileKept) {
     }
     EXPECT_EQ(ReadFile(out), "antiguo");
 }
+
+// Resources are one more field at the end of a measure's line: a document that has them reads
+// and saves back byte for byte, as the documents without them always did.
+TEST(PlanCommand, DocumentsWithAndWithoutResourcesSaveBackByteForByte) {
+    TempDir dir;
+    const std::string plan = ReadFile(TestData("plan.kl3"));
+    ASSERT_TRUE(Contains(plan,
+                         "\tR\tInstalar barandilla\tPedir presupuesto\t01/12/2026\tAna Ruiz\t\t\t"
+                         "Urgente: con \"comillas\"\t\t\t\tCerrajero; 450 \x80\r\n"));
+    for (const FilePath& document :
+         {TestData("plan.kl3"), TestData("taller.kl3"), TestData("carpinteria.kl3"),
+          FilePath(KALDO_SOURCE_DIR "/examples/taller-mecanico.kl3")}) {
+        const ProgramRun run = RunProgram({"--normalizar", document, dir.File("out.kl3")});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(ReadFile(dir.File("out.kl3")), ReadFile(document)) << document.Utf8();
+    }
+}

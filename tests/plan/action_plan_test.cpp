@@ -28,7 +28,7 @@ TEST_F(PlanDocument, RowsGoByLevelThenPlannedDateThenDocumentOrder) {
     // Crítico: 01/12 before 08/12. A corregir: both without a readable date, so in the file's
     // order, the deficiency without measure (3) first. Then A mejorar, No imprescindible, and
     // the deficiency without level last.
-    EXPECT_EQ(slots, (std::vector<int>{8, 9, 3, 18, 11, 16, 13}));
+    EXPECT_EQ(slots, (std::vector<int>{8, 9, 3, 15, 11, 18, 13}));
     EXPECT_EQ(U(plan.firm), "Construcciones Ávila, S.L.");
     EXPECT_EQ(plan.asOfText, "08/12/2026");
 }
@@ -57,8 +57,8 @@ TEST_F(PlanDocument, EveryColumnOfAMeasureAndOfADeficiencyWithoutMeasure) {
 TEST_F(PlanDocument, StatesOnThePlansDate) {
     const plan::ActionPlan plan = Plan();
     const std::vector<std::pair<int, State>> expected = {
-        {8, State::kOverdue}, {9, State::kPending},  {3, State::kNoMeasure}, {18, State::kUndated},
-        {11, State::kDone},   {16, State::kOverdue}, {13, State::kUndated},
+        {8, State::kOverdue}, {9, State::kPending},  {3, State::kNoMeasure}, {15, State::kUndated},
+        {11, State::kDone},   {18, State::kOverdue}, {13, State::kUndated},
     };
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(plan.rows[i].slot, expected[i].first);
@@ -104,10 +104,10 @@ TEST_F(PlanDocument, OverdueTextNamesTheNextPendingMeasure) {
 }
 
 TEST_F(PlanDocument, ADeficiencyWhoseMeasureIsDeletedGetsARowAndTheViewsChangeNothing) {
-    // Deleting measure 16 leaves its deficiency without measure.
-    session.DeleteSubtree(session.Table().Node(16));
+    // Deleting measure 18 leaves its deficiency without measure.
+    session.DeleteSubtree(session.Table().Node(18));
     plan::ActionPlan plan = Plan();
-    EXPECT_EQ(plan.rows[5].slot, 15);
+    EXPECT_EQ(plan.rows[5].slot, 17);
     EXPECT_EQ(plan.rows[5].state, State::kNoMeasure);
     const auto before = plan.rows.size();
     session.SetViewMode(view::kTemporal);

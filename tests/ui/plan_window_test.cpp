@@ -86,7 +86,7 @@ TEST_F(PlanWindowTest, TheNoticeCountsOverdueMeasuresAndOpensThePlanOnThem) {
     PlanWindow* plan = Plan();
     ASSERT_TRUE(plan && plan->isVisible());
     EXPECT_EQ(plan->cmbEstado->currentText(), "Vencida");
-    EXPECT_EQ(Slots(*plan), (std::vector<int>{8, 16}));
+    EXPECT_EQ(Slots(*plan), (std::vector<int>{8, 18}));
     EXPECT_EQ(plan->lblRecuentos->text(),
               "2 vencidas · 1 pendiente · 2 sin fecha · 1 realizada · 1 sin medida");
 
@@ -100,24 +100,24 @@ TEST_F(PlanWindowTest, TheNoticeCountsOverdueMeasuresAndOpensThePlanOnThem) {
 
 TEST_F(PlanWindowTest, SortingByAColumnAndBackToThePlansOrder) {
     PlanWindow* plan = Open();
-    EXPECT_EQ(Slots(*plan), (std::vector<int>{8, 9, 3, 18, 11, 16, 13}));
+    EXPECT_EQ(Slots(*plan), (std::vector<int>{8, 9, 3, 15, 11, 18, 13}));
     EXPECT_EQ(plan->tblPlan->model()->headerData(7, Qt::Horizontal).toString(), "Fecha prevista");
     // Dates as dates, rows without a readable one after them, in the plan's order.
     plan->tblPlan->sortByColumn(7, Qt::AscendingOrder);
-    EXPECT_EQ(Slots(*plan), (std::vector<int>{16, 8, 9, 11, 3, 18, 13}));
+    EXPECT_EQ(Slots(*plan), (std::vector<int>{18, 8, 9, 11, 3, 15, 13}));
     plan->tblPlan->sortByColumn(10, Qt::DescendingOrder);  // Estado: from "Sin medida" to "Vencida"
-    EXPECT_EQ(Slots(*plan), (std::vector<int>{3, 11, 18, 13, 9, 8, 16}));
+    EXPECT_EQ(Slots(*plan), (std::vector<int>{3, 11, 15, 13, 9, 8, 18}));
     plan->tblPlan->sortByColumn(4, Qt::AscendingOrder);  // Medida, as text; the deficiency has none
     EXPECT_EQ(Slots(*plan).front(), 3);
     EXPECT_EQ(Slots(*plan)[1], 11) << "Cambiar luminarias";
     plan->btnOrden->click();
-    EXPECT_EQ(Slots(*plan), (std::vector<int>{8, 9, 3, 18, 11, 16, 13}));
+    EXPECT_EQ(Slots(*plan), (std::vector<int>{8, 9, 3, 15, 11, 18, 13}));
 }
 
 TEST_F(PlanWindowTest, FiltersByStateLevelAndText) {
     PlanWindow* plan = Open();
     plan->cmbNivel->setCurrentText("A corregir");
-    EXPECT_EQ(Slots(*plan), (std::vector<int>{3, 18}));
+    EXPECT_EQ(Slots(*plan), (std::vector<int>{3, 15}));
     plan->cmbEstado->setCurrentText("Sin medida");
     EXPECT_EQ(Slots(*plan), (std::vector<int>{3}));
     plan->cmbNivel->setCurrentIndex(0);
@@ -138,7 +138,7 @@ TEST_F(PlanWindowTest, ADoubleClickSelectsTheNodeInTheGeographicTree) {
     PlanWindow* plan = Open();
     plan->tblPlan->sortByColumn(7, Qt::AscendingOrder);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(plan));
-    const QModelIndex first = plan->tblPlan->model()->index(0, 4);  // measure 16, under 02.- Máquinas
+    const QModelIndex first = plan->tblPlan->model()->index(0, 4);  // measure 18, under 02.- Máquinas
     const QPoint centre = plan->tblPlan->visualRect(first).center();
     // What the window system sends: a click, then the double click.
     QTest::mouseClick(plan->tblPlan->viewport(), Qt::LeftButton, {}, centre);
@@ -158,7 +158,7 @@ TEST_F(PlanWindowTest, TheWindowFollowsTheDocumentAndItsOwnDate) {
     // The measure of the deficiency without level goes: the deficiency is left without measure.
     window.Session().DeleteSubtree(window.Session().Table().Node(13));
     QCoreApplication::processEvents();
-    EXPECT_EQ(Slots(*plan), (std::vector<int>{8, 9, 3, 18, 11, 16, 12}));
+    EXPECT_EQ(Slots(*plan), (std::vector<int>{8, 9, 3, 15, 11, 18, 12}));
     EXPECT_EQ(plan->lblRecuentos->text(),
               "2 vencidas · 1 pendiente · 1 sin fecha · 1 realizada · 2 sin medida");
     // On an earlier date nothing is overdue; the notice keeps today's.
