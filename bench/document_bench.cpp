@@ -18,7 +18,7 @@ public:
     void ShowMessage(const std::string&) override {}
     void ShowError(const std::string&) override {}
     bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::optional<std::string> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<FilePath> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
 };
 
 // A realistic full document: a firm with zones, workstations, questionnaires, deficiencies and
@@ -58,7 +58,7 @@ public:
         std::filesystem::create_directories(path_);
     }
     ~BenchFolder() { std::filesystem::remove_all(path_); }
-    std::string File(const char* name) const { return (path_ / name).string(); }
+    FilePath File(const char* name) const { return FilePath((path_ / name).string()); }
 
 private:
     std::filesystem::path path_;
@@ -68,8 +68,8 @@ private:
 // the given file system.
 void LoadRebuildSaveIn(benchmark::State& state, const std::filesystem::path& base) {
     const BenchFolder folder(base);
-    const std::string in = folder.File("full.kl3"), out = folder.File("out.kl3");
-    std::ofstream(in, std::ios::binary) << FullDocument();
+    const FilePath in = folder.File("full.kl3"), out = folder.File("out.kl3");
+    std::ofstream(in.Utf8(), std::ios::binary) << FullDocument();
     SilentPort port;
     FixedDates dates;
     for (auto _ : state) {

@@ -7,7 +7,9 @@
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kaldo)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VERSION ${KALDO_UPSTREAM_VERSION})
+# The Debian revision of the changelog's newest entry: the package is kaldo_3.1.0-1_amd64.deb.
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${KALDO_DEBIAN_REVISION})
 set(CPACK_PACKAGE_VENDOR TORVE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -28,18 +30,22 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 # The synopsis is the summary above; CPack indents this long description and writes its empty
-# line as " .".
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "KALDO 3.1 permite a la pequeña empresa realizar y registrar su propia evaluación de riesgos
-laborales: la empresa se dibuja como un árbol de zonas y puestos de trabajo, se le asignan
-cuestionarios de un catálogo de 23, se anotan las deficiencias encontradas con una valoración
-simplificada del riesgo (consecuencias, exposición y nivel de deficiencia dan la probabilidad y
-el nivel de intervención), se planifican las medidas preventivas y se imprimen informes y
-cuestionarios en blanco. Cada evaluación es un archivo de texto .kl3. Interfaz en español.
+# line as " .". Its lines stay within 80 columns once indented.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "KALDO 3.1 permite a la pequeña empresa realizar y registrar su propia
+evaluación de riesgos laborales: la empresa se dibuja como un árbol de zonas
+y puestos de trabajo, se le asignan cuestionarios de un catálogo de 23, se
+anotan las deficiencias encontradas con una valoración simplificada del
+riesgo (consecuencias, exposición y nivel de deficiencia dan la probabilidad
+y el nivel de intervención), se planifican las medidas preventivas y se
+imprimen informes y cuestionarios en blanco. Cada evaluación es un archivo
+de texto .kl3. Interfaz en español.
 
-KALDO 3.1 lets a small firm carry out and record its own occupational risk assessment: the firm
-is drawn as a tree of zones and workstations, checklists from a catalogue of 23 questionnaires
-are attached, deficiencies found on inspection are recorded with a simplified risk valuation,
-preventive measures are planned, and reports and blank questionnaires are printed. One
-assessment is one .kl3 text file. The user interface is in Spanish.")
+KALDO 3.1 lets a small firm carry out and record its own occupational risk
+assessment: the firm is drawn as a tree of zones and workstations,
+checklists from a catalogue of 23 questionnaires are attached, deficiencies
+found on inspection are recorded with a simplified risk valuation,
+preventive measures are planned, and reports and blank questionnaires are
+printed. One assessment is one .kl3 text file. The user interface is in
+Spanish.")
 
 include(CPack)

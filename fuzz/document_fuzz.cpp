@@ -2,9 +2,9 @@
 // Dictionary: fuzz/kl3.dict
 // Options: -max_len=12000
 //
-// Opening a document from any bytes: every record lands in the slot its field 1 names, no slot
+// Opening a document from any bytes: every record lands in the slot its field::kSlot names, no slot
 // up to the count is left empty, the rebuilt tree shows every record once under the parent its
-// field 2 names, and the document saves to a file that loads back to the same records and tree.
+// field::kParent names, and the document saves to a file that loads back to the same records and tree.
 #include <cstdint>
 #include <string>
 
@@ -29,12 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_REQUIRE(port.messages.size() <= lines);
     for (int s = 1; s <= table.count(); ++s) {
         FUZZ_REQUIRE(table.Record(s) != nullptr);
-        FUZZ_REQUIRE(table.Record(s)->GetFieldInt(1) == s);
+        FUZZ_REQUIRE(table.Record(s)->GetFieldInt(field::kSlot) == s);
     }
     if (table.count() == 0) return 0;
 
     session.RebuildTree();
-    FUZZ_REQUIRE(table.Record(1)->GetFieldInt(2) == 0);
+    FUZZ_REQUIRE(table.Record(1)->GetFieldInt(field::kParent) == 0);
     RequireTreeShowsTable(session);
     RequireSaveRoundTrip(session, commands);
     return 0;

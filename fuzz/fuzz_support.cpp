@@ -38,9 +38,9 @@ public:
 
 }  // namespace
 
-std::string ScratchFile(const std::string& name) {
+FilePath ScratchFile(const std::string& name) {
     static ScratchFolder folder;
-    return folder.path + "/" + name;
+    return FilePath(folder.path + "/" + name);
 }
 
 std::size_t LineCount(const std::string& bytes) {
@@ -63,7 +63,7 @@ void RequireTreeShowsTable(DocumentSession& session) {
         FUZZ_REQUIRE(node->record == record);
         if (node->parent != session.Tree().Root()) {
             FUZZ_REQUIRE(node->parent->record != nullptr);
-            FUZZ_REQUIRE(table.SlotOf(node->parent->record) == record->GetFieldInt(2));
+            FUZZ_REQUIRE(table.SlotOf(node->parent->record) == record->GetFieldInt(field::kParent));
         }
     }
     FUZZ_REQUIRE(session.Tree().PreOrder().size() == static_cast<std::size_t>(records));
@@ -79,14 +79,14 @@ void RequireNumberedInPreOrder(DocumentSession& session) {
         const TreeNode* node = order[k - 1];
         FUZZ_REQUIRE(table.Record(k) == node->record);
         FUZZ_REQUIRE(table.Node(k) == node);
-        FUZZ_REQUIRE(node->record->GetField(1) == std::to_string(k));
+        FUZZ_REQUIRE(node->record->GetField(field::kSlot) == std::to_string(k));
         const bool topLevel = node->parent == session.Tree().Root();
         const int parentSlot = topLevel ? 0 : table.SlotOf(node->parent->record);
-        FUZZ_REQUIRE(node->record->GetField(2) == std::to_string(parentSlot));
+        FUZZ_REQUIRE(node->record->GetField(field::kParent) == std::to_string(parentSlot));
     }
 }
 
-std::string Contents(const std::string& path) {
+std::string Contents(const FilePath& path) {
     std::string bytes;
     FUZZ_REQUIRE(file_io::ReadAll(path, bytes, nullptr));
     return bytes;
@@ -95,7 +95,7 @@ std::string Contents(const std::string& path) {
 }  // namespace
 
 void RequireSaveRoundTrip(DocumentSession& session, DocumentCommands& commands) {
-    const std::string path = ScratchFile("saved.kl3");
+    const FilePath path = ScratchFile("saved.kl3");
     FUZZ_REQUIRE(commands.SaveDocument(path));
     FUZZ_REQUIRE(!session.Modified());
     RequireNumberedInPreOrder(session);
@@ -113,7 +113,7 @@ void RequireSaveRoundTrip(DocumentSession& session, DocumentCommands& commands) 
         FUZZ_REQUIRE(*reloaded.Table().Record(s) == *session.Table().Record(s));
     RequireNumberedInPreOrder(reloaded);
 
-    const std::string again = ScratchFile("again.kl3");
+    const FilePath again = ScratchFile("again.kl3");
     FUZZ_REQUIRE(reload.SaveDocument(again));
     FUZZ_REQUIRE(Contents(again) == saved);
 }

@@ -20,7 +20,7 @@ public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void ShowError(const std::string& text) override { errors.push_back(text); }
     bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::optional<std::string> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<FilePath> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;
@@ -28,17 +28,17 @@ public:
 
 // A file name in this process's scratch folder (on a memory file system when there is one, so
 // that saving costs no disk flush); the folder goes when the process ends.
-std::string ScratchFile(const std::string& name);
+FilePath ScratchFile(const std::string& name);
 
 // The number of lines a document reader sees in the bytes.
 std::size_t LineCount(const std::string& bytes);
 
 // Every record of the table is shown by exactly one node of the tree, and a node shown under
-// another hangs under the record that its field 2 names.
+// another hangs under the record that its field::kParent names.
 void RequireTreeShowsTable(DocumentSession& session);
 
 // Saves the document to a scratch file and checks what saving promises: slot k holds the k-th
-// record of the tree's pre-order with field 1 = k and field 2 = its parent's slot, and the file
+// record of the tree's pre-order with field::kSlot = k and field::kParent = its parent's slot, and the file
 // loads without a message into the same records in the same tree, and saves again to the same
 // bytes.
 void RequireSaveRoundTrip(DocumentSession& session, DocumentCommands& commands);

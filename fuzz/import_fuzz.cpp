@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (LineSource lines(bytes); !lines.AtEnd();) {
         oToken line;
         line.ReadLine(lines);
-        parents.push_back(line.GetFieldInt(2));
+        parents.push_back(line.GetFieldInt(field::kParent));
     }
 
     document_reader::AppendLines(bytes, session, port);
@@ -72,10 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < added; ++i) {
         const oToken* record = table.Record(before + 1 + i);
         FUZZ_REQUIRE(record != nullptr);
-        FUZZ_REQUIRE(record->GetFieldInt(1) == before + 1 + i);
+        FUZZ_REQUIRE(record->GetFieldInt(field::kSlot) == before + 1 + i);
         const std::int64_t p = parents[i];
         const std::int64_t expected = p == 0 ? 1 : (p > 0 && p <= NodeTable::kCapacity ? p + before : p);
-        FUZZ_REQUIRE(record->GetFieldInt(2) == expected);
+        FUZZ_REQUIRE(record->GetFieldInt(field::kParent) == expected);
     }
 
     session.RebuildTree();

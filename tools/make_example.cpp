@@ -36,7 +36,7 @@ public:
     void ShowMessage(const std::string& text) override { Fail(text); }
     void ShowError(const std::string& text) override { Fail(text); }
     bool AskYesNo(const std::string& message, const std::string&) override { return Fail(message), false; }
-    std::optional<std::string> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<FilePath> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
 
 private:
     static void Fail(const std::string& text) {
@@ -85,13 +85,14 @@ public:
     DocumentSession& Session() { return session_; }
     DocumentCommands& Commands() { return commands_; }
 
-    // Selects the node reached by following the labels from the firm (field 4 of each).
+    // Selects the node reached by following the labels from the firm (field::kLabel of each).
     TreeNode* Select(std::initializer_list<const char*> path) {
         TreeNode* node = session_.Tree().Root();
         for (const char* label : path) {
             TreeNode* next = nullptr;
             for (const auto& child : node->children) {
-                if (child->record && child->record->GetField(4).rfind(W(label), 0) == 0) next = child.get();
+                if (child->record && child->record->GetField(field::kLabel).rfind(W(label), 0) == 0)
+                    next = child.get();
             }
             if (!next) throw std::runtime_error(std::string("no node ") + label);
             node = next;
@@ -299,11 +300,11 @@ int main(int argc, char** argv) {
     try {
         Catalogue catalogue;
         StrictPort quiet;
-        if (catalogue.Load(argv[1], quiet) != Catalogue::LoadResult::Loaded)
+        if (catalogue.Load(FilePath(argv[1]), quiet) != Catalogue::LoadResult::Loaded)
             throw std::runtime_error("no catalogue");
         ExampleUser user(catalogue);
         MakeExample(user);
-        if (!user.Commands().SaveDocument(argv[2])) return 2;
+        if (!user.Commands().SaveDocument(FilePath(argv[2]))) return 2;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

@@ -12,7 +12,7 @@ struct HeadlessContext;
 // A document opened for a headless command as "&Abrir ..." opens it; status is the exit status
 // of the opening (exit_status::).
 struct HeadlessDocument {
-    HeadlessDocument(HeadlessContext& context, const std::string& path);
+    HeadlessDocument(HeadlessContext& context, const FilePath& path);
 
     DocumentSession session;
     DocumentCommands commands;

@@ -52,19 +52,19 @@ bool ParseNumber(const std::string& text, int& number) {
 }  // namespace
 
 int RunTextReport(HeadlessContext& context, const std::vector<std::string>& arguments) {
-    HeadlessDocument document(context, arguments[0]);
+    HeadlessDocument document(context, FilePath(arguments[0]));
     if (document.status != exit_status::kOk) return document.status;
-    const std::string path = arguments.size() > 1 ? arguments[1] : kTextReportFile;
+    const FilePath path = arguments.size() > 1 ? FilePath(arguments[1]) : kTextReportFile;
     return WriteTextReport(document.session, FirstNode(document), path, context.port) ? exit_status::kOk
                                                                                       : exit_status::kIoError;
 }
 
 int RunPrintPdf(HeadlessContext& context, const std::vector<std::string>& arguments) {
-    HeadlessDocument document(context, arguments[0]);
+    HeadlessDocument document(context, FilePath(arguments[0]));
     if (document.status != exit_status::kOk) return document.status;
     const auto application = GuiApplication();
     QPrinter printer(QPrinter::HighResolution);
-    PreparePdfPrinter(printer, PathToQt(arguments[1]));
+    PreparePdfPrinter(printer, PathToQt(FilePath(arguments[1])));
     PrinterCanvas canvas(printer);
     BranchPrintout printout(document.session, canvas, context.dates.ToText(context.dates.Today()));
     std::string error;
@@ -81,7 +81,7 @@ int RunBlankPdf(HeadlessContext& context, const std::vector<std::string>& argume
     const std::string area = arguments.size() > 2 ? cp1252::FromUtf8(arguments[2]) : std::string();
     const auto application = GuiApplication();
     QPrinter printer(QPrinter::HighResolution);
-    PreparePdfPrinter(printer, PathToQt(arguments[1]));
+    PreparePdfPrinter(printer, PathToQt(FilePath(arguments[1])));
     PrinterCanvas canvas(printer);
     std::string error;
     if (!PrintBlankQuestionnaire(canvas, context.catalogue, number, area, &error))
@@ -90,9 +90,9 @@ int RunBlankPdf(HeadlessContext& context, const std::vector<std::string>& argume
 }
 
 int RunExport(HeadlessContext& context, const std::vector<std::string>& arguments) {
-    HeadlessDocument document(context, arguments[0]);
+    HeadlessDocument document(context, FilePath(arguments[0]));
     if (document.status != exit_status::kOk) return document.status;
-    return branch_export::WriteExport(document.session.Tree(), FirstNode(document), arguments[1],
+    return branch_export::WriteExport(document.session.Tree(), FirstNode(document), FilePath(arguments[1]),
                                       context.port)
                ? exit_status::kOk
                : exit_status::kIoError;

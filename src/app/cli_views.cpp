@@ -12,7 +12,7 @@ namespace {
 
 struct NamedView {
     const char* name;
-    int mode;
+    view::Mode mode;
 };
 
 constexpr NamedView kViews[] = {
@@ -48,7 +48,7 @@ int RunView(HeadlessContext& context, const std::vector<std::string>& arguments)
                     << "Uso: kaldo --vista NOMBRE DOC (NOMBRE: geográfica, temporal, valoración o riesgos)\n";
         return exit_status::kUsage;
     }
-    HeadlessDocument document(context, arguments[1]);
+    HeadlessDocument document(context, FilePath(arguments[1]));
     if (document.status != exit_status::kOk) return document.status;
     ShowView(document.session, context.catalogue, chosen->mode);
     context.out << cp1252::ToUtf8(TreeOutline(document.session));

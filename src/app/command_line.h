@@ -18,7 +18,8 @@ struct HeadlessContext {
     const Catalogue& catalogue;
 };
 
-// A command-line option of the headless mode.
+// A command-line option of the headless mode. Arguments come as the terminal gives them, in
+// UTF-8: a file name becomes a FilePath, a text for the document goes through cp1252::FromUtf8.
 struct HeadlessOption {
     std::string name;   // e.g. "--verificar"
     std::string usage;  // arguments, e.g. "DOC"

@@ -16,6 +16,6 @@ bool ConsolePort::AskYesNo(const std::string&, const std::string&) {
     return false;
 }
 
-std::optional<std::string> ConsolePort::ChooseFile(const FileDialogSpec&) {
+std::optional<FilePath> ConsolePort::ChooseFile(const FileDialogSpec&) {
     return std::nullopt;
 }

@@ -13,7 +13,7 @@ public:
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
     bool AskYesNo(const std::string& message, const std::string& caption) override;
-    std::optional<std::string> ChooseFile(const FileDialogSpec& options) override;
+    std::optional<FilePath> ChooseFile(const FileDialogSpec& options) override;
 
 private:
     std::ostream& err_;

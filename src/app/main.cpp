@@ -20,6 +20,7 @@
 #include "qt_settings_store.h"
 #include "qt_spanish.h"
 #include "qt_user_port.h"
+#include "settings_store.h"
 #include "startup.h"
 #include "tip_setting.h"
 
@@ -41,7 +42,7 @@ int RunHeadlessMode(const std::vector<std::string>& arguments) {
     ConsolePort port(std::cerr);
     Catalogue catalogue;
     if (const std::optional<std::string> failure =
-            LoadStartupCatalogue(catalogue, ShippedFile("C31.TXT"), port)) {
+            LoadStartupCatalogue(catalogue, ShippedFile(FilePath("C31.TXT")), port)) {
         std::cerr << cp1252::ToUtf8(*failure) << '\n';
         return exit_status::kNoCatalogue;
     }
@@ -52,8 +53,10 @@ int RunHeadlessMode(const std::vector<std::string>& arguments) {
 
 int RunDesktop(int argc, char** argv) {
     QApplication application(argc, argv);
-    application.setOrganizationName("TORVE");
+    application.setOrganizationName(setting::kOrganisation);
     application.setApplicationName("kaldo");
+    // Wayland desktops match the window to its desktop entry, invalid.torve.kaldo.desktop, by this.
+    application.setDesktopFileName("invalid.torve.kaldo");
     InstallQtSpanishTranslations(application);
 
     Catalogue catalogue;
@@ -61,7 +64,8 @@ int RunDesktop(int argc, char** argv) {
     TipSetting tips(settings);
     QtUserPort port(nullptr);
     DesktopStartupWindows windows(catalogue, tips, application.arguments().mid(1));
-    if (!StartUp(catalogue, ShippedFile("C31.TXT"), port, tips, windows)) return exit_status::kNoCatalogue;
+    if (!StartUp(catalogue, ShippedFile(FilePath("C31.TXT")), port, tips, windows))
+        return exit_status::kNoCatalogue;
     return application.exec();
 }
 

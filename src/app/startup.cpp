@@ -4,10 +4,9 @@
 #include "cp1252.h"
 #include "tip_setting.h"
 
-std::optional<std::string> LoadStartupCatalogue(Catalogue& catalogue, const std::string& path,
-                                                UserPort& port) {
-    std::string error;
-    switch (catalogue.Load(path, port, &error)) {
+std::optional<std::string> LoadStartupCatalogue(Catalogue& catalogue, const FilePath& path, UserPort& port) {
+    std::string utf8Error;
+    switch (catalogue.Load(path, port, &utf8Error)) {
         case Catalogue::LoadResult::Loaded:
             return std::nullopt;
         case Catalogue::LoadResult::NotFound:
@@ -15,10 +14,10 @@ std::optional<std::string> LoadStartupCatalogue(Catalogue& catalogue, const std:
         case Catalogue::LoadResult::ReadError:
             break;
     }
-    return cp1252::FromUtf8(error);
+    return cp1252::FromUtf8(utf8Error);
 }
 
-bool StartUp(Catalogue& catalogue, const std::string& path, UserPort& port, const TipSetting& tips,
+bool StartUp(Catalogue& catalogue, const FilePath& path, UserPort& port, const TipSetting& tips,
              StartupWindows& windows) {
     if (const std::optional<std::string> failure = LoadStartupCatalogue(catalogue, path, port)) {
         windows.ShowWarning(*failure);

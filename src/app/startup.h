@@ -4,6 +4,7 @@
 #include <string>
 
 class Catalogue;
+class FilePath;
 class TipSetting;
 class UserPort;
 
@@ -26,11 +27,10 @@ public:
 // Loads the catalogue as start-up does. When it cannot be loaded, returns the text that
 // start-up ends with: the missing-file warning, or the system's text of a read error
 // (Windows-1252). Lines the loader rejects are reported through the port.
-std::optional<std::string> LoadStartupCatalogue(Catalogue& catalogue, const std::string& path,
-                                                UserPort& port);
+std::optional<std::string> LoadStartupCatalogue(Catalogue& catalogue, const FilePath& path, UserPort& port);
 
 // Start-up up to the message loop, in order: the catalogue before any window, the tip window
 // unless the user switched it off, the application's names, the main window. Returns false
 // when start-up ended after the warning; then no main window exists.
-bool StartUp(Catalogue& catalogue, const std::string& path, UserPort& port, const TipSetting& tips,
+bool StartUp(Catalogue& catalogue, const FilePath& path, UserPort& port, const TipSetting& tips,
              StartupWindows& windows);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-// The assignment flags of a firm, zone or workstation (its field 12): 23 characters '0'/'1',
+// The assignment flags of a firm, zone or workstation (field::kAssignmentFlags): 23 characters '0'/'1',
 // position n + 1 standing for questionnaire n. Only the first 23 characters count; a position
 // beyond the end of a shorter text, or holding anything but '1', reads as not assigned.
 namespace assignment_flags {

@@ -12,13 +12,13 @@ std::string CatalogueNotFoundMessage() {
     return "No se localiza el archivo C31.TXT";
 }
 
-Catalogue::LoadResult Catalogue::Load(const std::string& path, UserPort& port, std::string* error) {
+Catalogue::LoadResult Catalogue::Load(const FilePath& path, UserPort& port, std::string* utf8Error) {
     // A file that is there but cannot be opened counts as missing, and so does anything that is
     // not a regular file (a pipe would block the opening); a failure while reading it leaves the
     // catalogue as it was and is reported with the system's text.
-    if (!file_io::IsFile(path) || !std::ifstream(path, std::ios::binary)) return LoadResult::NotFound;
+    if (!file_io::IsFile(path) || !std::ifstream(path.Utf8(), std::ios::binary)) return LoadResult::NotFound;
     std::string bytes;
-    if (!file_io::ReadAll(path, bytes, error)) return LoadResult::ReadError;
+    if (!file_io::ReadAll(path, bytes, utf8Error)) return LoadResult::ReadError;
     LoadMessages messages(port);
     LoadFromBytes(bytes, messages);
     messages.Finish();

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+class FilePath;
 class UserPort;
 
 // The read-only catalogue of questionnaires: at most 5 groups, 23 questionnaires numbered
@@ -18,9 +19,9 @@ public:
 
     // Fills the catalogue from a C31.TXT file. Each unrecognised line, and each line that falls
     // outside the tables' limits, is reported as "ERROR EN " and the rest of the line.
-    // NotFound: missing or not openable; ReadError: *error holds the system's text and the
+    // NotFound: missing or not openable; ReadError: *utf8Error holds the system's text and the
     // catalogue is unchanged.
-    LoadResult Load(const std::string& path, UserPort& port, std::string* error = nullptr);
+    LoadResult Load(const FilePath& path, UserPort& port, std::string* utf8Error = nullptr);
     // The same from the file's bytes.
     void LoadFromBytes(const std::string& bytes, UserPort& port);
 

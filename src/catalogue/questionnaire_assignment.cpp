@@ -16,7 +16,7 @@
 bool SelectQuestionnaires(oToken& record, QuestionnaireSelectionPort& dialog, UserPort& port,
                           DatePort& dates) {
     Date date = dates.Today();
-    const std::string stored = record.GetField(6);
+    const std::string stored = record.GetField(field::kPlannedDate);
     if (!stored.empty()) {
         const std::optional<Date> read = dates.FromText(stored);
         if (!read) {
@@ -25,10 +25,11 @@ bool SelectQuestionnaires(oToken& record, QuestionnaireSelectionPort& dialog, Us
         }
         date = *read;
     }
-    QuestionnaireSelectionForm form(record.GetField(4), record.GetField(12), date);
+    QuestionnaireSelectionForm form(record.GetField(field::kName), record.GetField(field::kAssignmentFlags),
+                                    date);
     if (!dialog.RunQuestionnaireSelection(form)) return false;
-    record.SetField(12, form.Flags());
-    record.SetField(6, dates.ToText(form.date));
+    record.SetField(field::kAssignmentFlags, form.Flags());
+    record.SetField(field::kPlannedDate, dates.ToText(form.date));
     return true;
 }
 
@@ -46,20 +47,21 @@ void QuestionnaireAssignment::AsignarCuestionarios1Click() {
         return;
     }
     oToken& owner = *node->record;
-    const std::string oldFlags = owner.GetField(12).empty() ? text::kNoFlags : owner.GetField(12);
+    std::string oldFlags = owner.GetField(field::kAssignmentFlags);
+    if (oldFlags.empty()) oldFlags = text::kNoFlags;
 
     // The questionnaire nodes as they were before the dialog: a later child with the same
     // number replaces an earlier one, so only the later one can be taken away.
     std::array<TreeNode*, assignment_flags::kQuestionnaires> existing{};
     for (const auto& child : node->children) {
-        if (!child->record || child->record->GetKind(3) != kind::kQuestionnaire) continue;
-        const int n = TwoDigitNumber(child->record->GetField(4));
+        if (!child->record || child->record->GetKind(field::kKind) != kind::kQuestionnaire) continue;
+        const int n = TwoDigitNumber(child->record->GetField(field::kTitle));
         if (n >= 0 && n < assignment_flags::kQuestionnaires) existing[n] = child.get();
     }
 
     if (!SelectQuestionnaires(owner, dialog_, port_, dates_)) return;
     session_.SetModified(true);
-    const std::string newFlags = owner.GetField(12);
+    const std::string newFlags = owner.GetField(field::kAssignmentFlags);
     if (newFlags == oldFlags) return;
 
     bool added = false;
@@ -70,20 +72,21 @@ void QuestionnaireAssignment::AsignarCuestionarios1Click() {
             if (existing[n]) session_.DeleteSubtree(existing[n]);
         } else if (!before && now) {
             auto record = std::make_unique<oToken>();
-            record->SetField(2, owner.GetField(1));
-            record->SetField(3, std::string(1, kind::kQuestionnaire));
-            record->SetField(4, catalogue_.QuestionnaireTitle(n));
-            const std::string planned = owner.GetField(6);
-            record->SetField(6, planned.empty() ? dates_.ToText(dates_.Today()) : planned);
+            record->SetField(field::kParent, owner.GetField(field::kSlot));
+            record->SetField(field::kKind, std::string(1, kind::kQuestionnaire));
+            record->SetField(field::kTitle, catalogue_.QuestionnaireTitle(n));
+            const std::string planned = owner.GetField(field::kPlannedDate);
+            record->SetField(field::kPlannedDate, planned.empty() ? dates_.ToText(dates_.Today()) : planned);
             oToken* appended = session_.AppendRecord(std::move(record), port_);
             if (!appended) {
                 // Left out because the table is full: the flag must not claim a node that is not there.
-                owner.SetField(12, assignment_flags::With(owner.GetField(12), n, false));
+                owner.SetField(field::kAssignmentFlags,
+                               assignment_flags::With(owner.GetField(field::kAssignmentFlags), n, false));
                 continue;
             }
-            TreeNode* child = session_.Tree().AddChild(node, appended->GetField(4), appended,
+            TreeNode* child = session_.Tree().AddChild(node, appended->GetField(field::kTitle), appended,
                                                        KindIcon(kind::kQuestionnaire));
-            session_.Table().SetNode(appended->GetFieldInt(1), child);
+            session_.Table().SetNode(appended->GetFieldInt(field::kSlot), child);
             added = true;
         }
     }

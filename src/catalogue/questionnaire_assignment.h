@@ -8,8 +8,8 @@ class UserPort;
 class oToken;
 
 // Shows the selection dialog for a firm, zone or workstation record. On acceptance it writes
-// the chosen flags (field 12) and the picker's date (field 6) and returns true; on cancellation,
-// or when field 6 holds no readable date, it writes nothing and returns false.
+// the chosen flags (kAssignmentFlags) and the picker's date (kPlannedDate) and returns true; on cancellation,
+// or when kPlannedDate holds no readable date, it writes nothing and returns false.
 bool SelectQuestionnaires(oToken& record, QuestionnaireSelectionPort& dialog, UserPort& port,
                           DatePort& dates);
 

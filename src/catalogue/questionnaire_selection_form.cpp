@@ -4,6 +4,7 @@
 
 #include "assignment_flags.h"
 #include "cp1252.h"
+#include "kinds.h"
 #include "texts.h"
 
 const std::vector<std::string>& QuestionnaireSelectionForm::FixedEntries() {
@@ -78,8 +79,7 @@ void QuestionnaireSelectionForm::DeselectAll() {
 std::string QuestionnaireSelectionForm::Flags() const {
     std::string flags = text::kNoFlags;
     for (const std::string& entry : selected_) {
-        if (entry.size() < 2) continue;
-        const int n = (entry[0] - '0') * 10 + (entry[1] - '0');
+        const int n = UncheckedTwoDigitNumber(entry);
         if (n >= 0 && n < assignment_flags::kQuestionnaires) flags[n] = '1';
     }
     return flags;

@@ -13,7 +13,7 @@ public:
     // The 23 entries that the available list starts with, 00 to 22.
     static const std::vector<std::string>& FixedEntries();
 
-    // The node's name (its field 4) makes the caption; the flags say which entries start
+    // The node's name (field::kName) makes the caption; the flags say which entries start
     // selected; the date is what the picker shows.
     QuestionnaireSelectionForm(const std::string& nodeName, const std::string& flags, const Date& date);
 

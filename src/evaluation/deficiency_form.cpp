@@ -14,14 +14,6 @@ namespace {
 
 constexpr int kMostItems = 30;
 
-// The number in the first two characters of a questionnaire's title, digit by digit; anything
-// that is not a digit there gives a number outside 0..22.
-int QuestionnaireNumberOf(const std::string& title) {
-    if (title.size() < 2) return -1;
-    const auto digit = [&](std::size_t i) { return static_cast<unsigned char>(title[i]) - '0'; };
-    return 10 * digit(0) + digit(1);
-}
-
 }  // namespace
 
 std::vector<std::string> DeficiencyForm::ItemEntries(int itemCount) {
@@ -35,10 +27,11 @@ void DeficiencyForm::Open(const NodeTable& table, const Catalogue& catalogue, co
                           UserPort& port) {
     catalogue_ = &catalogue;
     const oToken* questionnaire = table.Parent(record);
-    const std::string title = questionnaire ? questionnaire->GetField(4) : std::string();
+    const std::string title = questionnaire ? questionnaire->GetField(field::kTitle) : std::string();
     caption_ = text::kDeficienciesFor + title;
 
-    q_ = QuestionnaireNumberOf(title);
+    // Unchecked: a title that does not begin with two digits gives a number outside 0..22.
+    q_ = UncheckedTwoDigitNumber(title);
     if (q_ < 0 || q_ >= Catalogue::kQuestionnaires) {
         port.ShowMessage(text::kNotFromQuestionnaire);
         q_ = 0;
@@ -46,13 +39,13 @@ void DeficiencyForm::Open(const NodeTable& table, const Catalogue& catalogue, co
     } else {
         items_ = ItemEntries(catalogue.ItemCount(q_));
     }
-    if (!questionnaire || questionnaire->GetKind(3) != kind::kQuestionnaire) items_.clear();
+    if (!questionnaire || questionnaire->GetKind(field::kKind) != kind::kQuestionnaire) items_.clear();
 
     location_ = questionnaire ? QuestionnaireLocation(table, *questionnaire) : std::string();
-    itemText_ = record.GetField(4);
-    recommendation_ = record.GetField(5);
-    detected_ = record.GetField(13);
-    code_ = WorkingCopy(record.GetField(11));
+    itemText_ = record.GetField(field::kItem);
+    recommendation_ = record.GetField(field::kRecommendation);
+    detected_ = record.GetField(field::kDeficiencyDetected);
+    code_ = WorkingCopy(record.GetField(field::kValuationCode));
     selected_.fill(kNone);
 
     ShowInterventionLevel();
@@ -63,10 +56,10 @@ void DeficiencyForm::Open(const NodeTable& table, const Catalogue& catalogue, co
 }
 
 void DeficiencyForm::WriteBack(oToken& record) const {
-    record.SetField(4, itemText_);
-    record.SetField(5, recommendation_);
-    record.SetField(11, code_);
-    record.SetField(13, detected_);
+    record.SetField(field::kItem, itemText_);
+    record.SetField(field::kRecommendation, recommendation_);
+    record.SetField(field::kValuationCode, code_);
+    record.SetField(field::kDeficiencyDetected, detected_);
 }
 
 void DeficiencyForm::Reflect(int group) {

@@ -19,10 +19,10 @@ class DeficiencyForm {
 public:
     static constexpr int kNone = -1;
 
-    // Everything that happens before the window shows, for a new deficiency record whose field 2
+    // Everything that happens before the window shows, for a new deficiency record whose field::kParent
     // names its questionnaire. A title that names no questionnaire is reported to the user.
     void Open(const NodeTable& table, const Catalogue& catalogue, const oToken& record, UserPort& port);
-    // Fields 4, 5, 11 and 13 from the form, in that order.
+    // Item, recommendation, valuation code and deficiency detected from the form, in that order.
     void WriteBack(oToken& record) const;
 
     // The entries "01".."30" kept for a questionnaire with this many items.
@@ -36,8 +36,8 @@ public:
     // The selected button of a group: 0 for its first button, kNone when none is.
     int Selected(int group) const { return selected_[group]; }
 
-    // The three memos: item (Memo3, field 4), recommendation (Memo1, field 5), deficiency
-    // detected (Memo2, field 13).
+    // The three memos: item (Memo3, kItem), recommendation (Memo1, kRecommendation),
+    // deficiency detected (Memo2, kDeficiencyDetected).
     const std::string& ItemText() const { return itemText_; }
     const std::string& Recommendation() const { return recommendation_; }
     const std::string& Detected() const { return detected_; }

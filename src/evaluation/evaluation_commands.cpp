@@ -41,10 +41,11 @@ void EvaluationCommands::IndicarDeficiencias1Click() {
     }
     oToken& questionnaire = *node->record;
     // Reads as "Sin Valorar" like the empty field; it stays even when the entry is cancelled.
-    if (questionnaire.GetField(11).empty()) questionnaire.SetField(11, "0");
+    if (questionnaire.GetField(field::kQuestionnaireValuation).empty())
+        questionnaire.SetField(field::kQuestionnaireValuation, "0");
 
     auto record = std::make_unique<oToken>();
-    record->SetField(2, questionnaire.GetField(1));
+    record->SetField(field::kParent, questionnaire.GetField(field::kSlot));
     if (!EnterDeficiency(*record)) return;
 
     // A deficiency that the full table cannot take must not count in the valuation.
@@ -52,15 +53,17 @@ void EvaluationCommands::IndicarDeficiencias1Click() {
         port_.ShowMessage(text::kMaximum);
         return;
     }
-    questionnaire.SetField(11,
-                           questionnaire_valuation::Raised(questionnaire.GetField(11), record->GetField(11)));
+    questionnaire.SetField(
+        field::kQuestionnaireValuation,
+        questionnaire_valuation::Raised(questionnaire.GetField(field::kQuestionnaireValuation),
+                                        record->GetField(field::kValuationCode)));
 
     oToken* added = session_.AppendRecord(std::move(record), port_);
     if (!added) return;
-    added->SetField(2, questionnaire.GetField(1));
-    added->SetField(3, std::string(1, kind::kDeficiency));
-    TreeNode* child = session_.Tree().AddChild(node, added->GetField(4), added, icon::kDeficiency);
-    session_.Table().SetNode(added->GetFieldInt(1), child);
+    added->SetField(field::kParent, questionnaire.GetField(field::kSlot));
+    added->SetField(field::kKind, std::string(1, kind::kDeficiency));
+    TreeNode* child = session_.Tree().AddChild(node, added->GetField(field::kItem), added, icon::kDeficiency);
+    session_.Table().SetNode(added->GetFieldInt(field::kSlot), child);
     session_.Tree().Expand(node);  // the new deficiency in sight; the selection stays
     session_.SetModified(true);
 }
@@ -74,15 +77,15 @@ void EvaluationCommands::IndicarMedidasPrev1Click() {
     }
     oToken& deficiency = *node->record;
     auto record = std::make_unique<oToken>();
-    record->SetField(2, deficiency.GetField(1));
+    record->SetField(field::kParent, deficiency.GetField(field::kSlot));
     if (!EnterPreventiveMeasure(*record)) return;
 
     oToken* added = session_.AppendRecord(std::move(record), port_);
     if (!added) return;
-    added->SetField(2, deficiency.GetField(1));
-    added->SetField(3, std::string(1, kind::kMeasure));
-    TreeNode* child = session_.Tree().AddChild(node, added->GetField(4), added, icon::kMeasure);
-    session_.Table().SetNode(added->GetFieldInt(1), child);
+    added->SetField(field::kParent, deficiency.GetField(field::kSlot));
+    added->SetField(field::kKind, std::string(1, kind::kMeasure));
+    TreeNode* child = session_.Tree().AddChild(node, added->GetField(field::kMeasure), added, icon::kMeasure);
+    session_.Table().SetNode(added->GetFieldInt(field::kSlot), child);
     session_.Tree().Expand(node);
     session_.SetModified(true);
 }

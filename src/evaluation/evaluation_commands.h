@@ -18,7 +18,7 @@ public:
     void IndicarDeficiencias1Click();
     void IndicarMedidasPrev1Click();
 
-    // Runs the dialog on a new record whose field 2 names its parent; on "Aceptar" writes the
+    // Runs the dialog on a new record whose field::kParent names its parent; on "Aceptar" writes the
     // entered fields into it and returns true, otherwise leaves it untouched.
     bool EnterDeficiency(oToken& record);
     bool EnterPreventiveMeasure(oToken& record);

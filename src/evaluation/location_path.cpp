@@ -16,7 +16,8 @@ void PrependAncestors(const NodeTable& table, const oToken& record, std::string&
     std::set<const oToken*> seen{&record};
     for (const oToken* ancestor = table.Parent(record);
          ancestor && goOn(*ancestor) && seen.insert(ancestor).second; ancestor = table.Parent(*ancestor)) {
-        path = path.empty() ? ancestor->GetField(4) : ancestor->GetField(4) + "/" + path;
+        path =
+            path.empty() ? ancestor->GetField(field::kLabel) : ancestor->GetField(field::kLabel) + "/" + path;
     }
 }
 
@@ -29,15 +30,15 @@ std::string QuestionnaireLocation(const NodeTable& table, const oToken& question
 }
 
 std::string DeficiencyLocation(const NodeTable& table, const oToken& deficiency) {
-    std::string path = deficiency.GetField(4);
+    std::string path = deficiency.GetField(field::kItem);
     PrependAncestors(table, deficiency, path,
-                     [](const oToken& ancestor) { return ancestor.GetKind(3) != kind::kFirm; });
+                     [](const oToken& ancestor) { return ancestor.GetKind(field::kKind) != kind::kFirm; });
     return path;
 }
 
 std::string ParentLocation(const NodeTable& table, const oToken& record) {
     std::string path;
     PrependAncestors(table, record, path,
-                     [](const oToken& ancestor) { return ancestor.GetKind(3) != kind::kFirm; });
+                     [](const oToken& ancestor) { return ancestor.GetKind(field::kKind) != kind::kFirm; });
     return path;
 }

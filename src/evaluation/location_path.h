@@ -6,7 +6,7 @@ class NodeTable;
 class oToken;
 
 // The "Procedencia:" texts of the entry dialogs: the names of a node's ancestors joined by "/",
-// outermost first, found through the parent numbers (field 2) of the records.
+// outermost first, found through the parent numbers (field::kParent) of the records.
 
 // For a questionnaire: from the firm down to the node that holds the questionnaire.
 std::string QuestionnaireLocation(const NodeTable& table, const oToken& questionnaire);

@@ -9,9 +9,9 @@
 void MeasureForm::Open(const NodeTable& table, const oToken& record, DatePort& dates, UserPort& port) {
     plannedDate_ = dates.Today();
     caption_ = text::kMeasureCaption;
-    measure_ = record.GetField(4);
-    comments_ = record.GetField(5);
-    const std::string planned = record.GetField(6);
+    measure_ = record.GetField(field::kMeasure);
+    comments_ = record.GetField(field::kComments);
+    const std::string planned = record.GetField(field::kPlannedDate);
     if (!planned.empty()) {
         if (const std::optional<Date> date = dates.FromText(planned)) {
             plannedDate_ = *date;
@@ -24,15 +24,16 @@ void MeasureForm::Open(const NodeTable& table, const oToken& record, DatePort& d
     detected_.clear();
     location_.clear();
     if (const oToken* deficiency = table.Parent(record)) {
-        detected_ = deficiency->GetField(13);
-        const char level = valuation::WorkingCopy(deficiency->GetField(11))[valuation::kLevel];
+        detected_ = deficiency->GetField(field::kDeficiencyDetected);
+        const char level =
+            valuation::WorkingCopy(deficiency->GetField(field::kValuationCode))[valuation::kLevel];
         if (valuation::IsSet(valuation::kLevel, level)) level_ = level - '0';
         location_ = DeficiencyLocation(table, *deficiency);
     }
 }
 
 void MeasureForm::WriteBack(oToken& record, DatePort& dates) const {
-    record.SetField(4, measure_);
-    record.SetField(5, comments_);
-    record.SetField(6, dates.ToText(plannedDate_));
+    record.SetField(field::kMeasure, measure_);
+    record.SetField(field::kComments, comments_);
+    record.SetField(field::kPlannedDate, dates.ToText(plannedDate_));
 }

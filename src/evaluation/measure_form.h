@@ -14,10 +14,10 @@ class MeasureForm {
 public:
     static constexpr int kNone = -1;
 
-    // Everything that happens before the window shows, for a measure record whose field 2
+    // Everything that happens before the window shows, for a measure record whose field::kParent
     // names its deficiency. The planned date starts as today's.
     void Open(const NodeTable& table, const oToken& record, DatePort& dates, UserPort& port);
-    // Fields 4, 5 and 6 from the form; the planned date is always written.
+    // The measure, comments and planned date from the form; the planned date is always written.
     void WriteBack(oToken& record, DatePort& dates) const;
 
     const std::string& Caption() const { return caption_; }
@@ -25,10 +25,10 @@ public:
     // The deficiency's level as the index of the level button (0 " Crítico" .. 3), or kNone.
     int Level() const { return level_; }
 
-    const std::string& Measure() const { return measure_; }    // Edit2, field 4
+    const std::string& Measure() const { return measure_; }    // Edit2, field::kMeasure
     const std::string& Detected() const { return detected_; }  // Edit3, shown only
-    const std::string& Comments() const { return comments_; }  // Memo1, field 5
-    const Date& PlannedDate() const { return plannedDate_; }   // dtP, field 6
+    const std::string& Comments() const { return comments_; }  // Memo1, field::kComments
+    const Date& PlannedDate() const { return plannedDate_; }   // dtP, field::kPlannedDate
     void SetMeasure(const std::string& text) { measure_ = text; }
     void SetComments(const std::string& text) { comments_ = text; }
     void SetPlannedDate(const Date& date) { plannedDate_ = date; }

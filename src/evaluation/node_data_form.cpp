@@ -45,7 +45,7 @@ NodeDataForm::NodeDataForm(const NodeTable& table, TreeNode& node, DatePort& dat
       node_(node),
       record_(*node.record),
       dates_(dates),
-      kind_(record_.GetKind(3)),
+      kind_(record_.GetKind(field::kKind)),
       adaptation_(AdaptationFor(kind_)) {}
 
 std::optional<Date> NodeDataForm::ReadDate(int field, UserPort& port) const {
@@ -58,36 +58,38 @@ std::optional<Date> NodeDataForm::ReadDate(int field, UserPort& port) const {
 bool NodeDataForm::Open(UserPort& port) {
     completionDateSet_ = false;
     values_.planned = values_.completion = dates_.Today();
-    if (!record_.GetField(6).empty()) {
-        const auto planned = ReadDate(6, port);
+    if (!record_.GetField(field::kPlannedDate).empty()) {
+        const auto planned = ReadDate(field::kPlannedDate, port);
         if (!planned) return false;
         values_.planned = *planned;
     }
-    if (!record_.GetField(8).empty()) {
-        const auto completion = ReadDate(8, port);
+    if (!record_.GetField(field::kDoneDate).empty()) {
+        const auto completion = ReadDate(field::kDoneDate, port);
         if (!completion) return false;
         values_.completion = *completion;
         completionDateSet_ = true;
     }
-    caption_ = adaptation_.captionPrefix + record_.GetField(4);
-    values_.name = record_.GetField(4);
+    caption_ = adaptation_.captionPrefix + record_.GetField(field::kLabel);
+    values_.name = record_.GetField(field::kLabel);
 
     const oToken* deficiency = Deficiency();
     if (kind_ == kind::kMeasure) {
-        values_.comments = deficiency ? deficiency->GetField(13) : std::string();
+        values_.comments = deficiency ? deficiency->GetField(field::kDeficiencyDetected) : std::string();
     } else {
-        values_.comments = record_.GetField(kind_ == kind::kDeficiency ? 13 : 5);
+        values_.comments =
+            record_.GetField(kind_ == kind::kDeficiency ? field::kDeficiencyDetected : field::kComments);
     }
     level_.reset();
     if (deficiency) {
-        const char level = valuation::WorkingCopy(deficiency->GetField(11))[valuation::kLevel];
+        const char level =
+            valuation::WorkingCopy(deficiency->GetField(field::kValuationCode))[valuation::kLevel];
         if (valuation::IsSet(valuation::kLevel, level)) level_ = level - '0';
     }
     if (adaptation_.showsLocation) location_ = ParentLocation(table_, record_);
 
-    values_.plannedBy = record_.GetField(7);
-    values_.doneBy = record_.GetField(9);
-    values_.observations = record_.GetField(10);
+    values_.plannedBy = record_.GetField(field::kPlannedBy);
+    values_.doneBy = record_.GetField(field::kDoneBy);
+    values_.observations = record_.GetField(field::kObservations);
     return true;
 }
 
@@ -100,32 +102,30 @@ const oToken* NodeDataForm::Deficiency() const {
 
 void NodeDataForm::Accept(DocumentTree& tree) {
     if (values_.name != node_.text) tree.SetText(&node_, values_.name);
-    record_.SetField(4, values_.name);
+    record_.SetField(field::kLabel, values_.name);
     if (kind_ == kind::kDeficiency) {
-        record_.SetField(13, values_.comments);
+        record_.SetField(field::kDeficiencyDetected, values_.comments);
     } else if (kind_ != kind::kMeasure) {
-        record_.SetField(5, values_.comments);
+        record_.SetField(field::kComments, values_.comments);
     }
-    record_.SetField(6, dates_.ToText(values_.planned));
-    record_.SetField(7, values_.plannedBy);
-    if (completionDateSet_) record_.SetField(8, dates_.ToText(values_.completion));
-    record_.SetField(9, values_.doneBy);
-    record_.SetField(10, values_.observations);
+    record_.SetField(field::kPlannedDate, dates_.ToText(values_.planned));
+    record_.SetField(field::kPlannedBy, values_.plannedBy);
+    if (completionDateSet_) record_.SetField(field::kDoneDate, dates_.ToText(values_.completion));
+    record_.SetField(field::kDoneBy, values_.doneBy);
+    record_.SetField(field::kObservations, values_.observations);
     // A deficiency's or a measure's shown text is made of several fields.
     tree.Touch(&node_);
 }
 
 int NodeDataForm::BlankQuestionnaireNumber() const {
+    // Read as a tree label's number, except that a title of a single digit is that digit.
     const std::string& title = values_.name;
-    auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    int number = !title.empty() && isDigit(title[0]) ? title[0] - '0' : 0;
-    if (title.size() >= 2 && isDigit(title[1])) number = number * 10 + (title[1] - '0');
-    return number;
+    return TwoDigitNumber(title.size() == 1 ? title + ' ' : title);
 }
 
 std::string NodeDataForm::BlankHeading() const {
     // The tree's invisible root is the parent of a top-level node: that is no owner.
     const TreeNode* owner = node_.parent;
     if (owner && owner->parent) return owner->text;
-    return record_.GetField(4);
+    return record_.GetField(field::kLabel);
 }

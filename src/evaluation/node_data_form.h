@@ -32,13 +32,13 @@ NodeDataAdaptation AdaptationFor(char kind);
 
 // What the editor's controls hold; the window fills it in as the user leaves the controls.
 struct NodeDataValues {
-    std::string name;      // Memo1: field 4
-    std::string comments;  // mem5: field 5, field 13 of a deficiency, the deficiency's field 13 for a measure
-    Date planned;          // DateTimePicker1: field 6
-    std::string plannedBy;     // edt7: field 7
-    Date completion;           // DateTimePicker2: field 8
-    std::string doneBy;        // edt9: field 9
-    std::string observations;  // mem10: field 10
+    std::string name;          // Memo1: field::kLabel
+    std::string comments;      // mem5: kComments; a deficiency's kDeficiencyDetected, also for its measures
+    Date planned;              // DateTimePicker1: field::kPlannedDate
+    std::string plannedBy;     // edt7: field::kPlannedBy
+    Date completion;           // DateTimePicker2: field::kDoneDate
+    std::string doneBy;        // edt9: field::kDoneBy
+    std::string observations;  // mem10: field::kObservations
 };
 
 // The node data editor without its window: reads a tree node's record into the controls'

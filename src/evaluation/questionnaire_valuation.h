@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-// The valuation of a questionnaire (its field 11): one character, '0' Sin Valorar, '1' Aplicado,
-// '2' Mejorable, '3' Deficiente, '4' Muy Deficiente. It holds the most severe deficiency level
+// The valuation of a questionnaire (field::kQuestionnaireValuation): one character, '0' Sin Valorar, '1'
+// Aplicado, '2' Mejorable, '3' Deficiente, '4' Muy Deficiente. It holds the most severe deficiency level
 // recorded under the questionnaire and only ever rises.
 namespace questionnaire_valuation {
 
@@ -14,7 +14,7 @@ char Read(const std::string& field);
 std::string Name(const std::string& field);
 // Where a deficiency level ('0' Muy deficiente .. '2' Mejorable) lies on the scale.
 std::optional<char> FromDeficiencyLevel(char level);
-// The questionnaire's field 11 once a deficiency with this valuation code is counted in it.
+// The questionnaire's valuation once a deficiency with this valuation code is counted in it.
 std::string Raised(const std::string& field, const std::string& deficiencyCode);
 
 }  // namespace questionnaire_valuation

@@ -2,7 +2,7 @@
 
 #include <string>
 
-// The valuation code of a deficiency (its field 11): five characters, each '0'.. or a blank,
+// The valuation code of a deficiency (field::kValuationCode): five characters, each '0'.. or a blank,
 // for the intervention level, consequences, probability, exposure and deficiency level.
 namespace valuation {
 

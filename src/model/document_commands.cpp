@@ -18,10 +18,10 @@ DocumentCommands::DocumentCommands(DocumentSession& session, UserPort& port, Dat
 
 FileDialogSpec DocumentCommands::OpenDialog() {
     return {FileDialogSpec::Mode::Open, "Abrir archivo ...",
-            "Archivos kaldo 3.1 (*.kl3)|*.kl3|Cualquier archivo (*.*)|*.*", "kl3", ""};
+            "Archivos kaldo 3.1 (*.kl3)|*.kl3|Cualquier archivo (*.*)|*.*", "kl3", FilePath()};
 }
 
-FileDialogSpec DocumentCommands::SaveDialog(const std::string& proposed) {
+FileDialogSpec DocumentCommands::SaveDialog(const FilePath& proposed) {
     return {FileDialogSpec::Mode::Save, "Guardar como ...",
             "Archivos KALDO 3.1 (*.kl3)|*.kl3|Todos archivos (*.*)|*.*", "kl3", proposed};
 }
@@ -34,7 +34,7 @@ void DocumentCommands::ShowNoDocument() {
     session_.SetCaption("");
 }
 
-DocumentCommands::LoadResult DocumentCommands::LoadDocument(const std::string& path) {
+DocumentCommands::LoadResult DocumentCommands::LoadDocument(const FilePath& path) {
     if (!file_io::Exists(path)) return LoadResult::Missing;
     // A folder, a pipe or a device is refused before the open document is given up.
     if (const auto refusal = file_io::ReadRefusal(path)) {
@@ -44,11 +44,11 @@ DocumentCommands::LoadResult DocumentCommands::LoadDocument(const std::string& p
     if (session_.ViewMode() != view::kNone && !AskSaveChanges()) return LoadResult::Abandoned;
     session_.ClearDocument();
 
-    std::string bytes, error;
-    if (!file_io::ReadAll(path, bytes, &error)) {
+    std::string bytes, utf8Error;
+    if (!file_io::ReadAll(path, bytes, &utf8Error)) {
         ShowNoDocument();
         session_.SetModified(false);
-        port_.ShowError(cp1252::FromUtf8(error));
+        port_.ShowError(cp1252::FromUtf8(utf8Error));
         return LoadResult::ReadError;
     }
 
@@ -63,14 +63,14 @@ DocumentCommands::LoadResult DocumentCommands::LoadDocument(const std::string& p
         return LoadResult::NotADocument;
     }
     session_.SetFileName(path);
-    session_.SetCaption(cp1252::FromUtf8(path));
+    session_.SetCaption(cp1252::FromUtf8(path.Utf8()));
     session_.RebuildTree();
     session_.SetTreeVisible(true);
     session_.EnableDocumentCommands(true);
     return LoadResult::Loaded;
 }
 
-bool DocumentCommands::SaveDocument(const std::string& path) {
+bool DocumentCommands::SaveDocument(const FilePath& path) {
     // Records are numbered by their line in the file, in pre-order; a parent's line comes first.
     std::vector<oToken*> records;
     std::vector<TreeNode*> nodes;
@@ -87,8 +87,8 @@ bool DocumentCommands::SaveDocument(const std::string& path) {
         const int parentLine = parent == lineOf.end() ? 0 : parent->second;
         parentLines.push_back(parentLine);
         oToken copy = *node->record;
-        copy.SetFieldInt(1, line);
-        copy.SetFieldInt(2, parentLine);
+        copy.SetFieldInt(field::kSlot, line);
+        copy.SetFieldInt(field::kParent, parentLine);
         bytes += copy.WriteLine();
     }
 
@@ -97,25 +97,25 @@ bool DocumentCommands::SaveDocument(const std::string& path) {
         port_.ShowError(W("El documento ocupa más de 64 MB y no se puede guardar: acorte sus textos."));
         return false;
     }
-    std::string error;
-    if (!file_io::WriteAtomically(path, bytes, &error)) {
-        port_.ShowError(cp1252::FromUtf8(error));
+    std::string utf8Error;
+    if (!file_io::WriteAtomically(path, bytes, &utf8Error)) {
+        port_.ShowError(cp1252::FromUtf8(utf8Error));
         return false;
     }
     for (std::size_t k = 0; k < records.size(); ++k) {
-        records[k]->SetFieldInt(1, static_cast<int>(k) + 1);
-        records[k]->SetFieldInt(2, parentLines[k]);
+        records[k]->SetFieldInt(field::kSlot, static_cast<int>(k) + 1);
+        records[k]->SetFieldInt(field::kParent, parentLines[k]);
     }
     session_.Table().Reindex(records, nodes);
     session_.SetModified(false);
     return true;
 }
 
-void DocumentCommands::ImportDocument(const std::string& path) {
+void DocumentCommands::ImportDocument(const FilePath& path) {
     if (!file_io::Exists(path)) return;
-    std::string bytes, error;
-    if (!file_io::ReadAll(path, bytes, &error)) {
-        port_.ShowError(cp1252::FromUtf8(error));
+    std::string bytes, utf8Error;
+    if (!file_io::ReadAll(path, bytes, &utf8Error)) {
+        port_.ShowError(cp1252::FromUtf8(utf8Error));
         return;
     }
     LoadMessages messages(port_);
@@ -148,17 +148,17 @@ void DocumentCommands::New() {
     session_.ClearDocument();
 
     auto firm = std::make_unique<oToken>();
-    firm->SetField(1, "1");
-    firm->SetField(2, "0");
-    firm->SetField(3, "E");
-    firm->SetField(4, text::kNewFirm);
-    firm->SetField(12, text::kNewFirmFlags);
+    firm->SetField(field::kSlot, "1");
+    firm->SetField(field::kParent, "0");
+    firm->SetField(field::kKind, "E");
+    firm->SetField(field::kName, text::kNewFirm);
+    firm->SetField(field::kAssignmentFlags, text::kNewFirmFlags);
     auto questionnaire = std::make_unique<oToken>();
-    questionnaire->SetField(1, "2");
-    questionnaire->SetField(2, "1");
-    questionnaire->SetField(3, "C");
-    questionnaire->SetField(4, text::kFirstQuestionnaire);
-    questionnaire->SetField(6, dates_.ToText(dates_.Today()));
+    questionnaire->SetField(field::kSlot, "2");
+    questionnaire->SetField(field::kParent, "1");
+    questionnaire->SetField(field::kKind, "C");
+    questionnaire->SetField(field::kTitle, text::kFirstQuestionnaire);
+    questionnaire->SetField(field::kPlannedDate, dates_.ToText(dates_.Today()));
 
     NodeTable& table = session_.Table();
     DocumentTree& tree = session_.Tree();
@@ -196,7 +196,7 @@ bool DocumentCommands::SaveAs() {
     auto path = port_.ChooseFile(SaveDialog(session_.FileName()));
     if (!path) return false;
     session_.SetFileName(*path);
-    session_.SetCaption(cp1252::FromUtf8(*path));
+    session_.SetCaption(cp1252::FromUtf8(path->Utf8()));
     return SaveDocument(*path);
 }
 

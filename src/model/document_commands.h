@@ -18,11 +18,11 @@ public:
     DocumentCommands(DocumentSession& session, UserPort& port, DatePort& dates);
 
     // Replaces the open document by the file's; a missing file changes nothing.
-    LoadResult LoadDocument(const std::string& path);
+    LoadResult LoadDocument(const FilePath& path);
     // Writes the geographic tree in pre-order and renumbers the table; false when it failed.
-    bool SaveDocument(const std::string& path);
+    bool SaveDocument(const FilePath& path);
     // Appends the file's records to the open document.
-    void ImportDocument(const std::string& path);
+    void ImportDocument(const FilePath& path);
     // Offers to save unsaved changes. False only when the save failed: the caller stops.
     bool AskSaveChanges();
     void DiscardDocument();
@@ -37,7 +37,7 @@ public:
     bool MayQuit();
 
     static FileDialogSpec OpenDialog();
-    static FileDialogSpec SaveDialog(const std::string& proposed);
+    static FileDialogSpec SaveDialog(const FilePath& proposed);
 
 private:
     void ShowNoDocument();

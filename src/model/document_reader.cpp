@@ -16,7 +16,7 @@ void ReadLines(std::string bytes, NodeTable& table, UserPort& port) {
     while (!lines.AtEnd()) {
         auto record = std::make_unique<oToken>();
         record->ReadLine(lines);
-        const int b = record->GetFieldInt(1);
+        const int b = record->GetFieldInt(field::kSlot);
         if (b <= 0) {
             port.ShowMessage(text::kBadLine);
         } else if (b <= table.count()) {
@@ -28,7 +28,7 @@ void ReadLines(std::string bytes, NodeTable& table, UserPort& port) {
             const int slot = table.count() + 1;
             if (b > slot) {
                 port.ShowMessage(text::kBadParent);
-                record->SetFieldInt(1, slot);
+                record->SetFieldInt(field::kSlot, slot);
             }
             table.Put(slot, std::move(record));
         }
@@ -43,15 +43,15 @@ void AppendLines(std::string bytes, DocumentSession& session, UserPort& port) {
     while (!lines.AtEnd()) {
         auto record = std::make_unique<oToken>();
         record->ReadLine(lines);
-        const int p = record->GetFieldInt(2);
+        const int p = record->GetFieldInt(field::kParent);
         oToken* added = session.AppendRecord(std::move(record), port);
         if (!added) continue;
         // A parent number beyond the table's size names no line of the file: it is kept as it
         // stands (the node goes to the top level), which also keeps the sum from overflowing.
         if (p == 0) {
-            added->SetFieldInt(2, 1);
+            added->SetFieldInt(field::kParent, 1);
         } else if (p > 0 && p <= NodeTable::kCapacity) {
-            added->SetFieldInt(2, p + before);
+            added->SetFieldInt(field::kParent, p + before);
         }
     }
 }

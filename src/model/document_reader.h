@@ -10,7 +10,7 @@ class UserPort;
 // it. Each bad line is reported on the port in its own message and reading goes on.
 namespace document_reader {
 
-// Fills an empty node table from the file's bytes. A line's number (field 1) chooses its slot:
+// Fills an empty node table from the file's bytes. A line's number (field::kSlot) chooses its slot:
 // a number already in use replaces that slot's record, a number beyond the next slot is
 // reported ("ERROR.- Línea mal asociada") and takes the next slot, a number of 0 or less is
 // reported ("ERROR.- Línea en mal estado") and dropped; lines beyond the table's limit are

@@ -13,7 +13,7 @@ void DocumentSession::EnableDocumentCommands(bool on) {
 
 char DocumentSession::SelectedKind() const {
     const oToken* record = SelectedRecord();
-    return record ? record->GetKind(3) : ' ';
+    return record ? record->GetKind(field::kKind) : ' ';
 }
 
 oToken* DocumentSession::SelectedRecord() const {
@@ -30,17 +30,17 @@ oToken* DocumentSession::AppendRecord(std::unique_ptr<oToken>&& record, UserPort
 void DocumentSession::RebuildTree() {
     SetViewMode(view::kGeographic);
     SetSaveCommandsEnabled(true);
-    if (oToken* first = table_.Record(1)) first->SetField(2, "0");
+    if (oToken* first = table_.Record(1)) first->SetField(field::kParent, "0");
     SetDragEnabled(true);
 
-    // Every node is linked to the slot its field 2 names, wherever that slot lies, so that a
+    // Every node is linked to the slot its field::kParent names, wherever that slot lies, so that a
     // parent in a later slot (after a move) still takes its children. A parent that names no
     // record, or a chain of parents that turns back on itself, leaves the node at the top level.
     const int count = table_.count();
     std::vector<int> parentOf(count + 1, 0);
     for (int s = 1; s <= count; ++s) {
         if (const oToken* record = table_.Record(s)) {
-            const int p = record->GetFieldInt(2);
+            const int p = record->GetFieldInt(field::kParent);
             parentOf[s] = (p >= 1 && p <= count && table_.Record(p)) ? p : 0;
         }
     }
@@ -66,7 +66,8 @@ void DocumentSession::RebuildTree() {
             auto [parent, s] = pending.back();
             pending.pop_back();
             oToken* record = table_.Record(s);
-            TreeNode* node = tree.AddChild(parent, record->GetField(4), record, KindIcon(record->GetKind(3)));
+            TreeNode* node = tree.AddChild(parent, record->GetField(field::kLabel), record,
+                                           KindIcon(record->GetKind(field::kKind)));
             table_.SetNode(s, node);
             for (auto it = children[s].rbegin(); it != children[s].rend(); ++it)
                 pending.emplace_back(node, *it);

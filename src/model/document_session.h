@@ -4,17 +4,16 @@
 #include <string>
 
 #include "document_tree.h"
+#include "file_path.h"
 #include "node_table.h"
 
 class UserPort;
 
-// View modes of the main window's tree.
+// What the main window's tree shows: no document, the document itself (geographic), or one of
+// the arrangements of the "Vistas" menu.
 namespace view {
-constexpr int kNone = 0;
-constexpr int kGeographic = 1;
-constexpr int kTemporal = 2;
-constexpr int kValuation = 3;
-constexpr int kRisk = 4;
+enum class Mode { kNone, kGeographic, kTemporal, kValuation, kRisk };
+using enum Mode;
 }  // namespace view
 
 // Told when the window state of a session (caption, enabled commands, ...) changes.
@@ -40,12 +39,12 @@ public:
 
     void SetObserver(SessionObserver* observer) { observer_ = observer; }
 
-    const std::string& FileName() const { return fileName_; }
-    void SetFileName(const std::string& name) { fileName_ = name; }
+    const FilePath& FileName() const { return fileName_; }
+    void SetFileName(const FilePath& name) { fileName_ = name; }
     bool Modified() const { return modified_; }
     void SetModified(bool on) { Change(modified_, on); }
-    int ViewMode() const { return viewMode_; }
-    void SetViewMode(int mode) { Change(viewMode_, mode); }
+    view::Mode ViewMode() const { return viewMode_; }
+    void SetViewMode(view::Mode mode) { Change(viewMode_, mode); }
     // The window caption, in Windows-1252.
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption) { Change(caption_, caption); }
@@ -88,9 +87,9 @@ private:
     NodeTable table_;
     DocumentTree tree_;
     SessionObserver* observer_ = nullptr;
-    std::string fileName_;
+    FilePath fileName_;
     bool modified_ = false;
-    int viewMode_ = view::kNone;
+    view::Mode viewMode_ = view::kNone;
     std::string caption_;
     bool treeVisible_ = false;
     bool documentCommands_ = false;

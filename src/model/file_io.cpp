@@ -14,17 +14,13 @@ namespace file_io {
 
 namespace {
 
-std::string Describe(const std::string& path, int code) {
-    return path + ": " + std::strerror(code);
-}
-
-bool Fail(std::string* error, const std::string& path, int code) {
-    if (error) *error = Describe(path, code);
+bool Fail(std::string* utf8Error, const FilePath& path, int code) {
+    if (utf8Error) *utf8Error = path.Utf8() + ": " + std::strerror(code);
     return false;
 }
 
-bool Refuse(std::string* error, const std::string& path, const std::string& reason) {
-    if (error) *error = path + ": " + reason;
+bool Refuse(std::string* utf8Error, const FilePath& path, const std::string& reason) {
+    if (utf8Error) *utf8Error = path.Utf8() + ": " + reason;
     return false;
 }
 
@@ -51,11 +47,6 @@ std::string DirectoryOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string BaseName(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 constexpr char kRandomPart[] = "XXXXXX";
 
 // The temporary file's name: the document's name hidden, a tag of the program's own and six
@@ -63,7 +54,7 @@ constexpr char kRandomPart[] = "XXXXXX";
 // is cut (at a character boundary) so that the temporary name still fits the file system's
 // limit of 255 bytes wherever the document's own name does.
 std::string TemporaryPattern(const std::string& target) {
-    std::string base = BaseName(target);
+    std::string base = FilePath(target).FileName().Utf8();
     constexpr std::size_t kLongest = 200;
     if (base.size() > kLongest) {
         std::size_t cut = kLongest;
@@ -100,7 +91,7 @@ bool FollowLinks(std::string path, std::string& target) {
 // is left alone.
 void RemoveLeftTemporaries(const std::string& pattern) {
     const std::string dir = DirectoryOf(pattern);
-    const std::string base = BaseName(pattern);
+    const std::string base = FilePath(pattern).FileName().Utf8();
     const std::string prefix = base.substr(0, base.size() - std::strlen(kRandomPart));
     DIR* folder = ::opendir(dir.c_str());
     if (!folder) return;
@@ -120,42 +111,42 @@ void RemoveLeftTemporaries(const std::string& pattern) {
 
 }  // namespace
 
-bool Exists(const std::string& path) {
+bool Exists(const FilePath& path) {
     struct stat info {};
-    return ::stat(path.c_str(), &info) == 0;
+    return ::stat(path.Utf8().c_str(), &info) == 0;
 }
 
-bool IsFile(const std::string& path) {
+bool IsFile(const FilePath& path) {
     struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    return ::stat(path.Utf8().c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-std::optional<std::string> ReadRefusal(const std::string& path) {
+std::optional<std::string> ReadRefusal(const FilePath& path) {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return std::nullopt;  // reading reports why
-    if (auto reason = ReadRefusal(info)) return path + ": " + *reason;
+    if (::stat(path.Utf8().c_str(), &info) != 0) return std::nullopt;  // reading reports why
+    if (auto reason = ReadRefusal(info)) return path.Utf8() + ": " + *reason;
     return std::nullopt;
 }
 
-bool ReadAll(const std::string& path, std::string& bytes, std::string* error) {
+bool ReadAll(const FilePath& path, std::string& bytes, std::string* utf8Error) {
     bytes.clear();
     // Looked at before opening: opening a device may have effects of its own.
     if (auto refusal = ReadRefusal(path)) {
-        if (error) *error = *refusal;
+        if (utf8Error) *utf8Error = *refusal;
         return false;
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return Fail(error, path, errno);
+    const int fd = ::open(path.Utf8().c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return Fail(utf8Error, path, errno);
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
         const int code = errno;
         ::close(fd);
-        return Fail(error, path, code);
+        return Fail(utf8Error, path, code);
     }
     // The file may have been replaced since it was looked at.
     if (auto reason = ReadRefusal(info)) {
         ::close(fd);
-        return Refuse(error, path, *reason);
+        return Refuse(utf8Error, path, *reason);
     }
     char buffer[65536];
     for (;;) {
@@ -165,36 +156,36 @@ bool ReadAll(const std::string& path, std::string& bytes, std::string* error) {
             if (errno == EINTR) continue;
             const int code = errno;
             ::close(fd);
-            return Fail(error, path, code);
+            return Fail(utf8Error, path, code);
         }
         bytes.append(buffer, static_cast<std::size_t>(n));
         // A file that grows while it is read, or whose size the system does not know.
         if (bytes.size() > kLargestFile) {
             ::close(fd);
             bytes.clear();
-            return Refuse(error, path, kTooLarge);
+            return Refuse(utf8Error, path, kTooLarge);
         }
     }
     ::close(fd);
     return true;
 }
 
-bool WriteAtomically(const std::string& path, const std::string& bytes, std::string* error) {
+bool WriteAtomically(const FilePath& path, const std::string& bytes, std::string* utf8Error) {
     std::string target;
-    if (!FollowLinks(path, target)) return Fail(error, path, ELOOP);
+    if (!FollowLinks(path.Utf8(), target)) return Fail(utf8Error, path, ELOOP);
 
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
     if (replacing) {
-        if (auto reason = NotAFile(old)) return Refuse(error, path, *reason);
+        if (auto reason = NotAFile(old)) return Refuse(utf8Error, path, *reason);
         // Renaming over the file needs only the folder's permission; the file's own decides.
-        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return Fail(error, path, errno);
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return Fail(utf8Error, path, errno);
     }
 
     const std::string pattern = TemporaryPattern(target);
     std::string temp = pattern;
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return Fail(error, path, errno);
+    if (fd < 0) return Fail(utf8Error, path, errno);
     // Held until the rename, so that another save's clean-up knows this file is in use.
     ::flock(fd, LOCK_EX | LOCK_NB);
 
@@ -224,7 +215,7 @@ bool WriteAtomically(const std::string& path, const std::string& bytes, std::str
     if (code != 0) {
         ::unlink(temp.c_str());
         ::close(fd);
-        return Fail(error, path, code);
+        return Fail(utf8Error, path, code);
     }
     ::close(fd);
     // Make the rename itself durable.

@@ -29,6 +29,12 @@ int TwoDigitNumber(const std::string& text) {
     return second < 0 ? first : first * 10 + second;
 }
 
+int UncheckedTwoDigitNumber(const std::string& text) {
+    if (text.size() < 2) return -1;
+    const auto digit = [&](std::size_t i) { return static_cast<unsigned char>(text[i]) - '0'; };
+    return 10 * digit(0) + digit(1);
+}
+
 std::string RepeatChar(int n, char c) {
     return n <= 0 ? std::string() : std::string(n, c);
 }

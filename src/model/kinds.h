@@ -2,7 +2,7 @@
 
 #include <string>
 
-// Kind letters of the document's nodes (field 3) and the small shared routines that go with them.
+// Kind letters of the document's nodes (field::kKind) and the small shared routines that go with them.
 namespace kind {
 constexpr char kFirm = 'E';
 constexpr char kZone = 'Z';
@@ -34,4 +34,8 @@ constexpr int kCount = 14;
 int KindIcon(char kind);
 // The number in the first two characters of a text ("13.- Ruido" gives 13; see kinds.cpp).
 int TwoDigitNumber(const std::string& text);
+// The first two characters taken as digits without looking at them: 10 × (first − '0') +
+// (second − '0') by character code, so a text that does not begin with two digits gives a number
+// that may fall anywhere, mostly outside 0..99; -1 for a text shorter than two characters.
+int UncheckedTwoDigitNumber(const std::string& text);
 std::string RepeatChar(int n, char c);

@@ -20,7 +20,7 @@ public:
     bool AskYesNo(const std::string& message, const std::string& caption) override {
         return port_.AskYesNo(message, caption);
     }
-    std::optional<std::string> ChooseFile(const FileDialogSpec& options) override {
+    std::optional<FilePath> ChooseFile(const FileDialogSpec& options) override {
         return port_.ChooseFile(options);
     }
 

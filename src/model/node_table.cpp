@@ -23,7 +23,7 @@ TreeNode* NodeTable::Node(int s) const {
 oToken* NodeTable::Append(std::unique_ptr<oToken>&& record) {
     if (Full()) return nullptr;
     ++count_;
-    record->SetFieldInt(1, count_);
+    record->SetFieldInt(field::kSlot, count_);
     slots_[count_].record = std::move(record);
     slots_[count_].node = nullptr;
     return slots_[count_].record.get();
@@ -81,7 +81,7 @@ void NodeTable::Reindex(const std::vector<oToken*>& records, const std::vector<T
 
 int NodeTable::SlotOf(const oToken* record) const {
     if (!record) return 0;
-    const int s = record->GetFieldInt(1);
+    const int s = record->GetFieldInt(field::kSlot);
     if (s >= 1 && s <= count_ && slots_[s].record.get() == record) return s;
     for (int s = 1; s <= count_; ++s) {
         if (slots_[s].record.get() == record) return s;

@@ -27,11 +27,11 @@ public:
     Slot* At(int s);
     const Slot* At(int s) const;
     oToken* Record(int s) const;
-    // The record that a record's field 2 names as its parent, or nullptr.
-    oToken* Parent(const oToken& record) const { return Record(record.GetFieldInt(2)); }
+    // The record that a record's field::kParent names as its parent, or nullptr.
+    oToken* Parent(const oToken& record) const { return Record(record.GetFieldInt(field::kParent)); }
     TreeNode* Node(int s) const;
 
-    // Puts the record at slot count + 1 and sets its field 1. When the table is full it
+    // Puts the record at slot count + 1 and sets its field::kSlot. When the table is full it
     // returns nullptr and the record stays with the caller.
     oToken* Append(std::unique_ptr<oToken>&& record);
     // Puts a record into an existing slot 1..count (freeing what was there), or into
@@ -45,7 +45,7 @@ public:
     void Clear();
     // After a save: slot k holds records[k-1] and nodes[k-1]; count becomes their number.
     void Reindex(const std::vector<oToken*>& records, const std::vector<TreeNode*>& nodes);
-    // The slot that holds this record (normally its field 1), or 0.
+    // The slot that holds this record (normally its field::kSlot), or 0.
     int SlotOf(const oToken* record) const;
 
 private:

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "field_names.h"
+
 class LineSource;
 
 // The data of one tree node and one line of a document file: up to sixteen numbered text

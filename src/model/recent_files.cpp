@@ -5,15 +5,15 @@
 
 #include "document_session.h"
 
-RecentFiles::RecentFiles(const std::vector<std::string>& paths) {
-    for (const std::string& path : paths) {
+RecentFiles::RecentFiles(const std::vector<FilePath>& paths) {
+    for (const FilePath& path : paths) {
         if (paths_.size() == kCapacity) break;
         if (path.empty() || std::find(paths_.begin(), paths_.end(), path) != paths_.end()) continue;
         paths_.push_back(path);
     }
 }
 
-bool RecentFiles::Note(const std::string& path) {
+bool RecentFiles::Note(const FilePath& path) {
     if (path.empty() || (!paths_.empty() && paths_.front() == path)) return false;
     Remove(path);
     paths_.insert(paths_.begin(), path);
@@ -21,26 +21,25 @@ bool RecentFiles::Note(const std::string& path) {
     return true;
 }
 
-bool RecentFiles::Remove(const std::string& path) {
+bool RecentFiles::Remove(const FilePath& path) {
     const auto found = std::find(paths_.begin(), paths_.end(), path);
     if (found == paths_.end()) return false;
     paths_.erase(found);
     return true;
 }
 
-std::string RecentFileCaption(std::size_t index, const std::string& path) {
+std::string RecentFileCaption(std::size_t index, const FilePath& path) {
     std::string caption = "&" + std::to_string(index + 1) + " ";
-    for (const char c : std::filesystem::path(path).filename().string()) {
+    for (const char c : path.FileName().Utf8()) {
         caption += c;
         if (c == '&') caption += '&';
     }
     return caption;
 }
 
-std::optional<std::string> DocumentInStepWithFile(const DocumentSession& session,
-                                                  const std::string& currentDir) {
+std::optional<FilePath> DocumentInStepWithFile(const DocumentSession& session, const FilePath& currentDir) {
     if (!session.TreeVisible() || session.Modified() || session.FileName().empty()) return std::nullopt;
-    std::filesystem::path path(session.FileName());
-    if (path.is_relative()) path = std::filesystem::path(currentDir) / path;
-    return path.lexically_normal().string();
+    std::filesystem::path path(session.FileName().Utf8());
+    if (path.is_relative()) path = std::filesystem::path(currentDir.Utf8()) / path;
+    return FilePath(path.lexically_normal().string());
 }

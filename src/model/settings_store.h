@@ -3,6 +3,19 @@
 #include <optional>
 #include <string>
 
+// Where the per-user values live: each key is an application of the organisation, so that
+// under Windows "Kaldo 3.0" is HKEY_CURRENT_USER\Software\TORVE\Kaldo 3.0.
+namespace setting {
+constexpr const char* kOrganisation = "TORVE";
+constexpr const char* kStartupKey = "Kaldo 3.0";  // read at start-up: whether the tip shows
+constexpr const char* kProgramKey = "Kaldo 3.1";  // written by the program, never read at start-up
+constexpr const char* kShowTip = "Mostrar Inicio";
+// Under the program's key: the main window's geometry and panel width, the recent documents.
+constexpr const char* kWindowGeometry = "ventana/geometria";
+constexpr const char* kPanelWidth = "ventana/divisor";
+constexpr const char* kRecentFiles = "recientes/archivos";
+}  // namespace setting
+
 // The per-user store of string values under named keys (the registry under Windows). The
 // windowing layer implements it on the platform's store; tests keep the values in memory.
 class SettingsStore {

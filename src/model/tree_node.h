@@ -4,13 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "kinds.h"
+
 class oToken;
 
 // A node of the tree that the main window shows. In the document tree each node refers to the
 // record it shows (owned by the node table); the nodes of the other arrangements have none.
 struct TreeNode {
     std::string text;
-    int icon = 6;
+    int icon = icon::kUndated;
     oToken* record = nullptr;
     TreeNode* parent = nullptr;  // the invisible root for a top-level node
     std::vector<std::unique_ptr<TreeNode>> children;

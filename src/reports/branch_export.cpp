@@ -23,9 +23,9 @@ void AppendBranch(const TreeNode& node, int baseDepth,
 
 std::string ExportLine(const oToken& record, int position, int relativeDepth) {
     oToken line = record;
-    line.SetFieldInt(1, position);
-    line.SetField(2, RepeatChar(relativeDepth, '\t'));
-    line.SetField(3, "");
+    line.SetFieldInt(field::kSlot, position);
+    line.SetField(field::kParent, RepeatChar(relativeDepth, '\t'));
+    line.SetField(field::kKind, "");
     return line.WriteLine();
 }
 
@@ -41,23 +41,22 @@ std::string ExportBranch(const DocumentTree& tree, const TreeNode& node) {
     return out;
 }
 
-std::string ProposedName(const std::string& documentFile) {
-    const std::size_t slash = documentFile.find_last_of('/');
-    std::string name = slash == std::string::npos ? documentFile : documentFile.substr(slash + 1);
+FilePath ProposedName(const FilePath& documentFile) {
+    std::string name = documentFile.FileName().Utf8();
     const std::size_t dot = name.find_last_of('.');
     if (dot != std::string::npos) name.erase(dot);
-    return name + ".txt";
+    return FilePath(name + ".txt");
 }
 
-FileDialogSpec SaveDialog(const std::string& documentFile) {
+FileDialogSpec SaveDialog(const FilePath& documentFile) {
     return {FileDialogSpec::Mode::Save, "", "Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*",
             "txt", ProposedName(documentFile)};
 }
 
-bool WriteExport(const DocumentTree& tree, const TreeNode& node, const std::string& path, UserPort& port) {
-    std::string error;
-    if (file_io::WriteAtomically(path, ExportBranch(tree, node), &error)) return true;
-    port.ShowError(cp1252::FromUtf8(error));
+bool WriteExport(const DocumentTree& tree, const TreeNode& node, const FilePath& path, UserPort& port) {
+    std::string utf8Error;
+    if (file_io::WriteAtomically(path, ExportBranch(tree, node), &utf8Error)) return true;
+    port.ShowError(cp1252::FromUtf8(utf8Error));
     return false;
 }
 

@@ -50,7 +50,7 @@ bool BranchPrintout::Print(const TreeNode& node, std::string* error) {
     const bool topLevel = node.parent == session_.Tree().Root() || node.parent == nullptr;
     headerLeft_ = topLevel ? std::string() : ShownText(session_, *node.parent);
     const oToken* firm = session_.Table().Record(1);
-    headerRight_ = firm ? firm->GetField(4) : std::string();
+    headerRight_ = firm ? firm->GetField(field::kName) : std::string();
 
     PrintNode(node);
     canvas_.EndJob();
@@ -62,20 +62,20 @@ void BranchPrintout::PrintNode(const TreeNode& node) {
     std::string text = ShownText(session_, node);
     if (geographic) {
         const oToken& record = *node.record;
-        if (record.GetKind(3) == kind::kMeasure) {
+        if (record.GetKind(field::kKind) == kind::kMeasure) {
             canvas_.SetFontStyle(FontStyle::Italic);
-            text = printout_text::kMeasure + record.GetField(4);
-        } else if (record.GetKind(3) == kind::kDeficiency) {
-            text = record.GetField(4);
+            text = printout_text::kMeasure + record.GetField(field::kMeasure);
+        } else if (record.GetKind(field::kKind) == kind::kDeficiency) {
+            text = record.GetField(field::kItem);
         }
     }
     PrintLine(text);
     if (geographic) {
         canvas_.SetFontStyle(FontStyle::Regular);
         const oToken& record = *node.record;
-        if (record.GetKind(3) == kind::kDeficiency) {
-            PrintLine(printout_text::kDeficiency + record.GetField(13));
-            const std::string level = printout_text::LevelLine(record.GetKind(11));
+        if (record.GetKind(field::kKind) == kind::kDeficiency) {
+            PrintLine(printout_text::kDeficiency + record.GetField(field::kDeficiencyDetected));
+            const std::string level = printout_text::LevelLine(record.GetKind(field::kValuationCode));
             if (!level.empty()) PrintLine(level);
         }
     }

@@ -17,13 +17,15 @@ void AppendNode(const DocumentSession& session, const TreeNode& node, std::strin
         return;
     }
     const oToken& record = *node.record;
-    const std::string text = record.GetKind(3) == kind::kMeasure
-                                 ? record.GetField(4)
+    const std::string text = record.GetKind(field::kKind) == kind::kMeasure
+                                 ? record.GetField(field::kMeasure)
                                  : GeographicDisplayText(session.Table(), record);
     out += indent + text + "\r\n";
-    if (!record.GetField(5).empty()) out += indent + "(" + record.GetField(5) + ")\r\n";
-    if (!record.GetField(6).empty())
-        out += indent + "Fecha Prevista:" + record.GetField(6) + " por <" + record.GetField(7) + ">\r\n";
+    if (!record.GetField(field::kComments).empty())
+        out += indent + "(" + record.GetField(field::kComments) + ")\r\n";
+    if (!record.GetField(field::kPlannedDate).empty())
+        out += indent + "Fecha Prevista:" + record.GetField(field::kPlannedDate) + " por <" +
+               record.GetField(field::kPlannedBy) + ">\r\n";
 }
 
 void AppendBranch(const DocumentSession& session, const TreeNode& node, std::string& out) {
@@ -40,10 +42,10 @@ std::string TextReport(const DocumentSession& session, const TreeNode& node) {
     return out;
 }
 
-bool WriteTextReport(const DocumentSession& session, const TreeNode& node, const std::string& path,
+bool WriteTextReport(const DocumentSession& session, const TreeNode& node, const FilePath& path,
                      UserPort& port) {
-    std::string error;
-    if (file_io::WriteAtomically(path, TextReport(session, node), &error)) return true;
-    port.ShowError(cp1252::FromUtf8(error));
+    std::string utf8Error;
+    if (file_io::WriteAtomically(path, TextReport(session, node), &utf8Error)) return true;
+    port.ShowError(cp1252::FromUtf8(utf8Error));
     return false;
 }

@@ -12,10 +12,11 @@ class AboutBox : public QDialog {
 public:
     explicit AboutBox(QWidget* parent = nullptr);
 
+private:
+    void OKButtonClick();
+
+    // Controls by their names (also their object names).
     QFrame* Panel1;
     QLabel* Image1;
     QPushButton* OKButton;
-
-private:
-    void OKButtonClick();
 };

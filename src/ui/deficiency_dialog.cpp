@@ -1,15 +1,12 @@
 #include "deficiency_dialog.h"
 
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include "deficiency_form.h"
@@ -22,8 +19,7 @@ using namespace valuation;
 
 DeficiencyDialog::DeficiencyDialog(DeficiencyForm& form, QWidget* parent) : QDialog(parent), form_(form) {
     setObjectName("frmRespuestas");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    entry_style::FixedWindow(this);
     BuildControls();
     BuildLayout();
     Connect();
@@ -77,15 +73,12 @@ void DeficiencyDialog::BuildControls() {
     // choice is set from the form, and a group can show none selected.
     auto buttons = [this](int position, QWidget* box, std::initializer_list<QRadioButton**> members,
                           int firstNumber, const QString& prefix) {
-        auto* exclusive = new QButtonGroup(box);
-        exclusive->setExclusive(false);
         int value = 0;
         for (QRadioButton** member : members) {
             auto* button =
                 new QRadioButton(prefix + ToQt(ValueName(position, static_cast<char>('0' + value))), box);
             button->setObjectName(QString("RadioButton%1").arg(firstNumber + value));
             button->setAutoExclusive(false);
-            exclusive->addButton(button);
             groups_[position].push_back(button);
             *member = button;
             ++value;
@@ -112,12 +105,6 @@ void DeficiencyDialog::BuildControls() {
     Label2 = NamedLabel("Label2", "Los paneles atenuados son una consecuencia de las selecciones anteriores ",
                         this);
     entry_style::NavyNote(Label2);
-
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "&Aceptar", this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "&Cancelar", this);
-    BitBtn2->setObjectName("BitBtn2");
 }
 
 void DeficiencyDialog::BuildLayout() {
@@ -151,36 +138,29 @@ void DeficiencyDialog::BuildLayout() {
     column(GroupBox5, kExposure);
     column(GroupBox6, kDeficiency);
 
-    auto* probability = new QVBoxLayout(GroupBox4);
-    auto* probabilityRow = new QHBoxLayout;
-    for (QRadioButton* button : groups_[kProbability])
-        probabilityRow->addWidget(button);
-    probabilityRow->addStretch(1);
-    probability->addLayout(probabilityRow);
-    auto* inputs = new QHBoxLayout;
-    inputs->addWidget(GroupBox5, 1);
-    inputs->addWidget(GroupBox6, 1);
-    probability->addLayout(inputs);
-
-    auto* level = new QVBoxLayout(GroupBox2);
-    auto* levelRow = new QHBoxLayout;
-    for (QRadioButton* button : groups_[kLevel])
-        levelRow->addWidget(button);
-    levelRow->addStretch(1);
-    level->addLayout(levelRow);
-    auto* levelInputs = new QHBoxLayout;
-    levelInputs->addWidget(GroupBox3);
-    levelInputs->addWidget(GroupBox4, 1);
-    level->addLayout(levelInputs);
+    // A derived group: its buttons in a row, above the two groups it is derived from.
+    auto derived =
+        [this](QGroupBox* box, int position, QGroupBox* first, int firstStretch, QGroupBox* second) {
+        auto* layout = new QVBoxLayout(box);
+        auto* row = new QHBoxLayout;
+        for (QRadioButton* button : groups_[position])
+            row->addWidget(button);
+        row->addStretch(1);
+        layout->addLayout(row);
+        auto* inputs = new QHBoxLayout;
+        inputs->addWidget(first, firstStretch);
+        inputs->addWidget(second, 1);
+        layout->addLayout(inputs);
+    };
+    derived(GroupBox4, kProbability, GroupBox5, 1, GroupBox6);
+    derived(GroupBox2, kLevel, GroupBox3, 0, GroupBox4);
     main->addSpacing(4);
     main->addWidget(GroupBox2);
 
     main->addWidget(Label3);
     main->addWidget(Label2);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
+    AddOkCancelButtons(*this, *buttons, {"BitBtn1", "&Aceptar"}, {"BitBtn2", "&Cancelar"}, true);
     main->addLayout(buttons);
 }
 
@@ -215,8 +195,6 @@ void DeficiencyDialog::Connect() {
         Memo3->setPlainText(MemoToQt(form_.ItemText()));
         Reflect();
     });
-    connect(BitBtn1, &QPushButton::clicked, this, &DeficiencyDialog::Accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void DeficiencyDialog::Reflect() {
@@ -227,7 +205,7 @@ void DeficiencyDialog::Reflect() {
     }
 }
 
-void DeficiencyDialog::Accept() {
+void DeficiencyDialog::accept() {
     DialogTextReader reader;
     const std::string itemText = reader.Memo(Memo3->toPlainText());
     const std::string recommendation = reader.Memo(Memo1->toPlainText());
@@ -236,5 +214,5 @@ void DeficiencyDialog::Accept() {
     form_.SetItemText(itemText);
     form_.SetRecommendation(recommendation);
     form_.SetDetected(detected);
-    accept();
+    QDialog::accept();
 }

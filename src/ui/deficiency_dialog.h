@@ -12,7 +12,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 class QRadioButton;
 
 // The deficiency dialog (TfrmRespuestas): the item, the deficiency detected, the recommendation
@@ -23,9 +22,18 @@ class DeficiencyDialog : public QDialog {
 public:
     DeficiencyDialog(DeficiencyForm& form, QWidget* parent = nullptr);
 
-    // The buttons of a group, numbered as the valuation code's positions.
-    const std::vector<QRadioButton*>& Buttons(int group) const { return groups_[group]; }
+    // "&Aceptar": hands the texts to the form, unless one holds a character the document cannot
+    // keep; then the dialog stays open.
+    void accept() override;
 
+private:
+    void BuildControls();
+    void BuildLayout();
+    void Connect();
+    // Shows which button of each group the form has selected.
+    void Reflect();
+
+    // Controls by their names (also their object names).
     QLabel* Label6;
     QLineEdit* Edit2;
     QLabel* Label1;
@@ -61,17 +69,8 @@ public:
     QRadioButton* RadioButton19;
     QLabel* Label3;
     QLabel* Label2;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
-
-private:
-    void BuildControls();
-    void BuildLayout();
-    void Connect();
-    // Shows which button of each group the form has selected.
-    void Reflect();
-    void Accept();
 
     DeficiencyForm& form_;
+    // The buttons of each group, numbered as the valuation code's positions.
     std::array<std::vector<QRadioButton*>, valuation::kPositions> groups_;
 };

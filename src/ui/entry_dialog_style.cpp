@@ -15,6 +15,11 @@ void Paint(QWidget* widget, const char* colour) {
 
 }  // namespace
 
+void FixedWindow(QWidget* dialog) {
+    dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
 void Choice(QWidget* widget) {
     Paint(widget, "#008000");
 }

@@ -12,38 +12,50 @@
 
 #include "catalogue.h"
 #include "context_menu.h"
+#include "display_text.h"
 #include "document_tree_view.h"
 #include "icon_set.h"
 #include "info_panel.h"
+#include "print_dialog.h"
 #include "qt_dates.h"
-#include "qt_node_data_dialog.h"
+#include "qt_print_port.h"
 #include "qt_user_port.h"
+#include "recent_files_menu.h"
 #include "text_codec.h"
-#include "tree_editing.h"
 #include "tree_model.h"
 
 MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dates, QWidget* parent)
     : QMainWindow(parent),
+      PrintDialog1(new PrintDialog(this)),
       catalogue_(catalogue),
       ownPort_(port ? nullptr : std::make_unique<QtUserPort>(this)),
       ownDates_(dates ? nullptr : std::make_unique<QtDates>()),
       port_(port ? *port : *ownPort_),
-      dates_(dates ? *dates : *ownDates_) {
+      dates_(dates ? *dates : *ownDates_),
+      commands_(session_, port_, dates_),
+      ownPrintPort_(std::make_unique<QtPrintPort>(*PrintDialog1)),
+      blankQuestionnaireHook_([this](int questionnaire, const std::string& heading) {
+          PrintBlankQuestionnaire(questionnaire, heading);
+      }),
+      nodeDataDialog_(this, blankQuestionnaireHook_),
+      nodeDataEditor_(session_, nodeDataDialog_, port_, dates_),
+      treeEditing_(session_, port_, nodeDataEditor_,
+                   [this](const TreeNode& node) { return ShownText(session_, node); }),
+      questionnaireSelection_(this),
+      assignment_(session_, catalogue_, questionnaireSelection_, port_, dates_),
+      entryDialogs_(this),
+      evaluation_(session_, catalogue_, port_, dates_, entryDialogs_) {
     setObjectName("frmMain");
     resize(748, 499);
     setAcceptDrops(true);
-    commands_ = std::make_unique<DocumentCommands>(session_, port_, dates_);
+    SetPrintPort(nullptr);
     BuildLayout();
     BuildMenus();
     BuildContextMenu();
     ConnectTree();
-    WireEditing();
-    WireAssignment();
-    WireEvaluation();
-    WireViews();
-    WireReports();
-    WireHelp();
-    WireDesktop();
+    ConnectEditing();
+    ConnectReports();
+    SetUpDesktop();
     session_.SetObserver(this);
     StateChanged();
 }
@@ -99,6 +111,9 @@ void MainWindow::BuildMenus() {
     Imprimir1 = add(ArchivoMenu, "Imprimir1", "&Imprimir");
     ArchivoMenu->addSeparator();
     Salir1 = add(ArchivoMenu, "Salir1", "&Salir");
+    // The documents used last, just before "&Salir" (main_window_desktop.cpp).
+    recentFiles_ = new RecentFilesMenu(ArchivoMenu, Salir1, settings_, this);
+    recentFiles_->setObjectName("RecentFilesMenu");
 
     VistasMenu = menuBar()->addMenu("Vistas");
     Geogrfica1 = add(VistasMenu, "Geogrfica1", QString::fromUtf8("Geográfica"));
@@ -113,6 +128,7 @@ void MainWindow::BuildMenus() {
     Asistente1 = add(AyudaMenu, "Asistente1", "Asistente");
     AyudaMenu->addSeparator();
     Acercade1 = add(AyudaMenu, "Acercade1", "Acerca de ...");
+    Asistente1->setEnabled(false);  // never enabled
 
     Nuevo1->setShortcut(QKeySequence::New);
     Abrir1->setShortcut(QKeySequence::Open);
@@ -121,17 +137,30 @@ void MainWindow::BuildMenus() {
     Salir1->setShortcut(QKeySequence::Quit);
     Ayuda2->setShortcut(QKeySequence::HelpContents);
 
-    Wire(Nuevo1, [this] { commands_->New(); });
-    Wire(Abrir1, [this] { commands_->Open(); });
-    Wire(Importar1, [this] { commands_->Import(); });
-    Wire(Guardar1, [this] { commands_->Save(); });
-    Wire(Guardarcomo1, [this] { commands_->SaveAs(); });
-    Wire(Cerrar1, [this] { commands_->Close(); });
-    Wire(Salir1, [this] {
-        if (!commands_->MayQuit()) return;
+    connect(Nuevo1, &QAction::triggered, this, [this] { commands_.New(); });
+    connect(Abrir1, &QAction::triggered, this, [this] { commands_.Open(); });
+    connect(Importar1, &QAction::triggered, this, [this] { commands_.Import(); });
+    connect(Guardar1, &QAction::triggered, this, [this] { commands_.Save(); });
+    connect(Guardarcomo1, &QAction::triggered, this, [this] { commands_.SaveAs(); });
+    connect(Cerrar1, &QAction::triggered, this, [this] { commands_.Close(); });
+    connect(Salir1, &QAction::triggered, this, [this] {
+        if (!commands_.MayQuit()) return;
         quitting_ = true;
         close();
     });
+    // The handlers of "Vistas" and "A&yuda", each in the file of its area.
+    const std::pair<QAction*, void (MainWindow::*)()> handlers[] = {
+        {Geogrfica1, &MainWindow::Geogrfica1Click},
+        {emporal1, &MainWindow::emporal1Click},
+        {Valoracin1, &MainWindow::Valoracin1Click},
+        {Riesgos1, &MainWindow::Riesgos1Click},
+        {Ayuda2, &MainWindow::Ayuda2Click},
+        {Manual1, &MainWindow::Manual1Click},
+        {VerSugerencia1, &MainWindow::VerSugerencia1Click},
+        {Acercade1, &MainWindow::Acercade1Click},
+    };
+    for (const auto& [action, handler] : handlers)
+        connect(action, &QAction::triggered, this, handler);
 }
 
 void MainWindow::BuildContextMenu() {
@@ -163,12 +192,11 @@ void MainWindow::BuildContextMenu() {
 void MainWindow::EnableNodeCommands(bool on) {
     for (QAction* action : {NuevaZona1, NuevoPuesto1, AsignarCuestionarios1, IndicarDeficiencias1,
                             IndicarMedidasPrev1, Informe1, Exportar1, Eliminar1}) {
-        action->setEnabled(on && IsWired(action));
+        action->setEnabled(on);
     }
 }
 
 void MainWindow::PrepareContextMenu() {
-    EnableNodeCommands(false);
     const ContextMenuState state = ContextMenuFor(session_.SelectedKind());
     const std::pair<QAction*, bool> entries[] = {
         {NuevaZona1, state.nuevaZona},
@@ -181,11 +209,7 @@ void MainWindow::PrepareContextMenu() {
         {Eliminar1, state.eliminar},
     };
     for (const auto& [action, on] : entries)
-        action->setEnabled(on && IsWired(action));
-}
-
-bool MainWindow::IsWired(const QAction* action) {
-    return action->property("wired").toBool();
+        action->setEnabled(on);
 }
 
 void MainWindow::ConnectTree() {
@@ -208,25 +232,21 @@ void MainWindow::StateChanged() {
     TreeView->setVisible(session_.TreeVisible());
     const bool documents = session_.DocumentCommandsEnabled();
     for (QAction* action : {Importar1, Imprimir1, Cerrar1, Geogrfica1, emporal1, Valoracin1, Riesgos1}) {
-        action->setEnabled(documents && IsWired(action));
+        action->setEnabled(documents);
     }
-    Guardar1->setEnabled(session_.SaveCommandsEnabled() && IsWired(Guardar1));
-    Guardarcomo1->setEnabled(session_.SaveCommandsEnabled() && IsWired(Guardarcomo1));
-    for (QAction* action : {Nuevo1, Abrir1, Salir1, Ayuda2, Manual1, VerSugerencia1, Acercade1}) {
-        action->setEnabled(IsWired(action));
-    }
-    Asistente1->setEnabled(false);  // never enabled
+    Guardar1->setEnabled(session_.SaveCommandsEnabled());
+    Guardarcomo1->setEnabled(session_.SaveCommandsEnabled());
     TreeView->setDragEnabled(session_.DragEnabled());
     DesktopStateChanged();
 }
 
 void MainWindow::OpenStartupDocument(const QStringList& arguments) {
-    if (!arguments.isEmpty()) commands_->LoadDocument(PathFromQt(arguments.constFirst()));
+    if (!arguments.isEmpty()) commands_.LoadDocument(PathFromQt(arguments.constFirst()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // After "&Salir" the question has been asked already.
-    if (quitting_ || commands_->MayQuit()) {
+    if (quitting_ || commands_.MayQuit()) {
         event->accept();
     } else {
         event->ignore();
@@ -240,7 +260,7 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 
 void MainWindow::dropEvent(QDropEvent* event) {
     for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile()) commands_->LoadDocument(PathFromQt(url.toLocalFile()));
+        if (url.isLocalFile()) commands_.LoadDocument(PathFromQt(url.toLocalFile()));
     }
     event->acceptProposedAction();
 }

@@ -10,11 +10,13 @@
 #include "node_data_editor.h"
 #include "print_port.h"
 #include "qt_entry_dialogs.h"
+#include "qt_node_data_dialog.h"
 #include "qt_questionnaire_selection.h"
+#include "qt_settings_store.h"
 #include "questionnaire_assignment.h"
 #include "report_commands.h"
-#include "settings_store.h"
 #include "tree_drop.h"
+#include "tree_editing.h"
 
 class Catalogue;
 class DatePort;
@@ -24,15 +26,14 @@ class PrintDialog;
 class QMenu;
 class QModelIndex;
 class QSplitter;
-class QtNodeDataDialog;
 class RecentFilesMenu;
-class TreeEditing;
 class TreeModel;
 class UserPort;
 
 // The main window (TfrmMain): the menus, the information panel and the document tree. It turns
 // menu choices and tree events into calls of the toolkit-free commands and mirrors the
-// session's state (caption, enabled entries, tree visibility).
+// session's state (caption, enabled entries, tree visibility). The commands of each area are in
+// a file of their own, main_window_<area>.cpp.
 class MainWindow : public QMainWindow, public SessionObserver {
     Q_OBJECT
 public:
@@ -42,17 +43,27 @@ public:
     ~MainWindow() override;
 
     DocumentSession& Session() { return session_; }
-    DocumentCommands& Commands() { return *commands_; }
-    DocumentTreeView* Tree() const { return TreeView; }
+    DocumentCommands& Commands() { return commands_; }
     TreeModel* Model() const { return model_; }
 
     // The document named by the first command-line argument, if any.
     void OpenStartupDocument(const QStringList& arguments);
+    // Sets the enabled state of the eight context-menu entries for the selected kind.
+    void PrepareContextMenu();
+
+    // The data editor's "Imp. Vacío": shows the print dialog, then prints questionnaire number
+    // (0..22) blank, under the heading (Windows-1252, may be empty), on the chosen printer.
+    void PrintBlankQuestionnaire(int number, const std::string& heading);
+    // Replaces the print dialog and printer (tests pass a script); nullptr restores the real ones.
+    void SetPrintPort(PrintPort* port);
+    // Runs the node data editor in another window (tests pass a scripted one; nullptr: the real one).
+    void SetNodeDataDialog(NodeDataDialogPort* dialog);
 
     // Controls by their names.
     InfoPanel* Panel1;
     QSplitter* Splitter1;
     DocumentTreeView* TreeView;
+    PrintDialog* PrintDialog1;
     QMenu* ArchivoMenu;
     QMenu* VistasMenu;
     QMenu* AyudaMenu;
@@ -84,19 +95,6 @@ public:
     QAction* Exportar1;
     QAction* Eliminar1;
 
-    // Reports (main_window_reports.cpp).
-    PrintDialog* PrintDialog1 = nullptr;
-    ReportCommands& Reports() { return *reports_; }
-    // The data editor's "Imp. Vacío": shows the print dialog, then prints questionnaire number
-    // (0..22) blank, under the heading (Windows-1252, may be empty), on the chosen printer.
-    void PrintBlankQuestionnaire(int number, const std::string& heading);
-    // Replaces the print dialog and printer (tests pass a script); nullptr restores the real ones.
-    void SetPrintPort(PrintPort* port);
-
-    // Sets the enabled state of the eight context-menu entries for the selected kind.
-    void PrepareContextMenu();
-    void EnableNodeCommands(bool on);
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -104,24 +102,18 @@ protected:
 
 private:
     void StateChanged() override;
+    void BuildLayout();
     void BuildMenus();
     void BuildContextMenu();
-    void BuildLayout();
     void ConnectTree();
     void SyncSelectionFromView();
+    void EnableNodeCommands(bool on);
 
-    // An entry is enabled only once a command is connected to it: Wire connects it.
-    template <typename Function>
-    void Wire(QAction* action, Function function);
-    static bool IsWired(const QAction* action);
-
-    // Each area of commands connects its entries in its own file (main_window_<area>.cpp).
-    void WireEditing();
-    void WireAssignment();
-    void WireEvaluation();
-    void WireViews();
-    void WireReports();
-    void WireHelp();
+    // Editing, assignment and evaluation: the context menu's commands that change the document,
+    // the double click and the drop of a dragged node (main_window_editing.cpp).
+    void ConnectEditing();
+    void TreeViewDblClick();
+    void TreeViewDragDrop(const QModelIndex& hitNode, DropZone zone);
 
     // Views (main_window_views.cpp).
     void Geogrfica1Click();
@@ -129,21 +121,20 @@ private:
     void Valoracin1Click();
     void Riesgos1Click();
 
-    // Help: the entries of "A&yuda" (main_window_help.cpp) and the per-user store of the tip
-    // window's setting.
+    // Reports (main_window_reports.cpp).
+    void ConnectReports();
+
+    // Help: the entries of "A&yuda" (main_window_help.cpp).
     void Ayuda2Click();
     void Manual1Click();
     void VerSugerencia1Click();
     void Acercade1Click();
-    std::unique_ptr<SettingsStore> settings_;
 
-    // Desktop: shortcuts, window state and recent documents (main_window_desktop.cpp).
-    void WireDesktop();
+    // Desktop: shortcuts, window icon, window state and recent documents (main_window_desktop.cpp).
+    void SetUpDesktop();
     // Called on every change of the session; the recent documents are brought up to date once
     // the command that made the change has finished.
     void DesktopStateChanged();
-    RecentFilesMenu* recentFiles_ = nullptr;
-    bool recentCheckPending_ = false;
 
     const Catalogue& catalogue_;
     DocumentSession session_;
@@ -151,42 +142,27 @@ private:
     std::unique_ptr<DatePort> ownDates_;
     UserPort& port_;
     DatePort& dates_;
-    std::unique_ptr<DocumentCommands> commands_;
+    DocumentCommands commands_;
+    // The per-user store: the tip window's setting, the window state, the recent documents.
+    QtSettingsStore settings_;
     TreeModel* model_ = nullptr;
+    RecentFilesMenu* recentFiles_ = nullptr;
+    bool recentCheckPending_ = false;
     bool quitting_ = false;
 
-    // Editing: the tree editing commands and the node data editor (main_window_editing.cpp).
-public:
-    // Runs the node data editor in another window (tests pass a scripted one; nullptr: the real one).
-    void SetNodeDataDialog(NodeDataDialogPort* dialog);
-
-private:
-    void TreeViewDblClick();
-    void TreeViewDragDrop(const QModelIndex& hitNode, DropZone zone);
-    // What "Imp. Vacío" in the data editor of a questionnaire calls; the button is disabled
-    // while it is unset.
-    BlankQuestionnaireHook blankQuestionnaireHook_;
-    std::unique_ptr<QtNodeDataDialog> nodeDataDialog_;
-    std::unique_ptr<NodeDataEditor> nodeDataEditor_;
-    std::unique_ptr<TreeEditing> treeEditing_;
-
-    // Assignment: the questionnaire selection dialog and the command "Asignar Cuestionarios".
-    QtQuestionnaireSelection questionnaireSelection_{this};
-    QuestionnaireAssignment assignment_{session_, catalogue_, questionnaireSelection_, port_, dates_};
-
-    // Reports: the printer port and the report commands (main_window_reports.cpp).
+    // Reports: the printer and the report commands, which "Imp. Vacío" in the data editor calls.
     std::unique_ptr<PrintPort> ownPrintPort_;
     std::unique_ptr<ReportCommands> reports_;
-
+    BlankQuestionnaireHook blankQuestionnaireHook_;
+    // Editing: the data editor and the tree editing commands.
+    QtNodeDataDialog nodeDataDialog_;
+    NodeDataEditor nodeDataEditor_;
+    TreeEditing treeEditing_;
+    // Assignment: the questionnaire selection dialog and the command "Asignar Cuestionarios".
+    QtQuestionnaireSelection questionnaireSelection_;
+    QuestionnaireAssignment assignment_;
     // Evaluation: the deficiency and measure dialogs and the commands "Indicar Deficiencias" and
     // "Indicar Medidas Prev".
-    QtEntryDialogs entryDialogs_{this};
-    EvaluationCommands evaluation_{session_, catalogue_, port_, dates_, entryDialogs_};
+    QtEntryDialogs entryDialogs_;
+    EvaluationCommands evaluation_;
 };
-
-// Defined here so that every main_window_<area>.cpp can wire its entries.
-template <typename Function>
-void MainWindow::Wire(QAction* action, Function function) {
-    action->setProperty("wired", true);
-    connect(action, &QAction::triggered, this, function);
-}

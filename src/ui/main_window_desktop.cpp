@@ -24,7 +24,7 @@ QIcon ApplicationIcon() {
 
 }  // namespace
 
-void MainWindow::WireDesktop() {
+void MainWindow::SetUpDesktop() {
     // New, Open, Save and Print have theirs already. The others are spelt out: the standard
     // keys for them are missing on some desktops (Quit and Save As) or differ (Close is Ctrl+F4
     // on some), and these are what users of Qt programs expect everywhere.
@@ -37,17 +37,15 @@ void MainWindow::WireDesktop() {
     if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(windowIcon());
     QGuiApplication::setDesktopFileName("kaldo");
 
-    new WindowStateKeeper(*this, *Splitter1);
+    new WindowStateKeeper(*this, *Splitter1, settings_);
 
-    recentFiles_ = new RecentFilesMenu(ArchivoMenu, Salir1, this);
-    recentFiles_->setObjectName("RecentFilesMenu");
     connect(recentFiles_, &RecentFilesMenu::chosen, this, [this](const QString& path) {
         // A document that has gone since leaves the list; opening it would do nothing anyway.
         if (!QFileInfo::exists(path)) {
             recentFiles_->Remove(PathFromQt(path));
             return;
         }
-        commands_->LoadDocument(PathFromQt(path));
+        commands_.LoadDocument(PathFromQt(path));
     });
 }
 

@@ -5,8 +5,6 @@
 #include "about_box.h"
 #include "data_files.h"
 #include "main_window.h"
-#include "qt_settings_store.h"
-#include "settings_store.h"
 #include "splash_window.h"
 #include "text_codec.h"
 #include "tip_setting.h"
@@ -15,31 +13,23 @@ namespace {
 
 // Hands the file to the desktop's associated application; a missing file does nothing, and
 // what the desktop answers is not reported.
-void OpenWithDesktop(const std::string& name) {
-    if (const std::optional<std::string> path = DocumentationFile(name))
+void OpenWithDesktop(const FilePath& name) {
+    if (const std::optional<FilePath> path = DocumentationFile(name))
         QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQt(*path)));
 }
 
 }  // namespace
 
-void MainWindow::WireHelp() {
-    settings_ = std::make_unique<QtSettingsStore>();
-    Wire(Ayuda2, [this] { Ayuda2Click(); });
-    Wire(Manual1, [this] { Manual1Click(); });
-    Wire(VerSugerencia1, [this] { VerSugerencia1Click(); });
-    Wire(Acercade1, [this] { Acercade1Click(); });
-}
-
 void MainWindow::Ayuda2Click() {
-    OpenWithDesktop("kaldo31.chm");
+    OpenWithDesktop(FilePath("kaldo31.chm"));
 }
 
 void MainWindow::Manual1Click() {
-    OpenWithDesktop("manual.rtf");
+    OpenWithDesktop(FilePath("manual.rtf"));
 }
 
 void MainWindow::VerSugerencia1Click() {
-    TipSetting setting(*settings_);
+    TipSetting setting(settings_);
     setting.TipRequested();
     SplashWindow tip(setting, this);
     tip.exec();

@@ -3,17 +3,11 @@
 #include <QAction>
 
 #include "main_window.h"
-#include "print_dialog.h"
-#include "qt_print_port.h"
-#include "report_commands.h"
 
-void MainWindow::WireReports() {
-    PrintDialog1 = new PrintDialog(this);
-    ownPrintPort_ = std::make_unique<QtPrintPort>(*PrintDialog1);
-    SetPrintPort(nullptr);
-    Wire(Imprimir1, [this] { reports_->PrintDocument(); });
-    Wire(Informe1, [this] { reports_->ReportBranch(); });
-    Wire(Exportar1, [this] { reports_->ExportBranch(); });
+void MainWindow::ConnectReports() {
+    connect(Imprimir1, &QAction::triggered, this, [this] { reports_->PrintDocument(); });
+    connect(Informe1, &QAction::triggered, this, [this] { reports_->ReportBranch(); });
+    connect(Exportar1, &QAction::triggered, this, [this] { reports_->ExportBranch(); });
 }
 
 void MainWindow::SetPrintPort(PrintPort* port) {

@@ -4,13 +4,6 @@
 #include "main_window.h"
 #include "view_commands.h"
 
-void MainWindow::WireViews() {
-    Wire(Geogrfica1, [this] { Geogrfica1Click(); });
-    Wire(emporal1, [this] { emporal1Click(); });
-    Wire(Valoracin1, [this] { Valoracin1Click(); });
-    Wire(Riesgos1, [this] { Riesgos1Click(); });
-}
-
 void MainWindow::Geogrfica1Click() {
     ShowView(session_, catalogue_, view::kGeographic);
     EnableNodeCommands(true);

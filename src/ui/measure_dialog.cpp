@@ -6,9 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include "dialog_text.h"
@@ -21,12 +19,9 @@
 
 MeasureDialog::MeasureDialog(MeasureForm& form, QWidget* parent) : QDialog(parent), form_(form) {
     setObjectName("frmMedida");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    entry_style::FixedWindow(this);
     BuildControls();
     BuildLayout();
-    connect(BitBtn1, &QPushButton::clicked, this, &MeasureDialog::Accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 
     setWindowTitle(ToQt(form_.Caption()));
     Edit1->setText(ToQt(form_.Location()));
@@ -77,12 +72,6 @@ void MeasureDialog::BuildControls() {
     dtP->setObjectName("dtP");
     dtP->setCalendarPopup(true);
     dtP->setDisplayFormat(QString::fromStdString(QtDates().Format().Pattern()));
-
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "&Aceptar", this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "&Cancelar", this);
-    BitBtn2->setObjectName("BitBtn2");
 }
 
 void MeasureDialog::BuildLayout() {
@@ -115,13 +104,11 @@ void MeasureDialog::BuildLayout() {
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(Label2);
     bottom->addWidget(dtP);
-    bottom->addStretch(1);
-    bottom->addWidget(BitBtn1);
-    bottom->addWidget(BitBtn2);
+    AddOkCancelButtons(*this, *bottom, {"BitBtn1", "&Aceptar"}, {"BitBtn2", "&Cancelar"}, true);
     main->addLayout(bottom);
 }
 
-void MeasureDialog::Accept() {
+void MeasureDialog::accept() {
     DialogTextReader reader;
     const std::string measure = reader.Line(Edit2->text());
     const std::string comments = reader.Memo(Memo1->toPlainText());
@@ -129,5 +116,5 @@ void MeasureDialog::Accept() {
     form_.SetMeasure(measure);
     form_.SetComments(comments);
     form_.SetPlannedDate(QtDates::FromQDate(dtP->date()));
-    accept();
+    QDialog::accept();
 }

@@ -8,7 +8,6 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 class QRadioButton;
 
 // The preventive-measure dialog (TfrmMedida): the specific measure, comments and planned date,
@@ -19,9 +18,15 @@ class MeasureDialog : public QDialog {
 public:
     explicit MeasureDialog(MeasureForm& form, QWidget* parent = nullptr);
 
-    // The four level buttons, " Crítico" first.
-    const std::vector<QRadioButton*>& LevelButtons() const { return levels_; }
+    // "&Aceptar": hands the entries to the form, unless one holds a character the document
+    // cannot keep; then the dialog stays open.
+    void accept() override;
 
+private:
+    void BuildControls();
+    void BuildLayout();
+
+    // Controls by their names (also their object names).
     QLabel* Label11;
     QLineEdit* Edit1;
     QLabel* Label3;
@@ -37,14 +42,7 @@ public:
     QRadioButton* RadioButton7;
     QLabel* Label2;
     QDateEdit* dtP;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
-
-private:
-    void BuildControls();
-    void BuildLayout();
-    void Accept();
 
     MeasureForm& form_;
-    std::vector<QRadioButton*> levels_;
+    std::vector<QRadioButton*> levels_;  // " Crítico" first
 };

@@ -1,8 +1,11 @@
 #pragma once
 
+class QBoxLayout;
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QString;
 class QWidget;
 
@@ -13,3 +16,17 @@ QLineEdit* NamedEdit(const char* name, QWidget* parent);
 // A text box exactly `lines` lines high, in which Tab moves to the next control instead of
 // being typed (a TAB could not be kept in the document anyway).
 QPlainTextEdit* NamedMemo(const char* name, int lines, QWidget* parent);
+
+// The buttons that close a dialog, made at the end of one of its rows after a stretch: the first
+// is the default button and calls the dialog's accept(), the other its reject(). With `icons`
+// they show the style's OK and Cancel pictures.
+struct NamedCaption {
+    const char* name;
+    const char* caption;
+};
+struct OkCancelButtons {
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+OkCancelButtons AddOkCancelButtons(QDialog& dialog, QBoxLayout& row, NamedCaption ok, NamedCaption cancel,
+                                   bool icons);

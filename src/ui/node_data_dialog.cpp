@@ -87,8 +87,6 @@ NodeDataDialog::NodeDataDialog(NodeDataForm& form, BlankQuestionnaireHook printB
     connect(DateTimePicker2, &BlankableDateEdit::userChangedDate, this,
             &NodeDataDialog::DateTimePicker2Change);
     connect(BitBtn3, &QPushButton::clicked, this, &NodeDataDialog::BitBtn3Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &NodeDataDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &NodeDataDialog::reject);
     Memo1->setFocus();
 }
 
@@ -175,16 +173,9 @@ void NodeDataDialog::BuildControls() {
     observationsRow->addWidget(mem10, 0, 1);
     layout->addWidget(observations);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "Aceptar", this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancelar", this);
-    BitBtn2->setObjectName("BitBtn2");
-    BitBtn2->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
+    AddOkCancelButtons(*this, *buttons, {"BitBtn1", "Aceptar"}, {"BitBtn2", "Cancelar"}, true)
+        .cancel->setAutoDefault(false);
     layout->addLayout(buttons);
 
     // The rows outside the panels line up with the labels and boxes inside them.

@@ -22,7 +22,18 @@ public:
     // printBlank: "Imp. Vacío"; the button is disabled while it is unset.
     NodeDataDialog(NodeDataForm& form, BlankQuestionnaireHook printBlank, QWidget* parent = nullptr);
 
-    // Controls by their names, from top to bottom.
+    // "Aceptar": takes the entries into the form, unless one holds a character the document
+    // cannot keep.
+    void accept() override;
+
+private:
+    void BuildControls();
+    void Adapt();
+    void Fill();
+    void DateTimePicker2Change();
+    void BitBtn3Click();
+
+    // Controls by their names (also their object names), from top to bottom.
     QLabel* Label11;
     QLineEdit* Edit2;
     QFrame* Panel1;
@@ -50,20 +61,6 @@ public:
     QLineEdit* edt9;
     QLabel* Label10;
     QPlainTextEdit* mem10;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
-
-public slots:
-    // "Aceptar": takes the entries into the form, unless one holds a character the document
-    // cannot keep.
-    void accept() override;
-
-private:
-    void BuildControls();
-    void Adapt();
-    void Fill();
-    void DateTimePicker2Change();
-    void BitBtn3Click();
 
     NodeDataForm& form_;
     BlankQuestionnaireHook printBlank_;

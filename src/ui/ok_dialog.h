@@ -12,6 +12,8 @@ class OkDialog : public QDialog {
 public:
     OkDialog(const QString& message, const QString& caption, QWidget* parent = nullptr);
 
+private:
+    // Controls by their names (also their object names).
     QLabel* lblMensaje;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "named_controls.h"
 #include "printer_canvas.h"
 
 namespace {
@@ -59,23 +60,14 @@ PrintDialog::PrintDialog(QWidget* parent) : QDialog(parent), pdfFolder_(QDir::cu
     chkArchivo = new QCheckBox("Imprimir a archivo", this);
     chkArchivo->setObjectName("chkArchivo");
 
-    OKBtn = new QPushButton("Aceptar", this);
-    OKBtn->setObjectName("OKBtn");
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancelar", this);
-    CancelBtn->setObjectName("CancelBtn");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(chkArchivo);
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    OKBtn = AddOkCancelButtons(*this, *buttons, {"OKBtn", "Aceptar"}, {"CancelBtn", "Cancelar"}, false).ok;
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(printerBox);
     layout->addLayout(buttons);
 
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnArchivo, &QPushButton::clicked, this, &PrintDialog::BrowsePdf);
     connect(cmbImpresora, &QComboBox::currentIndexChanged, this, &PrintDialog::UpdateControls);
     connect(chkArchivo, &QCheckBox::toggled, this, &PrintDialog::UpdateControls);

@@ -27,19 +27,19 @@ public:
 
     void accept() override;
 
+private:
+    void UpdateControls();
+    void BrowsePdf();
+    // True when the PDF file can be written; otherwise the system's reason is shown.
+    bool PdfWritable();
+
+    // Controls by their names (also their object names).
     QComboBox* cmbImpresora;
     QLabel* lblArchivo;
     QLineEdit* edtArchivo;
     QPushButton* btnArchivo;
     QCheckBox* chkArchivo;
     QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-
-private:
-    void UpdateControls();
-    void BrowsePdf();
-    // True when the PDF file can be written; otherwise the system's reason is shown.
-    bool PdfWritable();
 
     bool offerPrintToFile_ = true;
     QString pdfFolder_;

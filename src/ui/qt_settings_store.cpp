@@ -6,12 +6,14 @@
 
 namespace {
 
-const char* const kOrganisation = "TORVE";
+QSettings Open(const QString& key) {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, setting::kOrganisation, key);
+}
 
 }  // namespace
 
 std::optional<std::string> QtSettingsStore::Read(const std::string& key, const std::string& name) {
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, ToQt(key));
+    const QSettings settings = Open(ToQt(key));
     if (settings.status() != QSettings::NoError) return std::nullopt;
     const QVariant value = settings.value(ToQt(name));
     if (!value.isValid()) return std::nullopt;
@@ -19,9 +21,17 @@ std::optional<std::string> QtSettingsStore::Read(const std::string& key, const s
 }
 
 bool QtSettingsStore::Write(const std::string& key, const std::string& name, const std::string& value) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, ToQt(key));
+    QSettings settings = Open(ToQt(key));
     if (!settings.isWritable()) return false;
     settings.setValue(ToQt(name), ToQt(value));
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+QVariant QtSettingsStore::Value(const char* name) const {
+    return Open(setting::kProgramKey).value(name);
+}
+
+void QtSettingsStore::SetValue(const char* name, const QVariant& value) {
+    Open(setting::kProgramKey).setValue(name, value);
 }

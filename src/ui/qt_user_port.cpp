@@ -37,7 +37,7 @@ QString QtUserPort::QtFilter(const std::string& filter) {
     return filters.join(";;");
 }
 
-std::optional<std::string> QtUserPort::ChooseFile(const FileDialogSpec& options) {
+std::optional<FilePath> QtUserPort::ChooseFile(const FileDialogSpec& options) {
     QFileDialog dialog(parent_, ToQt(options.title), QString(), QtFilter(options.filter));
     const bool save = options.mode == FileDialogSpec::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

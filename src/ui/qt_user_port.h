@@ -14,7 +14,7 @@ public:
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
     bool AskYesNo(const std::string& message, const std::string& caption) override;
-    std::optional<std::string> ChooseFile(const FileDialogSpec& options) override;
+    std::optional<FilePath> ChooseFile(const FileDialogSpec& options) override;
     // A damaged file's messages: the first twenty boxes, then one that counts the rest.
     int LoadMessageLimit() const override;
 

@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "named_controls.h"
 #include "qt_dates.h"
 #include "questionnaire_selection_form.h"
 #include "text_codec.h"
@@ -49,17 +50,9 @@ QuestionnaireSelectionDialog::QuestionnaireSelectionDialog(QuestionnaireSelectio
     BuildDate();
     dtPick->setDisplayFormat(dateFormat);
 
-    OKBtn = new QPushButton("&Aceptar", this);
-    OKBtn->setObjectName("OKBtn");
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("&Cancelar", this);
-    CancelBtn->setObjectName("CancelBtn");
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    QPushButton* ok =
+        AddOkCancelButtons(*this, *buttons, {"OKBtn", "&Aceptar"}, {"CancelBtn", "&Cancelar"}, false).ok;
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(GroupBox1);
@@ -69,7 +62,7 @@ QuestionnaireSelectionDialog::QuestionnaireSelectionDialog(QuestionnaireSelectio
 
     ShowLists();
     FitLists();
-    OKBtn->setFocus();
+    ok->setFocus();
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());

@@ -7,7 +7,6 @@ class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QListWidget;
-class QPushButton;
 class QToolButton;
 
 // The questionnaire selection dialog (TfrmSelCuest): two lists with the buttons that move
@@ -20,6 +19,13 @@ public:
     QuestionnaireSelectionDialog(QuestionnaireSelectionForm& form, const QString& dateFormat,
                                  QWidget* parent = nullptr);
 
+private:
+    void BuildLists();
+    void BuildDate();
+    void FitLists();
+    void ShowLists();
+
+    // Controls by their names (also their object names).
     QGroupBox* GroupBox1;
     QLabel* Label1;
     QListWidget* ListBox1;
@@ -33,14 +39,6 @@ public:
     QGroupBox* GroupBox2;
     QDateEdit* dtPick;
     QLabel* Label4;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-
-private:
-    void BuildLists();
-    void BuildDate();
-    void FitLists();
-    void ShowLists();
 
     QuestionnaireSelectionForm& form_;
 };

@@ -2,21 +2,14 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QSettings>
 #include <QStringList>
 
+#include "qt_settings_store.h"
 #include "recent_files.h"
 #include "text_codec.h"
-#include "user_settings.h"
 
-namespace {
-
-const char* const kRecentKey = "recientes/archivos";
-
-}  // namespace
-
-RecentFilesMenu::RecentFilesMenu(QMenu* menu, QAction* before, QObject* parent)
-    : QObject(parent), menu_(menu), before_(before) {
+RecentFilesMenu::RecentFilesMenu(QMenu* menu, QAction* before, QtSettingsStore& settings, QObject* parent)
+    : QObject(parent), menu_(menu), before_(before), settings_(settings) {
     separator_ = new QAction(this);
     separator_->setSeparator(true);
     // Another window of the program may have added documents since this menu was last shown.
@@ -24,28 +17,28 @@ RecentFilesMenu::RecentFilesMenu(QMenu* menu, QAction* before, QObject* parent)
     Refresh();
 }
 
-std::vector<std::string> RecentFilesMenu::Paths() const {
-    std::vector<std::string> paths;
-    for (const QString& path : UserSettings().value(kRecentKey).toStringList())
+std::vector<FilePath> RecentFilesMenu::Paths() const {
+    std::vector<FilePath> paths;
+    for (const QString& path : settings_.Value(setting::kRecentFiles).toStringList())
         paths.push_back(PathFromQt(path));
     return RecentFiles(paths).Paths();
 }
 
-void RecentFilesMenu::Note(const std::string& path) {
+void RecentFilesMenu::Note(const FilePath& path) {
     RecentFiles recent(Paths());
     if (recent.Note(path)) Store(recent.Paths());
 }
 
-void RecentFilesMenu::Remove(const std::string& path) {
+void RecentFilesMenu::Remove(const FilePath& path) {
     RecentFiles recent(Paths());
     if (recent.Remove(path)) Store(recent.Paths());
 }
 
-void RecentFilesMenu::Store(const std::vector<std::string>& paths) {
+void RecentFilesMenu::Store(const std::vector<FilePath>& paths) {
     QStringList stored;
-    for (const std::string& path : paths)
+    for (const FilePath& path : paths)
         stored << PathToQt(path);
-    UserSettings().setValue(kRecentKey, stored);
+    settings_.SetValue(setting::kRecentFiles, stored);
     Refresh();
 }
 
@@ -53,7 +46,7 @@ void RecentFilesMenu::Refresh() {
     for (QAction* entry : entries_)
         delete entry;
     entries_.clear();
-    const std::vector<std::string> paths = Paths();
+    const std::vector<FilePath> paths = Paths();
     // Without entries the menu is exactly as it was: the separator goes too.
     if (paths.empty()) {
         menu_->removeAction(separator_);
@@ -62,7 +55,7 @@ void RecentFilesMenu::Refresh() {
     menu_->insertAction(before_, separator_);
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const QString path = PathToQt(paths[i]);
-        auto* entry = new QAction(PathToQt(RecentFileCaption(i, paths[i])), this);
+        auto* entry = new QAction(QString::fromStdString(RecentFileCaption(i, paths[i])), this);
         entry->setObjectName(QString("Reciente%1").arg(i + 1));
         entry->setToolTip(path);
         entry->setStatusTip(path);

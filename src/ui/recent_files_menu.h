@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "file_path.h"
+
 class QAction;
 class QMenu;
+class QtSettingsStore;
 
 // The numbered entries of the documents used last, in a menu just before one of its entries.
 // The list lives in the per-user settings, so every window and every later run shows the same.
@@ -15,12 +18,12 @@ class RecentFilesMenu : public QObject {
 public:
     // The entries go just before `before`, followed by a separator of their own that is in the
     // menu only while there are entries.
-    RecentFilesMenu(QMenu* menu, QAction* before, QObject* parent = nullptr);
+    RecentFilesMenu(QMenu* menu, QAction* before, QtSettingsStore& settings, QObject* parent = nullptr);
 
     // Puts the document first in the list.
-    void Note(const std::string& path);
-    void Remove(const std::string& path);
-    std::vector<std::string> Paths() const;
+    void Note(const FilePath& path);
+    void Remove(const FilePath& path);
+    std::vector<FilePath> Paths() const;
     // Brings the entries in line with the stored list (another window may have changed it).
     void Refresh();
 
@@ -29,10 +32,11 @@ signals:
     void chosen(const QString& path);
 
 private:
-    void Store(const std::vector<std::string>& paths);
+    void Store(const std::vector<FilePath>& paths);
 
     QMenu* menu_;
     QAction* before_;
+    QtSettingsStore& settings_;
     QAction* separator_;
     std::vector<QAction*> entries_;
 };

@@ -16,6 +16,10 @@ public:
     // Creating the window reads the setting: the box comes up ticked when the tip is switched off.
     explicit SplashWindow(TipSetting& setting, QWidget* parent = nullptr);
 
+private:
+    void CheckBox1Click();
+
+    // Controls by their names (also their object names).
     QFrame* Panel1;
     QLabel* Image1;
     QLabel* Image2;
@@ -24,9 +28,6 @@ public:
     QLabel* Label3;
     QCheckBox* CheckBox1;
     QPushButton* BitBtn1;
-
-private:
-    void CheckBox1Click();
 
     TipSetting& setting_;
 };

@@ -4,10 +4,10 @@
 
 #include "cp1252.h"
 
-QString ToQt(const std::string& bytes) {
+QString ToQt(const std::string& cp1252Text) {
     QString out;
-    out.reserve(static_cast<qsizetype>(bytes.size()));
-    for (char c : bytes)
+    out.reserve(static_cast<qsizetype>(cp1252Text.size()));
+    for (char c : cp1252Text)
         out.append(QChar(static_cast<char16_t>(cp1252::ToUnicode(static_cast<unsigned char>(c)))));
     return out;
 }
@@ -27,10 +27,10 @@ std::string FromQt(const QString& text, QString* unmappable) {
     return out;
 }
 
-QString PathToQt(const std::string& path) {
-    return QString::fromStdString(path);
+QString PathToQt(const FilePath& path) {
+    return QString::fromStdString(path.Utf8());
 }
 
-std::string PathFromQt(const QString& path) {
-    return path.toStdString();
+FilePath PathFromQt(const QString& path) {
+    return FilePath(path.toStdString());
 }

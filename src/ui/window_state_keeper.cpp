@@ -4,29 +4,20 @@
 #include <QMainWindow>
 #include <QSplitter>
 
-#include "user_settings.h"
+#include "qt_settings_store.h"
 
-namespace {
-
-const char* const kGeometryKey = "ventana/geometria";
-const char* const kSplitterKey = "ventana/divisor";
-
-}  // namespace
-
-WindowStateKeeper::WindowStateKeeper(QMainWindow& window, QSplitter& splitter)
-    : QObject(&window), window_(window), splitter_(splitter) {
-    const QSettings settings = UserSettings();
+WindowStateKeeper::WindowStateKeeper(QMainWindow& window, QSplitter& splitter, QtSettingsStore& settings)
+    : QObject(&window), window_(window), splitter_(splitter), settings_(settings) {
     // A stored state that Qt does not accept (damaged, or from another version) leaves the
     // window as it was made.
-    window_.restoreGeometry(settings.value(kGeometryKey).toByteArray());
-    splitter_.restoreState(settings.value(kSplitterKey).toByteArray());
+    window_.restoreGeometry(settings_.Value(setting::kWindowGeometry).toByteArray());
+    splitter_.restoreState(settings_.Value(setting::kPanelWidth).toByteArray());
     window_.installEventFilter(this);
 }
 
 void WindowStateKeeper::Store() const {
-    QSettings settings = UserSettings();
-    settings.setValue(kGeometryKey, window_.saveGeometry());
-    settings.setValue(kSplitterKey, splitter_.saveState());
+    settings_.SetValue(setting::kWindowGeometry, window_.saveGeometry());
+    settings_.SetValue(setting::kPanelWidth, splitter_.saveState());
 }
 
 bool WindowStateKeeper::eventFilter(QObject* watched, QEvent* event) {

@@ -4,13 +4,14 @@
 
 class QMainWindow;
 class QSplitter;
+class QtSettingsStore;
 
 // Keeps the main window's size and position and the width of its information panel from one
 // run to the next: restores them when it is made and stores them when the window closes.
 class WindowStateKeeper : public QObject {
     Q_OBJECT
 public:
-    WindowStateKeeper(QMainWindow& window, QSplitter& splitter);
+    WindowStateKeeper(QMainWindow& window, QSplitter& splitter, QtSettingsStore& settings);
     void Store() const;
 
 protected:
@@ -19,4 +20,5 @@ protected:
 private:
     QMainWindow& window_;
     QSplitter& splitter_;
+    QtSettingsStore& settings_;
 };

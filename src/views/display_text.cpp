@@ -4,15 +4,16 @@
 #include "kinds.h"
 
 std::string GeographicDisplayText(const NodeTable& table, const oToken& record) {
-    switch (record.GetKind(3)) {
+    switch (record.GetKind(field::kKind)) {
         case kind::kDeficiency:
-            return record.GetField(4) + " // " + record.GetField(13);
+            return record.GetField(field::kItem) + " // " + record.GetField(field::kDeficiencyDetected);
         case kind::kMeasure: {
             const oToken* deficiency = table.Parent(record);
-            return record.GetField(4) + " // " + (deficiency ? deficiency->GetField(5) : std::string());
+            return record.GetField(field::kMeasure) + " // " +
+                   (deficiency ? deficiency->GetField(field::kRecommendation) : std::string());
         }
         default:
-            return record.GetField(4);
+            return record.GetField(field::kLabel);
     }
 }
 

@@ -9,7 +9,7 @@ struct TreeNode;
 
 // The text that the geographic tree shows for a record: a deficiency as its item, " // " and
 // the deficiency detected; a measure as itself, " // " and its deficiency's recommendation;
-// any other node as its field 4.
+// any other node as its field::kLabel.
 std::string GeographicDisplayText(const NodeTable& table, const oToken& record);
 
 // What the tree shows for a node: the geographic display text in the geographic view, the

@@ -19,8 +19,8 @@ ViewItem WithDateGroups(const std::string& text, int icon) {
 // Dates are only tested for emptiness, never read: a blank counts as a date. The planned date
 // decides first, so a completion without a planned date is still undated.
 DateGroup GroupOf(const oToken& record) {
-    if (record.GetField(6).empty()) return kUndated;
-    return record.GetField(8).empty() ? kPending : kDone;
+    if (record.GetField(field::kPlannedDate).empty()) return kUndated;
+    return record.GetField(field::kDoneDate).empty() ? kPending : kDone;
 }
 
 }  // namespace
@@ -31,12 +31,13 @@ std::vector<ViewItem> TemporalView(const NodeTable& table) {
     for (int s = 1; s <= table.count(); ++s) {
         const oToken* record = table.Record(s);
         if (!record) continue;
-        const char kind = record->GetKind(3);
+        const char kind = record->GetKind(field::kKind);
         ViewItem* top = kind == kind::kQuestionnaire ? &inspections
                         : kind == kind::kMeasure     ? &measures
                                                      : nullptr;
         if (!top) continue;
-        top->children[GroupOf(*record)].children.push_back({record->GetField(4), KindIcon(kind), {}});
+        top->children[GroupOf(*record)].children.push_back(
+            {record->GetField(field::kLabel), KindIcon(kind), {}});
     }
     return {std::move(inspections), std::move(measures)};
 }

@@ -8,5 +8,5 @@ class NodeTable;
 
 // The temporal arrangement: "Inspecciones" (the questionnaires) and "Medidas Preventivas" (the
 // measures), each split into "Sin fecha", "Realizadas" and "Pendiente" by the emptiness of the
-// planned date (field 6) and of the completion date (field 8). Items follow the slots.
+// planned date (field::kPlannedDate) and of the completion date (field::kDoneDate). Items follow the slots.
 std::vector<ViewItem> TemporalView(const NodeTable& table);

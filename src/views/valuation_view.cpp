@@ -8,7 +8,7 @@ namespace {
 
 // '1'..'4' name their group; '0', an empty field and anything else are not valued.
 int GroupOf(const oToken& questionnaire) {
-    const char valuation = questionnaire.GetKind(11);
+    const char valuation = questionnaire.GetKind(field::kQuestionnaireValuation);
     return valuation >= '1' && valuation <= '4' ? valuation - '0' : 0;
 }
 
@@ -24,8 +24,9 @@ std::vector<ViewItem> ValuationView(const NodeTable& table) {
                   {"Muy Deficiente", icon::kVeryDeficient, {}}}};
     for (int s = 1; s <= table.count(); ++s) {
         const oToken* record = table.Record(s);
-        if (!record || record->GetKind(3) != kind::kQuestionnaire) continue;
-        top.children[GroupOf(*record)].children.push_back({record->GetField(4), icon::kQuestionnaire, {}});
+        if (!record || record->GetKind(field::kKind) != kind::kQuestionnaire) continue;
+        top.children[GroupOf(*record)].children.push_back(
+            {record->GetField(field::kTitle), icon::kQuestionnaire, {}});
     }
     return {std::move(top)};
 }

@@ -7,6 +7,6 @@
 class NodeTable;
 
 // The valuation arrangement: "Valoración" with the questionnaires grouped by the first
-// character of their valuation (field 11): "Sin Valorar", "Aplicado", "Mejorable",
+// character of their valuation (field::kQuestionnaireValuation): "Sin Valorar", "Aplicado", "Mejorable",
 // "Deficiente", "Muy Deficiente". Items follow the slots.
 std::vector<ViewItem> ValuationView(const NodeTable& table);

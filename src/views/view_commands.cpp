@@ -14,7 +14,7 @@ void AddItems(DocumentTree& tree, TreeNode* parent, const std::vector<ViewItem>&
     }
 }
 
-void ShowArrangement(DocumentSession& session, int mode, const std::vector<ViewItem>& items) {
+void ShowArrangement(DocumentSession& session, view::Mode mode, const std::vector<ViewItem>& items) {
     session.SetTreeVisible(false);
     session.SetViewMode(mode);
     session.SetSaveCommandsEnabled(false);
@@ -30,7 +30,7 @@ void ShowArrangement(DocumentSession& session, int mode, const std::vector<ViewI
 
 }  // namespace
 
-void ShowView(DocumentSession& session, const Catalogue& catalogue, int mode) {
+void ShowView(DocumentSession& session, const Catalogue& catalogue, view::Mode mode) {
     switch (mode) {
         case view::kGeographic:
             session.RebuildTree();

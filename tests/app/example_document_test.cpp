@@ -7,7 +7,7 @@
 
 namespace {
 
-const std::string kExample = std::string(KALDO_SOURCE_DIR) + "/examples/taller-mecanico.kl3";
+const FilePath kExample(KALDO_SOURCE_DIR "/examples/taller-mecanico.kl3");
 
 }  // namespace
 
@@ -15,8 +15,8 @@ const std::string kExample = std::string(KALDO_SOURCE_DIR) + "/examples/taller-m
 // tools/make_example.cpp; a change of any command's output shows up here.
 TEST(ExampleDocument, IsExactlyWhatTheProgramMakes) {
     TempDir dir;
-    const std::string command =
-        std::string(KALDO_MAKE_EXAMPLE) + " " + KALDO_SOURCE_DIR + "/data/C31.TXT " + dir.File("made.kl3");
+    const std::string command = std::string(KALDO_MAKE_EXAMPLE) + " " + KALDO_SOURCE_DIR + "/data/C31.TXT " +
+                                dir.File("made.kl3").Utf8();
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(ReadFile(dir.File("made.kl3")), ReadFile(kExample));
 }

@@ -58,12 +58,13 @@ std::vector<PdfWord> HeaderLine(const PdfPage& page) {
 TEST(BlankQuestionnairePdf, EveryQuestionnaireStaysOnThePaperWithNumbersAndAcronymsWhole) {
     ScriptedPort port;
     Catalogue catalogue;
-    ASSERT_EQ(catalogue.Load(KALDO_SOURCE_DIR "/data/C31.TXT", port), Catalogue::LoadResult::Loaded);
+    ASSERT_EQ(catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port),
+              Catalogue::LoadResult::Loaded);
     TempDir dir;
     for (int q = 0; q < Catalogue::kQuestionnaires; ++q) {
         const std::string number = (q < 10 ? "0" : "") + std::to_string(q);
         SCOPED_TRACE("questionnaire " + number);
-        const std::string pdf = dir.File(number + ".pdf");
+        const FilePath pdf = dir.File(number + ".pdf");
         const ProgramRun run = RunProgram({"--cuestionario-pdf", number, pdf});
         ASSERT_EQ(run.status, 0) << run.err;
         const std::vector<PdfPage> pages = PdfWords(pdf);

@@ -21,19 +21,19 @@ std::string Shell(const std::string& command) {
     return out;
 }
 
-std::string PdfText(const std::string& pdf) {
-    return Shell("pdftotext -layout '" + pdf + "' -");
+std::string PdfText(const FilePath& pdf) {
+    return Shell("pdftotext -layout '" + pdf.Utf8() + "' -");
 }
 
-int PdfPages(const std::string& pdf) {
+int PdfPages(const FilePath& pdf) {
     std::smatch match;
-    const std::string info = Shell("pdfinfo '" + pdf + "'");
+    const std::string info = Shell("pdfinfo '" + pdf.Utf8() + "'");
     return std::regex_search(info, match, std::regex(R"(Pages:\s+(\d+))")) ? std::stoi(match[1]) : -1;
 }
 
-std::string PdfTitle(const std::string& pdf) {
+std::string PdfTitle(const FilePath& pdf) {
     std::smatch match;
-    const std::string info = Shell("pdfinfo '" + pdf + "'");
+    const std::string info = Shell("pdfinfo '" + pdf.Utf8() + "'");
     return std::regex_search(info, match, std::regex(R"(Title:\s+([^\n]*))")) ? std::string(match[1]) : "";
 }
 
@@ -63,7 +63,7 @@ TEST(BlankQuestionnairePdf, PrintsQuestionnaire05WithItsItemsOnSeveralPages) {
     TempDir dir;
     const ProgramRun run = RunProgram({"--cuestionario-pdf", "05", dir.File("q05.pdf"), "Almacén"});
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::string pdf = dir.File("q05.pdf");
+    const FilePath pdf = dir.File("q05.pdf");
     const std::string text = PdfText(pdf);
     for (const char* expected :
          {"CONDICIONES DE SEGURIDAD", "05.- Manipulación de objetos", "Personas afectadas: ______",
@@ -91,7 +91,7 @@ TEST(BlankQuestionnairePdf, ANumberOutsideTheCataloguePrintsTheHeaderAlone) {
 TEST(BlankQuestionnairePdf, RefusesWhatIsNotANumberAndReportsAnUnwritableFile) {
     TempDir dir;
     EXPECT_EQ(RunProgram({"--cuestionario-pdf", "cinco", dir.File("q.pdf")}).status, 3);
-    EXPECT_FALSE(std::filesystem::exists(dir.File("q.pdf")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("q.pdf").Utf8()));
     const ProgramRun run = RunProgram({"--cuestionario-pdf", "05", dir.File("no/such/q.pdf")});
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(Contains(run.err, "no/such/q.pdf")) << run.err;

@@ -47,18 +47,18 @@ std::string SmallDocument() {
 }
 
 // The temporary files that saves left next to the document.
-std::vector<std::string> TemporaryFiles(const std::string& dir, const std::string& name) {
+std::vector<std::string> TemporaryFiles(const FilePath& dir, const std::string& name) {
     std::vector<std::string> found;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Utf8())) {
         const std::string file = entry.path().filename().string();
         if (file.rfind("." + name + ".", 0) == 0) found.push_back(file);
     }
     return found;
 }
 
-std::vector<std::string> VisibleFiles(const std::string& dir) {
+std::vector<std::string> VisibleFiles(const FilePath& dir) {
     std::vector<std::string> found;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Utf8())) {
         const std::string file = entry.path().filename().string();
         if (file[0] != '.') found.push_back(file);
     }
@@ -70,8 +70,8 @@ std::vector<std::string> VisibleFiles(const std::string& dir) {
 // document, as they happen.
 class SaveWatch {
 public:
-    explicit SaveWatch(const std::string& dir) : fd_(inotify_init1(IN_CLOEXEC | IN_NONBLOCK)) {
-        inotify_add_watch(fd_, dir.c_str(), IN_CREATE | IN_MOVED_FROM);
+    explicit SaveWatch(const FilePath& dir) : fd_(inotify_init1(IN_CLOEXEC | IN_NONBLOCK)) {
+        inotify_add_watch(fd_, dir.Utf8().c_str(), IN_CREATE | IN_MOVED_FROM);
     }
     ~SaveWatch() { close(fd_); }
     SaveWatch(const SaveWatch&) = delete;
@@ -118,7 +118,7 @@ struct Timings {
     Micros window{0};
 };
 
-Timings TimeOneSave(const std::vector<std::string>& arguments, const std::string& dir) {
+Timings TimeOneSave(const ProgramArguments& arguments, const FilePath& dir) {
     SaveWatch watch(dir);
     const auto start = Clock::now();
     const pid_t pid = StartProgram(arguments, dir);
@@ -144,10 +144,10 @@ int RunsWanted() {
 
 TEST(SaveKill, AKilledSaveLeavesTheOldOrTheNewDocumentWhole) {
     TempDir dir;
-    const std::string source = dir.File("big.kl3"), target = dir.File("out.kl3");
+    const FilePath source = dir.File("big.kl3"), target = dir.File("out.kl3");
     WriteFile(source, LargeDocument());
     const std::string old = SmallDocument();
-    const std::vector<std::string> arguments = {"--normalizar", source, target};
+    const ProgramArguments arguments = {"--normalizar", source, target};
 
     // A save left to finish gives the new document and the moments to aim at.
     WriteFile(target, old);
@@ -209,7 +209,7 @@ TEST(SaveKill, TheWatcherKeepsEventsThatArriveTogether) {
     TempDir dir;
     SaveWatch watch(dir.path());
     WriteFile(dir.File(".out.kl3.kaldo-abc123"), "x");
-    std::filesystem::rename(dir.File(".out.kl3.kaldo-abc123"), dir.File("out.kl3"));
+    std::filesystem::rename(dir.File(".out.kl3.kaldo-abc123").Utf8(), dir.File("out.kl3").Utf8());
     EXPECT_TRUE(watch.WaitFor(IN_CREATE, std::chrono::seconds(5)));
     EXPECT_TRUE(watch.WaitFor(IN_MOVED_FROM, std::chrono::seconds(5)));
     EXPECT_FALSE(watch.WaitFor(IN_CREATE, std::chrono::milliseconds(50))) << "nothing more happened";

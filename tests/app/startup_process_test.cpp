@@ -12,12 +12,12 @@ namespace {
 // A copy of the program in <scratch>/bin, as an installation would lay it out.
 struct InstalledCopy {
     TempDir root;
-    std::string program = root.File("bin/kaldo");
-    std::string document = root.File("doc.kl3");
+    FilePath program = root.File("bin/kaldo");
+    FilePath document = root.File("doc.kl3");
 
     InstalledCopy() {
-        fs::create_directories(root.File("bin"));
-        fs::copy_file(KALDO_PROGRAM, program);
+        fs::create_directories(root.File("bin").Utf8());
+        fs::copy_file(KALDO_PROGRAM, program.Utf8());
         WriteFile(document, "1\t0\tE\tFirma\r\n");
     }
     ProgramRun Verify() { return RunProgramFile(program, {"--verificar", document}, root.path()); }
@@ -35,8 +35,8 @@ TEST(StartupProcess, WithoutTheCatalogueTheProgramStopsWithTheMessage) {
 
 TEST(StartupProcess, TheCatalogueIsFoundBesideTheProgramOrInTheDataFolder) {
     InstalledCopy copy;
-    fs::create_directories(copy.root.File("share/kaldo"));
-    fs::copy_file(KALDO_SOURCE_DIR "/data/C31.TXT", copy.root.File("share/kaldo/C31.TXT"));
+    fs::create_directories(copy.root.File("share/kaldo").Utf8());
+    fs::copy_file(KALDO_SOURCE_DIR "/data/C31.TXT", copy.root.File("share/kaldo/C31.TXT").Utf8());
     ProgramRun run = copy.Verify();
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "E Firma\n");
@@ -50,7 +50,7 @@ TEST(StartupProcess, TheCatalogueIsFoundBesideTheProgramOrInTheDataFolder) {
 
 TEST(StartupProcess, ACatalogueThatCannotBeReadStopsWithTheSystemsText) {
     InstalledCopy copy;
-    fs::create_symlink("/proc/self/mem", copy.root.File("bin/C31.TXT"));
+    fs::create_symlink("/proc/self/mem", copy.root.File("bin/C31.TXT").Utf8());
     const ProgramRun run = copy.Verify();
     EXPECT_NE(run.status, 0);
     EXPECT_NE(run.err.find("Input/output error"), std::string::npos) << run.err;

@@ -32,8 +32,8 @@ struct StartupTest : ::testing::Test {
     TipSetting tips{store};
     RecordingWindows windows;
 
-    bool Start(const std::string& path) { return StartUp(catalogue, path, port, tips, windows); }
-    std::string CataloguePath() {
+    bool Start(const FilePath& path) { return StartUp(catalogue, path, port, tips, windows); }
+    FilePath CataloguePath() {
         WriteFile(dir.File("C31.TXT"), "C00Uno\r\n01Item\r\n");
         return dir.File("C31.TXT");
     }
@@ -54,7 +54,7 @@ TEST_F(StartupTest, AMissingCatalogueEndsStartUpWithTheWarningAndNoMainWindow) {
 }
 
 TEST_F(StartupTest, AReadErrorEndsStartUpWithTheSystemsText) {
-    EXPECT_FALSE(Start("/proc/self/mem"));
+    EXPECT_FALSE(Start(FilePath("/proc/self/mem")));
     ASSERT_EQ(windows.calls.size(), 1u);
     EXPECT_NE(windows.calls[0].find("Input/output error"), std::string::npos) << windows.calls[0];
 }

@@ -79,7 +79,7 @@ TEST(Verify, PrintsEveryMessageOfADamagedDocument) {
 // one line per node or reach the terminal.
 TEST(Verify, PrintsOneLinePerNodeWhateverTheFieldsHold) {
     TempDir dir;
-    const std::string doc = dir.File("doc.kl3");
+    const FilePath doc = dir.File("doc.kl3");
     WriteFile(doc,
               "1\t0\tE\tFirma~~segunda l\xednea\r\n"
               "2\t1\tZ\t\x1b[2J\x1b]0;t\x07Nave\tx\x01\r\n"
@@ -126,7 +126,7 @@ TEST(Help, ListsTheOptionsInSpanish) {
     // -h is no document to open. Taken for one, it would open the window and wait for good: the
     // time limit ends it then.
     const ProgramRun shortForm =
-        RunProgramFile("/usr/bin/timeout", {"-s", "KILL", "20", KALDO_PROGRAM, "-h"});
+        RunProgramFile(FilePath("/usr/bin/timeout"), {"-s", "KILL", "20", KALDO_PROGRAM, "-h"});
     EXPECT_EQ(shortForm.status, 0);
     EXPECT_EQ(shortForm.out, run.out);
 }

@@ -65,7 +65,7 @@ std::function<bool(QuestionnaireSelectionForm&)> Choose(std::vector<std::string>
 struct QuestionnaireAssignmentTest : ::testing::Test {
     QuestionnaireAssignmentTest() {
         ScriptedPort loading;
-        EXPECT_EQ(catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", loading),
+        EXPECT_EQ(catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), loading),
                   Catalogue::LoadResult::Loaded);
     }
 
@@ -121,7 +121,7 @@ TEST_F(QuestionnaireAssignmentTest, AddsOneQuestionnaireAndRemovesAnotherWithIts
     EXPECT_EQ(dialog.caption, "Selección de cuestionarios para Firma");
     EXPECT_EQ(dialog.selected, std::vector<std::string>({"00", "06"}));
     EXPECT_EQ(dialog.date, (Date{2026, 4, 1}));
-    EXPECT_EQ(Record(1).GetField(12), "10000100000000000000000");
+    EXPECT_EQ(Record(1).GetField(field::kAssignmentFlags), "10000100000000000000000");
     EXPECT_TRUE(session.Modified());
 
     // The old 06 with its deficiency and measure is gone from the tree and the table.
@@ -134,11 +134,11 @@ TEST_F(QuestionnaireAssignmentTest, AddsOneQuestionnaireAndRemovesAnotherWithIts
     EXPECT_EQ(Title(5), "05.- Manipulación de objetos");
     ASSERT_EQ(session.Table().count(), 7);
     const oToken& added = Record(7);
-    EXPECT_EQ(added.GetField(1), "7");
-    EXPECT_EQ(added.GetField(2), "1");
-    EXPECT_EQ(added.GetField(3), "C");
-    EXPECT_EQ(cp1252::ToUtf8(added.GetField(4)), Title(5));
-    EXPECT_EQ(added.GetField(6), "01/04/2026");
+    EXPECT_EQ(added.GetField(field::kSlot), "7");
+    EXPECT_EQ(added.GetField(field::kParent), "1");
+    EXPECT_EQ(added.GetField(field::kKind), "C");
+    EXPECT_EQ(cp1252::ToUtf8(added.GetField(field::kTitle)), Title(5));
+    EXPECT_EQ(added.GetField(field::kPlannedDate), "01/04/2026");
     const TreeNode* node = session.Table().Node(7);
     ASSERT_NE(node, nullptr);
     EXPECT_EQ(node->record, &added);
@@ -162,7 +162,7 @@ TEST_F(QuestionnaireAssignmentTest, NewQuestionnairesFollowInNumberOrder) {
     dialog.answer = Choose({"12", "03", "07"});
     Assign(1);
     EXPECT_EQ(Children(1), std::vector<std::string>({"Puesto", Title(3), Title(7), Title(12)}));
-    EXPECT_EQ(Record(1).GetField(12), "00010001000010000000000");
+    EXPECT_EQ(Record(1).GetField(field::kAssignmentFlags), "00010001000010000000000");
 }
 
 TEST_F(QuestionnaireAssignmentTest, AcceptingUnchangedRewritesFlagsAndDateOnly) {
@@ -170,8 +170,8 @@ TEST_F(QuestionnaireAssignmentTest, AcceptingUnchangedRewritesFlagsAndDateOnly) 
     Assign(1);
     EXPECT_EQ(dialog.shown, 1);
     EXPECT_EQ(dialog.date, dates.today) << "an empty date shows today";
-    EXPECT_EQ(Record(1).GetField(12), "00000000000000000000000");
-    EXPECT_EQ(Record(1).GetField(6), "15/03/2026");
+    EXPECT_EQ(Record(1).GetField(field::kAssignmentFlags), "00000000000000000000000");
+    EXPECT_EQ(Record(1).GetField(field::kPlannedDate), "15/03/2026");
     EXPECT_TRUE(session.Modified());
     EXPECT_TRUE(Children(1).empty());
     EXPECT_EQ(session.Table().count(), 1);
@@ -181,14 +181,14 @@ TEST_F(QuestionnaireAssignmentTest, AStoredDateIsShownAndWrittenInTheShortFormat
     Load({"1|0|Z|Zona||1/4/26"});
     Assign(1);
     EXPECT_EQ(dialog.date, (Date{2026, 4, 1}));
-    EXPECT_EQ(Record(1).GetField(6), "01/04/2026");
+    EXPECT_EQ(Record(1).GetField(field::kPlannedDate), "01/04/2026");
 
     dialog.answer = [](QuestionnaireSelectionForm& form) {
         form.date = {2027, 12, 31};
         return true;
     };
     Assign(1);
-    EXPECT_EQ(Record(1).GetField(6), "31/12/2027");
+    EXPECT_EQ(Record(1).GetField(field::kPlannedDate), "31/12/2027");
 }
 
 TEST_F(QuestionnaireAssignmentTest, EmptyFlagsShowAnExistingQuestionnaireAsAvailable) {
@@ -204,7 +204,7 @@ TEST_F(QuestionnaireAssignmentTest, OnlyTheFirst23FlagsCount) {
     Load({"1|0|E|Firma||||||||1000000000000000000000111", "2|1|C|00.- Gestión Preventiva"});
     Assign(1);
     EXPECT_EQ(dialog.selected, std::vector<std::string>({"00", "22"}));
-    EXPECT_EQ(Record(1).GetField(12), "10000000000000000000001");
+    EXPECT_EQ(Record(1).GetField(field::kAssignmentFlags), "10000000000000000000001");
     EXPECT_EQ(Children(1), std::vector<std::string>({"00.- Gestión Preventiva"}));
     EXPECT_EQ(session.Table().count(), 2) << "the differing length adds nothing";
 }
@@ -219,7 +219,7 @@ TEST_F(QuestionnaireAssignmentTest, WhichExistingNodeATakenAwayQuestionnaireRemo
     EXPECT_EQ(Children(1), std::vector<std::string>({"02.- Primero", "Zona"}));
     EXPECT_EQ(session.Table().Record(3), nullptr);
     EXPECT_EQ(session.Table().Record(4), nullptr);
-    EXPECT_EQ(Record(1).GetField(12), "00000000000000000000000");
+    EXPECT_EQ(Record(1).GetField(field::kAssignmentFlags), "00000000000000000000000");
     EXPECT_TRUE(port.messages.empty());
     EXPECT_TRUE(port.errors.empty());
 }
@@ -230,8 +230,8 @@ TEST_F(QuestionnaireAssignmentTest, AnUnreadableDateStopsBeforeTheDialog) {
     Assign(1);
     EXPECT_EQ(dialog.shown, 0);
     EXPECT_EQ(port.errors, std::vector<std::string>({"'31/02/2026' is not a valid date"}));
-    EXPECT_EQ(Record(1).GetField(6), "31/02/2026");
-    EXPECT_EQ(Record(1).GetField(12), "01");
+    EXPECT_EQ(Record(1).GetField(field::kPlannedDate), "31/02/2026");
+    EXPECT_EQ(Record(1).GetField(field::kAssignmentFlags), "01");
     EXPECT_FALSE(session.Modified());
     EXPECT_EQ(session.Table().count(), 1);
 }
@@ -258,8 +258,8 @@ TEST_F(QuestionnaireAssignmentTest, CancelChangesNothing) {
     };
     Assign(1);
     EXPECT_EQ(dialog.shown, 1);
-    EXPECT_EQ(Record(1).GetField(12), "10000000000000000000000");
-    EXPECT_EQ(Record(1).GetField(6), "01/04/2026");
+    EXPECT_EQ(Record(1).GetField(field::kAssignmentFlags), "10000000000000000000000");
+    EXPECT_EQ(Record(1).GetField(field::kPlannedDate), "01/04/2026");
     EXPECT_EQ(Children(1), std::vector<std::string>({"00.- Gestión Preventiva"}));
     EXPECT_FALSE(session.Modified());
 }
@@ -277,8 +277,8 @@ TEST_F(QuestionnaireAssignmentTest, AFullTableLeavesQuestionnairesOutAndClearsTh
     // The removal frees a slot that is not reused; 03 takes the last slot, 04 and 05 find none.
     EXPECT_EQ(port.messages, std::vector<std::string>(2, "ERROR.- Alcanzado el máximo"));
     EXPECT_EQ(session.Table().Record(2), nullptr);
-    EXPECT_EQ(cp1252::ToUtf8(Record(NodeTable::kCapacity).GetField(4)), Title(3));
+    EXPECT_EQ(cp1252::ToUtf8(Record(NodeTable::kCapacity).GetField(field::kTitle)), Title(3));
     EXPECT_EQ(Children(1).back(), Title(3));
-    EXPECT_EQ(Record(1).GetField(12), "00010000000000000000000");
+    EXPECT_EQ(Record(1).GetField(field::kAssignmentFlags), "00010000000000000000000");
     EXPECT_TRUE(session.Modified());
 }

@@ -41,7 +41,8 @@ struct ShippedCatalogue : ::testing::Test {
     ScriptedPort port;
 
     void SetUp() override {
-        ASSERT_EQ(catalogue.Load(KALDO_SOURCE_DIR "/data/C31.TXT", port), Catalogue::LoadResult::Loaded);
+        ASSERT_EQ(catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port),
+                  Catalogue::LoadResult::Loaded);
     }
 };
 

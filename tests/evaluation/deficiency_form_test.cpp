@@ -22,14 +22,14 @@ struct DeficiencyFormTest : ::testing::Test {
     // Opens the form for a new deficiency under the questionnaire of the slot.
     void OpenUnder(int slot, const std::string& storedCode = "") {
         oToken record;
-        record.SetFieldInt(2, slot);
-        if (!storedCode.empty()) record.SetField(11, storedCode);
+        record.SetFieldInt(field::kParent, slot);
+        if (!storedCode.empty()) record.SetField(field::kValuationCode, storedCode);
         form.Open(session.Table(), catalogue, record, port);
     }
     std::string Written() {
         oToken record;
         form.WriteBack(record);
-        return record.GetField(11);
+        return record.GetField(field::kValuationCode);
     }
 };
 
@@ -135,7 +135,7 @@ TEST_F(DeficiencyFormTest, CaptionAndItemList) {
 TEST_F(DeficiencyFormTest, ATitleWithoutQuestionnaireNumberLeavesNoItems) {
     for (const char* title : {"23.- Más allá", "ab", "7", "-1.- Menos", ""}) {
         SCOPED_TRACE(title);
-        session.Table().Record(4)->SetField(4, W(title));
+        session.Table().Record(4)->SetField(field::kTitle, W(title));
         port.messages.clear();
         OpenUnder(4);
         EXPECT_EQ(port.messages, std::vector<std::string>{"ERROR: No proviene de un cuestionario"});
@@ -151,7 +151,7 @@ TEST_F(DeficiencyFormTest, ATitleWithoutQuestionnaireNumberLeavesNoItems) {
 }
 
 TEST_F(DeficiencyFormTest, AParentThatIsNoQuestionnaireOffersNoItems) {
-    session.Table().Record(2)->SetField(4, "01 Nave");
+    session.Table().Record(2)->SetField(field::kName, "01 Nave");
     OpenUnder(2);
     EXPECT_TRUE(port.messages.empty());
     EXPECT_TRUE(form.Items().empty());
@@ -190,19 +190,19 @@ TEST_F(DeficiencyFormTest, PickingAnItemActsLikeAClickOnItsDegree) {
 
 TEST_F(DeficiencyFormTest, WritesBackTheEnteredTexts) {
     oToken record;
-    record.SetFieldInt(2, 5);
-    record.SetField(4, "viejo");
+    record.SetFieldInt(field::kParent, 5);
+    record.SetField(field::kItem, "viejo");
     form.Open(session.Table(), catalogue, record, port);
     EXPECT_EQ(form.ItemText(), "viejo");
     form.SetItemText("1. Uno");
     form.SetRecommendation("Rec\r\nsegunda");
     form.SetDetected("Visto");
     form.WriteBack(record);
-    EXPECT_EQ(record.GetField(4), "1. Uno");
-    EXPECT_EQ(record.GetField(5), "Rec\r\nsegunda");
-    EXPECT_EQ(record.GetField(11), "     ") << "nothing chosen: five blanks";
-    EXPECT_EQ(record.GetField(13), "Visto");
-    EXPECT_EQ(record.GetField(2), "5");
+    EXPECT_EQ(record.GetField(field::kItem), "1. Uno");
+    EXPECT_EQ(record.GetField(field::kRecommendation), "Rec\r\nsegunda");
+    EXPECT_EQ(record.GetField(field::kValuationCode), "     ") << "nothing chosen: five blanks";
+    EXPECT_EQ(record.GetField(field::kDeficiencyDetected), "Visto");
+    EXPECT_EQ(record.GetField(field::kParent), "5");
 }
 
 TEST_F(DeficiencyFormTest, LocationRunsFromTheFirmToTheQuestionnairesHolder) {

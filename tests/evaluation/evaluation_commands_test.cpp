@@ -51,13 +51,13 @@ TEST_F(EvaluationCommandsTest, ADeficiencyHangsUnderItsQuestionnaire) {
     EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Deficiencias para 01.- Lugares de trabajo"});
     ASSERT_EQ(session.Table().count(), 6);
     const oToken& added = Record(6);
-    EXPECT_EQ(added.GetField(1), "6");
-    EXPECT_EQ(added.GetField(2), "4");
-    EXPECT_EQ(added.GetField(3), "D");
-    EXPECT_EQ(U(added.GetField(4)), "2. Ítem 2");
-    EXPECT_EQ(U(added.GetField(5)), "Recomendación 2");
-    EXPECT_EQ(added.GetField(11), "01010") << "item 2 is Muy deficiente";
-    EXPECT_EQ(added.GetField(13), "Escalera sin barandilla");
+    EXPECT_EQ(added.GetField(field::kSlot), "6");
+    EXPECT_EQ(added.GetField(field::kParent), "4");
+    EXPECT_EQ(added.GetField(field::kKind), "D");
+    EXPECT_EQ(U(added.GetField(field::kItem)), "2. Ítem 2");
+    EXPECT_EQ(U(added.GetField(field::kRecommendation)), "Recomendación 2");
+    EXPECT_EQ(added.GetField(field::kValuationCode), "01010") << "item 2 is Muy deficiente";
+    EXPECT_EQ(added.GetField(field::kDeficiencyDetected), "Escalera sin barandilla");
 
     TreeNode* questionnaire = Node(4);
     ASSERT_EQ(questionnaire->children.size(), 1u);
@@ -68,13 +68,13 @@ TEST_F(EvaluationCommandsTest, ADeficiencyHangsUnderItsQuestionnaire) {
     EXPECT_EQ(U(child->text), "2. Ítem 2");
     EXPECT_EQ(session.Tree().Selected(), questionnaire) << "the new node is not selected";
     EXPECT_TRUE(session.Modified());
-    EXPECT_EQ(Record(4).GetField(11), "4");
+    EXPECT_EQ(Record(4).GetField(field::kQuestionnaireValuation), "4");
     EXPECT_TRUE(port.messages.empty());
 
     AddDeficiency(4, "", [](DeficiencyForm& form) { form.SetItemText("Otra"); });
     ASSERT_EQ(questionnaire->children.size(), 2u);
     EXPECT_EQ(questionnaire->children.back()->text, "Otra") << "added as the last child";
-    EXPECT_EQ(Record(7).GetField(11), "     ");
+    EXPECT_EQ(Record(7).GetField(field::kValuationCode), "     ");
 }
 
 TEST_F(EvaluationCommandsTest, TheQuestionnaireKeepsItsMostSevereLevel) {
@@ -82,13 +82,13 @@ TEST_F(EvaluationCommandsTest, TheQuestionnaireKeepsItsMostSevereLevel) {
         return [click](DeficiencyForm& form) { (form.*click)(); };
     };
     AddDeficiency(5, "", level(&DeficiencyForm::RadioButton5Click));  // no deficiency level
-    EXPECT_EQ(Record(5).GetField(11), "0");
+    EXPECT_EQ(Record(5).GetField(field::kQuestionnaireValuation), "0");
     AddDeficiency(5, "", level(&DeficiencyForm::RadioButton19Click));  // Mejorable
-    EXPECT_EQ(Record(5).GetField(11), "2");
+    EXPECT_EQ(Record(5).GetField(field::kQuestionnaireValuation), "2");
     AddDeficiency(5, "", level(&DeficiencyForm::RadioButton17Click));  // Muy deficiente
-    EXPECT_EQ(Record(5).GetField(11), "4");
+    EXPECT_EQ(Record(5).GetField(field::kQuestionnaireValuation), "4");
     AddDeficiency(5, "", level(&DeficiencyForm::RadioButton18Click));  // Deficiente
-    EXPECT_EQ(Record(5).GetField(11), "4");
+    EXPECT_EQ(Record(5).GetField(field::kQuestionnaireValuation), "4");
     EXPECT_EQ(Node(5)->children.size(), 4u);
 }
 
@@ -99,13 +99,13 @@ TEST_F(EvaluationCommandsTest, CancellingAddsNothingButMarksTheQuestionnaireValu
     commands.IndicarDeficiencias1Click();
     EXPECT_EQ(session.Table().count(), 5);
     EXPECT_TRUE(Node(4)->children.empty());
-    EXPECT_EQ(Record(4).GetField(11), "0");
+    EXPECT_EQ(Record(4).GetField(field::kQuestionnaireValuation), "0");
     EXPECT_FALSE(session.Modified());
 
-    Record(4).SetField(11, "3");
+    Record(4).SetField(field::kQuestionnaireValuation, "3");
     Cancel();
     commands.IndicarDeficiencias1Click();
-    EXPECT_EQ(Record(4).GetField(11), "3");
+    EXPECT_EQ(Record(4).GetField(field::kQuestionnaireValuation), "3");
 }
 
 TEST_F(EvaluationCommandsTest, OnlyQuestionnairesTakeDeficienciesAndOnlyDeficienciesMeasures) {
@@ -121,7 +121,7 @@ TEST_F(EvaluationCommandsTest, OnlyQuestionnairesTakeDeficienciesAndOnlyDeficien
                                         "No es un lugar adecuado para indicar Medidas Preventivas"}));
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(session.Table().count(), 5);
-    EXPECT_EQ(Record(3).GetField(11), "");
+    EXPECT_EQ(Record(3).GetField(field::kQuestionnaireValuation), "");
 
     // A node without a record, as in the other views.
     session.Tree().AddChild(nullptr, "vista", nullptr, icon::kUndated);
@@ -133,10 +133,11 @@ TEST_F(EvaluationCommandsTest, OnlyQuestionnairesTakeDeficienciesAndOnlyDeficien
 TEST_F(EvaluationCommandsTest, AFullTableTakesNoDeficiencyAndLeavesTheValuation) {
     while (!session.Table().Full())
         session.Table().Append(std::make_unique<oToken>());
-    Record(4).SetField(11, "2");
+    Record(4).SetField(field::kQuestionnaireValuation, "2");
     AddDeficiency(4, "02", [](DeficiencyForm&) {});  // Muy deficiente
     EXPECT_EQ(port.messages, std::vector<std::string>{"ERROR.- Alcanzado el máximo"});
-    EXPECT_EQ(Record(4).GetField(11), "2") << "a deficiency that was not added is not counted";
+    EXPECT_EQ(Record(4).GetField(field::kQuestionnaireValuation), "2")
+        << "a deficiency that was not added is not counted";
     EXPECT_TRUE(Node(4)->children.empty());
     EXPECT_EQ(session.Table().count(), NodeTable::kCapacity);
 }
@@ -161,13 +162,13 @@ TEST_F(EvaluationCommandsTest, MeasuresHangUnderTheirDeficiencyInOrder) {
     EXPECT_EQ(dialogs.shown.back(), "Medida Preventiva");
     ASSERT_EQ(Node(6)->children.size(), 2u);
     const oToken& first = Record(7);
-    EXPECT_EQ(first.GetField(1), "7");
-    EXPECT_EQ(first.GetField(2), "6");
-    EXPECT_EQ(first.GetField(3), "R");
-    EXPECT_EQ(first.GetField(4), "Primera");
-    EXPECT_EQ(first.GetField(5), "sin fecha");
-    EXPECT_EQ(first.GetField(6), "15/03/2026") << "today, untouched";
-    EXPECT_EQ(Record(8).GetField(6), "01/06/2026");
+    EXPECT_EQ(first.GetField(field::kSlot), "7");
+    EXPECT_EQ(first.GetField(field::kParent), "6");
+    EXPECT_EQ(first.GetField(field::kKind), "R");
+    EXPECT_EQ(first.GetField(field::kMeasure), "Primera");
+    EXPECT_EQ(first.GetField(field::kComments), "sin fecha");
+    EXPECT_EQ(first.GetField(field::kPlannedDate), "15/03/2026") << "today, untouched";
+    EXPECT_EQ(Record(8).GetField(field::kPlannedDate), "01/06/2026");
     EXPECT_EQ(Node(6)->children[0].get(), Node(7));
     EXPECT_EQ(Node(6)->children[1]->text, "Segunda");
     EXPECT_EQ(Node(7)->icon, icon::kMeasure);

@@ -20,7 +20,7 @@ struct MeasureFormTest : ::testing::Test {
     }
     oToken NewMeasureUnder(const oToken& deficiency) {
         oToken record;
-        record.SetField(2, deficiency.GetField(1));
+        record.SetField(field::kParent, deficiency.GetField(field::kSlot));
         return record;
     }
 };
@@ -58,19 +58,19 @@ TEST_F(MeasureFormTest, ThePlannedDateIsAlwaysWritten) {
     form.SetMeasure(W("Reparar el escalón"));
     form.SetComments("Urgente");
     form.WriteBack(record, dates);
-    EXPECT_EQ(record.GetField(4), W("Reparar el escalón"));
-    EXPECT_EQ(record.GetField(5), "Urgente");
-    EXPECT_EQ(record.GetField(6), "15/03/2026");
+    EXPECT_EQ(record.GetField(field::kMeasure), W("Reparar el escalón"));
+    EXPECT_EQ(record.GetField(field::kComments), "Urgente");
+    EXPECT_EQ(record.GetField(field::kPlannedDate), "15/03/2026");
 
     // A stored date is shown; one that is not a date is reported and today's is offered.
-    record.SetField(6, "02/01/2027");
+    record.SetField(field::kPlannedDate, "02/01/2027");
     form.Open(session.Table(), record, dates, port);
     EXPECT_EQ(form.PlannedDate(), (Date{2027, 1, 2}));
     form.SetPlannedDate({2026, 4, 30});
     form.WriteBack(record, dates);
-    EXPECT_EQ(record.GetField(6), "30/04/2026");
+    EXPECT_EQ(record.GetField(field::kPlannedDate), "30/04/2026");
 
-    record.SetField(6, W("mañana"));
+    record.SetField(field::kPlannedDate, W("mañana"));
     form.Open(session.Table(), record, dates, port);
     EXPECT_EQ(form.PlannedDate(), dates.today);
     ASSERT_EQ(port.errors.size(), 1u);

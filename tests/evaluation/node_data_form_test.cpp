@@ -103,18 +103,18 @@ TEST_F(NodeDataFormTest, LocationRunsFromBelowTheFirmDownToTheParent) {
     EXPECT_EQ(Utf8(Open(6)->Location()), "Nave/Torno/07.- Máquinas/3. Protecciones");
 
     // A questionnaire hung from the firm itself: the path is its title alone.
-    Record(4).SetField(2, "1");
+    Record(4).SetField(field::kParent, "1");
     EXPECT_EQ(Utf8(Open(5)->Location()), "07.- Máquinas");
     // A branch with no firm above it runs to the top.
-    Record(2).SetField(2, "0");
-    Record(4).SetField(2, "3");
+    Record(2).SetField(field::kParent, "0");
+    Record(4).SetField(field::kParent, "3");
     EXPECT_EQ(Utf8(Open(5)->Location()), "Nave/Torno/07.- Máquinas");
 }
 
 TEST_F(NodeDataFormTest, LocationEndsOnParentsThatTurnInACircle) {
-    Record(2).SetField(2, "3");  // Nave under Torno, Torno under Nave
+    Record(2).SetField(field::kParent, "3");  // Nave under Torno, Torno under Nave
     EXPECT_EQ(Utf8(Open(5)->Location()), "Nave/Torno/07.- Máquinas") << "each name is taken once";
-    Record(4).SetField(2, "40");  // a parent that is not there
+    Record(4).SetField(field::kParent, "40");  // a parent that is not there
     EXPECT_EQ(Utf8(Open(5)->Location()), "07.- Máquinas");
 }
 
@@ -125,10 +125,11 @@ TEST_F(NodeDataFormTest, DeficiencyShowsItsDetectedTextAndLevelAndKeepsTheRest) 
     form->Values().comments = W("Sin resguardo fijo");
     form->Values().observations = "nuevo";
     form->Accept(session.Tree());
-    EXPECT_EQ(Field(5, 13), "Sin resguardo fijo");
-    EXPECT_EQ(Field(5, 5), "recomendación") << "the generic recommendation is not edited here";
-    EXPECT_EQ(Field(5, 11), "13021") << "nor the valuation code";
-    EXPECT_EQ(Field(5, 10), "nuevo");
+    EXPECT_EQ(Field(5, field::kDeficiencyDetected), "Sin resguardo fijo");
+    EXPECT_EQ(Field(5, field::kRecommendation), "recomendación")
+        << "the generic recommendation is not edited here";
+    EXPECT_EQ(Field(5, field::kValuationCode), "13021") << "nor the valuation code";
+    EXPECT_EQ(Field(5, field::kObservations), "nuevo");
 }
 
 TEST_F(NodeDataFormTest, MeasureShowsItsDeficiencysTextWithoutStoringIt) {
@@ -139,15 +140,15 @@ TEST_F(NodeDataFormTest, MeasureShowsItsDeficiencysTextWithoutStoringIt) {
     form->Values().comments = "cambiado";
     form->Values().observations = "hecho";
     form->Accept(session.Tree());
-    EXPECT_EQ(Field(6, 5), "comR");
-    EXPECT_EQ(Field(5, 13), "Sin resguardo");
-    EXPECT_EQ(Field(6, 10), "hecho");
+    EXPECT_EQ(Field(6, field::kComments), "comR");
+    EXPECT_EQ(Field(5, field::kDeficiencyDetected), "Sin resguardo");
+    EXPECT_EQ(Field(6, field::kObservations), "hecho");
 }
 
 TEST_F(NodeDataFormTest, OnlyTheFourLevelsSelectAButton) {
     for (const auto& [code, level] : std::vector<std::pair<std::string, std::optional<int>>>{
              {"0", 0}, {"3xxxx", 3}, {"4", std::nullopt}, {" 3021", std::nullopt}, {"", std::nullopt}}) {
-        Record(5).SetField(11, code);
+        Record(5).SetField(field::kValuationCode, code);
         EXPECT_EQ(Open(5)->Level(), level) << '"' << code << '"';
         EXPECT_EQ(Open(6)->Level(), level) << '"' << code << '"';
     }
@@ -164,12 +165,12 @@ TEST_F(NodeDataFormTest, AcceptingWritesTheValuesAndRenamesTheNode) {
     form->Accept(session.Tree());
     EXPECT_EQ(Node(3)->text, "Torno CNC");
     const oToken& r = Record(3);
-    EXPECT_EQ(r.GetField(4), "Torno CNC");
-    EXPECT_EQ(r.GetField(5), "com");
-    EXPECT_EQ(r.GetField(6), "01/04/2026");
-    EXPECT_EQ(r.GetField(7), "Ana");
-    EXPECT_EQ(r.GetField(8), "") << "no completion date was picked";
-    EXPECT_EQ(r.GetField(9), "Luis");
+    EXPECT_EQ(r.GetField(field::kName), "Torno CNC");
+    EXPECT_EQ(r.GetField(field::kComments), "com");
+    EXPECT_EQ(r.GetField(field::kPlannedDate), "01/04/2026");
+    EXPECT_EQ(r.GetField(field::kPlannedBy), "Ana");
+    EXPECT_EQ(r.GetField(field::kDoneDate), "") << "no completion date was picked";
+    EXPECT_EQ(r.GetField(field::kDoneBy), "Luis");
     EXPECT_EQ(r.count(), 10) << "field 10 is written back, empty as it was";
 }
 
@@ -177,7 +178,7 @@ TEST_F(NodeDataFormTest, AZoneAcceptedUnchangedOnlyGainsTodaysPlannedDate) {
     const oToken before = Record(2);
     Open(2)->Accept(session.Tree());
     oToken expected = before;
-    expected.SetField(6, "15/03/2026");
+    expected.SetField(field::kPlannedDate, "15/03/2026");
     EXPECT_EQ(Record(2), expected);
     EXPECT_EQ(Node(2)->text, "Nave");
 }
@@ -187,31 +188,31 @@ TEST_F(NodeDataFormTest, TheCompletionDateIsStoredOnceTheUserPicksOne) {
     EXPECT_FALSE(untouched->CompletionDateSet());
     untouched->Values().completion = {2026, 3, 1};  // moved without the change being reported
     untouched->Accept(session.Tree());
-    EXPECT_EQ(Field(4, 8), "");
+    EXPECT_EQ(Field(4, field::kDoneDate), "");
 
     auto picked = Open(4);
     picked->Values().completion = {2026, 3, 14};
     picked->CompletionDateChanged();
     picked->Accept(session.Tree());
-    EXPECT_EQ(Field(4, 8), "14/03/2026");
+    EXPECT_EQ(Field(4, field::kDoneDate), "14/03/2026");
 
     auto again = Open(4);
     EXPECT_TRUE(again->CompletionDateSet()) << "a stored completion date stays";
     EXPECT_EQ(again->Values().completion, (Date{2026, 3, 14}));
     again->Accept(session.Tree());
-    EXPECT_EQ(Field(4, 8), "14/03/2026");
+    EXPECT_EQ(Field(4, field::kDoneDate), "14/03/2026");
 }
 
 TEST_F(NodeDataFormTest, UnreadableDatesAreReportedAndTheEditorDoesNotOpen) {
-    for (int field : {6, 8}) {
+    for (int date : {field::kPlannedDate, field::kDoneDate}) {
         LoadLines(session, {"1\t0\tE\tFirma", "2\t1\tZ\tNave"});
-        Record(2).SetField(field, "31/02/2026");
+        Record(2).SetField(date, "31/02/2026");
         const oToken before = Record(2);
         port.errors.clear();
         dialog.Accept();
         session.Tree().Select(Node(2));
-        EXPECT_FALSE(editor.EditNodeData(*Node(2))) << field;
-        EXPECT_EQ(port.errors, std::vector<std::string>{"'31/02/2026' is not a valid date"}) << field;
+        EXPECT_FALSE(editor.EditNodeData(*Node(2))) << date;
+        EXPECT_EQ(port.errors, std::vector<std::string>{"'31/02/2026' is not a valid date"}) << date;
         EXPECT_TRUE(dialog.captions.empty()) << "the window never showed";
         EXPECT_EQ(Record(2), before);
         dialog.steps.clear();

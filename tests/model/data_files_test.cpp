@@ -10,8 +10,8 @@ namespace {
 // Runs the test body in another working folder and goes back afterwards.
 class InFolder {
 public:
-    explicit InFolder(const std::string& folder) : previous_(std::filesystem::current_path()) {
-        std::filesystem::current_path(folder);
+    explicit InFolder(const FilePath& folder) : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder.Utf8());
     }
     ~InFolder() { std::filesystem::current_path(previous_); }
 
@@ -24,21 +24,22 @@ private:
 TEST(DataFiles, TheFirstFolderThatHoldsTheFileWins) {
     TempDir first, second;
     WriteFile(second.File("manual.rtf"), "b");
-    EXPECT_EQ(FindInFolders("manual.rtf", {first.path(), second.path()}), second.File("manual.rtf"));
+    EXPECT_EQ(FindInFolders(FilePath("manual.rtf"), {first.path(), second.path()}),
+              second.File("manual.rtf"));
     WriteFile(first.File("manual.rtf"), "a");
-    EXPECT_EQ(FindInFolders("manual.rtf", {first.path(), second.path()}), first.File("manual.rtf"));
-    EXPECT_EQ(FindInFolders("kaldo31.chm", {first.path(), second.path()}), std::nullopt);
-    std::filesystem::create_directory(first.File("C31.TXT"));
-    EXPECT_EQ(FindInFolders("C31.TXT", {first.path()}), std::nullopt) << "a folder is not the file";
+    EXPECT_EQ(FindInFolders(FilePath("manual.rtf"), {first.path(), second.path()}), first.File("manual.rtf"));
+    EXPECT_EQ(FindInFolders(FilePath("kaldo31.chm"), {first.path(), second.path()}), std::nullopt);
+    std::filesystem::create_directory(first.File("C31.TXT").Utf8());
+    EXPECT_EQ(FindInFolders(FilePath("C31.TXT"), {first.path()}), std::nullopt) << "a folder is not the file";
 }
 
 TEST(DataFiles, DocumentationIsLookedForInTheWorkingFolderFirst) {
     TempDir dir;
     InFolder here(dir.path());
-    EXPECT_EQ(DocumentationFile("kaldo31.chm"), std::nullopt);
+    EXPECT_EQ(DocumentationFile(FilePath("kaldo31.chm")), std::nullopt);
     WriteFile(dir.File("kaldo31.chm"), "help");
-    const std::optional<std::string> found = DocumentationFile("kaldo31.chm");
+    const std::optional<FilePath> found = DocumentationFile(FilePath("kaldo31.chm"));
     ASSERT_TRUE(found);
-    EXPECT_TRUE(std::filesystem::equivalent(*found, dir.File("kaldo31.chm")));
-    EXPECT_TRUE(std::filesystem::path(*found).is_absolute());
+    EXPECT_TRUE(std::filesystem::equivalent(found->Utf8(), dir.File("kaldo31.chm").Utf8()));
+    EXPECT_TRUE(std::filesystem::path(found->Utf8()).is_absolute());
 }

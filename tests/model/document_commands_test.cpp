@@ -23,7 +23,7 @@ struct Fixture : ::testing::Test {
     DocumentCommands commands{session, port, dates};
     TempDir dir;
 
-    std::string Write(const std::string& name, const std::string& bytes) {
+    FilePath Write(const std::string& name, const std::string& bytes) {
         WriteFile(dir.File(name), bytes);
         return dir.File(name);
     }
@@ -58,7 +58,7 @@ TEST_F(Commands, NewDocumentHasTheFirmAndItsFirstQuestionnaire) {
     commands.New();
     EXPECT_EQ(session.Table().count(), 2);
     EXPECT_EQ(session.Table().Record(1)->count(), 12);
-    EXPECT_EQ(session.FileName(), "NuevaEmpresa.kl3");
+    EXPECT_EQ(session.FileName().Utf8(), "NuevaEmpresa.kl3");
     EXPECT_EQ(session.Caption(), "<Nueva Empresa>");
     EXPECT_TRUE(session.Modified());
     EXPECT_EQ(session.ViewMode(), view::kGeographic);
@@ -78,12 +78,12 @@ TEST_F(Commands, NewDocumentHasTheFirmAndItsFirstQuestionnaire) {
 }
 
 TEST_F(Commands, LoadReportsEachBadLineAndGoesOn) {
-    const std::string path = Write("bad.kl3", "1\t0\tE\tfirm\r\n\r\n2\t1\tZ\tzone\r\n");
+    const FilePath path = Write("bad.kl3", "1\t0\tE\tfirm\r\n\r\n2\t1\tZ\tzone\r\n");
     EXPECT_EQ(commands.LoadDocument(path), DocumentCommands::LoadResult::Loaded);
     EXPECT_EQ(port.messages, std::vector<std::string>{"ERROR.- Línea en mal estado"});
     EXPECT_EQ(session.Table().count(), 2);
     EXPECT_EQ(session.FileName(), path);
-    EXPECT_EQ(session.Caption(), path);
+    EXPECT_EQ(session.Caption(), path.Utf8());
     EXPECT_FALSE(session.Modified());
     EXPECT_TRUE(session.TreeVisible());
     EXPECT_TRUE(session.DocumentCommandsEnabled());
@@ -93,18 +93,19 @@ TEST_F(Commands, LoadNumbersRecordsByTheirFirstField) {
     commands.LoadDocument(Write("dup.kl3", "1\t0\tE\tfirm\r\n2\t1\tZ\tfirst\r\n2\t1\tZ\tsecond\r\n"));
     EXPECT_TRUE(port.messages.empty());
     EXPECT_EQ(session.Table().count(), 2);
-    EXPECT_EQ(Field(2, 4), "second") << "a later line with the same number replaces the earlier one";
+    EXPECT_EQ(Field(2, field::kLabel), "second")
+        << "a later line with the same number replaces the earlier one";
 
     port.messages.clear();
     commands.LoadDocument(Write("skip.kl3", "1\t0\tE\tfirm\r\n3\t1\tZ\tzone\r\n"));
     EXPECT_EQ(port.messages, std::vector<std::string>{"ERROR.- Línea mal asociada"});
-    EXPECT_EQ(Field(2, 1), "2");
+    EXPECT_EQ(Field(2, field::kSlot), "2");
 
     port.messages.clear();
     commands.LoadDocument(Write("reverse.kl3", "2\t1\tZ\tzone\r\n1\t0\tE\tfirm\r\n"));
     EXPECT_EQ(port.messages, std::vector<std::string>{"ERROR.- Línea mal asociada"});
     EXPECT_EQ(session.Table().count(), 1);
-    EXPECT_EQ(Field(1, 4), "firm");
+    EXPECT_EQ(Field(1, field::kName), "firm");
 }
 
 TEST_F(Commands, LoadStopsTakingLinesAtTheTableLimit) {
@@ -167,7 +168,7 @@ TEST_F(Commands, AReadErrorIsReportedAndLeavesNoDocument) {
     commands.New();
     session.SetModified(false);
     // /proc/self/mem exists but cannot be read from its start, even by root.
-    EXPECT_EQ(commands.LoadDocument("/proc/self/mem"), DocumentCommands::LoadResult::ReadError);
+    EXPECT_EQ(commands.LoadDocument(FilePath("/proc/self/mem")), DocumentCommands::LoadResult::ReadError);
     ASSERT_EQ(port.errors.size(), 1u);
     EXPECT_NE(port.errors[0].find("/proc/self/mem: "), std::string::npos);
     EXPECT_EQ(session.Table().count(), 0);
@@ -178,17 +179,18 @@ TEST_F(Commands, AReadErrorIsReportedAndLeavesNoDocument) {
 // Opening something that is no document file keeps the open document, unasked.
 TEST_F(Commands, AFolderAPipeOrAHugeFileIsRefusedAndTheDocumentKept) {
     commands.New();
-    std::filesystem::create_directory(dir.File("folder.kl3"));
-    ASSERT_EQ(mkfifo(dir.File("pipe.kl3").c_str(), 0600), 0);
-    const std::string huge = Write("huge.kl3", "");
-    std::filesystem::resize_file(huge, file_io::kLargestFile + 1);
-    for (const std::string& name : {dir.File("folder.kl3"), dir.File("pipe.kl3"), huge}) {
-        EXPECT_EQ(commands.LoadDocument(name), DocumentCommands::LoadResult::Refused) << name;
+    const FilePath folder = dir.File("folder.kl3"), pipe = dir.File("pipe.kl3");
+    std::filesystem::create_directory(folder.Utf8());
+    ASSERT_EQ(mkfifo(pipe.Utf8().c_str(), 0600), 0);
+    const FilePath huge = Write("huge.kl3", "");
+    std::filesystem::resize_file(huge.Utf8(), file_io::kLargestFile + 1);
+    for (const FilePath& name : {folder, pipe, huge}) {
+        EXPECT_EQ(commands.LoadDocument(name), DocumentCommands::LoadResult::Refused) << name.Utf8();
         commands.ImportDocument(name);
     }
     ASSERT_EQ(port.errors.size(), 6u);
-    EXPECT_EQ(port.errors[0], dir.File("folder.kl3") + ": es una carpeta, no un archivo");
-    EXPECT_EQ(port.errors[3], dir.File("pipe.kl3") + ": es una tubería, no un archivo");
+    EXPECT_EQ(port.errors[0], folder.Utf8() + ": es una carpeta, no un archivo");
+    EXPECT_EQ(port.errors[3], pipe.Utf8() + ": es una tubería, no un archivo");
     EXPECT_TRUE(port.questions.empty());
     EXPECT_EQ(session.Table().count(), 2);
     EXPECT_TRUE(session.Modified());
@@ -198,7 +200,7 @@ TEST_F(Commands, AFolderAPipeOrAHugeFileIsRefusedAndTheDocumentKept) {
 // document stay as they were.
 TEST_F(Commands, ADocumentTooLargeToOpenAgainIsNotSaved) {
     commands.LoadDocument(Write("doc.kl3", "1\t0\tE\tfirm\r\n"));
-    session.Table().Record(1)->SetField(5, std::string(file_io::kLargestFile, 'x'));
+    session.Table().Record(1)->SetField(field::kComments, std::string(file_io::kLargestFile, 'x'));
     session.SetModified(true);
     EXPECT_FALSE(commands.SaveDocument(dir.File("doc.kl3")));
     ASSERT_EQ(port.errors.size(), 1u);
@@ -230,10 +232,10 @@ TEST_F(Commands, SaveRenumbersInPreOrderAndClosesGaps) {
     EXPECT_EQ(session.Table().count(), 3);
     for (int s = 1; s <= 3; ++s) {
         ASSERT_NE(session.Table().Record(s), nullptr);
-        EXPECT_EQ(session.Table().Record(s)->GetFieldInt(1), s);
+        EXPECT_EQ(session.Table().Record(s)->GetFieldInt(field::kSlot), s);
         EXPECT_EQ(session.Table().Node(s)->record, session.Table().Record(s));
     }
-    EXPECT_EQ(Field(3, 2), "2");
+    EXPECT_EQ(Field(3, field::kParent), "2");
     EXPECT_FALSE(session.Modified());
 }
 
@@ -255,7 +257,7 @@ TEST_F(Commands, AFailedSaveKeepsTheDocumentAsItWas) {
     EXPECT_NE(port.errors[0].find("No such file or directory"), std::string::npos);
     EXPECT_TRUE(session.Modified());
     EXPECT_EQ(session.Table().count(), 3);
-    EXPECT_EQ(Field(3, 1), "3");
+    EXPECT_EQ(Field(3, field::kSlot), "3");
     EXPECT_EQ(ReadFile(dir.File("doc.kl3")), "1\t0\tE\tfirm\r\n2\t1\tZ\tA\r\n3\t1\tZ\tB\r\n");
 }
 
@@ -265,10 +267,10 @@ TEST_F(Commands, NewThenSaveAsksForANameOnlyOnce) {
     EXPECT_TRUE(commands.Save());
     ASSERT_EQ(port.dialogs.size(), 1u);
     EXPECT_EQ(port.dialogs[0].title, "Guardar como ...");
-    EXPECT_EQ(port.dialogs[0].proposedName, "NuevaEmpresa.kl3");
+    EXPECT_EQ(port.dialogs[0].proposedName.Utf8(), "NuevaEmpresa.kl3");
     EXPECT_EQ(port.dialogs[0].defaultSuffix, "kl3");
     EXPECT_EQ(session.FileName(), dir.File("firm.kl3"));
-    EXPECT_EQ(session.Caption(), dir.File("firm.kl3"));
+    EXPECT_EQ(session.Caption(), dir.File("firm.kl3").Utf8());
     EXPECT_EQ(ReadFile(dir.File("firm.kl3")), kNewDocumentFile);
 
     session.SetModified(true);
@@ -281,13 +283,13 @@ TEST_F(Commands, CancellingSaveAsChangesNothing) {
     commands.New();
     port.files.push_back(std::nullopt);
     EXPECT_FALSE(commands.SaveAs());
-    EXPECT_EQ(session.FileName(), "NuevaEmpresa.kl3");
+    EXPECT_EQ(session.FileName().Utf8(), "NuevaEmpresa.kl3");
     EXPECT_TRUE(session.Modified());
 }
 
 TEST_F(Commands, QuittingANewDocumentWithYesWritesItInTheWorkingFolder) {
     const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
+    std::filesystem::current_path(dir.path().Utf8());
     commands.New();
     port.answers = {true};
     EXPECT_TRUE(commands.MayQuit());
@@ -323,7 +325,7 @@ TEST_F(Commands, AFailedSaveStopsTheCommandThatAsked) {
     EXPECT_TRUE(session.Modified());
     EXPECT_TRUE(session.TreeVisible());
     EXPECT_EQ(session.Table().count(), 2);
-    EXPECT_EQ(Field(1, 4), "<Nueva Empresa>");
+    EXPECT_EQ(Field(1, field::kName), "<Nueva Empresa>");
 }
 
 TEST_F(Commands, LoadingOverAModifiedDocumentAsksOnce) {
@@ -332,7 +334,7 @@ TEST_F(Commands, LoadingOverAModifiedDocumentAsksOnce) {
     EXPECT_EQ(commands.LoadDocument(Write("doc.kl3", "1\t0\tE\tfirm\r\n")),
               DocumentCommands::LoadResult::Loaded);
     EXPECT_EQ(port.questions.size(), 1u);
-    EXPECT_EQ(Field(1, 4), "firm");
+    EXPECT_EQ(Field(1, field::kName), "firm");
     EXPECT_FALSE(session.Modified());
 }
 
@@ -361,10 +363,10 @@ TEST_F(Commands, ImportKeepsTheImportedStructureUnderTheFirm) {
     EXPECT_TRUE(session.Modified());
     EXPECT_TRUE(port.messages.empty()) << "import checks no line number";
     EXPECT_EQ(session.Table().count(), 7);
-    EXPECT_EQ(Field(4, 1), "4");
-    EXPECT_EQ(Field(4, 2), "1");
-    EXPECT_EQ(Field(5, 2), "4");
-    EXPECT_EQ(Field(6, 2), "5");
+    EXPECT_EQ(Field(4, field::kSlot), "4");
+    EXPECT_EQ(Field(4, field::kParent), "1");
+    EXPECT_EQ(Field(5, field::kParent), "4");
+    EXPECT_EQ(Field(6, field::kParent), "5");
     std::string shape;
     for (const TreeNode* node : session.Tree().PreOrder())
         shape += std::to_string(node->Depth()) + node->text + ";";
@@ -385,10 +387,10 @@ TEST_F(Commands, ImportOfAHugeParentNumberDoesNotOverflow) {
     commands.ImportDocument(Write("part.kl3",
                                   "1\t2147483647\tZ\tfar\r\n2\t1025\tZ\tbeyond\r\n"
                                   "3\t-4\tZ\tnegative\r\n4\t1024\tZ\tlast line\r\n"));
-    EXPECT_EQ(Field(3, 2), "2147483647");
-    EXPECT_EQ(Field(4, 2), "1025");
-    EXPECT_EQ(Field(5, 2), "-4");
-    EXPECT_EQ(Field(6, 2), "1026") << "a number the file could hold is still translated";
+    EXPECT_EQ(Field(3, field::kParent), "2147483647");
+    EXPECT_EQ(Field(4, field::kParent), "1025");
+    EXPECT_EQ(Field(5, field::kParent), "-4");
+    EXPECT_EQ(Field(6, field::kParent), "1026") << "a number the file could hold is still translated";
     for (int s = 3; s <= 6; ++s)
         EXPECT_EQ(session.Table().Node(s)->Depth(), 0) << "slot " << s;
 }

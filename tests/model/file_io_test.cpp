@@ -31,9 +31,9 @@ private:
     rlimit saved_{};
 };
 
-std::size_t EntriesIn(const std::string& dir) {
+std::size_t EntriesIn(const FilePath& dir) {
     std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir))
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Utf8()))
         ++n;
     return n;
 }
@@ -55,7 +55,7 @@ TEST(FileIo, WritesAndReadsBytesUnchanged) {
 
 TEST(FileIo, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
     TempDir dir;
-    const std::string path = dir.File("doc.kl3");
+    const FilePath path = dir.File("doc.kl3");
     const std::string old(300, 'o');
     WriteFile(path, old);
     std::string error;
@@ -81,42 +81,42 @@ TEST(FileIo, ReportsTheSystemsTextWhenTheFolderIsMissing) {
 
 TEST(FileIo, KeepsPermissionsAndWritesThroughSymbolicLinks) {
     TempDir dir;
-    const std::string real = dir.File("real.kl3");
+    const FilePath real = dir.File("real.kl3");
     WriteFile(real, "old");
     // Not 0600, which every fresh temporary file already has.
-    chmod(real.c_str(), 0640);
-    std::filesystem::create_symlink(real, dir.File("link.kl3"));
+    chmod(real.Utf8().c_str(), 0640);
+    std::filesystem::create_symlink(real.Utf8(), dir.File("link.kl3").Utf8());
     ASSERT_TRUE(file_io::WriteAtomically(dir.File("link.kl3"), "new", nullptr));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.kl3")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.kl3").Utf8()));
     EXPECT_EQ(ReadFile(real), "new");
     struct stat info {};
-    stat(real.c_str(), &info);
+    stat(real.Utf8().c_str(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 
     // A link whose file does not exist yet: the file is made where the link points, a relative
     // target counting from the link's folder, and the link stays.
-    std::filesystem::create_directory(dir.File("sub"));
-    std::filesystem::create_symlink("sub/later.kl3", dir.File("dangling.kl3"));
+    std::filesystem::create_directory(dir.File("sub").Utf8());
+    std::filesystem::create_symlink("sub/later.kl3", dir.File("dangling.kl3").Utf8());
     std::string error;
     ASSERT_TRUE(file_io::WriteAtomically(dir.File("dangling.kl3"), "made", &error)) << error;
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("dangling.kl3")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("dangling.kl3").Utf8()));
     EXPECT_EQ(ReadFile(dir.File("sub/later.kl3")), "made");
 
-    std::filesystem::create_symlink("loop.kl3", dir.File("loop.kl3"));
+    std::filesystem::create_symlink("loop.kl3", dir.File("loop.kl3").Utf8());
     EXPECT_FALSE(file_io::WriteAtomically(dir.File("loop.kl3"), "x", &error));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("loop.kl3")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("loop.kl3").Utf8()));
 }
 
 // Only regular files are read: a pipe would block the program, a device be read without end.
 TEST(FileIo, ReadsOnlyRegularFilesOfASaneSize) {
     TempDir dir;
-    ASSERT_EQ(mkfifo(dir.File("pipe.kl3").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(dir.File("pipe.kl3").Utf8().c_str(), 0600), 0);
     // A writer of our own keeps the reading side from waiting for one, should the pipe be opened.
-    const int writer = open(dir.File("pipe.kl3").c_str(), O_RDWR | O_NONBLOCK);
-    std::filesystem::create_symlink("/dev/zero", dir.File("zero.kl3"));
-    std::filesystem::create_directory(dir.File("folder.kl3"));
-    { std::ofstream big(dir.File("big.kl3")); }
-    std::filesystem::resize_file(dir.File("big.kl3"), file_io::kLargestFile + 1);  // sparse
+    const int writer = open(dir.File("pipe.kl3").Utf8().c_str(), O_RDWR | O_NONBLOCK);
+    std::filesystem::create_symlink("/dev/zero", dir.File("zero.kl3").Utf8());
+    std::filesystem::create_directory(dir.File("folder.kl3").Utf8());
+    { std::ofstream big(dir.File("big.kl3").Utf8()); }
+    std::filesystem::resize_file(dir.File("big.kl3").Utf8(), file_io::kLargestFile + 1);  // sparse
     struct Case {
         const char* name;
         const char* reason;
@@ -131,7 +131,7 @@ TEST(FileIo, ReadsOnlyRegularFilesOfASaneSize) {
     bool writerOpen = writer >= 0;
     for (const Case& item : cases) {
         SCOPED_TRACE(item.name);
-        const std::string path = dir.File(item.name);
+        const FilePath path = dir.File(item.name);
         EXPECT_TRUE(file_io::Exists(path));
         EXPECT_EQ(file_io::IsFile(path), item.regular);
         std::string bytes, error;
@@ -153,14 +153,14 @@ TEST(FileIo, ReadsOnlyRegularFilesOfASaneSize) {
 // A save replaces only what it may: a pipe or a folder of the document's name stays as it is.
 TEST(FileIo, SavingOverSomethingThatIsNotAFileIsRefused) {
     TempDir dir;
-    ASSERT_EQ(mkfifo(dir.File("pipe.kl3").c_str(), 0600), 0);
-    std::filesystem::create_directory(dir.File("folder.kl3"));
+    ASSERT_EQ(mkfifo(dir.File("pipe.kl3").Utf8().c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.File("folder.kl3").Utf8());
     std::string error;
     EXPECT_FALSE(file_io::WriteAtomically(dir.File("pipe.kl3"), "x", &error));
     EXPECT_NE(error.find("pipe.kl3: es una tubería, no un archivo"), std::string::npos) << error;
-    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe.kl3")));
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe.kl3").Utf8()));
     EXPECT_FALSE(file_io::WriteAtomically(dir.File("folder.kl3"), "x", &error));
-    EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.kl3")));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.kl3").Utf8()));
     EXPECT_EQ(EntriesIn(dir.path()), 2u) << "no temporary file is left behind";
 }
 
@@ -168,13 +168,13 @@ TEST(FileIo, SavingOverSomethingThatIsNotAFileIsRefused) {
 // removes them, but not a temporary file another save still writes, nor the user's own files.
 TEST(FileIo, ASaveRemovesTheTemporaryFilesThatKilledSavesLeft) {
     TempDir dir;
-    const std::string doc = dir.File("doc.kl3");
+    const FilePath doc = dir.File("doc.kl3");
     WriteFile(doc, "old");
     // Temporary files are named ".<name>.kaldo-" and six random letters or digits.
     WriteFile(dir.File(".doc.kl3.kaldo-a1B2c3"), "left by a killed save");
     WriteFile(dir.File(".doc.kl3.kaldo-Zz9Yy8"), "left by another");
     WriteFile(dir.File(".doc.kl3.kaldo-InUse1"), "being written");
-    const int inUse = open(dir.File(".doc.kl3.kaldo-InUse1").c_str(), O_RDONLY);
+    const int inUse = open(dir.File(".doc.kl3.kaldo-InUse1").Utf8().c_str(), O_RDONLY);
     ASSERT_EQ(flock(inUse, LOCK_EX), 0);
     WriteFile(dir.File(".doc.kl3.backup"), "the user's");
     WriteFile(dir.File(".other.kl3.kaldo-a1B2c3"), "another document's");
@@ -182,11 +182,11 @@ TEST(FileIo, ASaveRemovesTheTemporaryFilesThatKilledSavesLeft) {
     std::string error;
     ASSERT_TRUE(file_io::WriteAtomically(doc, "new", &error)) << error;
     EXPECT_EQ(ReadFile(doc), "new");
-    EXPECT_FALSE(std::filesystem::exists(dir.File(".doc.kl3.kaldo-a1B2c3")));
-    EXPECT_FALSE(std::filesystem::exists(dir.File(".doc.kl3.kaldo-Zz9Yy8")));
-    EXPECT_TRUE(std::filesystem::exists(dir.File(".doc.kl3.kaldo-InUse1")));
-    EXPECT_TRUE(std::filesystem::exists(dir.File(".doc.kl3.backup")));
-    EXPECT_TRUE(std::filesystem::exists(dir.File(".other.kl3.kaldo-a1B2c3")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File(".doc.kl3.kaldo-a1B2c3").Utf8()));
+    EXPECT_FALSE(std::filesystem::exists(dir.File(".doc.kl3.kaldo-Zz9Yy8").Utf8()));
+    EXPECT_TRUE(std::filesystem::exists(dir.File(".doc.kl3.kaldo-InUse1").Utf8()));
+    EXPECT_TRUE(std::filesystem::exists(dir.File(".doc.kl3.backup").Utf8()));
+    EXPECT_TRUE(std::filesystem::exists(dir.File(".other.kl3.kaldo-a1B2c3").Utf8()));
     close(inUse);
 }
 
@@ -198,7 +198,7 @@ TEST(FileIo, SavingUnderANameNearTheLengthLimitWorks) {
                                  std::string(199, 'c') + "\xc3\xb1" + std::string(50, 'c')};
     for (const std::string& name : names) {
         std::string error;
-        const std::string path = dir.File(name);
+        const FilePath path = dir.File(name);
         EXPECT_TRUE(file_io::WriteAtomically(path, "first", &error)) << error;
         EXPECT_TRUE(file_io::WriteAtomically(path, "second", &error)) << error;
         EXPECT_EQ(ReadFile(path), "second");

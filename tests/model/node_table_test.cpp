@@ -9,9 +9,9 @@ namespace {
 
 std::unique_ptr<oToken> Record(int parent, char kind, const std::string& name) {
     auto record = std::make_unique<oToken>();
-    record->SetFieldInt(2, parent);
-    record->SetField(3, std::string(1, kind));
-    record->SetField(4, name);
+    record->SetFieldInt(field::kParent, parent);
+    record->SetField(field::kKind, std::string(1, kind));
+    record->SetField(field::kLabel, name);
     return record;
 }
 
@@ -43,7 +43,7 @@ TEST(NodeTable, AppendFillsTheNextSlotUpToTheLimit) {
         ASSERT_TRUE(session.AppendRecord(Record(0, 'Z', "z"), port));
     oToken* last = session.AppendRecord(Record(0, 'Z', "z"), port);
     ASSERT_NE(last, nullptr);
-    EXPECT_EQ(last->GetFieldInt(1), 1024);
+    EXPECT_EQ(last->GetFieldInt(field::kSlot), 1024);
     EXPECT_TRUE(port.messages.empty());
 
     auto extra = Record(0, 'Z', "extra");
@@ -60,7 +60,7 @@ TEST(NodeTable, EmptiedSlotsAreNotReused) {
         session.AppendRecord(Record(0, 'Z', "z"), port);
     session.Table().Free(5);
     EXPECT_EQ(session.Table().Record(5), nullptr);
-    EXPECT_EQ(session.AppendRecord(Record(0, 'Z', "z"), port)->GetFieldInt(1), 9);
+    EXPECT_EQ(session.AppendRecord(Record(0, 'Z', "z"), port)->GetFieldInt(field::kSlot), 9);
 }
 
 TEST(NodeTable, RebuildHangsRecordsUnderTheirParentSlotsInSlotOrder) {
@@ -93,7 +93,8 @@ TEST(NodeTable, RebuildPutsNodesWithoutAPlacedParentAtTheTopLevel) {
     session.AppendRecord(Record(3, 'D', "under empty slot"), port);
     session.RebuildTree();
     EXPECT_EQ(Shape(session), "firm far negative second top(under X) under empty slot");
-    EXPECT_EQ(session.Table().Record(1)->GetFieldInt(2), 0) << "the slot-1 record is made top-level";
+    EXPECT_EQ(session.Table().Record(1)->GetFieldInt(field::kParent), 0)
+        << "the slot-1 record is made top-level";
     EXPECT_EQ(session.Table().Node(5)->icon, icon::kUndated);
 }
 
@@ -152,7 +153,7 @@ TEST(NodeTable, ReindexMakesSlotsEqualThePreOrder) {
     }
     session.Table().Reindex(records, nodes);
     EXPECT_EQ(session.Table().count(), 2);
-    EXPECT_EQ(session.Table().Record(2)->GetField(4), "kept");
+    EXPECT_EQ(session.Table().Record(2)->GetField(field::kLabel), "kept");
     EXPECT_EQ(session.Table().Node(2)->text, "kept");
 }
 

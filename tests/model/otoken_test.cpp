@@ -27,35 +27,35 @@ std::vector<std::string> Lines(const std::string& bytes) {
 TEST(FieldRecord, NewRecordIsEmpty) {
     oToken record;
     EXPECT_EQ(record.count(), 0);
-    EXPECT_EQ(record.GetField(4), "");
-    EXPECT_EQ(record.GetFieldInt(2), 0);
-    EXPECT_EQ(record.GetKind(3), ' ');
+    EXPECT_EQ(record.GetField(field::kLabel), "");
+    EXPECT_EQ(record.GetFieldInt(field::kParent), 0);
+    EXPECT_EQ(record.GetKind(field::kKind), ' ');
     EXPECT_EQ(record.WriteLine(), "\r\n");
 }
 
 TEST(FieldRecord, SetFieldRaisesCountAndIgnoresIndexesOutsideOneToSixteen) {
     oToken record;
-    record.SetField(12, "x");
+    record.SetField(field::kAssignmentFlags, "x");  // field 12
     EXPECT_EQ(record.count(), 12);
     EXPECT_EQ(record.WriteLine(), std::string(11, '\t') + "x\r\n");
-    record.SetField(17, "y");
-    record.SetField(0, "y");
+    record.SetField(oToken::kMaxFields + 1, "y");
+    record.SetField(field::kFirst - 1, "y");
     EXPECT_EQ(record.count(), 12);
-    record.SetField(14, "");
+    record.SetField(oToken::kMaxFields - 2, "");  // field 14
     EXPECT_EQ(record.count(), 14) << "an empty text still raises count";
-    record.SetField(3, "abc");
+    record.SetField(field::kKind, "abc");
     EXPECT_EQ(record.count(), 14) << "a lower index never lowers count";
 }
 
 TEST(FieldRecord, IntegersAreWrittenInPlainDecimal) {
     oToken record;
-    record.SetFieldInt(1, -5);
-    EXPECT_EQ(record.GetField(1), "-5");
-    EXPECT_EQ(record.GetFieldInt(1), -5);
-    record.SetFieldInt(1, 0);
-    EXPECT_EQ(record.GetField(1), "0");
-    record.SetFieldInt(1, -2147483647 - 1);
-    EXPECT_EQ(record.GetFieldInt(1), -2147483647 - 1);
+    record.SetFieldInt(field::kSlot, -5);
+    EXPECT_EQ(record.GetField(field::kSlot), "-5");
+    EXPECT_EQ(record.GetFieldInt(field::kSlot), -5);
+    record.SetFieldInt(field::kSlot, 0);
+    EXPECT_EQ(record.GetField(field::kSlot), "0");
+    record.SetFieldInt(field::kSlot, -2147483647 - 1);
+    EXPECT_EQ(record.GetFieldInt(field::kSlot), -2147483647 - 1);
 }
 
 TEST(FieldRecord, IntegerConversionTakesOnlyWholeIntegers) {
@@ -95,19 +95,19 @@ TEST(FieldRecord, IntegerConversionTakesOnlyWholeIntegers) {
 TEST(FieldRecord, ReadingSplitsAtTabs) {
     oToken record = Parse("1\t0\tE\t<Nueva Empresa>");
     EXPECT_EQ(record.count(), 4);
-    EXPECT_EQ(record.GetFieldInt(1), 1);
-    EXPECT_EQ(record.GetKind(3), 'E');
-    EXPECT_EQ(record.GetField(4), "<Nueva Empresa>");
+    EXPECT_EQ(record.GetFieldInt(field::kSlot), 1);
+    EXPECT_EQ(record.GetKind(field::kKind), 'E');
+    EXPECT_EQ(record.GetField(field::kName), "<Nueva Empresa>");
 
     oToken gaps = Parse("a\t\tb\t");
     EXPECT_EQ(gaps.count(), 4);
-    EXPECT_EQ(gaps.GetField(2), "");
-    EXPECT_EQ(gaps.GetField(3), "b");
-    EXPECT_EQ(gaps.GetField(4), "");
+    EXPECT_EQ(gaps.GetField(field::kParent), "");
+    EXPECT_EQ(gaps.GetField(field::kKind), "b");
+    EXPECT_EQ(gaps.GetField(field::kLabel), "");
 
     oToken empty = Parse("");
     EXPECT_EQ(empty.count(), 1);
-    EXPECT_EQ(empty.GetFieldInt(1), 0);
+    EXPECT_EQ(empty.GetFieldInt(field::kSlot), 0);
 }
 
 TEST(FieldRecord, PiecesBeyondSixteenLeaveOnlyTheLastInFieldSixteen) {
@@ -116,26 +116,27 @@ TEST(FieldRecord, PiecesBeyondSixteenLeaveOnlyTheLastInFieldSixteen) {
         line += (i > 1 ? "\t" : "") + std::to_string(i);
     oToken record = Parse(line);
     EXPECT_EQ(record.count(), 16);
-    for (int i = 1; i <= 15; ++i)
+    for (int i = field::kFirst; i < oToken::kMaxFields; ++i)
         EXPECT_EQ(record.GetFieldInt(i), i);
-    EXPECT_EQ(record.GetField(16), "20");
+    EXPECT_EQ(record.GetField(oToken::kMaxFields), "20");
 }
 
 TEST(FieldRecord, ReadingReplacesThePreviousContent) {
     oToken record = Parse("1\t2\t3\t4\t5");
     record.ParseLine("9");
     EXPECT_EQ(record.count(), 1);
-    EXPECT_EQ(record.GetField(2), "");
+    EXPECT_EQ(record.GetField(field::kParent), "");
 }
 
 TEST(FieldRecord, LineBreaksInsideFieldsTravelAsDoubleTildes) {
     oToken record = Parse("a~~b");
-    EXPECT_EQ(record.GetField(1), "a\r\nb");
+    EXPECT_EQ(record.GetField(field::kSlot), "a\r\nb");
     EXPECT_EQ(record.WriteLine(), "a~~b\r\n");
-    EXPECT_EQ(Parse("~~~").GetField(1), "\r\n~") << "pairs are taken left to right, not overlapping";
+    EXPECT_EQ(Parse("~~~").GetField(field::kSlot), "\r\n~")
+        << "pairs are taken left to right, not overlapping";
 
     oToken lone;
-    lone.SetField(1, "x\ry\nz\tw");
+    lone.SetField(field::kSlot, "x\ry\nz\tw");
     EXPECT_EQ(lone.WriteLine(), "x\ry\nz\tw\r\n") << "only CR LF pairs are encoded";
 }
 
@@ -160,7 +161,7 @@ TEST(FieldRecord, ReadLineStopsAtTheEnd) {
     oToken record;
     EXPECT_TRUE(record.ReadLine(source));
     EXPECT_FALSE(record.ReadLine(source));
-    EXPECT_EQ(record.GetFieldInt(1), 1);
+    EXPECT_EQ(record.GetFieldInt(field::kSlot), 1);
 }
 
 // Any record whose fields hold no TAB, no "~~", no lone CR or LF reads back exactly as written.
@@ -172,8 +173,8 @@ TEST(FieldRecord, GeneratedRecordsRoundTrip) {
     };
     for (int round = 0; round < 2000; ++round) {
         oToken record;
-        const int count = 1 + static_cast<int>(next() % 16);
-        for (int i = 1; i <= count; ++i) {
+        const int count = 1 + static_cast<int>(next() % oToken::kMaxFields);
+        for (int i = field::kFirst; i <= count; ++i) {
             std::string text;
             const int length = static_cast<int>(next() % 12);
             for (int k = 0; k < length; ++k) {
@@ -193,7 +194,8 @@ TEST(FieldRecord, GeneratedRecordsRoundTrip) {
         std::string line = record.WriteLine();
         LineSource source(line);
         ASSERT_TRUE(back.ReadLine(source));
-        if (count == 1 && record.GetField(1).empty()) continue;  // an empty line reads as count 1 too
+        if (count == 1 && record.GetField(field::kSlot).empty())
+            continue;  // an empty line reads as count 1 too
         EXPECT_EQ(back, record) << "line: " << line;
     }
 }
@@ -249,9 +251,9 @@ TEST(FieldRecord, TextsTheLineFormWouldChangeAreFound) {
             memo += c == '\r' || c == '\n' ? std::string("\r\n") : std::string(1, c);
         if (CheckFieldText(memo).fault != FieldTextFault::kNone) continue;
         oToken record;
-        record.SetField(1, "7");
-        record.SetField(2, memo);
-        record.SetField(3, "x");
+        record.SetField(field::kSlot, "7");
+        record.SetField(field::kParent, memo);
+        record.SetField(field::kKind, "x");
         EXPECT_EQ(Parse(record.WriteLine().substr(0, record.WriteLine().size() - 2)), record) << memo;
     }
 }

@@ -4,66 +4,75 @@
 
 #include "document_session.h"
 
-using Paths = std::vector<std::string>;
+namespace {
+
+std::vector<FilePath> Paths(std::initializer_list<const char*> utf8) {
+    std::vector<FilePath> paths;
+    for (const char* path : utf8)
+        paths.emplace_back(path);
+    return paths;
+}
+
+}  // namespace
 
 TEST(RecentFilesTest, NewestComesFirstAndTheOldestFallsOffAtTheCapacity) {
     RecentFiles recent;
     for (int i = 1; i <= 7; ++i)
-        EXPECT_TRUE(recent.Note("/d/" + std::to_string(i) + ".kl3"));
+        EXPECT_TRUE(recent.Note(FilePath("/d/" + std::to_string(i) + ".kl3")));
     EXPECT_EQ(recent.Paths(),
               Paths({"/d/7.kl3", "/d/6.kl3", "/d/5.kl3", "/d/4.kl3", "/d/3.kl3", "/d/2.kl3"}));
 }
 
 TEST(RecentFilesTest, ADocumentListedAlreadyMovesUpInsteadOfRepeating) {
-    RecentFiles recent({"/d/a.kl3", "/d/b.kl3", "/d/c.kl3"});
-    EXPECT_TRUE(recent.Note("/d/c.kl3"));
+    RecentFiles recent(Paths({"/d/a.kl3", "/d/b.kl3", "/d/c.kl3"}));
+    EXPECT_TRUE(recent.Note(FilePath("/d/c.kl3")));
     EXPECT_EQ(recent.Paths(), Paths({"/d/c.kl3", "/d/a.kl3", "/d/b.kl3"}));
     // Noting the first again changes nothing, so nothing needs storing.
-    EXPECT_FALSE(recent.Note("/d/c.kl3"));
-    EXPECT_FALSE(recent.Note(""));
+    EXPECT_FALSE(recent.Note(FilePath("/d/c.kl3")));
+    EXPECT_FALSE(recent.Note(FilePath("")));
     EXPECT_EQ(recent.Paths().size(), 3u);
 }
 
 TEST(RecentFilesTest, AStoredListIsCleanedOfBlanksRepeatsAndExcess) {
-    const RecentFiles recent({"", "/d/a.kl3", "/d/a.kl3", "/d/b.kl3", "/d/c.kl3", "", "/d/d.kl3", "/d/e.kl3",
-                              "/d/f.kl3", "/d/g.kl3"});
+    const RecentFiles recent(Paths({"", "/d/a.kl3", "/d/a.kl3", "/d/b.kl3", "/d/c.kl3", "", "/d/d.kl3",
+                                    "/d/e.kl3", "/d/f.kl3", "/d/g.kl3"}));
     EXPECT_EQ(recent.Paths(),
               Paths({"/d/a.kl3", "/d/b.kl3", "/d/c.kl3", "/d/d.kl3", "/d/e.kl3", "/d/f.kl3"}));
 }
 
 TEST(RecentFilesTest, RemovingKeepsTheOrderOfTheOthers) {
-    RecentFiles recent({"/d/a.kl3", "/d/b.kl3", "/d/c.kl3"});
-    EXPECT_TRUE(recent.Remove("/d/b.kl3"));
-    EXPECT_FALSE(recent.Remove("/d/b.kl3"));
+    RecentFiles recent(Paths({"/d/a.kl3", "/d/b.kl3", "/d/c.kl3"}));
+    EXPECT_TRUE(recent.Remove(FilePath("/d/b.kl3")));
+    EXPECT_FALSE(recent.Remove(FilePath("/d/b.kl3")));
     EXPECT_EQ(recent.Paths(), Paths({"/d/a.kl3", "/d/c.kl3"}));
 }
 
 TEST(RecentFilesTest, CaptionsAreNumberedFromOneAndShowTheFileNameOnly) {
-    EXPECT_EQ(RecentFileCaption(0, "/home/ana/Evaluaciones/Talleres del Norte.kl3"),
+    EXPECT_EQ(RecentFileCaption(0, FilePath("/home/ana/Evaluaciones/Talleres del Norte.kl3")),
               "&1 Talleres del Norte.kl3");
-    EXPECT_EQ(RecentFileCaption(5, "relativo.kl3"), "&6 relativo.kl3");
+    EXPECT_EQ(RecentFileCaption(5, FilePath("relativo.kl3")), "&6 relativo.kl3");
     // An ampersand of the name is shown, not taken as the entry's accelerator.
-    EXPECT_EQ(RecentFileCaption(2, "/d/Pérez & Hijos.kl3"), "&3 Pérez && Hijos.kl3");
+    EXPECT_EQ(RecentFileCaption(2, FilePath("/d/Pérez & Hijos.kl3")), "&3 Pérez && Hijos.kl3");
 }
 
 TEST(RecentFilesTest, OnlyADocumentInStepWithItsFileIsWorthRemembering) {
     DocumentSession session;
-    EXPECT_EQ(DocumentInStepWithFile(session, "/trabajo"), std::nullopt);  // nothing open
+    EXPECT_EQ(DocumentInStepWithFile(session, FilePath("/trabajo")), std::nullopt);  // nothing open
 
-    session.SetFileName("/datos/empresa.kl3");
+    session.SetFileName(FilePath("/datos/empresa.kl3"));
     session.SetTreeVisible(true);
-    EXPECT_EQ(DocumentInStepWithFile(session, "/trabajo"), "/datos/empresa.kl3");
+    EXPECT_EQ(DocumentInStepWithFile(session, FilePath("/trabajo")), FilePath("/datos/empresa.kl3"));
 
     session.SetModified(true);  // a new document or unsaved edits
-    EXPECT_EQ(DocumentInStepWithFile(session, "/trabajo"), std::nullopt);
+    EXPECT_EQ(DocumentInStepWithFile(session, FilePath("/trabajo")), std::nullopt);
 
     // A new document saved on leaving lands in the working folder under its bare name.
     session.SetModified(false);
-    session.SetFileName("NuevaEmpresa.kl3");
-    EXPECT_EQ(DocumentInStepWithFile(session, "/trabajo/"), "/trabajo/NuevaEmpresa.kl3");
-    session.SetFileName("../otra/./b.kl3");
-    EXPECT_EQ(DocumentInStepWithFile(session, "/trabajo/hoy"), "/trabajo/otra/b.kl3");
+    session.SetFileName(FilePath("NuevaEmpresa.kl3"));
+    EXPECT_EQ(DocumentInStepWithFile(session, FilePath("/trabajo/")), FilePath("/trabajo/NuevaEmpresa.kl3"));
+    session.SetFileName(FilePath("../otra/./b.kl3"));
+    EXPECT_EQ(DocumentInStepWithFile(session, FilePath("/trabajo/hoy")), FilePath("/trabajo/otra/b.kl3"));
 
     session.SetTreeVisible(false);  // given up
-    EXPECT_EQ(DocumentInStepWithFile(session, "/trabajo"), std::nullopt);
+    EXPECT_EQ(DocumentInStepWithFile(session, FilePath("/trabajo")), std::nullopt);
 }

@@ -39,10 +39,11 @@ std::string RandomText(std::mt19937& random) {
 
 std::unique_ptr<oToken> RandomRecord(std::mt19937& random) {
     auto record = std::make_unique<oToken>();
-    record->SetField(3, std::string(1, "EZPCDRX"[std::uniform_int_distribution<int>(0, 6)(random)]));
-    const int count = std::uniform_int_distribution<int>(3, oToken::kMaxFields)(random);
-    for (int field = 4; field <= count; ++field)
-        record->SetField(field, RandomText(random));
+    record->SetField(field::kKind,
+                     std::string(1, "EZPCDRX"[std::uniform_int_distribution<int>(0, 6)(random)]));
+    const int count = std::uniform_int_distribution<int>(field::kKind, oToken::kMaxFields)(random);
+    for (int index = field::kLabel; index <= count; ++index)
+        record->SetField(index, RandomText(random));
     return record;
 }
 
@@ -68,10 +69,10 @@ void GrowDocument(DocumentSession& session, ScriptedPort& port, std::mt19937& ra
             TreeNode* parent = std::uniform_int_distribution<int>(0, 7)(random) ? pick() : nullptr;
             oToken* record = session.AppendRecord(RandomRecord(random), port);
             if (!record) return;
-            record->SetFieldInt(2, parent ? session.Table().SlotOf(parent->record) : 0);
-            TreeNode* node =
-                session.Tree().AddChild(parent, record->GetField(4), record, KindIcon(record->GetKind(3)));
-            session.Table().SetNode(record->GetFieldInt(1), node);
+            record->SetFieldInt(field::kParent, parent ? session.Table().SlotOf(parent->record) : 0);
+            TreeNode* node = session.Tree().AddChild(parent, record->GetField(field::kLabel), record,
+                                                     KindIcon(record->GetKind(field::kKind)));
+            session.Table().SetNode(record->GetFieldInt(field::kSlot), node);
         }
     }
 }
@@ -82,8 +83,8 @@ std::vector<std::string> Shape(const DocumentSession& session) {
     std::vector<std::string> shape;
     for (const TreeNode* node : session.Tree().PreOrder()) {
         std::string entry = std::to_string(node->Depth()) + "|" + std::to_string(node->record->count());
-        for (int field = 3; field <= node->record->count(); ++field)
-            entry += "|" + node->record->GetField(field);
+        for (int index = field::kKind; index <= node->record->count(); ++index)
+            entry += "|" + node->record->GetField(index);
         shape.push_back(entry);
     }
     return shape;
@@ -93,7 +94,7 @@ std::vector<std::string> Shape(const DocumentSession& session) {
 
 TEST(RoundTrip, EverySavedDocumentLoadsBackToTheSameRecordsAndTree) {
     TempDir dir;
-    const std::string path = dir.File("doc.kl3");
+    const FilePath path = dir.File("doc.kl3");
     for (unsigned seed = 1; seed <= 300; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         std::mt19937 random(seed);

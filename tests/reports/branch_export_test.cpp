@@ -13,10 +13,11 @@ struct BranchExportTest : ::testing::Test {
 
     // Empresa > (Zona A > (Puesto A1 > 01.-, Puesto A2), Zona B)
     BranchExportTest() {
-        firm = doc.Add(0, 'E', "Empresa", {{12, "10000000000000000000000"}});
+        firm = doc.Add(0, 'E', "Empresa", {{field::kAssignmentFlags, "10000000000000000000000"}});
         zoneA = doc.Add(firm, 'Z', "Zona A");
         stationA1 = doc.Add(zoneA, 'P', "Puesto A1");
-        questionnaire = doc.Add(stationA1, 'C', "01.- Lugares de trabajo", {{10, "uno\r\ndos"}});
+        questionnaire =
+            doc.Add(stationA1, 'C', "01.- Lugares de trabajo", {{field::kObservations, "uno\r\ndos"}});
         stationA2 = doc.Add(zoneA, 'P', "Puesto A2");
         zoneB = doc.Add(firm, 'Z', "Zona B");
         doc.Build();
@@ -56,20 +57,21 @@ TEST_F(BranchExportTest, PositionsFollowTheTreeNotTheSlots) {
 }
 
 TEST(BranchExportName, ProposesTheDocumentsNameWithTxt) {
-    EXPECT_EQ(branch_export::ProposedName("NuevaEmpresa.kl3"), "NuevaEmpresa.txt");
-    EXPECT_EQ(branch_export::ProposedName("/home/ana/evaluaciones/taller.kl3"), "taller.txt");
-    EXPECT_EQ(branch_export::ProposedName("/home/ana/sin_extension"), "sin_extension.txt");
-    EXPECT_EQ(branch_export::ProposedName("/home/ana.b/taller"), "taller.txt");
-    EXPECT_EQ(branch_export::ProposedName("copia.v2.kl3"), "copia.v2.txt");
+    EXPECT_EQ(branch_export::ProposedName(FilePath("NuevaEmpresa.kl3")).Utf8(), "NuevaEmpresa.txt");
+    EXPECT_EQ(branch_export::ProposedName(FilePath("/home/ana/evaluaciones/taller.kl3")).Utf8(),
+              "taller.txt");
+    EXPECT_EQ(branch_export::ProposedName(FilePath("/home/ana/sin_extension")).Utf8(), "sin_extension.txt");
+    EXPECT_EQ(branch_export::ProposedName(FilePath("/home/ana.b/taller")).Utf8(), "taller.txt");
+    EXPECT_EQ(branch_export::ProposedName(FilePath("copia.v2.kl3")).Utf8(), "copia.v2.txt");
 }
 
 TEST(BranchExportName, SaveDialogAsksForATextFile) {
-    const FileDialogSpec dialog = branch_export::SaveDialog("/tmp/x/NuevaEmpresa.kl3");
+    const FileDialogSpec dialog = branch_export::SaveDialog(FilePath("/tmp/x/NuevaEmpresa.kl3"));
     EXPECT_EQ(dialog.mode, FileDialogSpec::Mode::Save);
     EXPECT_EQ(dialog.title, "");
     EXPECT_EQ(dialog.filter, "Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*");
     EXPECT_EQ(dialog.defaultSuffix, "txt");
-    EXPECT_EQ(dialog.proposedName, "NuevaEmpresa.txt");
+    EXPECT_EQ(dialog.proposedName.Utf8(), "NuevaEmpresa.txt");
 }
 
 TEST_F(BranchExportTest, AWriteFailureIsReportedAndAnyOldFileKept) {

@@ -22,7 +22,8 @@ struct BranchPrintoutTest : ::testing::Test {
         zone = doc.Add(firm, 'Z', "Nave");
         station = doc.Add(zone, 'P', "Torno");
         questionnaire = doc.Add(station, 'C', "01.- Lugares de trabajo");
-        deficiency = doc.Add(questionnaire, 'D', "1.- Suelos", {{11, "12233"}, {13, "Suelo roto"}});
+        deficiency = doc.Add(questionnaire, 'D', "1.- Suelos",
+                             {{field::kValuationCode, "12233"}, {field::kDeficiencyDetected, "Suelo roto"}});
         measure = doc.Add(deficiency, 'R', "Reparar el suelo");
         offices = doc.Add(firm, 'Z', "Oficinas");
         doc.Build();
@@ -122,7 +123,8 @@ TEST_F(BranchPrintoutTest, TheLevelLineFollowsTheFirstCharacterOfTheValuationCod
         {"x", ""}};
     for (const auto& [code, level] : cases) {
         TestDocument single;
-        const int slot = single.Add(0, 'D', "3.- Item", {{11, code}, {13, "detectada"}});
+        const int slot = single.Add(
+            0, 'D', "3.- Item", {{field::kValuationCode, code}, {field::kDeficiencyDetected, "detectada"}});
         single.Build();
         RecordingCanvas page;
         BranchPrintout(single.session, page, "15/03/2026").Print(*single.Node(slot), nullptr);
@@ -139,7 +141,8 @@ TEST_F(BranchPrintoutTest, TheLevelLineFollowsTheFirstCharacterOfTheValuationCod
 TEST_F(BranchPrintoutTest, AMeasureThatOpensAPageStaysItalicUnderABoldHeader) {
     const int top = doc.Add(0, 'E', "Empresa");
     const int c = doc.Add(top, 'C', "00.- Gestión Preventiva");
-    const int d = doc.Add(c, 'D', "1.- Plan", {{11, "1"}, {13, "Sin plan"}});
+    const int d =
+        doc.Add(c, 'D', "1.- Plan", {{field::kValuationCode, "1"}, {field::kDeficiencyDetected, "Sin plan"}});
     for (int i = 1; i <= 400; ++i)
         doc.Add(d, 'R', "Medida " + std::to_string(i));
     doc.Build();
@@ -183,7 +186,8 @@ TEST_F(BranchPrintoutTest, LongLinesAreCutOnceNearColumn90) {
 }
 
 TEST_F(BranchPrintoutTest, ALineBreakInAFieldStartsANewLine) {
-    const int d = doc.Add(0, 'D', "2.- Item", {{11, "0"}, {13, "uno\r\ndos"}});
+    const int d = doc.Add(0, 'D', "2.- Item",
+                          {{field::kValuationCode, "0"}, {field::kDeficiencyDetected, "uno\r\ndos"}});
     doc.Build();
     Print(d);
     EXPECT_EQ(BodyTexts(),

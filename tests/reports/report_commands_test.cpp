@@ -17,10 +17,10 @@ using Choice = PrintPort::Choice;
 class WorkingFolder {
 public:
     WorkingFolder() : previous_(std::filesystem::current_path()) {
-        std::filesystem::current_path(dir_.path());
+        std::filesystem::current_path(dir_.path().Utf8());
     }
     ~WorkingFolder() { std::filesystem::current_path(previous_); }
-    std::string File(const std::string& name) const { return dir_.File(name); }
+    FilePath File(const std::string& name) const { return dir_.File(name); }
 
 private:
     TempDir dir_;
@@ -38,10 +38,10 @@ struct ReportCommandsTest : ::testing::Test {
     int firm = 0, zone = 0;
 
     ReportCommandsTest() {
-        firm = doc.Add(0, 'E', "Empresa", {{6, "15/03/2026"}});
+        firm = doc.Add(0, 'E', "Empresa", {{field::kPlannedDate, "15/03/2026"}});
         zone = doc.Add(firm, 'Z', "Nave");
         doc.Build();
-        doc.session.SetFileName("/home/ana/NuevaEmpresa.kl3");
+        doc.session.SetFileName(FilePath("/home/ana/NuevaEmpresa.kl3"));
     }
     void Select(int slot) { doc.session.Tree().Select(doc.Node(slot)); }
 };
@@ -60,7 +60,7 @@ TEST_F(ReportCommandsTest, CancellingThePrintDialogPrintsAndWritesNothing) {
     commands.ReportBranch();
     EXPECT_EQ(printer.offered, std::vector<bool>({true}));
     EXPECT_TRUE(printer.canvas.calls.empty());
-    EXPECT_FALSE(std::filesystem::exists(folder.File("Informe.txt")));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Informe.txt").Utf8()));
 }
 
 TEST_F(ReportCommandsTest, PrintToFileWritesInformeTxtInTheWorkingFolder) {
@@ -81,7 +81,7 @@ TEST_F(ReportCommandsTest, PrintingDrawsTheSelectedBranchWithTodaysDateUnderTheB
     EXPECT_NE(printer.canvas.FindText("15/03/2026"), nullptr);
     EXPECT_EQ(printer.busyOn, 1);
     EXPECT_EQ(printer.busyOff, 1);
-    EXPECT_FALSE(std::filesystem::exists(folder.File("Informe.txt")));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Informe.txt").Utf8()));
 }
 
 TEST_F(ReportCommandsTest, PrintSelectsTheFirstNodeAndReportsTheWholeDocument) {
@@ -106,11 +106,11 @@ TEST_F(ReportCommandsTest, ExportWritesTheChosenFileAndCancellingProposesTheName
     Select(zone);
     port.files = {std::nullopt, folder.File("rama.txt")};
     commands.ExportBranch();
-    EXPECT_FALSE(std::filesystem::exists(folder.File("rama.txt")));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("rama.txt").Utf8()));
     commands.ExportBranch();
     ASSERT_EQ(port.dialogs.size(), 2u);
-    EXPECT_EQ(port.dialogs[0].proposedName, "NuevaEmpresa.txt");
-    EXPECT_EQ(port.dialogs[1].proposedName, "NuevaEmpresa.txt");
+    EXPECT_EQ(port.dialogs[0].proposedName.Utf8(), "NuevaEmpresa.txt");
+    EXPECT_EQ(port.dialogs[1].proposedName.Utf8(), "NuevaEmpresa.txt");
     EXPECT_EQ(ReadFile(folder.File("rama.txt")), "2\t\t\tNave\r\n");
     EXPECT_FALSE(doc.session.Modified());
 }

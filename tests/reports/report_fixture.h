@@ -16,12 +16,12 @@ struct TestDocument {
     // Adds a record under the record of slot parent (0: top level) and returns its slot.
     int Add(int parent, char kind, const std::string& text, const std::map<int, std::string>& fields = {}) {
         auto record = std::make_unique<oToken>();
-        record->SetFieldInt(2, parent);
-        record->SetField(3, std::string(1, kind));
-        record->SetField(4, W(text));
+        record->SetFieldInt(field::kParent, parent);
+        record->SetField(field::kKind, std::string(1, kind));
+        record->SetField(field::kLabel, W(text));
         for (const auto& [index, value] : fields)
             record->SetField(index, W(value));
-        return session.Table().Append(std::move(record))->GetFieldInt(1);
+        return session.Table().Append(std::move(record))->GetFieldInt(field::kSlot);
     }
     // Shows the records as the geographic tree.
     void Build() { session.RebuildTree(); }

@@ -70,7 +70,7 @@ TEST(SplitFirstSyllable, LeavesTheRestWithOneBlankAndEmptyStaysEmpty) {
 // Every word of the shipped catalogue comes apart into non-empty syllables that give the word
 // back, so no letter is lost or doubled on a printed form.
 TEST(SplitFirstSyllable, GivesBackEveryWordOfTheShippedCatalogue) {
-    const std::string catalogue = ReadFile(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT");
+    const std::string catalogue = ReadFile(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"));
     ASSERT_FALSE(catalogue.empty());
     std::set<std::string> words;
     std::string current;

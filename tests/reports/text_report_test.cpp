@@ -26,10 +26,13 @@ TEST(TextReport, IndentsByDepthWithAtLeastOneBlank) {
 
 TEST(TextReport, AddsCommentsAndThePlannedDateWithItsTechnician) {
     TestDocument doc;
-    const int firm =
-        doc.Add(0, 'E', "Empresa", {{5, "Taller de coches"}, {6, "15/03/2026"}, {7, "Ana Martín"}, {8, "x"}});
-    const int zone = doc.Add(firm, 'Z', "Nave", {{6, "01/04/2026"}});
-    doc.Add(zone, 'P', "Torno", {{5, "uno\r\ndos"}});
+    const int firm = doc.Add(0, 'E', "Empresa",
+                             {{field::kComments, "Taller de coches"},
+                              {field::kPlannedDate, "15/03/2026"},
+                              {field::kPlannedBy, "Ana Martín"},
+                              {field::kDoneDate, "x"}});
+    const int zone = doc.Add(firm, 'Z', "Nave", {{field::kPlannedDate, "01/04/2026"}});
+    doc.Add(zone, 'P', "Torno", {{field::kComments, "uno\r\ndos"}});
     doc.Build();
     EXPECT_EQ(Report(doc, firm),
               " Empresa\r\n"
@@ -43,7 +46,8 @@ TEST(TextReport, AddsCommentsAndThePlannedDateWithItsTechnician) {
 
 TEST(TextReport, ABranchWithoutCommentsOrDateIsOneLine) {
     TestDocument doc;
-    const int firm = doc.Add(0, 'E', "Empresa", {{7, "Ana"}, {10, "Observaciones"}});
+    const int firm =
+        doc.Add(0, 'E', "Empresa", {{field::kPlannedBy, "Ana"}, {field::kObservations, "Observaciones"}});
     doc.Build();
     EXPECT_EQ(Report(doc, firm), " Empresa\r\n");
 }
@@ -51,7 +55,8 @@ TEST(TextReport, ABranchWithoutCommentsOrDateIsOneLine) {
 TEST(TextReport, DeficienciesShowTheirDetectedDeficiencyAndMeasuresTheirOwnText) {
     TestDocument doc;
     const int c = doc.Add(0, 'C', "00.- Gestión Preventiva");
-    const int d = doc.Add(c, 'D', "1.- Plan", {{5, "Haga un plan"}, {13, "Sin plan"}});
+    const int d = doc.Add(c, 'D', "1.- Plan",
+                          {{field::kComments, "Haga un plan"}, {field::kDeficiencyDetected, "Sin plan"}});
     doc.Add(d, 'R', "Redactar el plan");
     doc.Build();
     EXPECT_EQ(Report(doc, c),
@@ -70,7 +75,7 @@ TEST(TextReport, IsWrittenInWindows1252) {
 
 TEST(TextReport, InAViewHoldsTheViewsTextsIndentedByDepth) {
     TestDocument doc;
-    doc.Add(0, 'E', "Empresa", {{5, "no se escribe"}});
+    doc.Add(0, 'E', "Empresa", {{field::kComments, "no se escribe"}});
     doc.Build();
     doc.session.Tree().Rebuild([](DocumentTree& tree) {
         TreeNode* top = tree.AddChild(nullptr, W("Valoración"), nullptr, icon::kQuestionnaire);

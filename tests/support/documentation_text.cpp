@@ -149,7 +149,7 @@ std::string HtmlText(const std::string& html) {
 }
 
 std::string ManualText() {
-    return RtfText(ReadFile(KALDO_BINARY_DIR "/docs/manual.rtf"));
+    return RtfText(ReadFile(FilePath(KALDO_BINARY_DIR "/docs/manual.rtf")));
 }
 
 std::string HelpText() {
@@ -161,6 +161,6 @@ std::string HelpText() {
     std::sort(pages.begin(), pages.end());
     std::string text;
     for (const auto& page : pages)
-        text += HtmlText(ReadFile(page.string())) + " ";
+        text += HtmlText(ReadFile(FilePath(page.string()))) + " ";
     return text;
 }

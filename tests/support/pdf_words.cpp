@@ -29,8 +29,8 @@ std::string Unescaped(std::string text) {
 
 }  // namespace
 
-std::vector<PdfPage> PdfWords(const std::string& pdf) {
-    const std::string html = Run("pdftotext -bbox '" + pdf + "' - 2>/dev/null");
+std::vector<PdfPage> PdfWords(const FilePath& pdf) {
+    const std::string html = Run("pdftotext -bbox '" + pdf.Utf8() + "' - 2>/dev/null");
     static const std::regex pageTag("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">");
     static const std::regex wordTag(
         "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>");

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "file_path.h"
+
 // The words of a PDF file with their boxes, as pdftotext -bbox (poppler-utils) reads them back:
 // points from the page's top-left corner.
 struct PdfWord {
@@ -15,7 +17,7 @@ struct PdfPage {
     std::vector<PdfWord> words;
 };
 
-std::vector<PdfPage> PdfWords(const std::string& pdf);
+std::vector<PdfPage> PdfWords(const FilePath& pdf);
 
 // The words closer than the margin (in millimetres) to an edge of their page, as
 // "text (page n)"; empty when every word keeps its distance.

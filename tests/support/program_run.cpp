@@ -8,22 +8,21 @@
 
 namespace {
 
-pid_t StartProgramFile(const std::string& programFile, const std::vector<std::string>& arguments,
-                       const std::string& workingDir, const std::string& outPath,
-                       const std::string& errPath) {
+pid_t StartProgramFile(const FilePath& programFile, const ProgramArguments& arguments,
+                       const FilePath& workingDir, const FilePath& outPath, const FilePath& errPath) {
     const pid_t pid = fork();
     if (pid == 0) {
-        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int out = open(outPath.Utf8().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = open(errPath.Utf8().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         dup2(out, 1);
         dup2(err, 2);
-        if (chdir(workingDir.c_str()) != 0) _exit(127);
+        if (chdir(workingDir.Utf8().c_str()) != 0) _exit(127);
         std::vector<char*> argv;
-        std::string program = programFile;
+        std::string program = programFile.Utf8();
         argv.push_back(program.data());
-        std::vector<std::string> copies = arguments;
-        for (std::string& argument : copies)
-            argv.push_back(argument.data());
+        ProgramArguments copies = arguments;
+        for (ProgramArgument& argument : copies)
+            argv.push_back(argument.utf8.data());
         argv.push_back(nullptr);
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         execv(program.c_str(), argv.data());
@@ -34,19 +33,19 @@ pid_t StartProgramFile(const std::string& programFile, const std::vector<std::st
 
 }  // namespace
 
-int StartProgram(const std::vector<std::string>& arguments, const std::string& workingDir,
-                 const std::string& outPath, const std::string& errPath) {
-    return StartProgramFile(KALDO_PROGRAM, arguments, workingDir, outPath, errPath);
+int StartProgram(const ProgramArguments& arguments, const FilePath& workingDir, const FilePath& outPath,
+                 const FilePath& errPath) {
+    return StartProgramFile(FilePath(KALDO_PROGRAM), arguments, workingDir, outPath, errPath);
 }
 
-ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::string& workingDir) {
-    return RunProgramFile(KALDO_PROGRAM, arguments, workingDir);
+ProgramRun RunProgram(const ProgramArguments& arguments, const FilePath& workingDir) {
+    return RunProgramFile(FilePath(KALDO_PROGRAM), arguments, workingDir);
 }
 
-ProgramRun RunProgramFile(const std::string& programFile, const std::vector<std::string>& arguments,
-                          const std::string& workingDir) {
+ProgramRun RunProgramFile(const FilePath& programFile, const ProgramArguments& arguments,
+                          const FilePath& workingDir) {
     TempDir scratch;
-    const std::string outPath = scratch.File("out"), errPath = scratch.File("err");
+    const FilePath outPath = scratch.File("out"), errPath = scratch.File("err");
     const pid_t pid = StartProgramFile(programFile, arguments, workingDir, outPath, errPath);
     int status = 0;
     waitpid(pid, &status, 0);

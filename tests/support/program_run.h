@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "file_path.h"
+
 // The result of running the kaldo program as a separate process.
 struct ProgramRun {
     int status = -1;
@@ -10,13 +12,23 @@ struct ProgramRun {
     std::string err;
 };
 
+// One command-line argument: a text as the terminal would give it, or a path's UTF-8 bytes.
+struct ProgramArgument {
+    ProgramArgument(const char* text) : utf8(text) {}
+    ProgramArgument(std::string text) : utf8(std::move(text)) {}
+    ProgramArgument(const FilePath& path) : utf8(path.Utf8()) {}
+    std::string utf8;
+};
+using ProgramArguments = std::vector<ProgramArgument>;
+
 // Runs the built program with the arguments (no shell involved) in the given working folder.
-ProgramRun RunProgram(const std::vector<std::string>& arguments, const std::string& workingDir = ".");
+ProgramRun RunProgram(const ProgramArguments& arguments, const FilePath& workingDir = FilePath("."));
 // The same with another copy of the program.
-ProgramRun RunProgramFile(const std::string& program, const std::vector<std::string>& arguments,
-                          const std::string& workingDir = ".");
+ProgramRun RunProgramFile(const FilePath& program, const ProgramArguments& arguments,
+                          const FilePath& workingDir = FilePath("."));
 
 // Starts the built program without waiting for it, its output and errors sent to the given
 // files ("/dev/null" to drop them); returns its process id.
-int StartProgram(const std::vector<std::string>& arguments, const std::string& workingDir = ".",
-                 const std::string& outPath = "/dev/null", const std::string& errPath = "/dev/null");
+int StartProgram(const ProgramArguments& arguments, const FilePath& workingDir = FilePath("."),
+                 const FilePath& outPath = FilePath("/dev/null"),
+                 const FilePath& errPath = FilePath("/dev/null"));

@@ -23,7 +23,7 @@ bool ScriptedPort::AskYesNo(const std::string& message, const std::string& capti
     return answer;
 }
 
-std::optional<std::string> ScriptedPort::ChooseFile(const FileDialogSpec& options) {
+std::optional<FilePath> ScriptedPort::ChooseFile(const FileDialogSpec& options) {
     dialogs.push_back(options);
     if (files.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << options.title;

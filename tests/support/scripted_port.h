@@ -15,11 +15,11 @@ public:
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
     bool AskYesNo(const std::string& message, const std::string& caption) override;
-    std::optional<std::string> ChooseFile(const FileDialogSpec& options) override;
+    std::optional<FilePath> ChooseFile(const FileDialogSpec& options) override;
     int LoadMessageLimit() const override { return messageLimit; }
 
-    std::deque<bool> answers;                      // an unscripted question fails the test
-    std::deque<std::optional<std::string>> files;  // nullopt: the user cancels
+    std::deque<bool> answers;                   // an unscripted question fails the test
+    std::deque<std::optional<FilePath>> files;  // nullopt: the user cancels
     std::vector<std::string> messages;
     std::vector<std::string> errors;
     std::vector<std::string> questions;  // "caption|message"

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <ostream>
 #include <string>
+
+#include "file_path.h"
 
 // A scratch folder removed with everything in it when the object goes.
 class TempDir {
@@ -10,14 +13,19 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    const std::string& path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
+    const FilePath& path() const { return path_; }
+    FilePath File(const std::string& name) const { return FilePath(path_.Utf8() + "/" + name); }
 
 private:
-    std::string path_;
+    FilePath path_;
 };
 
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& bytes);
+std::string ReadFile(const FilePath& path);
+void WriteFile(const FilePath& path, const std::string& bytes);
 // A test data file under tests/data.
-std::string TestData(const std::string& name);
+FilePath TestData(const std::string& name);
+
+// How GoogleTest shows a path in a failed assertion.
+inline void PrintTo(const FilePath& path, std::ostream* out) {
+    *out << '"' << path.Utf8() << '"';
+}

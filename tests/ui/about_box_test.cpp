@@ -7,22 +7,23 @@
 #include <QPushButton>
 
 #include "about_box.h"
+#include "named_child.h"
 
 TEST(AboutBoxTest, PictureAboveABoldButtonThatClosesTheBox) {
     AboutBox box;
     EXPECT_EQ(box.windowTitle(), "Acerca de KALDO 3.1");
     EXPECT_EQ(box.size(), QSize(410, 401));
     EXPECT_EQ(box.minimumSize(), box.maximumSize()) << "a dialog border: no resizing";
-    EXPECT_EQ(box.Panel1->geometry(), QRect(0, 0, 410, 361));
-    EXPECT_NE(box.Panel1->frameShape(), QFrame::NoFrame);
-    EXPECT_EQ(box.Image1->geometry(), box.Panel1->contentsRect());
-    EXPECT_EQ(box.Image1->pixmap().size(), QSize(410, 361));
-    EXPECT_EQ(box.OKButton->text(), "&Aceptar");
-    EXPECT_EQ(box.OKButton->geometry(), QRect(167, 370, 77, 27));
-    EXPECT_TRUE(box.OKButton->font().bold());
+    EXPECT_EQ(Named<QFrame>(box, "Panel1")->geometry(), QRect(0, 0, 410, 361));
+    EXPECT_NE(Named<QFrame>(box, "Panel1")->frameShape(), QFrame::NoFrame);
+    EXPECT_EQ(Named<QLabel>(box, "Image1")->geometry(), Named<QFrame>(box, "Panel1")->contentsRect());
+    EXPECT_EQ(Named<QLabel>(box, "Image1")->pixmap().size(), QSize(410, 361));
+    EXPECT_EQ(Named<QPushButton>(box, "OKButton")->text(), "&Aceptar");
+    EXPECT_EQ(Named<QPushButton>(box, "OKButton")->geometry(), QRect(167, 370, 77, 27));
+    EXPECT_TRUE(Named<QPushButton>(box, "OKButton")->font().bold());
 
     box.show();
-    box.OKButton->click();
+    Named<QPushButton>(box, "OKButton")->click();
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(box.result(), QDialog::Accepted);
 }

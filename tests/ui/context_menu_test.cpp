@@ -10,6 +10,7 @@
 #include "main_window.h"
 #include "scripted_port.h"
 #include "temp_dir.h"
+#include "text_codec.h"
 #include "tree_model.h"
 
 namespace {
@@ -26,7 +27,7 @@ struct ContextMenuTest : ::testing::Test {
         WriteFile(dir.File("doc.kl3"),
                   "1\t0\tE\tFirma\r\n2\t1\tZ\tZona\r\n3\t2\tP\tPuesto\r\n4\t3\tC\t02.- Maquinas\r\n"
                   "5\t4\tD\t1. item\t\t\t\t\t\t\t10332\t\tvisto\r\n6\t5\tR\tmedida\r\n");
-        window.OpenStartupDocument({QString::fromStdString(dir.File("doc.kl3"))});
+        window.OpenStartupDocument({PathToQt(dir.File("doc.kl3"))});
         window.show();
         window.TreeView->expandAll();
         QApplication::processEvents();

@@ -17,6 +17,7 @@
 #include "recent_files_menu.h"
 #include "scripted_port.h"
 #include "temp_dir.h"
+#include "text_codec.h"
 
 namespace {
 
@@ -49,11 +50,11 @@ struct DesktopTest : ::testing::Test {
     TempDir dir;
     MainWindow window{catalogue, &port, &dates};
 
-    std::string Document(const std::string& name) {
+    FilePath Document(const std::string& name) {
         WriteFile(dir.File(name), kDocument);
         return dir.File(name);
     }
-    void Open(const std::string& path) {
+    void Open(const FilePath& path) {
         window.Commands().LoadDocument(path);
         FinishCommand();
     }
@@ -101,8 +102,7 @@ TEST_F(DesktopTest, OpenedDocumentsAreListedNewestFirstBeforeSalir) {
         Entries(window.ArchivoMenu),
         QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...", "&Cerrar", "-",
                      "&Imprimir", "-", "&1 Pérez && Hijos.kl3", "&2 primera.kl3", "-", "&Salir"}));
-    EXPECT_EQ(EntryNamed(window.ArchivoMenu, "&2 primera.kl3")->toolTip(),
-              QString::fromStdString(dir.File("primera.kl3")));
+    EXPECT_EQ(EntryNamed(window.ArchivoMenu, "&2 primera.kl3")->toolTip(), PathToQt(dir.File("primera.kl3")));
 
     Open(dir.File("primera.kl3"));  // opened again: moves up, not listed twice
     EXPECT_EQ(Entries(window.ArchivoMenu).mid(9, 2),
@@ -124,11 +124,11 @@ TEST_F(DesktopTest, OnlyDocumentsWrittenToAFileAreListed) {
     port.files = {dir.File("guardada.kl3")};
     window.Guardarcomo1->trigger();
     FinishCommand();
-    EXPECT_EQ(recent->Paths(), std::vector<std::string>({dir.File("guardada.kl3")}));
+    EXPECT_EQ(recent->Paths(), std::vector<FilePath>({dir.File("guardada.kl3")}));
 }
 
 TEST_F(DesktopTest, ChoosingAnEntryOpensItsDocument) {
-    const std::string first = Document("primera.kl3"), second = Document("segunda.kl3");
+    const FilePath first = Document("primera.kl3"), second = Document("segunda.kl3");
     Open(first);
     Open(second);
     window.Nuevo1->trigger();  // unsaved changes: choosing a document asks about them first
@@ -141,10 +141,10 @@ TEST_F(DesktopTest, ChoosingAnEntryOpensItsDocument) {
 }
 
 TEST_F(DesktopTest, AnEntryWhoseDocumentHasGoneIsRemovedWhenChosen) {
-    const std::string gone = Document("borrada.kl3"), kept = Document("abierta.kl3");
+    const FilePath gone = Document("borrada.kl3"), kept = Document("abierta.kl3");
     Open(gone);
     Open(kept);
-    std::filesystem::remove(gone);
+    std::filesystem::remove(gone.Utf8());
     EntryNamed(window.ArchivoMenu, "&2 borrada.kl3")->trigger();
     FinishCommand();
     EXPECT_EQ(window.Session().FileName(), kept);  // the open document stays

@@ -5,16 +5,17 @@
 #include <QList>
 #include <QObject>
 #include <QUrl>
-#include <string>
+
+#include "text_codec.h"
 
 // Stands in for the desktop while a test works in `folder`: records the files the program asks
 // it to open. The working folder and the desktop's own handling come back when it goes.
 class DesktopRecorder : public QObject {
     Q_OBJECT
 public:
-    explicit DesktopRecorder(const std::string& folder) : previous_(QDir::currentPath()) {
+    explicit DesktopRecorder(const FilePath& folder) : previous_(QDir::currentPath()) {
         QDesktopServices::setUrlHandler("file", this, "open");
-        QDir::setCurrent(QString::fromStdString(folder));
+        QDir::setCurrent(PathToQt(folder));
     }
     ~DesktopRecorder() override {
         QDir::setCurrent(previous_);

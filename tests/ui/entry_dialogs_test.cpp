@@ -25,6 +25,7 @@
 #include "main_window.h"
 #include "measure_dialog.h"
 #include "measure_form.h"
+#include "named_child.h"
 #include "scripted_port.h"
 #include "temp_dir.h"
 #include "text_codec.h"
@@ -42,11 +43,11 @@ struct EntryDialogsTest : ::testing::Test {
     FixedDates dates;
     Catalogue catalogue;
     TempDir dir;
-    std::string document = dir.File("firma.kl3");
+    FilePath document = dir.File("firma.kl3");
     DocumentSession session;  // the document, for the dialogs tested without the main window
 
     EntryDialogsTest() {
-        EXPECT_EQ(catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port),
+        EXPECT_EQ(catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port),
                   Catalogue::LoadResult::Loaded);
         WriteFile(document, W("1\t0\tE\tTalleres Ruiz\r\n2\t1\tZ\tNave\r\n3\t2\tP\tSoldadura\r\n"
                               "4\t3\tC\t01.- Lugares de trabajo\r\n"
@@ -65,6 +66,24 @@ void OnNextModal(std::function<void(QWidget*)> action) {
     });
 }
 
+// The deficiency dialog's buttons of a group, numbered as the valuation code's positions: the
+// level is RadioButton1 to 4, then consequences, probability, exposure and deficiency level.
+std::vector<QRadioButton*> Buttons(const QDialog& dialog, int group) {
+    const int first[] = {1, 5, 9, 13, 17, 20};
+    std::vector<QRadioButton*> buttons;
+    for (int n = first[group]; n < first[group + 1]; ++n)
+        buttons.push_back(Named<QRadioButton>(dialog, ("RadioButton" + std::to_string(n)).c_str()));
+    return buttons;
+}
+
+// The measure dialog's four level buttons, " Crítico" first.
+std::vector<QRadioButton*> LevelButtons(const QDialog& dialog) {
+    std::vector<QRadioButton*> buttons;
+    for (const char* name : {"RadioButton1", "RadioButton2", "RadioButton6", "RadioButton7"})
+        buttons.push_back(Named<QRadioButton>(dialog, name));
+    return buttons;
+}
+
 std::vector<bool> Checked(const std::vector<QRadioButton*>& buttons) {
     std::vector<bool> out;
     for (const QRadioButton* button : buttons)
@@ -76,7 +95,7 @@ std::vector<bool> Checked(const std::vector<QRadioButton*>& buttons) {
 
 TEST_F(EntryDialogsTest, DeficiencyDialogDerivesWhileTheUserChooses) {
     oToken record;
-    record.SetField(2, "4");
+    record.SetField(field::kParent, "4");
     DeficiencyForm form;
     form.Open(session.Table(), catalogue, record, port);
     DeficiencyDialog dialog(form);
@@ -84,30 +103,30 @@ TEST_F(EntryDialogsTest, DeficiencyDialogDerivesWhileTheUserChooses) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
 
     EXPECT_EQ(dialog.windowTitle(), "Deficiencias para 01.- Lugares de trabajo");
-    EXPECT_EQ(dialog.Edit2->text(), "Talleres Ruiz/Nave/Soldadura");
-    EXPECT_TRUE(dialog.Edit2->isReadOnly());
-    EXPECT_EQ(dialog.Label1->text(),
+    EXPECT_EQ(Named<QLineEdit>(dialog, "Edit2")->text(), "Talleres Ruiz/Nave/Soldadura");
+    EXPECT_TRUE(Named<QLineEdit>(dialog, "Edit2")->isReadOnly());
+    EXPECT_EQ(Named<QLabel>(dialog, "Label1")->text(),
               "Indique el ítem y la deficiencia que ha encontrado, así como su valoración:");
-    EXPECT_EQ(dialog.Label2->text(),
+    EXPECT_EQ(Named<QLabel>(dialog, "Label2")->text(),
               "Los paneles atenuados son una consecuencia de las selecciones anteriores ");
-    EXPECT_EQ(dialog.Label3->text(), "Seleccionar una opción de los paneles en verde");
-    EXPECT_EQ(dialog.RadioButton1->text(), " Crítico");
-    EXPECT_EQ(dialog.RadioButton4->text(), " No imprescindible");
-    EXPECT_EQ(dialog.RadioButton16->text(), "Esporádica");
-    EXPECT_EQ(dialog.GroupBox2->title(), "Nivel Intervención");
-    EXPECT_EQ(dialog.BitBtn1->text(), "&Aceptar");
-    EXPECT_EQ(dialog.BitBtn2->text(), "&Cancelar");
-    EXPECT_EQ(dialog.cmb->count(), catalogue.ItemCount(1));
-    EXPECT_EQ(dialog.cmb->itemText(0), "01");
+    EXPECT_EQ(Named<QLabel>(dialog, "Label3")->text(), "Seleccionar una opción de los paneles en verde");
+    EXPECT_EQ(Named<QRadioButton>(dialog, "RadioButton1")->text(), " Crítico");
+    EXPECT_EQ(Named<QRadioButton>(dialog, "RadioButton4")->text(), " No imprescindible");
+    EXPECT_EQ(Named<QRadioButton>(dialog, "RadioButton16")->text(), "Esporádica");
+    EXPECT_EQ(Named<QGroupBox>(dialog, "GroupBox2")->title(), "Nivel Intervención");
+    EXPECT_EQ(Named<QPushButton>(dialog, "BitBtn1")->text(), "&Aceptar");
+    EXPECT_EQ(Named<QPushButton>(dialog, "BitBtn2")->text(), "&Cancelar");
+    EXPECT_EQ(Named<QComboBox>(dialog, "cmb")->count(), catalogue.ItemCount(1));
+    EXPECT_EQ(Named<QComboBox>(dialog, "cmb")->itemText(0), "01");
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << "fixed size";
 
     // The level holds the consequences and the probability, which holds its two inputs.
-    EXPECT_EQ(dialog.GroupBox3->parentWidget(), dialog.GroupBox2);
-    EXPECT_EQ(dialog.GroupBox4->parentWidget(), dialog.GroupBox2);
-    EXPECT_EQ(dialog.GroupBox5->parentWidget(), dialog.GroupBox4);
-    EXPECT_EQ(dialog.GroupBox6->parentWidget(), dialog.GroupBox4);
+    EXPECT_EQ(Named<QGroupBox>(dialog, "GroupBox3")->parentWidget(), Named<QGroupBox>(dialog, "GroupBox2"));
+    EXPECT_EQ(Named<QGroupBox>(dialog, "GroupBox4")->parentWidget(), Named<QGroupBox>(dialog, "GroupBox2"));
+    EXPECT_EQ(Named<QGroupBox>(dialog, "GroupBox5")->parentWidget(), Named<QGroupBox>(dialog, "GroupBox4"));
+    EXPECT_EQ(Named<QGroupBox>(dialog, "GroupBox6")->parentWidget(), Named<QGroupBox>(dialog, "GroupBox4"));
     for (int group : {valuation::kConsequences, valuation::kExposure, valuation::kDeficiency}) {
-        for (QRadioButton* button : dialog.Buttons(group)) {
+        for (QRadioButton* button : Buttons(dialog, group)) {
             EXPECT_TRUE(button->isEnabled());
             EXPECT_EQ(button->palette().color(QPalette::WindowText), kGreen)
                 << button->objectName().toStdString();
@@ -115,7 +134,7 @@ TEST_F(EntryDialogsTest, DeficiencyDialogDerivesWhileTheUserChooses) {
         }
     }
     for (int group : {valuation::kLevel, valuation::kProbability}) {
-        for (QRadioButton* button : dialog.Buttons(group)) {
+        for (QRadioButton* button : Buttons(dialog, group)) {
             EXPECT_FALSE(button->isEnabled());
             EXPECT_EQ(button->palette().color(QPalette::Disabled, QPalette::WindowText), kMaroon)
                 << button->objectName().toStdString();
@@ -124,51 +143,53 @@ TEST_F(EntryDialogsTest, DeficiencyDialogDerivesWhileTheUserChooses) {
     }
 
     // Picking item 3 from the list fills the item and the recommendation, and sets its degree.
-    dialog.cmb->setFocus();
+    Named<QComboBox>(dialog, "cmb")->setFocus();
     for (int i = 0; i < 3; ++i)
-        QTest::keyClick(dialog.cmb, Qt::Key_Down);
-    EXPECT_EQ(dialog.cmb->currentText(), "03");
-    EXPECT_EQ(FromQt(dialog.Memo3->toPlainText()), "3. " + catalogue.ItemText(1, 3));
-    EXPECT_EQ(FromQt(dialog.Memo1->toPlainText()), catalogue.ItemRecommendation(1, 3));
+        QTest::keyClick(Named<QComboBox>(dialog, "cmb"), Qt::Key_Down);
+    EXPECT_EQ(Named<QComboBox>(dialog, "cmb")->currentText(), "03");
+    EXPECT_EQ(FromQt(Named<QPlainTextEdit>(dialog, "Memo3")->toPlainText()),
+              "3. " + catalogue.ItemText(1, 3));
+    EXPECT_EQ(FromQt(Named<QPlainTextEdit>(dialog, "Memo1")->toPlainText()),
+              catalogue.ItemRecommendation(1, 3));
     const int degree = catalogue.ItemDegree(1, 3) == 'D' ? 0 : catalogue.ItemDegree(1, 3) == 'M' ? 1 : 2;
-    EXPECT_TRUE(dialog.Buttons(valuation::kDeficiency)[degree]->isChecked());
+    EXPECT_TRUE(Buttons(dialog, valuation::kDeficiency)[degree]->isChecked());
 
     // Mortal, Esporádica, Mejorable: Baja and A corregir.
-    dialog.RadioButton5->click();
-    dialog.RadioButton16->click();
-    dialog.RadioButton19->click();
-    EXPECT_EQ(Checked(dialog.Buttons(valuation::kProbability)),
+    Named<QRadioButton>(dialog, "RadioButton5")->click();
+    Named<QRadioButton>(dialog, "RadioButton16")->click();
+    Named<QRadioButton>(dialog, "RadioButton19")->click();
+    EXPECT_EQ(Checked(Buttons(dialog, valuation::kProbability)),
               (std::vector<bool>{false, false, false, true}));
-    EXPECT_EQ(Checked(dialog.Buttons(valuation::kLevel)), (std::vector<bool>{false, true, false, false}));
-    EXPECT_EQ(Checked(dialog.Buttons(valuation::kDeficiency)), (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(Checked(Buttons(dialog, valuation::kLevel)), (std::vector<bool>{false, true, false, false}));
+    EXPECT_EQ(Checked(Buttons(dialog, valuation::kDeficiency)), (std::vector<bool>{false, false, true}));
 
     // A second click on the chosen button keeps it chosen.
-    dialog.RadioButton19->click();
-    EXPECT_TRUE(dialog.RadioButton19->isChecked());
+    Named<QRadioButton>(dialog, "RadioButton19")->click();
+    EXPECT_TRUE(Named<QRadioButton>(dialog, "RadioButton19")->isChecked());
     // Continuada changes probability and level together.
-    dialog.RadioButton13->click();
-    EXPECT_EQ(Checked(dialog.Buttons(valuation::kExposure)), (std::vector<bool>{true, false, false, false}));
-    EXPECT_EQ(Checked(dialog.Buttons(valuation::kProbability)),
+    Named<QRadioButton>(dialog, "RadioButton13")->click();
+    EXPECT_EQ(Checked(Buttons(dialog, valuation::kExposure)), (std::vector<bool>{true, false, false, false}));
+    EXPECT_EQ(Checked(Buttons(dialog, valuation::kProbability)),
               (std::vector<bool>{false, false, true, false}));
-    EXPECT_EQ(Checked(dialog.Buttons(valuation::kLevel)), (std::vector<bool>{true, false, false, false}));
+    EXPECT_EQ(Checked(Buttons(dialog, valuation::kLevel)), (std::vector<bool>{true, false, false, false}));
 
-    dialog.Memo2->setPlainText("Cable suelto\nen el paso");
-    dialog.BitBtn1->click();
+    Named<QPlainTextEdit>(dialog, "Memo2")->setPlainText("Cable suelto\nen el paso");
+    Named<QPushButton>(dialog, "BitBtn1")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     oToken written;
     form.WriteBack(written);
-    EXPECT_EQ(written.GetField(11), "00202");
-    EXPECT_EQ(written.GetField(13), "Cable suelto\r\nen el paso");
+    EXPECT_EQ(written.GetField(field::kValuationCode), "00202");
+    EXPECT_EQ(written.GetField(field::kDeficiencyDetected), "Cable suelto\r\nen el paso");
 }
 
 TEST_F(EntryDialogsTest, ACharacterOutsideTheDocumentsCharacterSetKeepsTheDialogOpen) {
     oToken record;
-    record.SetField(2, "4");
+    record.SetField(field::kParent, "4");
     DeficiencyForm form;
     form.Open(session.Table(), catalogue, record, port);
     DeficiencyDialog dialog(form);
     dialog.show();
-    dialog.Memo2->setPlainText("Tensión → 400 V");
+    Named<QPlainTextEdit>(dialog, "Memo2")->setPlainText("Tensión → 400 V");
     auto message = std::make_shared<QString>();
     OnNextModal([message](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -176,22 +197,22 @@ TEST_F(EntryDialogsTest, ACharacterOutsideTheDocumentsCharacterSetKeepsTheDialog
         *message = box->text();
         box->accept();
     });
-    dialog.BitBtn1->click();
+    Named<QPushButton>(dialog, "BitBtn1")->click();
     EXPECT_TRUE(message->contains("→")) << message->toStdString();
     EXPECT_TRUE(message->contains("U+2192"));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(form.Detected(), "") << "nothing reaches the form";
 
-    dialog.Memo2->setPlainText(QString::fromUtf8("Tensión de 400 V"));
-    dialog.BitBtn1->click();
+    Named<QPlainTextEdit>(dialog, "Memo2")->setPlainText(QString::fromUtf8("Tensión de 400 V"));
+    Named<QPushButton>(dialog, "BitBtn1")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(form.Detected(), W("Tensión de 400 V"));
 }
 
 TEST_F(EntryDialogsTest, MeasureDialogShowsTheDeficiencyAndTakesTheDate) {
     oToken record;
-    record.SetField(2, "6");
+    record.SetField(field::kParent, "6");
     MeasureForm form;
     form.Open(session.Table(), record, dates, port);
     MeasureDialog dialog(form);
@@ -199,32 +220,32 @@ TEST_F(EntryDialogsTest, MeasureDialogShowsTheDeficiencyAndTakesTheDate) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
 
     EXPECT_EQ(dialog.windowTitle(), "Medida Preventiva");
-    EXPECT_EQ(dialog.Edit1->text(), "Nave/Soldadura/01.- Lugares de trabajo/3. Suelos");
-    EXPECT_EQ(dialog.Edit3->text(), "Aceite en el suelo");
-    EXPECT_EQ(dialog.Label3->text(), "Medida específica:");
-    EXPECT_EQ(dialog.Label1->text(), "Nivel de Intervención");
-    EXPECT_EQ(dialog.RadioButton6->text(), " A mejorar");
-    EXPECT_EQ(Checked(dialog.LevelButtons()), (std::vector<bool>{false, false, true, false}));
-    for (QRadioButton* button : dialog.LevelButtons()) {
+    EXPECT_EQ(Named<QLineEdit>(dialog, "Edit1")->text(), "Nave/Soldadura/01.- Lugares de trabajo/3. Suelos");
+    EXPECT_EQ(Named<QLineEdit>(dialog, "Edit3")->text(), "Aceite en el suelo");
+    EXPECT_EQ(Named<QLabel>(dialog, "Label3")->text(), "Medida específica:");
+    EXPECT_EQ(Named<QLabel>(dialog, "Label1")->text(), "Nivel de Intervención");
+    EXPECT_EQ(Named<QRadioButton>(dialog, "RadioButton6")->text(), " A mejorar");
+    EXPECT_EQ(Checked(LevelButtons(dialog)), (std::vector<bool>{false, false, true, false}));
+    for (QRadioButton* button : LevelButtons(dialog)) {
         EXPECT_FALSE(button->isEnabled());
         EXPECT_EQ(button->palette().color(QPalette::Disabled, QPalette::WindowText), kMaroon);
     }
-    EXPECT_TRUE(dialog.dtP->calendarPopup());
-    EXPECT_TRUE(dialog.dtP->displayFormat().contains("yyyy"));
-    EXPECT_EQ(dialog.dtP->date(), QDate(2026, 3, 15));
+    EXPECT_TRUE(Named<QDateEdit>(dialog, "dtP")->calendarPopup());
+    EXPECT_TRUE(Named<QDateEdit>(dialog, "dtP")->displayFormat().contains("yyyy"));
+    EXPECT_EQ(Named<QDateEdit>(dialog, "dtP")->date(), QDate(2026, 3, 15));
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << "fixed size";
 
-    dialog.Edit2->setText("Colocar bandeja");
-    dialog.Edit3->setText("cambiado");
-    dialog.Memo1->setPlainText("Antes del verano");
-    dialog.dtP->setDate(QDate(2026, 6, 30));
-    dialog.BitBtn1->click();
+    Named<QLineEdit>(dialog, "Edit2")->setText("Colocar bandeja");
+    Named<QLineEdit>(dialog, "Edit3")->setText("cambiado");
+    Named<QPlainTextEdit>(dialog, "Memo1")->setPlainText("Antes del verano");
+    Named<QDateEdit>(dialog, "dtP")->setDate(QDate(2026, 6, 30));
+    Named<QPushButton>(dialog, "BitBtn1")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     oToken written;
     form.WriteBack(written, dates);
-    EXPECT_EQ(written.GetField(4), "Colocar bandeja");
-    EXPECT_EQ(written.GetField(5), "Antes del verano");
-    EXPECT_EQ(written.GetField(6), "30/06/2026");
+    EXPECT_EQ(written.GetField(field::kMeasure), "Colocar bandeja");
+    EXPECT_EQ(written.GetField(field::kComments), "Antes del verano");
+    EXPECT_EQ(written.GetField(field::kPlannedDate), "30/06/2026");
 
     MeasureDialog closed(form);
     closed.show();
@@ -234,7 +255,7 @@ TEST_F(EntryDialogsTest, MeasureDialogShowsTheDeficiencyAndTakesTheDate) {
 
 TEST_F(EntryDialogsTest, TheContextMenuEntersDeficienciesAndMeasures) {
     MainWindow window(catalogue, &port, &dates);
-    window.OpenStartupDocument({QString::fromStdString(document)});
+    window.OpenStartupDocument({PathToQt(document)});
     DocumentSession& session = window.Session();
 
     session.Tree().Select(session.Table().Node(3));
@@ -248,16 +269,16 @@ TEST_F(EntryDialogsTest, TheContextMenuEntersDeficienciesAndMeasures) {
     OnNextModal([](QWidget* modal) {
         auto* dialog = qobject_cast<DeficiencyDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
-        dialog->Memo3->setPlainText("7. Ventanas");
-        dialog->RadioButton6->click();
-        dialog->RadioButton16->click();
-        dialog->RadioButton18->click();
-        dialog->BitBtn1->click();
+        Named<QPlainTextEdit>(*dialog, "Memo3")->setPlainText("7. Ventanas");
+        Named<QRadioButton>(*dialog, "RadioButton6")->click();
+        Named<QRadioButton>(*dialog, "RadioButton16")->click();
+        Named<QRadioButton>(*dialog, "RadioButton18")->click();
+        Named<QPushButton>(*dialog, "BitBtn1")->click();
     });
     window.IndicarDeficiencias1->trigger();
     ASSERT_EQ(session.Table().count(), 7);
-    EXPECT_EQ(session.Table().Record(7)->GetField(11), "11231");
-    EXPECT_EQ(session.Table().Record(4)->GetField(11), "3");
+    EXPECT_EQ(session.Table().Record(7)->GetField(field::kValuationCode), "11231");
+    EXPECT_EQ(session.Table().Record(4)->GetField(field::kQuestionnaireValuation), "3");
     const QModelIndex questionnaire = window.Model()->IndexOf(session.Table().Node(4));
     ASSERT_EQ(window.Model()->rowCount(questionnaire), 2);
     EXPECT_EQ(window.Model()->index(1, 0, questionnaire).data().toString(), "7. Ventanas // ");
@@ -271,13 +292,13 @@ TEST_F(EntryDialogsTest, TheContextMenuEntersDeficienciesAndMeasures) {
     OnNextModal([](QWidget* modal) {
         auto* dialog = qobject_cast<MeasureDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
-        EXPECT_TRUE(dialog->RadioButton2->isChecked());
-        dialog->Edit2->setText("Sustituir cristales");
-        dialog->BitBtn1->click();
+        EXPECT_TRUE(Named<QRadioButton>(*dialog, "RadioButton2")->isChecked());
+        Named<QLineEdit>(*dialog, "Edit2")->setText("Sustituir cristales");
+        Named<QPushButton>(*dialog, "BitBtn1")->click();
     });
     window.IndicarMedidasPrev1->trigger();
     ASSERT_EQ(session.Table().count(), 8);
-    EXPECT_EQ(session.Table().Record(8)->GetField(6), "15/03/2026");
+    EXPECT_EQ(session.Table().Record(8)->GetField(field::kPlannedDate), "15/03/2026");
     const QModelIndex deficiency = window.Model()->IndexOf(session.Table().Node(7));
     EXPECT_EQ(window.Model()->index(0, 0, deficiency).data().toString(), "Sustituir cristales // ");
 }

@@ -12,10 +12,12 @@
 #include "catalogue.h"
 #include "desktop_recorder.h"
 #include "main_window.h"
+#include "named_child.h"
 #include "scripted_port.h"
 #include "settings_fixture.h"
 #include "splash_window.h"
 #include "temp_dir.h"
+#include "text_codec.h"
 
 namespace {
 
@@ -54,8 +56,8 @@ TEST_F(HelpCommandsTest, VerSugerenciaShowsTheTipWithTheBoxTickedAndWritesSi) {
     TriggerModal(window.VerSugerencia1, [](QWidget* modal) {
         auto* tip = qobject_cast<SplashWindow*>(modal);
         ASSERT_NE(tip, nullptr);
-        EXPECT_TRUE(tip->CheckBox1->isChecked());
-        tip->BitBtn1->click();
+        EXPECT_TRUE(Named<QCheckBox>(*tip, "CheckBox1")->isChecked());
+        Named<QPushButton>(*tip, "BitBtn1")->click();
     });
     EXPECT_EQ(Stored("Kaldo 3.1"), "SI");
     EXPECT_EQ(Stored("Kaldo 3.0"), "NO") << "the next start still shows no tip";
@@ -67,7 +69,7 @@ TEST_F(HelpCommandsTest, UntickingInVerSugerenciaWritesNoAgain) {
         auto* tip = qobject_cast<SplashWindow*>(modal);
         ASSERT_NE(tip, nullptr);
         Store("Kaldo 3.0", "otro");
-        tip->CheckBox1->click();
+        Named<QCheckBox>(*tip, "CheckBox1")->click();
         EXPECT_EQ(Stored("Kaldo 3.0"), "NO");
     });
     EXPECT_EQ(Stored("Kaldo 3.1"), "SI");
@@ -77,7 +79,7 @@ TEST_F(HelpCommandsTest, AcercaDeShowsTheAboutBox) {
     TriggerModal(window.Acercade1, [](QWidget* modal) {
         auto* about = qobject_cast<AboutBox*>(modal);
         ASSERT_NE(about, nullptr);
-        about->OKButton->click();
+        Named<QPushButton>(*about, "OKButton")->click();
     });
 }
 
@@ -95,9 +97,9 @@ TEST_F(HelpCommandsTest, HelpAndManualAreOpenedFromTheWorkingFolderWhenThere) {
     window.Manual1->trigger();
     ASSERT_EQ(desktop.opened.size(), 2);
     EXPECT_EQ(QFileInfo(desktop.opened[0].toLocalFile()).canonicalFilePath(),
-              QFileInfo(QString::fromStdString(folder.File("kaldo31.chm"))).canonicalFilePath());
+              QFileInfo(PathToQt(folder.File("kaldo31.chm"))).canonicalFilePath());
     EXPECT_EQ(QFileInfo(desktop.opened[1].toLocalFile()).canonicalFilePath(),
-              QFileInfo(QString::fromStdString(folder.File("manual.rtf"))).canonicalFilePath());
+              QFileInfo(PathToQt(folder.File("manual.rtf"))).canonicalFilePath());
     EXPECT_TRUE(port.messages.empty());
     EXPECT_TRUE(port.errors.empty());
 }

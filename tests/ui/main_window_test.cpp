@@ -14,9 +14,11 @@
 #include "document_tree_view.h"
 #include "info_panel.h"
 #include "main_window.h"
+#include "named_child.h"
 #include "ok_dialog.h"
 #include "scripted_port.h"
 #include "temp_dir.h"
+#include "text_codec.h"
 #include "tree_model.h"
 
 namespace {
@@ -100,7 +102,7 @@ TEST_F(MainWindowTest, TheTreeShowsTheDocumentWithKindIcons) {
     TempDir dir;
     WriteFile(dir.File("doc.kl3"), "1\t0\tE\tFirma\r\n2\t1\tZ\tZona\r\n3\t2\tP\tPuesto\r\n");
     QAbstractItemModelTester tester(window.Model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
-    window.OpenStartupDocument({QString::fromStdString(dir.File("doc.kl3")), "ignored.kl3"});
+    window.OpenStartupDocument({PathToQt(dir.File("doc.kl3")), "ignored.kl3"});
     const QModelIndex firm = window.Model()->index(0, 0);
     EXPECT_EQ(firm.data().toString(), "Firma");
     EXPECT_FALSE(firm.data(Qt::DecorationRole).value<QIcon>().isNull());
@@ -108,7 +110,7 @@ TEST_F(MainWindowTest, TheTreeShowsTheDocumentWithKindIcons) {
     const QModelIndex zone = window.Model()->index(0, 0, firm);
     EXPECT_EQ(zone.data().toString(), "Zona");
     EXPECT_FALSE(window.TreeView->isExpanded(zone));
-    EXPECT_EQ(window.windowTitle(), QString::fromStdString(dir.File("doc.kl3")));
+    EXPECT_EQ(window.windowTitle(), PathToQt(dir.File("doc.kl3")));
 
     // Edits in place keep what is expanded.
     window.TreeView->expand(zone);
@@ -130,14 +132,14 @@ TEST(OkDialogTest, GeometryAndButtons) {
     OkDialog dialog("Mensaje", "Título");
     EXPECT_EQ(dialog.size(), QSize(313, 116));
     EXPECT_EQ(dialog.windowTitle(), "Título");
-    EXPECT_EQ(dialog.lblMensaje->text(), "Mensaje");
-    EXPECT_TRUE(dialog.lblMensaje->wordWrap());
-    EXPECT_EQ(dialog.OKBtn->text(), "Si");
-    EXPECT_EQ(dialog.OKBtn->geometry(), QRect(71, 84, 75, 25));
-    EXPECT_TRUE(dialog.OKBtn->isDefault());
-    EXPECT_EQ(dialog.CancelBtn->text(), "No");
-    EXPECT_EQ(dialog.CancelBtn->geometry(), QRect(159, 84, 75, 25));
-    dialog.OKBtn->click();
+    EXPECT_EQ(Named<QLabel>(dialog, "lblMensaje")->text(), "Mensaje");
+    EXPECT_TRUE(Named<QLabel>(dialog, "lblMensaje")->wordWrap());
+    EXPECT_EQ(Named<QPushButton>(dialog, "OKBtn")->text(), "Si");
+    EXPECT_EQ(Named<QPushButton>(dialog, "OKBtn")->geometry(), QRect(71, 84, 75, 25));
+    EXPECT_TRUE(Named<QPushButton>(dialog, "OKBtn")->isDefault());
+    EXPECT_EQ(Named<QPushButton>(dialog, "CancelBtn")->text(), "No");
+    EXPECT_EQ(Named<QPushButton>(dialog, "CancelBtn")->geometry(), QRect(159, 84, 75, 25));
+    Named<QPushButton>(dialog, "OKBtn")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     OkDialog other("m", "c");
     other.show();

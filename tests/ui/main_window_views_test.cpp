@@ -9,16 +9,17 @@
 #include "main_window.h"
 #include "scripted_port.h"
 #include "temp_dir.h"
+#include "text_codec.h"
 #include "tree_model.h"
 
 namespace {
 
 struct MainWindowViewsTest : ::testing::Test {
     MainWindowViewsTest() {
-        catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port);
+        catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
         window.resize(748, 499);
         window.show();
-        window.OpenStartupDocument({QString::fromStdString(TestData("carpinteria.kl3"))});
+        window.OpenStartupDocument({PathToQt(TestData("carpinteria.kl3"))});
     }
 
     QModelIndex Index(std::initializer_list<int> rows) {

@@ -12,6 +12,7 @@
 #include "blankable_date_edit.h"
 #include "cp1252.h"
 #include "document_session.h"
+#include "named_child.h"
 #include "node_data_dialog.h"
 #include "node_data_form.h"
 #include "scripted_port.h"
@@ -69,37 +70,37 @@ QStringList Shown(const QDialog& dialog) {
 TEST_F(NodeDataDialogTest, AFirmShowsTheDefaults) {
     auto dialog = Open(1);
     EXPECT_EQ(dialog->windowTitle(), "Firma");
-    EXPECT_EQ(dialog->Label4->text(), "Nombre:");
-    EXPECT_EQ(dialog->Label5->text(), "Comentarios:");
-    EXPECT_EQ(dialog->Label10->text(), "Observaciones:");
-    EXPECT_EQ(dialog->Label1->text(), "(Pulsar desplegable para ver un calendario):");
-    EXPECT_EQ(dialog->Label2->text(), "(Pulsar desplegable para ver un calendario):");
-    EXPECT_EQ(dialog->Label6->text(), "Fecha Prevista:");
-    EXPECT_EQ(dialog->Label7->text(), "Técnico:");
-    EXPECT_EQ(dialog->Label8->text(), "Fecha Realiz:");
-    EXPECT_EQ(dialog->Label9->text(), "Técnico:");
-    EXPECT_EQ(dialog->Label11->text(), "Procedencia:");
-    EXPECT_EQ(dialog->Label3->text(), "Nivel de Intervención");
-    EXPECT_EQ(dialog->BitBtn1->text(), "Aceptar");
-    EXPECT_EQ(dialog->BitBtn2->text(), "Cancelar");
-    EXPECT_EQ(dialog->BitBtn3->text(), "Imp. Vacío");
+    EXPECT_EQ(Named<QLabel>(*dialog, "Label4")->text(), "Nombre:");
+    EXPECT_EQ(Named<QLabel>(*dialog, "Label5")->text(), "Comentarios:");
+    EXPECT_EQ(Named<QLabel>(*dialog, "Label10")->text(), "Observaciones:");
+    EXPECT_EQ(Named<QLabel>(*dialog, "Label1")->text(), "(Pulsar desplegable para ver un calendario):");
+    EXPECT_EQ(Named<QLabel>(*dialog, "Label2")->text(), "(Pulsar desplegable para ver un calendario):");
+    EXPECT_EQ(Named<QLabel>(*dialog, "Label6")->text(), "Fecha Prevista:");
+    EXPECT_EQ(Named<QLabel>(*dialog, "Label7")->text(), "Técnico:");
+    EXPECT_EQ(Named<QLabel>(*dialog, "Label8")->text(), "Fecha Realiz:");
+    EXPECT_EQ(Named<QLabel>(*dialog, "Label9")->text(), "Técnico:");
+    EXPECT_EQ(Named<QLabel>(*dialog, "Label11")->text(), "Procedencia:");
+    EXPECT_EQ(Named<QLabel>(*dialog, "Label3")->text(), "Nivel de Intervención");
+    EXPECT_EQ(Named<QPushButton>(*dialog, "BitBtn1")->text(), "Aceptar");
+    EXPECT_EQ(Named<QPushButton>(*dialog, "BitBtn2")->text(), "Cancelar");
+    EXPECT_EQ(Named<QPushButton>(*dialog, "BitBtn3")->text(), "Imp. Vacío");
     EXPECT_EQ(Shown(*dialog), QStringList({"Label10", "mem10"}));
-    EXPECT_EQ(dialog->Memo1->toPlainText(), "Firma");
-    EXPECT_EQ(dialog->mem5->toPlainText(), "comE");
-    EXPECT_EQ(dialog->DateTimePicker1->date(), QDate(2026, 2, 1));
-    EXPECT_EQ(dialog->edt7->text(), "Ana");
-    EXPECT_EQ(dialog->mem10->toPlainText(), "obsE");
-    EXPECT_TRUE(dialog->DateTimePicker2->IsBlank()) << "no completion date yet";
-    EXPECT_EQ(dialog->DateTimePicker2->date(), QDate(2026, 3, 15));
-    EXPECT_FALSE(dialog->Memo1->isReadOnly());
-    EXPECT_TRUE(dialog->BitBtn1->isDefault());
+    EXPECT_EQ(Named<QPlainTextEdit>(*dialog, "Memo1")->toPlainText(), "Firma");
+    EXPECT_EQ(Named<QPlainTextEdit>(*dialog, "mem5")->toPlainText(), "comE");
+    EXPECT_EQ(Named<BlankableDateEdit>(*dialog, "DateTimePicker1")->date(), QDate(2026, 2, 1));
+    EXPECT_EQ(Named<QLineEdit>(*dialog, "edt7")->text(), "Ana");
+    EXPECT_EQ(Named<QPlainTextEdit>(*dialog, "mem10")->toPlainText(), "obsE");
+    EXPECT_TRUE(Named<BlankableDateEdit>(*dialog, "DateTimePicker2")->IsBlank()) << "no completion date yet";
+    EXPECT_EQ(Named<BlankableDateEdit>(*dialog, "DateTimePicker2")->date(), QDate(2026, 3, 15));
+    EXPECT_FALSE(Named<QPlainTextEdit>(*dialog, "Memo1")->isReadOnly());
+    EXPECT_TRUE(Named<QPushButton>(*dialog, "BitBtn1")->isDefault());
 }
 
 TEST_F(NodeDataDialogTest, ZonesAndWorkstationsHideTheObservations) {
     for (int slot : {2, 3}) {
         auto dialog = Open(slot);
         EXPECT_TRUE(Shown(*dialog).isEmpty()) << slot;
-        EXPECT_EQ(dialog->Label4->text(), "Nombre:");
+        EXPECT_EQ(Named<QLabel>(*dialog, "Label4")->text(), "Nombre:");
     }
 }
 
@@ -107,18 +108,18 @@ TEST_F(NodeDataDialogTest, AQuestionnaireLocksItsTitleAndOffersTheBlankPrintout)
     auto dialog = Open(4);
     EXPECT_EQ(dialog->windowTitle(), "Cuestionario: 07.- Máquinas");
     EXPECT_EQ(Shown(*dialog), QStringList({"BitBtn3"}));
-    EXPECT_TRUE(dialog->Memo1->isReadOnly());
-    EXPECT_EQ(dialog->Label5->text(), "Descripción de agentes implicados");
-    EXPECT_TRUE(dialog->Label5->wordWrap());
-    EXPECT_FALSE(dialog->BitBtn3->isEnabled()) << "no printout is connected";
-    EXPECT_FALSE(dialog->DateTimePicker2->IsBlank());
-    EXPECT_EQ(dialog->DateTimePicker2->date(), QDate(2026, 3, 12));
+    EXPECT_TRUE(Named<QPlainTextEdit>(*dialog, "Memo1")->isReadOnly());
+    EXPECT_EQ(Named<QLabel>(*dialog, "Label5")->text(), "Descripción de agentes implicados");
+    EXPECT_TRUE(Named<QLabel>(*dialog, "Label5")->wordWrap());
+    EXPECT_FALSE(Named<QPushButton>(*dialog, "BitBtn3")->isEnabled()) << "no printout is connected";
+    EXPECT_FALSE(Named<BlankableDateEdit>(*dialog, "DateTimePicker2")->IsBlank());
+    EXPECT_EQ(Named<BlankableDateEdit>(*dialog, "DateTimePicker2")->date(), QDate(2026, 3, 12));
 
     std::vector<std::pair<int, std::string>> printed;
     auto printing =
         Open(4, [&](int number, const std::string& heading) { printed.emplace_back(number, heading); });
-    ASSERT_TRUE(printing->BitBtn3->isEnabled());
-    printing->BitBtn3->click();
+    ASSERT_TRUE(Named<QPushButton>(*printing, "BitBtn3")->isEnabled());
+    Named<QPushButton>(*printing, "BitBtn3")->click();
     EXPECT_EQ(printed, (std::vector<std::pair<int, std::string>>{{7, "Torno"}}));
     EXPECT_TRUE(printing->isVisible()) << "the editor stays open";
 }
@@ -127,39 +128,41 @@ TEST_F(NodeDataDialogTest, DeficienciesAndMeasuresShowWhereTheyAreAndTheirLevel)
     auto deficiency = Open(5);
     EXPECT_EQ(Shown(*deficiency), QStringList({"Label11", "Edit2", "Label3", "RadioButton5", "RadioButton2",
                                                "RadioButton6", "RadioButton7", "Label10", "mem10"}));
-    EXPECT_EQ(deficiency->Label4->text(), "Item:");
-    EXPECT_EQ(deficiency->Label5->text(), "Deficiencia detectada:");
-    EXPECT_EQ(deficiency->Label10->text(), "Comentarios:");
-    EXPECT_EQ(deficiency->Edit2->text(), "Nave/Torno/07.- Máquinas");
-    EXPECT_TRUE(deficiency->Edit2->isReadOnly());
-    EXPECT_EQ(deficiency->mem5->toPlainText(), "Sin resguardo");
-    EXPECT_EQ(deficiency->mem10->toPlainText(), "comD");
-    EXPECT_TRUE(deficiency->RadioButton6->isChecked()) << "level '2': \" A mejorar\"";
-    for (QRadioButton* button : {deficiency->RadioButton5, deficiency->RadioButton2, deficiency->RadioButton6,
-                                 deficiency->RadioButton7}) {
+    EXPECT_EQ(Named<QLabel>(*deficiency, "Label4")->text(), "Item:");
+    EXPECT_EQ(Named<QLabel>(*deficiency, "Label5")->text(), "Deficiencia detectada:");
+    EXPECT_EQ(Named<QLabel>(*deficiency, "Label10")->text(), "Comentarios:");
+    EXPECT_EQ(Named<QLineEdit>(*deficiency, "Edit2")->text(), "Nave/Torno/07.- Máquinas");
+    EXPECT_TRUE(Named<QLineEdit>(*deficiency, "Edit2")->isReadOnly());
+    EXPECT_EQ(Named<QPlainTextEdit>(*deficiency, "mem5")->toPlainText(), "Sin resguardo");
+    EXPECT_EQ(Named<QPlainTextEdit>(*deficiency, "mem10")->toPlainText(), "comD");
+    EXPECT_TRUE(Named<QRadioButton>(*deficiency, "RadioButton6")->isChecked()) << "level '2': \" A mejorar\"";
+    for (QRadioButton* button :
+         {Named<QRadioButton>(*deficiency, "RadioButton5"), Named<QRadioButton>(*deficiency, "RadioButton2"),
+          Named<QRadioButton>(*deficiency, "RadioButton6"),
+          Named<QRadioButton>(*deficiency, "RadioButton7")}) {
         EXPECT_FALSE(button->isEnabled());
         EXPECT_TRUE(button->font().bold());
         EXPECT_EQ(button->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(0x80, 0, 0));
     }
-    EXPECT_EQ(deficiency->RadioButton5->text(), " Crítico");
-    EXPECT_EQ(deficiency->RadioButton2->text(), " A corregir");
-    EXPECT_EQ(deficiency->RadioButton6->text(), " A mejorar");
-    EXPECT_EQ(deficiency->RadioButton7->text(), " No imprescindible");
+    EXPECT_EQ(Named<QRadioButton>(*deficiency, "RadioButton5")->text(), " Crítico");
+    EXPECT_EQ(Named<QRadioButton>(*deficiency, "RadioButton2")->text(), " A corregir");
+    EXPECT_EQ(Named<QRadioButton>(*deficiency, "RadioButton6")->text(), " A mejorar");
+    EXPECT_EQ(Named<QRadioButton>(*deficiency, "RadioButton7")->text(), " No imprescindible");
 
     auto measure = Open(6);
-    EXPECT_EQ(measure->Label4->text(), "Medida específica:");
-    EXPECT_EQ(measure->Edit2->text(), "Nave/Torno/07.- Máquinas/3. Protecciones");
-    EXPECT_EQ(measure->mem5->toPlainText(), "Sin resguardo");
-    EXPECT_TRUE(measure->RadioButton6->isChecked());
+    EXPECT_EQ(Named<QLabel>(*measure, "Label4")->text(), "Medida específica:");
+    EXPECT_EQ(Named<QLineEdit>(*measure, "Edit2")->text(), "Nave/Torno/07.- Máquinas/3. Protecciones");
+    EXPECT_EQ(Named<QPlainTextEdit>(*measure, "mem5")->toPlainText(), "Sin resguardo");
+    EXPECT_TRUE(Named<QRadioButton>(*measure, "RadioButton6")->isChecked());
 }
 
 TEST_F(NodeDataDialogTest, AcceptHandsTheEntriesToTheForm) {
     auto dialog = Open(3);
-    dialog->Memo1->setPlainText("Torno\nCNC");
-    dialog->mem5->setPlainText("Ruido alto");
-    dialog->edt7->setText("Ana");
-    dialog->DateTimePicker1->setDate(QDate(2026, 4, 2));
-    dialog->BitBtn1->click();
+    Named<QPlainTextEdit>(*dialog, "Memo1")->setPlainText("Torno\nCNC");
+    Named<QPlainTextEdit>(*dialog, "mem5")->setPlainText("Ruido alto");
+    Named<QLineEdit>(*dialog, "edt7")->setText("Ana");
+    Named<BlankableDateEdit>(*dialog, "DateTimePicker1")->setDate(QDate(2026, 4, 2));
+    Named<QPushButton>(*dialog, "BitBtn1")->click();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(form->Values().name, "Torno\r\nCNC");
     EXPECT_EQ(form->Values().comments, "Ruido alto");
@@ -170,17 +173,17 @@ TEST_F(NodeDataDialogTest, AcceptHandsTheEntriesToTheForm) {
 
 TEST_F(NodeDataDialogTest, PickingACompletionDateShowsItAndStoresIt) {
     auto dialog = Open(3);
-    ASSERT_TRUE(dialog->DateTimePicker2->IsBlank());
-    dialog->DateTimePicker2->setDate(QDate(2026, 3, 10));
-    EXPECT_FALSE(dialog->DateTimePicker2->IsBlank());
+    ASSERT_TRUE(Named<BlankableDateEdit>(*dialog, "DateTimePicker2")->IsBlank());
+    Named<BlankableDateEdit>(*dialog, "DateTimePicker2")->setDate(QDate(2026, 3, 10));
+    EXPECT_FALSE(Named<BlankableDateEdit>(*dialog, "DateTimePicker2")->IsBlank());
     EXPECT_TRUE(form->CompletionDateSet());
-    dialog->BitBtn1->click();
+    Named<QPushButton>(*dialog, "BitBtn1")->click();
     EXPECT_EQ(form->Values().completion, (Date{2026, 3, 10}));
 }
 
 TEST_F(NodeDataDialogTest, ACharacterTheDocumentCannotHoldIsRefused) {
     auto dialog = Open(1);
-    dialog->edt9->setText(QString::fromUtf8("Zoë ✓"));
+    Named<QLineEdit>(*dialog, "edt9")->setText(QString::fromUtf8("Zoë ✓"));
     QString refusal;
     QTimer::singleShot(0, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -188,14 +191,14 @@ TEST_F(NodeDataDialogTest, ACharacterTheDocumentCannotHoldIsRefused) {
             box->accept();
         }
     });
-    dialog->BitBtn1->click();
+    Named<QPushButton>(*dialog, "BitBtn1")->click();
     EXPECT_TRUE(refusal.contains(QString::fromUtf8("«✓»"))) << refusal.toStdString();
     EXPECT_TRUE(dialog->isVisible()) << "the window stays open";
     EXPECT_NE(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(form->Values().doneBy, "") << "nothing was taken";
 
-    dialog->edt9->setText(QString::fromUtf8("Zoë"));
-    dialog->BitBtn1->click();
+    Named<QLineEdit>(*dialog, "edt9")->setText(QString::fromUtf8("Zoë"));
+    Named<QPushButton>(*dialog, "BitBtn1")->click();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(form->Values().doneBy, W("Zoë"));
 }

@@ -15,6 +15,7 @@
 #include "cp1252.h"
 #include "document_tree_view.h"
 #include "main_window.h"
+#include "named_child.h"
 #include "questionnaire_selection_dialog.h"
 #include "questionnaire_selection_form.h"
 #include "scripted_port.h"
@@ -64,24 +65,25 @@ struct SelectionDialogTest : ::testing::Test {
 
 TEST_F(SelectionDialogTest, CaptionsAndControls) {
     EXPECT_EQ(dialog.windowTitle(), "Selección de cuestionarios para Almacén");
-    EXPECT_EQ(dialog.GroupBox1->title(), "Selección Cuestionarios:");
-    EXPECT_EQ(dialog.Label1->text(), "Cuestionarios disponibles:");
-    EXPECT_EQ(dialog.Label2->text(), "Cuestionarios seleccionados:");
-    EXPECT_EQ(dialog.Label3->text(), "Doble click para seleccionar");
-    EXPECT_EQ(dialog.GroupBox2->title(), " Fecha probable de inspección: ");
-    EXPECT_EQ(dialog.Label4->text(), "Indicar fecha probable de inspección (calendario desplegable)");
-    EXPECT_EQ(dialog.SpeedButton1->toolTip(), "Todos disponibles");
-    EXPECT_EQ(dialog.SpeedButton2->toolTip(), "Seleccionado");
-    EXPECT_EQ(dialog.SpeedButton3->toolTip(), "Eliminar");
-    EXPECT_EQ(dialog.SpeedButton4->toolTip(), "Eliminar todos");
-    EXPECT_EQ(dialog.OKBtn->text(), "&Aceptar");
-    EXPECT_EQ(dialog.CancelBtn->text(), "&Cancelar");
-    EXPECT_TRUE(dialog.OKBtn->isDefault());
+    EXPECT_EQ(Named<QGroupBox>(dialog, "GroupBox1")->title(), "Selección Cuestionarios:");
+    EXPECT_EQ(Named<QLabel>(dialog, "Label1")->text(), "Cuestionarios disponibles:");
+    EXPECT_EQ(Named<QLabel>(dialog, "Label2")->text(), "Cuestionarios seleccionados:");
+    EXPECT_EQ(Named<QLabel>(dialog, "Label3")->text(), "Doble click para seleccionar");
+    EXPECT_EQ(Named<QGroupBox>(dialog, "GroupBox2")->title(), " Fecha probable de inspección: ");
+    EXPECT_EQ(Named<QLabel>(dialog, "Label4")->text(),
+              "Indicar fecha probable de inspección (calendario desplegable)");
+    EXPECT_EQ(Named<QToolButton>(dialog, "SpeedButton1")->toolTip(), "Todos disponibles");
+    EXPECT_EQ(Named<QToolButton>(dialog, "SpeedButton2")->toolTip(), "Seleccionado");
+    EXPECT_EQ(Named<QToolButton>(dialog, "SpeedButton3")->toolTip(), "Eliminar");
+    EXPECT_EQ(Named<QToolButton>(dialog, "SpeedButton4")->toolTip(), "Eliminar todos");
+    EXPECT_EQ(Named<QPushButton>(dialog, "OKBtn")->text(), "&Aceptar");
+    EXPECT_EQ(Named<QPushButton>(dialog, "CancelBtn")->text(), "&Cancelar");
+    EXPECT_TRUE(Named<QPushButton>(dialog, "OKBtn")->isDefault());
     EXPECT_TRUE(dialog.isModal());
 
     dialog.show();
     QApplication::processEvents();
-    EXPECT_EQ(dialog.focusWidget(), dialog.OKBtn);
+    EXPECT_EQ(dialog.focusWidget(), Named<QPushButton>(dialog, "OKBtn"));
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << "fixed size";
     // Every control lies inside the dialog.
     for (QWidget* widget : dialog.findChildren<QWidget*>()) {
@@ -92,64 +94,64 @@ TEST_F(SelectionDialogTest, CaptionsAndControls) {
 }
 
 TEST_F(SelectionDialogTest, ListsShowTheFormSorted) {
-    EXPECT_EQ(Items(dialog.ListBox2),
+    EXPECT_EQ(Items(Named<QListWidget>(dialog, "ListBox2")),
               QStringList({"05.- Manipulación de objetos", "06.- Instalación eléctrica"}));
-    EXPECT_EQ(dialog.ListBox1->count(), 21);
-    EXPECT_EQ(dialog.ListBox1->item(0)->text(), "00.- Gestión Preventiva");
-    EXPECT_EQ(dialog.ListBox1->item(20)->text(), "22.- Factores de organización");
-    QStringList sorted = Numbers(dialog.ListBox1);
+    EXPECT_EQ(Named<QListWidget>(dialog, "ListBox1")->count(), 21);
+    EXPECT_EQ(Named<QListWidget>(dialog, "ListBox1")->item(0)->text(), "00.- Gestión Preventiva");
+    EXPECT_EQ(Named<QListWidget>(dialog, "ListBox1")->item(20)->text(), "22.- Factores de organización");
+    QStringList sorted = Numbers(Named<QListWidget>(dialog, "ListBox1"));
     sorted.sort();
-    EXPECT_EQ(Numbers(dialog.ListBox1), sorted);
+    EXPECT_EQ(Numbers(Named<QListWidget>(dialog, "ListBox1")), sorted);
 }
 
 TEST_F(SelectionDialogTest, ButtonsMoveEntries) {
     dialog.show();
-    dialog.ListBox1->clearSelection();
-    dialog.SpeedButton2->click();
-    EXPECT_EQ(dialog.ListBox2->count(), 2) << "nothing selected: nothing moves";
+    Named<QListWidget>(dialog, "ListBox1")->clearSelection();
+    Named<QToolButton>(dialog, "SpeedButton2")->click();
+    EXPECT_EQ(Named<QListWidget>(dialog, "ListBox2")->count(), 2) << "nothing selected: nothing moves";
 
-    SelectRow(dialog.ListBox1, "13");
-    dialog.SpeedButton2->click();
-    EXPECT_EQ(Numbers(dialog.ListBox2), QStringList({"05", "06", "13"}));
-    EXPECT_FALSE(Numbers(dialog.ListBox1).contains("13"));
+    SelectRow(Named<QListWidget>(dialog, "ListBox1"), "13");
+    Named<QToolButton>(dialog, "SpeedButton2")->click();
+    EXPECT_EQ(Numbers(Named<QListWidget>(dialog, "ListBox2")), QStringList({"05", "06", "13"}));
+    EXPECT_FALSE(Numbers(Named<QListWidget>(dialog, "ListBox1")).contains("13"));
 
-    SelectRow(dialog.ListBox2, "05");
-    dialog.SpeedButton3->click();
-    EXPECT_EQ(Numbers(dialog.ListBox2), QStringList({"06", "13"}));
-    EXPECT_EQ(Numbers(dialog.ListBox1).mid(4, 3), QStringList({"04", "05", "07"}));
+    SelectRow(Named<QListWidget>(dialog, "ListBox2"), "05");
+    Named<QToolButton>(dialog, "SpeedButton3")->click();
+    EXPECT_EQ(Numbers(Named<QListWidget>(dialog, "ListBox2")), QStringList({"06", "13"}));
+    EXPECT_EQ(Numbers(Named<QListWidget>(dialog, "ListBox1")).mid(4, 3), QStringList({"04", "05", "07"}));
 
-    dialog.SpeedButton1->click();
-    EXPECT_EQ(dialog.ListBox1->count(), 0);
-    EXPECT_EQ(dialog.ListBox2->count(), 23);
+    Named<QToolButton>(dialog, "SpeedButton1")->click();
+    EXPECT_EQ(Named<QListWidget>(dialog, "ListBox1")->count(), 0);
+    EXPECT_EQ(Named<QListWidget>(dialog, "ListBox2")->count(), 23);
     EXPECT_EQ(form.Flags(), "11111111111111111111111");
 
     QApplication::processEvents();
-    EXPECT_EQ(dialog.ListBox2->verticalScrollBar()->maximum(), 0) << "all 23 fit";
+    EXPECT_EQ(Named<QListWidget>(dialog, "ListBox2")->verticalScrollBar()->maximum(), 0) << "all 23 fit";
 
-    dialog.SpeedButton4->click();
-    EXPECT_EQ(dialog.ListBox1->count(), 23);
-    EXPECT_EQ(dialog.ListBox2->count(), 0);
+    Named<QToolButton>(dialog, "SpeedButton4")->click();
+    EXPECT_EQ(Named<QListWidget>(dialog, "ListBox1")->count(), 23);
+    EXPECT_EQ(Named<QListWidget>(dialog, "ListBox2")->count(), 0);
     QApplication::processEvents();
-    EXPECT_EQ(dialog.ListBox1->verticalScrollBar()->maximum(), 0);
-    EXPECT_EQ(dialog.ListBox1->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(Named<QListWidget>(dialog, "ListBox1")->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(Named<QListWidget>(dialog, "ListBox1")->horizontalScrollBar()->maximum(), 0);
     EXPECT_EQ(form.Flags(), "00000000000000000000000");
 }
 
 TEST_F(SelectionDialogTest, DoubleClicksMoveTheClickedEntry) {
     dialog.show();
     QApplication::processEvents();
-    DoubleClick(dialog.ListBox1, "20");
-    EXPECT_EQ(Numbers(dialog.ListBox2), QStringList({"05", "06", "20"}));
-    DoubleClick(dialog.ListBox2, "06");
-    EXPECT_EQ(Numbers(dialog.ListBox2), QStringList({"05", "20"}));
+    DoubleClick(Named<QListWidget>(dialog, "ListBox1"), "20");
+    EXPECT_EQ(Numbers(Named<QListWidget>(dialog, "ListBox2")), QStringList({"05", "06", "20"}));
+    DoubleClick(Named<QListWidget>(dialog, "ListBox2"), "06");
+    EXPECT_EQ(Numbers(Named<QListWidget>(dialog, "ListBox2")), QStringList({"05", "20"}));
     EXPECT_EQ(form.Flags(), "00000100000000000000100");
 }
 
 TEST_F(SelectionDialogTest, DatePickerShowsAndSetsTheDate) {
-    EXPECT_TRUE(dialog.dtPick->calendarPopup());
-    EXPECT_EQ(dialog.dtPick->date(), QDate(2026, 4, 1));
-    EXPECT_EQ(dialog.dtPick->text(), "01/04/2026");
-    dialog.dtPick->setDate(QDate(2027, 2, 28));
+    EXPECT_TRUE(Named<QDateEdit>(dialog, "dtPick")->calendarPopup());
+    EXPECT_EQ(Named<QDateEdit>(dialog, "dtPick")->date(), QDate(2026, 4, 1));
+    EXPECT_EQ(Named<QDateEdit>(dialog, "dtPick")->text(), "01/04/2026");
+    Named<QDateEdit>(dialog, "dtPick")->setDate(QDate(2027, 2, 28));
     EXPECT_EQ(form.date, (Date{2027, 2, 28}));
 }
 
@@ -157,7 +159,7 @@ TEST_F(SelectionDialogTest, DatePickerShowsAndSetsTheDate) {
 TEST(AssignmentCommandTest, AcceptedSelectionAddsANodeToTheTree) {
     Catalogue catalogue;
     ScriptedPort port;
-    ASSERT_EQ(catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port),
+    ASSERT_EQ(catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port),
               Catalogue::LoadResult::Loaded);
     FixedDates dates;
     MainWindow window(catalogue, &port, &dates);
@@ -173,9 +175,9 @@ TEST(AssignmentCommandTest, AcceptedSelectionAddsANodeToTheTree) {
         auto* dialog = qobject_cast<QuestionnaireSelectionDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         caption = dialog->windowTitle();
-        SelectRow(dialog->ListBox1, "05");
-        dialog->SpeedButton2->click();
-        dialog->OKBtn->click();
+        SelectRow(Named<QListWidget>(*dialog, "ListBox1"), "05");
+        Named<QToolButton>(*dialog, "SpeedButton2")->click();
+        Named<QPushButton>(*dialog, "OKBtn")->click();
     });
     window.AsignarCuestionarios1->trigger();
 
@@ -183,5 +185,6 @@ TEST(AssignmentCommandTest, AcceptedSelectionAddsANodeToTheTree) {
     ASSERT_EQ(window.Model()->rowCount(firm), 2);
     EXPECT_TRUE(window.TreeView->isExpanded(firm)) << "the new questionnaire is in sight";
     EXPECT_EQ(window.Model()->index(1, 0, firm).data().toString(), "05.- Manipulación de objetos");
-    EXPECT_EQ(window.Session().Table().Record(1)->GetField(12), "10000100000000000000000");
+    EXPECT_EQ(window.Session().Table().Record(1)->GetField(field::kAssignmentFlags),
+              "10000100000000000000000");
 }

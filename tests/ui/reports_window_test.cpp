@@ -17,11 +17,13 @@
 #include "document_tree_view.h"
 #include "kinds.h"
 #include "main_window.h"
+#include "named_child.h"
 #include "pdf_words.h"
 #include "print_dialog.h"
 #include "recording_canvas.h"
 #include "scripted_port.h"
 #include "temp_dir.h"
+#include "text_codec.h"
 #include "tree_model.h"
 
 namespace {
@@ -49,7 +51,7 @@ struct ReportsWindowTest : ::testing::Test {
     ScriptedPrintPort printer;
 
     ReportsWindowTest() {
-        catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port);
+        catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
         port.answers = {false};  // "&Nuevo" over nothing asks nothing; spare answer for safety
         window.Commands().New();
         port.answers.clear();
@@ -127,48 +129,52 @@ TEST_F(ReportsWindowTest, ExportarWritesTheBranchToTheChosenFile) {
     port.files = {dir.File("empresa.txt")};
     window.Exportar1->trigger();
     ASSERT_EQ(port.dialogs.size(), 1u);
-    EXPECT_EQ(port.dialogs[0].proposedName, "NuevaEmpresa.txt");
+    EXPECT_EQ(port.dialogs[0].proposedName.Utf8(), "NuevaEmpresa.txt");
     EXPECT_EQ(ReadFile(dir.File("empresa.txt")).rfind("1\t\t\t<Nueva Empresa>\t", 0), 0u);
 }
 
 TEST_F(ReportsWindowTest, PrintDialogOffersThePrintersAPdfFileAndThePrintToFileBox) {
     PrintDialog& dialog = *window.PrintDialog1;
     EXPECT_EQ(dialog.windowTitle(), "Imprimir");
-    EXPECT_EQ(dialog.cmbImpresora->itemText(dialog.cmbImpresora->count() - 1), "Archivo PDF");
-    EXPECT_EQ(dialog.chkArchivo->text(), "Imprimir a archivo");
+    EXPECT_EQ(Named<QComboBox>(dialog, "cmbImpresora")
+                  ->itemText(Named<QComboBox>(dialog, "cmbImpresora")->count() - 1),
+              "Archivo PDF");
+    EXPECT_EQ(Named<QCheckBox>(dialog, "chkArchivo")->text(), "Imprimir a archivo");
     dialog.Prepare(true, "Informe");
-    EXPECT_TRUE(dialog.chkArchivo->isVisibleTo(&dialog));
+    EXPECT_TRUE(Named<QCheckBox>(dialog, "chkArchivo")->isVisibleTo(&dialog));
     dialog.Prepare(false, "Cuestionario 05");
-    EXPECT_FALSE(dialog.chkArchivo->isVisibleTo(&dialog));
+    EXPECT_FALSE(Named<QCheckBox>(dialog, "chkArchivo")->isVisibleTo(&dialog));
     EXPECT_FALSE(dialog.PrintToFile());
-    EXPECT_TRUE(dialog.edtArchivo->text().endsWith("Cuestionario 05.pdf"));
+    EXPECT_TRUE(Named<QLineEdit>(dialog, "edtArchivo")->text().endsWith("Cuestionario 05.pdf"));
 
-    dialog.cmbImpresora->setCurrentIndex(dialog.cmbImpresora->count() - 1);
-    dialog.edtArchivo->clear();
-    EXPECT_FALSE(dialog.OKBtn->isEnabled()) << "a PDF needs a file name";
-    dialog.edtArchivo->setText("/tmp/informe");
-    EXPECT_TRUE(dialog.OKBtn->isEnabled());
+    Named<QComboBox>(dialog, "cmbImpresora")
+        ->setCurrentIndex(Named<QComboBox>(dialog, "cmbImpresora")->count() - 1);
+    Named<QLineEdit>(dialog, "edtArchivo")->clear();
+    EXPECT_FALSE(Named<QPushButton>(dialog, "OKBtn")->isEnabled()) << "a PDF needs a file name";
+    Named<QLineEdit>(dialog, "edtArchivo")->setText("/tmp/informe");
+    EXPECT_TRUE(Named<QPushButton>(dialog, "OKBtn")->isEnabled());
     QPrinter printer;
     dialog.ConfigurePrinter(printer);
     EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
     EXPECT_EQ(printer.outputFileName(), "/tmp/informe.pdf");
 
     dialog.Prepare(true, "Informe");
-    dialog.chkArchivo->setChecked(true);
-    EXPECT_FALSE(dialog.cmbImpresora->isEnabled()) << "the text report needs no printer";
+    Named<QCheckBox>(dialog, "chkArchivo")->setChecked(true);
+    EXPECT_FALSE(Named<QComboBox>(dialog, "cmbImpresora")->isEnabled()) << "the text report needs no printer";
     EXPECT_TRUE(dialog.PrintToFile());
-    dialog.chkArchivo->setChecked(false);
+    Named<QCheckBox>(dialog, "chkArchivo")->setChecked(false);
 }
 
 TEST_F(ReportsWindowTest, ImpVacioPrintsTheBlankQuestionnaireToTheChosenPdf) {
     TempDir dir;
-    const QString pdf = QString::fromStdString(dir.File("cuestionario.pdf"));
+    const QString pdf = PathToQt(dir.File("cuestionario.pdf"));
     WhenModal([pdf](QWidget* modal) {
         auto* dialog = qobject_cast<PrintDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
-        dialog->cmbImpresora->setCurrentIndex(dialog->cmbImpresora->count() - 1);
-        dialog->edtArchivo->setText(pdf);
-        dialog->OKBtn->click();
+        Named<QComboBox>(*dialog, "cmbImpresora")
+            ->setCurrentIndex(Named<QComboBox>(*dialog, "cmbImpresora")->count() - 1);
+        Named<QLineEdit>(*dialog, "edtArchivo")->setText(pdf);
+        Named<QPushButton>(*dialog, "OKBtn")->click();
     });
     window.PrintBlankQuestionnaire(5, W("Almacén"));
     const std::string bytes = ReadFile(dir.File("cuestionario.pdf"));
@@ -182,18 +188,19 @@ TEST_F(ReportsWindowTest, AnUnwritablePdfKeepsTheDialogOpenWithTheSystemsReason)
     WhenModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<PrintDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
-        dialog->cmbImpresora->setCurrentIndex(dialog->cmbImpresora->count() - 1);
-        dialog->edtArchivo->setText("/no/such/folder/x.pdf");
+        Named<QComboBox>(*dialog, "cmbImpresora")
+            ->setCurrentIndex(Named<QComboBox>(*dialog, "cmbImpresora")->count() - 1);
+        Named<QLineEdit>(*dialog, "edtArchivo")->setText("/no/such/folder/x.pdf");
         WhenModal([&, dialog](QWidget* box) {
             auto* message = qobject_cast<QMessageBox*>(box);
             if (message) reason = message->text();
             box->close();
             QTimer::singleShot(0, [&, dialog] {
                 stillOpen = dialog->isVisible();
-                dialog->CancelBtn->click();
+                Named<QPushButton>(*dialog, "CancelBtn")->click();
             });
         });
-        dialog->OKBtn->click();
+        Named<QPushButton>(*dialog, "OKBtn")->click();
     });
     window.PrintBlankQuestionnaire(5, "");
     EXPECT_TRUE(stillOpen);
@@ -212,13 +219,14 @@ TEST_F(ReportsWindowTest, AZonesReportShortensLongHeaderTextsToStayApartAndOnThe
     window.Session().SetModified(false);
     ASSERT_EQ(window.Commands().LoadDocument(dir.File("doc.kl3")), DocumentCommands::LoadResult::Loaded);
     window.TreeView->setCurrentIndex(window.Model()->index(0, 0, window.Model()->index(0, 0)));
-    const QString pdf = QString::fromStdString(dir.File("zona.pdf"));
+    const QString pdf = PathToQt(dir.File("zona.pdf"));
     WhenModal([pdf](QWidget* modal) {
         auto* dialog = qobject_cast<PrintDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
-        dialog->cmbImpresora->setCurrentIndex(dialog->cmbImpresora->count() - 1);
-        dialog->edtArchivo->setText(pdf);
-        dialog->OKBtn->click();
+        auto* printers = Named<QComboBox>(*dialog, "cmbImpresora");
+        printers->setCurrentIndex(printers->count() - 1);
+        Named<QLineEdit>(*dialog, "edtArchivo")->setText(pdf);
+        Named<QPushButton>(*dialog, "OKBtn")->click();
     });
     window.Informe1->trigger();
 

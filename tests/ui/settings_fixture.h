@@ -6,14 +6,14 @@
 #include <QStandardPaths>
 
 #include "temp_dir.h"
+#include "text_codec.h"
 
 // Gives each test an empty per-user store of its own in a scratch folder.
 struct ScratchSettings : ::testing::Test {
     TempDir home;
 
     void SetUp() override {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QString::fromStdString(home.path()));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, PathToQt(home.path()));
     }
     void TearDown() override {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,

@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "named_child.h"
 #include "qt_settings_store.h"
 #include "settings_fixture.h"
 #include "splash_window.h"
+#include "text_codec.h"
 #include "tip_setting.h"
 
 namespace {
@@ -24,41 +26,41 @@ TEST_F(SplashWindowTest, ControlsTextsAndPictures) {
     SplashWindow window(setting);
     EXPECT_EQ(window.windowTitle(), "Sugerencia sobre el uso de la aplicación");
     EXPECT_EQ(window.size(), QSize(525, 365));
-    EXPECT_EQ(window.Panel1->geometry(), window.rect());
-    EXPECT_EQ(window.Image1->geometry(), QRect(24, 24, 121, 121));
-    EXPECT_EQ(window.Image2->geometry(), QRect(168, 160, 225, 153));
-    for (QLabel* image : {window.Image1, window.Image2}) {
+    EXPECT_EQ(Named<QFrame>(window, "Panel1")->geometry(), window.rect());
+    EXPECT_EQ(Named<QLabel>(window, "Image1")->geometry(), QRect(24, 24, 121, 121));
+    EXPECT_EQ(Named<QLabel>(window, "Image2")->geometry(), QRect(168, 160, 225, 153));
+    for (QLabel* image : {Named<QLabel>(window, "Image1"), Named<QLabel>(window, "Image2")}) {
         EXPECT_TRUE(image->hasScaledContents());
         EXPECT_FALSE(image->pixmap().isNull()) << image->objectName().toStdString();
     }
-    EXPECT_EQ(window.Image1->pixmap().size(), QSize(242, 242));
-    EXPECT_EQ(window.Image2->pixmap().size(), QSize(450, 306));
-    EXPECT_EQ(window.Label2->text(), "KALDO 3.1");
-    EXPECT_EQ(window.Label2->pos(), QPoint(408, 16));
-    EXPECT_EQ(window.Label1->geometry(), QRect(160, 40, 313, 49));
+    EXPECT_EQ(Named<QLabel>(window, "Image1")->pixmap().size(), QSize(242, 242));
+    EXPECT_EQ(Named<QLabel>(window, "Image2")->pixmap().size(), QSize(450, 306));
+    EXPECT_EQ(Named<QLabel>(window, "Label2")->text(), "KALDO 3.1");
+    EXPECT_EQ(Named<QLabel>(window, "Label2")->pos(), QPoint(408, 16));
+    EXPECT_EQ(Named<QLabel>(window, "Label1")->geometry(), QRect(160, 40, 313, 49));
     EXPECT_EQ(
-        window.Label1->text(),
+        Named<QLabel>(window, "Label1")->text(),
         "Esta aplicación hace un uso intensivo de la representación de la información en forma de árbol "
         "así como de las acciones contextuales accesibles a través del botón derecho del ratón.");
-    EXPECT_EQ(window.Label3->geometry(), QRect(160, 88, 305, 65));
+    EXPECT_EQ(Named<QLabel>(window, "Label3")->geometry(), QRect(160, 88, 305, 65));
     EXPECT_EQ(
-        window.Label3->text(),
+        Named<QLabel>(window, "Label3")->text(),
         "Como sugerencia, diseñe primero las zonas y puestos de trabajo, asigne los cuestionarios que va a "
         "pasar y después imprimalos para poder inspeccionar con ellos los lugares correspondientes. "
         "Posteriormente, traslade las deficiencias encontradas así como las medidas preventivas.");
-    for (QLabel* label : {window.Label1, window.Label3}) {
+    for (QLabel* label : {Named<QLabel>(window, "Label1"), Named<QLabel>(window, "Label3")}) {
         EXPECT_TRUE(label->wordWrap());
         EXPECT_LE(label->heightForWidth(label->width()), label->height())
             << label->objectName().toStdString() << ": the text fits its control";
     }
-    EXPECT_EQ(window.CheckBox1->text(), "No mostrar en lo sucesivo");
-    EXPECT_EQ(window.CheckBox1->geometry(), QRect(16, 288, 145, 25));
-    EXPECT_LE(window.CheckBox1->sizeHint().width(), 145) << "the box's text fits";
-    EXPECT_EQ(window.BitBtn1->text(), "Aceptar");
-    EXPECT_EQ(window.BitBtn1->geometry(), QRect(408, 288, 97, 25));
+    EXPECT_EQ(Named<QCheckBox>(window, "CheckBox1")->text(), "No mostrar en lo sucesivo");
+    EXPECT_EQ(Named<QCheckBox>(window, "CheckBox1")->geometry(), QRect(16, 288, 145, 25));
+    EXPECT_LE(Named<QCheckBox>(window, "CheckBox1")->sizeHint().width(), 145) << "the box's text fits";
+    EXPECT_EQ(Named<QPushButton>(window, "BitBtn1")->text(), "Aceptar");
+    EXPECT_EQ(Named<QPushButton>(window, "BitBtn1")->geometry(), QRect(408, 288, 97, 25));
 
     window.show();
-    window.BitBtn1->click();
+    Named<QPushButton>(window, "BitBtn1")->click();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Accepted);
 }
@@ -66,7 +68,7 @@ TEST_F(SplashWindowTest, ControlsTextsAndPictures) {
 TEST_F(SplashWindowTest, FirstRunShowsTheTipAndWritesNothing) {
     EXPECT_TRUE(setting.ShowAtStartup());
     SplashWindow window(setting);
-    EXPECT_FALSE(window.CheckBox1->isChecked());
+    EXPECT_FALSE(Named<QCheckBox>(window, "CheckBox1")->isChecked());
     EXPECT_FALSE(Stored("Kaldo 3.0").isValid());
     EXPECT_FALSE(Stored("Kaldo 3.1").isValid());
 }
@@ -74,25 +76,25 @@ TEST_F(SplashWindowTest, FirstRunShowsTheTipAndWritesNothing) {
 TEST_F(SplashWindowTest, TickingTheBoxSwitchesTheTipOffForLaterStarts) {
     {
         SplashWindow window(setting);
-        window.CheckBox1->click();
+        Named<QCheckBox>(window, "CheckBox1")->click();
     }
     EXPECT_EQ(Stored("Kaldo 3.0"), "NO");
-    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(home.File("TORVE/Kaldo 3.0.conf"))))
+    EXPECT_TRUE(QFileInfo::exists(PathToQt(home.File("TORVE/Kaldo 3.0.conf"))))
         << "kept under the organisation TORVE, application Kaldo 3.0";
 
     QtSettingsStore later;
     EXPECT_FALSE(TipSetting(later).ShowAtStartup());
     SplashWindow again(setting);
-    EXPECT_TRUE(again.CheckBox1->isChecked()) << "shown on request with the box ticked";
+    EXPECT_TRUE(Named<QCheckBox>(again, "CheckBox1")->isChecked()) << "shown on request with the box ticked";
 }
 
 TEST_F(SplashWindowTest, UntickingTheBoxWritesNoAgain) {
     Store("Kaldo 3.0", "NO");
     SplashWindow window(setting);
-    ASSERT_TRUE(window.CheckBox1->isChecked());
+    ASSERT_TRUE(Named<QCheckBox>(window, "CheckBox1")->isChecked());
     Store("Kaldo 3.0", "cambiado");
-    window.CheckBox1->click();
-    EXPECT_FALSE(window.CheckBox1->isChecked());
+    Named<QCheckBox>(window, "CheckBox1")->click();
+    EXPECT_FALSE(Named<QCheckBox>(window, "CheckBox1")->isChecked());
     EXPECT_EQ(Stored("Kaldo 3.0"), "NO");
     EXPECT_FALSE(setting.ShowAtStartup());
 }
@@ -102,7 +104,7 @@ TEST_F(SplashWindowTest, AValueDifferingOnlyInCaseDoesNotSuppressTheTip) {
         Store("Kaldo 3.0", value);
         EXPECT_TRUE(setting.ShowAtStartup()) << value;
         SplashWindow window(setting);
-        EXPECT_FALSE(window.CheckBox1->isChecked()) << value;
+        EXPECT_FALSE(Named<QCheckBox>(window, "CheckBox1")->isChecked()) << value;
         EXPECT_EQ(Stored("Kaldo 3.0"), value) << "creating the window writes nothing";
     }
 }

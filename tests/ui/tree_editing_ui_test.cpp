@@ -13,12 +13,14 @@
 #include "cp1252.h"
 #include "document_tree_view.h"
 #include "main_window.h"
+#include "named_child.h"
 #include "node_data_dialog.h"
 #include "node_data_form.h"
 #include "print_port.h"
 #include "recording_canvas.h"
 #include "scripted_port.h"
 #include "temp_dir.h"
+#include "text_codec.h"
 #include "tree_model.h"
 
 namespace {
@@ -144,7 +146,7 @@ TEST_F(TreeEditingWindowTest, FilesDroppedOnTheTreeAreOpenedByTheWindow) {
     TempDir dir;
     WriteFile(dir.File("otra.kl3"), "1\t0\tE\tOtra\r\n");
     QMimeData files;
-    files.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.File("otra.kl3")))});
+    files.setUrls({QUrl::fromLocalFile(PathToQt(dir.File("otra.kl3")))});
     EXPECT_FALSE(view->IsOwnDrag(&files));
     QDragEnterEvent enter(OnLabel(5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(view->viewport(), &enter);
@@ -200,7 +202,7 @@ TEST_F(TreeEditingWindowTest, NewZoneShowsTheAcceptedZoneSelected) {
 }
 
 TEST_F(TreeEditingWindowTest, TheQuestionnairesEditorPrintsItBlankAndStaysOpen) {
-    catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port);
+    catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
     PrintingPort printer;
     window.SetPrintPort(&printer);
     window.SetNodeDataDialog(nullptr);  // the real window
@@ -208,8 +210,8 @@ TEST_F(TreeEditingWindowTest, TheQuestionnairesEditorPrintsItBlankAndStaysOpen) 
     QTimer::singleShot(0, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* editor = qobject_cast<NodeDataDialog*>(modal)) {
-            clicked = editor->BitBtn3->isEnabled();
-            editor->BitBtn3->click();
+            clicked = Named<QPushButton>(*editor, "BitBtn3")->isEnabled();
+            Named<QPushButton>(*editor, "BitBtn3")->click();
             clicked = clicked && editor->isVisible();
         }
         if (modal) modal->close();

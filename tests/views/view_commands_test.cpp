@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int kArrangements[] = {view::kTemporal, view::kValuation, view::kRisk};
+constexpr view::Mode kArrangements[] = {view::kTemporal, view::kValuation, view::kRisk};
 
 struct ExampleTest : ViewsTest {
     ExampleTest() {
@@ -18,8 +18,8 @@ struct ExampleTest : ViewsTest {
 }  // namespace
 
 TEST_F(ExampleTest, EachArrangementReplacesTheTreeInOneStepWithoutRecords) {
-    for (int mode : kArrangements) {
-        SCOPED_TRACE(mode);
+    for (view::Mode mode : kArrangements) {
+        SCOPED_TRACE(static_cast<int>(mode));
         events.Reset();
         ShowView(session, catalogue, mode);
         EXPECT_EQ(events.resets, 1);
@@ -48,17 +48,17 @@ TEST_F(ExampleTest, ViewsChangeNoRecordAndNotTheModifiedFlag) {
     const std::vector<std::string> before = Records();
     for (bool modified : {false, true}) {
         session.SetModified(modified);
-        for (int mode : {view::kTemporal, view::kValuation, view::kRisk, view::kGeographic, view::kRisk,
-                         view::kGeographic}) {
+        for (view::Mode mode : {view::kTemporal, view::kValuation, view::kRisk, view::kGeographic,
+                                view::kRisk, view::kGeographic}) {
             ShowView(session, catalogue, mode);
-            EXPECT_EQ(Records(), before) << "mode " << mode;
-            EXPECT_EQ(session.Modified(), modified) << "mode " << mode;
+            EXPECT_EQ(Records(), before) << "mode " << static_cast<int>(mode);
+            EXPECT_EQ(session.Modified(), modified) << "mode " << static_cast<int>(mode);
         }
     }
 }
 
 TEST_F(ExampleTest, ChoosingAViewAgainGivesTheSameTree) {
-    for (int mode : kArrangements) {
+    for (view::Mode mode : kArrangements) {
         const std::string first = Shown(mode);
         EXPECT_EQ(Shown(mode), first);
     }
@@ -119,7 +119,7 @@ TEST_F(ViewsTest, DisplayTextsOfDeficienciesAndMeasures) {
     session.SetViewMode(view::kTemporal);
     EXPECT_EQ(cp1252::ToUtf8(ShownText(session, deficiency)), "4. Pasillos");
     session.SetViewMode(view::kGeographic);
-    session.Table().Record(3)->SetField(13, W("Cambiada"));
+    session.Table().Record(3)->SetField(field::kDeficiencyDetected, W("Cambiada"));
     EXPECT_EQ(cp1252::ToUtf8(ShownText(session, deficiency)), "4. Pasillos // Cambiada")
         << "the text follows the record without touching the node";
 }

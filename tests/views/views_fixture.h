@@ -42,7 +42,7 @@ struct TreeEvents : TreeObserver {
 // UTF-8), and the catalogue the program ships.
 struct ViewsTest : ::testing::Test {
     ViewsTest() {
-        catalogue.Load(std::string(KALDO_SOURCE_DIR) + "/data/C31.TXT", port);
+        catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
         session.Tree().SetObserver(&events);
     }
     ~ViewsTest() override { session.Tree().SetObserver(nullptr); }
@@ -62,7 +62,7 @@ struct ViewsTest : ::testing::Test {
     }
 
     // The tree after choosing the view, as lines of icon and text (UTF-8).
-    std::string Shown(int mode) {
+    std::string Shown(view::Mode mode) {
         ShowView(session, catalogue, mode);
         return cp1252::ToUtf8(TreeOutline(session));
     }

@@ -4,7 +4,7 @@
 
 class oToken;
 
-// The link between a questionnaire node and the assignment flags (field 12) of the firm, zone
+// The link between a questionnaire node and the assignment flags (field::kAssignmentFlags) of the firm, zone
 // or workstation that it hangs from.
 namespace owner_flags {
 

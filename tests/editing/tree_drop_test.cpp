@@ -40,8 +40,8 @@ struct TreeDropTest : EditingFixture, ::testing::Test {
 TEST_F(TreeDropTest, OnANodeTheDraggedBranchBecomesItsLastChild) {
     Drop(2, 5, DropZone::OnNode);
     EXPECT_EQ(Outline(), "Firma(B(B1 A(A1 03.- Ruido)) 00.- Gestión Preventiva)");
-    EXPECT_EQ(Record(2).GetFieldInt(2), 5) << "the moved record names its new parent at once";
-    EXPECT_EQ(Record(3).GetFieldInt(2), 2) << "its branch keeps its own parents";
+    EXPECT_EQ(Record(2).GetFieldInt(field::kParent), 5) << "the moved record names its new parent at once";
+    EXPECT_EQ(Record(3).GetFieldInt(field::kParent), 2) << "its branch keeps its own parents";
     EXPECT_EQ(recorder.expanded, std::vector<std::string>{"B"});
     EXPECT_TRUE(session.Modified());
 }
@@ -49,7 +49,7 @@ TEST_F(TreeDropTest, OnANodeTheDraggedBranchBecomesItsLastChild) {
 TEST_F(TreeDropTest, BelowTheLastNodeTheDraggedBranchGoesLastAtTheTopLevel) {
     Drop(2, 0, DropZone::BelowLastNode);
     EXPECT_EQ(Outline(), "Firma(B(B1) 00.- Gestión Preventiva) A(A1 03.- Ruido)");
-    EXPECT_EQ(Record(2).GetFieldInt(2), 0);
+    EXPECT_EQ(Record(2).GetFieldInt(field::kParent), 0);
     EXPECT_TRUE(recorder.expanded.empty());
     EXPECT_TRUE(session.Modified());
 
@@ -64,7 +64,7 @@ TEST_F(TreeDropTest, BelowTheLastNodeTheDraggedBranchGoesLastAtTheTopLevel) {
 TEST_F(TreeDropTest, OnTheIndentationTheDraggedBranchGoesJustBeforeThatNode) {
     Drop(6, 3, DropZone::Indentation);  // the first child of A
     EXPECT_EQ(Outline(), "Firma(A(B1 A1 03.- Ruido) B 00.- Gestión Preventiva)");
-    EXPECT_EQ(Record(6).GetFieldInt(2), 2);
+    EXPECT_EQ(Record(6).GetFieldInt(field::kParent), 2);
     EXPECT_EQ(recorder.expanded, std::vector<std::string>{"A"});
 
     Drop(7, 2, DropZone::Indentation);  // before a top-level child of the firm
@@ -72,7 +72,7 @@ TEST_F(TreeDropTest, OnTheIndentationTheDraggedBranchGoesJustBeforeThatNode) {
 
     Drop(5, 1, DropZone::Indentation);  // before the firm, at the top level
     EXPECT_EQ(Outline(), "B Firma(00.- Gestión Preventiva A(B1 A1 03.- Ruido))");
-    EXPECT_EQ(Record(5).GetFieldInt(2), 0);
+    EXPECT_EQ(Record(5).GetFieldInt(field::kParent), 0);
 }
 
 TEST_F(TreeDropTest, ADropOnItsOwnBranchMovesNothingButCountsAsAChange) {
@@ -82,7 +82,7 @@ TEST_F(TreeDropTest, ADropOnItsOwnBranchMovesNothingButCountsAsAChange) {
             session.SetModified(false);
             Drop(2, hit, zone);
             EXPECT_EQ(Outline(), outline);
-            EXPECT_EQ(Record(2).GetFieldInt(2), 1);
+            EXPECT_EQ(Record(2).GetFieldInt(field::kParent), 1);
             EXPECT_TRUE(session.Modified()) << hit;
         }
     }
@@ -104,31 +104,32 @@ TEST_F(TreeDropTest, ADropElsewhereOrWithoutADraggedNodeDoesNothing) {
 
 TEST_F(TreeDropTest, AMovedQuestionnaireTakesItsFlagToItsNewOwner) {
     Drop(4, 6, DropZone::OnNode);  // questionnaire 03 from zone A to workstation B1
-    EXPECT_EQ(Field(2, 12), "00000000000000000000000");
-    EXPECT_EQ(Field(6, 12), "00010000000000000000000") << "a new owner without flags gets them";
-    EXPECT_EQ(Record(4).GetFieldInt(2), 6);
+    EXPECT_EQ(Field(2, field::kAssignmentFlags), "00000000000000000000000");
+    EXPECT_EQ(Field(6, field::kAssignmentFlags), "00010000000000000000000")
+        << "a new owner without flags gets them";
+    EXPECT_EQ(Record(4).GetFieldInt(field::kParent), 6);
 
     Drop(4, 7, DropZone::OnNode);  // under another questionnaire: no owner to hold a flag
-    EXPECT_EQ(Field(6, 12), "00000000000000000000000");
-    EXPECT_EQ(Field(7, 12), "");
+    EXPECT_EQ(Field(6, field::kAssignmentFlags), "00000000000000000000000");
+    EXPECT_EQ(Field(7, field::kAssignmentFlags), "");
 
     Drop(7, 0, DropZone::BelowLastNode);  // questionnaire 00 from the firm to the top level
-    EXPECT_EQ(Field(1, 12), "00000000000000000000000");
+    EXPECT_EQ(Field(1, field::kAssignmentFlags), "00000000000000000000000");
 
     Drop(7, 3, DropZone::Indentation);  // beside A1, under zone A
-    EXPECT_EQ(Field(2, 12), "10000000000000000000000");
+    EXPECT_EQ(Field(2, field::kAssignmentFlags), "10000000000000000000000");
 }
 
 TEST_F(TreeDropTest, OtherMovesLeaveTheFlagsAlone) {
     Drop(7, 2, DropZone::Indentation);  // reordered under the same firm
-    EXPECT_EQ(Field(1, 12), "10000000000000000000000");
+    EXPECT_EQ(Field(1, field::kAssignmentFlags), "10000000000000000000000");
     Drop(2, 5, DropZone::OnNode);  // a zone with its questionnaire inside
-    EXPECT_EQ(Field(2, 12), "00010000000000000000000");
-    EXPECT_EQ(Field(5, 12), "");
-    Record(4).SetField(4, "Ruido");  // a title without a number
+    EXPECT_EQ(Field(2, field::kAssignmentFlags), "00010000000000000000000");
+    EXPECT_EQ(Field(5, field::kAssignmentFlags), "");
+    Record(4).SetField(field::kTitle, "Ruido");  // a title without a number
     Drop(4, 6, DropZone::OnNode);
-    EXPECT_EQ(Field(2, 12), "00010000000000000000000");
-    EXPECT_EQ(Field(6, 12), "");
+    EXPECT_EQ(Field(2, field::kAssignmentFlags), "00010000000000000000000");
+    EXPECT_EQ(Field(6, field::kAssignmentFlags), "");
 }
 
 TEST_F(TreeDropTest, TheGeographicViewRebuiltAfterADropKeepsTheMove) {

@@ -42,11 +42,11 @@ TEST_F(TreeEditingTest, AcceptedZoneTakesTheNextSlotUnderItsParent) {
     editing.NewZone();
     ASSERT_EQ(session.Table().count(), 8);
     const oToken& zone = Record(8);
-    EXPECT_EQ(zone.GetFieldInt(1), 8);
-    EXPECT_EQ(zone.GetFieldInt(2), 2) << "the parent's field 1";
-    EXPECT_EQ(zone.GetKind(3), 'Z');
-    EXPECT_EQ(Field(8, 4), "Almacén");
-    EXPECT_EQ(Field(8, 6), "15/03/2026");
+    EXPECT_EQ(zone.GetFieldInt(field::kSlot), 8);
+    EXPECT_EQ(zone.GetFieldInt(field::kParent), 2) << "the parent's field 1";
+    EXPECT_EQ(zone.GetKind(field::kKind), 'Z');
+    EXPECT_EQ(Field(8, field::kName), "Almacén");
+    EXPECT_EQ(Field(8, field::kPlannedDate), "15/03/2026");
     TreeNode* node = Node(8);
     ASSERT_NE(node, nullptr) << "the slot keeps its node";
     EXPECT_EQ(node->parent, Node(2));
@@ -74,8 +74,8 @@ TEST_F(TreeEditingTest, CancelledAdditionLeavesTheDocumentAsItWas) {
     // The next addition takes the same slot again.
     dialog.Accept();
     editing.NewWorkstation();
-    EXPECT_EQ(Record(8).GetFieldInt(1), 8);
-    EXPECT_EQ(Field(8, 4), "<Nuevo Puesto>");
+    EXPECT_EQ(Record(8).GetFieldInt(field::kSlot), 8);
+    EXPECT_EQ(Field(8, field::kName), "<Nuevo Puesto>");
     EXPECT_EQ(Node(8)->icon, icon::kWorkstation);
 }
 
@@ -86,7 +86,7 @@ TEST_F(TreeEditingTest, ZonesNestToAnyDepth) {
         dialog.Accept();
         editing.NewZone();
         ASSERT_EQ(session.Table().count(), depth);
-        EXPECT_EQ(Record(depth).GetFieldInt(2), depth - 1);
+        EXPECT_EQ(Record(depth).GetFieldInt(field::kParent), depth - 1);
         EXPECT_EQ(Node(depth)->Depth(), depth - 1);
     }
     EXPECT_EQ(Outline(), "Firma(<Nueva Zona>(<Nueva Zona>(<Nueva Zona>(<Nueva Zona>))))");
@@ -137,7 +137,8 @@ TEST_F(TreeEditingTest, DeletingAZoneFreesItsWholeBranch) {
     }
     EXPECT_EQ(session.Table().count(), 7) << "the slots stay counted";
     EXPECT_EQ(Outline(), "Firma(00.- Gestión Preventiva)");
-    EXPECT_EQ(Field(1, 12), "10000000000000000000000") << "only a deleted questionnaire clears a flag";
+    EXPECT_EQ(Field(1, field::kAssignmentFlags), "10000000000000000000000")
+        << "only a deleted questionnaire clears a flag";
     EXPECT_TRUE(session.Modified());
 }
 
@@ -149,7 +150,7 @@ TEST_F(TreeEditingTest, DeletingQuestionnaireZeroOfANewDocumentClearsTheFirmsFla
     editing.Delete();
     EXPECT_EQ(port.questions.back(),
               "Borrado de un item|Está seguro de borrar el item:00.- Gestión Preventiva");
-    EXPECT_EQ(Field(1, 12), "00000000000000000000000");
+    EXPECT_EQ(Field(1, field::kAssignmentFlags), "00000000000000000000000");
     EXPECT_EQ(session.Table().Record(2), nullptr);
 }
 
@@ -158,28 +159,28 @@ TEST_F(TreeEditingTest, DeletedQuestionnaireClearsOnlyAFlagItsOwnerHolds) {
     Select(4);
     port.answers = {true};
     editing.Delete();
-    EXPECT_EQ(Field(3, 12), "00000000000000000000000");
-    EXPECT_EQ(Field(1, 12), "10000000000000000000000");
+    EXPECT_EQ(Field(3, field::kAssignmentFlags), "00000000000000000000000");
+    EXPECT_EQ(Field(1, field::kAssignmentFlags), "10000000000000000000000");
 
     // Flags too short to hold the questionnaire's place are left as they are.
     LoadPlant();
-    Record(1).SetField(12, "");
+    Record(1).SetField(field::kAssignmentFlags, "");
     Select(7);
     port.answers = {true};
     editing.Delete();
-    EXPECT_EQ(Field(1, 12), "");
+    EXPECT_EQ(Field(1, field::kAssignmentFlags), "");
     EXPECT_EQ(session.Table().Record(7), nullptr);
 }
 
 TEST_F(TreeEditingTest, QuestionnaireWithoutANumberIsDeletedWithoutTouchingFlags) {
     for (const std::string title : {"Ruido", "7.- Ruido", "x1"}) {
         LoadPlant();
-        Record(7).SetField(4, title);
+        Record(7).SetField(field::kTitle, title);
         Select(7);
         port.answers = {true};
         editing.Delete();
         EXPECT_EQ(session.Table().Record(7), nullptr) << title;
-        EXPECT_EQ(Field(1, 12), "10000000000000000000000") << title;
+        EXPECT_EQ(Field(1, field::kAssignmentFlags), "10000000000000000000000") << title;
         EXPECT_TRUE(port.errors.empty());
     }
 }
@@ -209,7 +210,7 @@ TEST_F(TreeEditingTest, DoubleClickEditsTheSelectedNode) {
     });
     editing.EditSelected();
     EXPECT_EQ(Node(3)->text, "Torno CNC");
-    EXPECT_EQ(Field(3, 4), "Torno CNC");
+    EXPECT_EQ(Field(3, field::kName), "Torno CNC");
     EXPECT_TRUE(session.Modified());
 
     session.SetModified(false);
@@ -226,7 +227,7 @@ TEST_F(TreeEditingTest, DoubleClickEditsTheSelectedNode) {
 TEST_F(TreeEditingTest, DoubleClickRefusesWhatItCannotEdit) {
     LoadPlant();
     editing.EditSelected();  // nothing selected
-    Record(3).SetField(3, "X");
+    Record(3).SetField(field::kKind, "X");
     Select(3);
     editing.EditSelected();
     EXPECT_EQ(port.messages, std::vector<std::string>(2, "Error: No puede ser"));

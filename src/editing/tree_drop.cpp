@@ -15,8 +15,8 @@ void FollowMove(DocumentSession& session, TreeNode& moved, oToken* oldOwner) {
     oToken* record = moved.record;
     if (!record) return;
     oToken* newOwner = IsTopLevel(moved.parent) ? nullptr : moved.parent->record;
-    record->SetFieldInt(2, newOwner ? session.Table().SlotOf(newOwner) : 0);
-    if (record->GetKind(3) != kind::kQuestionnaire || oldOwner == newOwner) return;
+    record->SetFieldInt(field::kParent, newOwner ? session.Table().SlotOf(newOwner) : 0);
+    if (record->GetKind(field::kKind) != kind::kQuestionnaire || oldOwner == newOwner) return;
     const auto number = owner_flags::QuestionnaireNumber(*record);
     if (!number) return;
     if (oldOwner) owner_flags::Clear(*oldOwner, *number);

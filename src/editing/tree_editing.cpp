@@ -33,9 +33,9 @@ void TreeEditing::AddUnderSelected(char kind, const std::string& label) {
     }
     oToken* record = session_.AppendRecord(std::make_unique<oToken>(), port_);
     if (!record) return;
-    record->SetFieldInt(2, parent->record->GetFieldInt(1));
-    record->SetField(3, std::string(1, kind));
-    record->SetField(4, label);
+    record->SetFieldInt(field::kParent, parent->record->GetFieldInt(field::kSlot));
+    record->SetField(field::kKind, std::string(1, kind));
+    record->SetField(field::kName, label);
     TreeNode* node = tree.AddChild(parent, label, record, KindIcon(kind));
 
     NodeTable& table = session_.Table();
@@ -62,7 +62,7 @@ void TreeEditing::Delete() {
     if (!port_.AskYesNo(W("Está seguro de borrar el item:") + shownLabel_(*node), W("Borrado de un item"))) {
         return;
     }
-    if (node->record->GetKind(3) == kind::kQuestionnaire) {
+    if (node->record->GetKind(field::kKind) == kind::kQuestionnaire) {
         // A title that does not begin with a number stands for no flag: nothing to clear.
         oToken* owner = session_.Table().Parent(*node->record);
         const auto number = owner_flags::QuestionnaireNumber(*node->record);
@@ -85,7 +85,7 @@ void TreeEditing::EditSelected() {
         case kind::kWorkstation:
         case kind::kZone:
             if (editor_.EditNodeData(*node)) {
-                session_.Tree().SetText(node, node->record->GetField(4));
+                session_.Tree().SetText(node, node->record->GetField(field::kLabel));
                 session_.SetModified(true);
             }
             break;

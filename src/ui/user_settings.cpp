@@ -1,5 +1,0 @@
-#include "user_settings.h"
-
-QSettings UserSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "TORVE", "Kaldo 3.1");
-}
