@@ -4,6 +4,7 @@
 
 #include "canvas.h"
 #include "cp1252.h"
+#include "header_texts.h"
 #include "report_line_wrap.h"
 
 namespace {
@@ -139,8 +140,11 @@ bool CanvasTable::Print(const std::vector<std::vector<std::string>>& rows, std::
 
 void CanvasTable::DrawPage(int page, const std::vector<CellLines>& rows) {
     canvas_.SetFontStyle(FontStyle::Bold);
-    canvas_.DrawText(left_, 0, frame_.headerLeft);
-    canvas_.DrawText(right_ - canvas_.TextWidth(frame_.headerRight), 0, frame_.headerRight);
+    // A long firm name is shortened rather than run into the date.
+    const HeaderTexts header = FitHeaderTexts(canvas_, frame_.headerLeft, frame_.headerRight, right_ - left_,
+                                              2 * canvas_.TextWidth("W"));
+    canvas_.DrawText(left_, 0, header.left);
+    canvas_.DrawText(right_ - canvas_.TextWidth(header.right), 0, header.right);
     int y = DrawRow(top_, rows[0]);
     canvas_.SetFontStyle(FontStyle::Regular);
     for (const int r : pages_[static_cast<std::size_t>(page)])

@@ -97,3 +97,14 @@ TEST_F(CanvasTableTest, ARefusedJobDrawsNothing) {
     EXPECT_EQ(error, "printer unavailable");
     EXPECT_TRUE(canvas.Texts().empty());
 }
+
+TEST_F(CanvasTableTest, ALongHeaderIsShortenedBeforeItReachesTheOther) {
+    frame.headerLeft = std::string(80, 'x');
+    CanvasTable table(canvas, columns, frame);
+    std::string error;
+    ASSERT_TRUE(table.Print({{"a", "b"}}, &error));
+    const Call& left = canvas.Texts()[0];
+    ASSERT_TRUE(canvas.FindText("Derecha"));
+    EXPECT_LT(left.x + canvas.TextWidth(left.text), canvas.FindText("Derecha")->x);
+    EXPECT_NE(left.text, frame.headerLeft);
+}
