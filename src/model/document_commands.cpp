@@ -62,14 +62,23 @@ DocumentCommands::LoadResult DocumentCommands::LoadDocument(const FilePath& path
     return LoadResult::Loaded;
 }
 
-bool DocumentCommands::SaveDocument(const FilePath& path) {
-    // Records are numbered by their line in the file, in pre-order; a parent's line comes first.
+namespace {
+
+// The document as the file holds it, with the records in the order written and the parent
+// line of each.
+struct WrittenDocument {
     std::vector<oToken*> records;
     std::vector<TreeNode*> nodes;
     std::vector<int> parentLines;
-    std::unordered_map<const TreeNode*, int> lineOf;
     std::string bytes;
-    for (TreeNode* node : session_.Tree().PreOrder()) {
+};
+
+WrittenDocument WriteDocument(const DocumentSession& session) {
+    // Records are numbered by their line in the file, in pre-order; a parent's line comes first.
+    WrittenDocument written;
+    auto& [records, nodes, parentLines, bytes] = written;
+    std::unordered_map<const TreeNode*, int> lineOf;
+    for (TreeNode* node : session.Tree().PreOrder()) {
         if (!node->record) continue;
         records.push_back(node->record);
         nodes.push_back(node);
@@ -83,7 +92,17 @@ bool DocumentCommands::SaveDocument(const FilePath& path) {
         copy.SetFieldInt(field::kParent, parentLine);
         bytes += copy.WriteLine();
     }
+    return written;
+}
 
+}  // namespace
+
+std::string DocumentCommands::FileBytes(const DocumentSession& session) {
+    return WriteDocument(session).bytes;
+}
+
+bool DocumentCommands::SaveDocument(const FilePath& path) {
+    auto [records, nodes, parentLines, bytes] = WriteDocument(session_);
     std::string utf8Error;
     if (!file_io::WriteAtomically(path, bytes, &utf8Error)) {
         port_.ShowError(cp1252::FromUtf8(utf8Error));
@@ -95,11 +114,13 @@ bool DocumentCommands::SaveDocument(const FilePath& path) {
     }
     session_.Table().Reindex(records, nodes);
     session_.SetModified(false);
+    session_.History().MarkSaved();
     return true;
 }
 
 void DocumentCommands::ImportDocument(const FilePath& path) {
     if (!file_io::Exists(path)) return;
+    const UndoStep step(session_, W("Importar"));
     std::string bytes, utf8Error;
     if (!file_io::ReadAll(path, bytes, &utf8Error)) {
         port_.ShowError(cp1252::FromUtf8(utf8Error));
