@@ -115,6 +115,8 @@ void MainWindow::BuildMenus() {
     recentFiles_ = new RecentFilesMenu(ArchivoMenu, Salir1, settings_, this);
     recentFiles_->setObjectName("RecentFilesMenu");
 
+    BuildEditMenu();  // "&Edición", between "&Archivo" and "Vistas"
+
     VistasMenu = menuBar()->addMenu("Vistas");
     Geogrfica1 = add(VistasMenu, "Geogrfica1", QString::fromUtf8("Geográfica"));
     emporal1 = add(VistasMenu, "emporal1", "Temporal");
@@ -237,6 +239,7 @@ void MainWindow::StateChanged() {
     Guardar1->setEnabled(session_.SaveCommandsEnabled());
     Guardarcomo1->setEnabled(session_.SaveCommandsEnabled());
     TreeView->setDragEnabled(session_.DragEnabled());
+    EditStateChanged();
     DesktopStateChanged();
 }
 
