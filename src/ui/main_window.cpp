@@ -56,6 +56,7 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     ConnectEditing();
     ConnectReports();
     SetUpDesktop();
+    SetUpHelp();
     session_.SetObserver(this);
     StateChanged();
 }

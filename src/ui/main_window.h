@@ -22,6 +22,7 @@ class Catalogue;
 class DatePort;
 class DocumentTreeView;
 class FindBar;
+class HelpLauncher;
 class InfoPanel;
 class PrintDialog;
 class QMenu;
@@ -139,7 +140,8 @@ private:
     // Reports (main_window_reports.cpp).
     void ConnectReports();
 
-    // Help: the entries of "A&yuda" (main_window_help.cpp).
+    // Help: the entries of "A&yuda", and F1 in the dialogs (main_window_help.cpp).
+    void SetUpHelp();
     void Ayuda2Click();
     void Manual1Click();
     void VerSugerencia1Click();
@@ -163,6 +165,7 @@ private:
     TreeModel* model_ = nullptr;
     RecentFilesMenu* recentFiles_ = nullptr;
     FindBar* findBar_ = nullptr;
+    HelpLauncher* help_ = nullptr;
     bool recentCheckPending_ = false;
     bool quitting_ = false;
 
