@@ -120,12 +120,14 @@ bool DocumentCommands::SaveDocument(const FilePath& path) {
 
 void DocumentCommands::ImportDocument(const FilePath& path) {
     if (!file_io::Exists(path)) return;
-    const UndoStep step(session_, W("Importar"));
     std::string bytes, utf8Error;
     if (!file_io::ReadAll(path, bytes, &utf8Error)) {
         port_.ShowError(cp1252::FromUtf8(utf8Error));
         return;
     }
+    // The import ends in the document's tree; starting from it lets the step be undone.
+    if (session_.ViewMode() != view::kGeographic) session_.RebuildTree();
+    const UndoStep step(session_, W("Importar"));
     document_reader::AppendLines(std::move(bytes), session_, port_);
     session_.RebuildTree();
     session_.SetTreeVisible(true);

@@ -244,13 +244,20 @@ TEST(Undo, TheHistoryGoesWithTheDocumentAndStepsInsideAStepAreOne) {
     EXPECT_FALSE(w.session.Modified());
 
     // Another view shows no document: nothing done there is a step.
+    const std::string bytes = w.Bytes();
     ShowView(w.session, w.catalogue, view::kTemporal);
     {
         const UndoStep step(w.session, W("Nada"));
         w.session.Table().Record(2)->SetField(field::kName, "x");
     }
     EXPECT_FALSE(w.session.History().CanUndo());
-    ShowView(w.session, w.catalogue, view::kGeographic);
+    w.session.Table().Record(2)->SetField(field::kName, "Nave");
+    // Importing, which is offered in the views too, brings back the document's tree first.
+    kCommands[0].run(w);
+    ASSERT_EQ(U(w.session.History().UndoName()), "Importar");
+    w.session.History().Undo();
+    EXPECT_EQ(w.session.ViewMode(), view::kGeographic);
+    EXPECT_EQ(w.Bytes(), bytes);
 
     for (auto replace : {+[](Workbench& w) { w.commands.New(); },
                          +[](Workbench& w) { w.commands.LoadDocument(w.dir.File("doc.kl3")); },
