@@ -57,6 +57,7 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     ConnectReports();
     SetUpPlan();
     SetUpDesktop();
+    SetUpHelp();
     session_.SetObserver(this);
     StateChanged();
 }
@@ -115,6 +116,8 @@ void MainWindow::BuildMenus() {
     // The documents used last, just before "&Salir" (main_window_desktop.cpp).
     recentFiles_ = new RecentFilesMenu(ArchivoMenu, Salir1, settings_, this);
     recentFiles_->setObjectName("RecentFilesMenu");
+
+    BuildEditMenu();  // "&Edición", between "&Archivo" and "Vistas"
 
     VistasMenu = menuBar()->addMenu("Vistas");
     Geogrfica1 = add(VistasMenu, "Geogrfica1", QString::fromUtf8("Geográfica"));
@@ -239,6 +242,7 @@ void MainWindow::StateChanged() {
     Guardarcomo1->setEnabled(session_.SaveCommandsEnabled());
     TreeView->setDragEnabled(session_.DragEnabled());
     PlanStateChanged();
+    EditStateChanged();
     DesktopStateChanged();
 }
 
