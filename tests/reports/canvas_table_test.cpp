@@ -103,7 +103,7 @@ TEST_F(CanvasTableTest, ALongHeaderIsShortenedBeforeItReachesTheOther) {
     CanvasTable table(canvas, columns, frame);
     std::string error;
     ASSERT_TRUE(table.Print({{"a", "b"}}, &error));
-    const Call& left = canvas.Texts()[0];
+    const Call left = canvas.Texts().at(0);
     ASSERT_TRUE(canvas.FindText("Derecha"));
     EXPECT_LT(left.x + canvas.TextWidth(left.text), canvas.FindText("Derecha")->x);
     EXPECT_NE(left.text, frame.headerLeft);
