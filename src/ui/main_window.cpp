@@ -55,6 +55,7 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     ConnectTree();
     ConnectEditing();
     ConnectReports();
+    SetUpPlan();
     SetUpDesktop();
     SetUpHelp();
     session_.SetObserver(this);
@@ -240,6 +241,7 @@ void MainWindow::StateChanged() {
     Guardar1->setEnabled(session_.SaveCommandsEnabled());
     Guardarcomo1->setEnabled(session_.SaveCommandsEnabled());
     TreeView->setDragEnabled(session_.DragEnabled());
+    PlanStateChanged();
     EditStateChanged();
     DesktopStateChanged();
 }
