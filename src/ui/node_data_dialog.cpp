@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +18,7 @@
 #include "blankable_date_edit.h"
 #include "dialog_text.h"
 #include "entry_dialog_style.h"
+#include "firm_data_box.h"
 #include "kinds.h"
 #include "named_controls.h"
 #include "node_data_form.h"
@@ -182,6 +184,9 @@ void NodeDataDialog::BuildControls() {
     resourcesRow->addWidget(memRecursos, 0, 1);
     layout->addWidget(resources);
 
+    firmData = new FirmDataBox(this);
+    layout->addWidget(firmData);
+
     auto* buttons = new QHBoxLayout;
     AddOkCancelButtons(*this, *buttons, {"BitBtn1", "Aceptar"}, {"BitBtn2", "Cancelar"}, true)
         .cancel->setAutoDefault(false);
@@ -211,6 +216,7 @@ void NodeDataDialog::Adapt() {
     SetVisible({Label3, RadioButton5, RadioButton2, RadioButton6, RadioButton7}, a.showsLevels);
     SetVisible({Label11->parentWidget(), Label11, Edit2}, a.showsLocation);
     SetVisible({LabelRecursos->parentWidget(), LabelRecursos, memRecursos}, a.showsResources);
+    firmData->Adapt(a);
     BitBtn3->setVisible(a.showsPrintBlank);
     BitBtn3->setEnabled(static_cast<bool>(printBlank_));
     Memo1->setReadOnly(a.nameReadOnly);
@@ -231,6 +237,7 @@ void NodeDataDialog::Fill() {
     mem10->setPlainText(MemoToQt(values.observations));
     memRecursos->setPlainText(MemoToQt(values.resources));
     Edit2->setText(ToQt(form_.Location()));
+    firmData->Fill(values);
 }
 
 void NodeDataDialog::DateTimePicker2Change() {
@@ -257,7 +264,12 @@ void NodeDataDialog::accept() {
     values.doneBy = reader.Line(edt9->text());
     values.observations = reader.Memo(mem10->toPlainText());
     values.resources = reader.Memo(memRecursos->toPlainText());
+    firmData->Take(reader, values);
     if (reader.Refused(this)) return;
+    if (const auto problem = form_.CheckFigures(values)) {
+        QMessageBox::warning(this, windowTitle(), ToQt(*problem));
+        return;
+    }
     form_.Values() = values;
     QDialog::accept();
 }

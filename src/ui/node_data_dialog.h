@@ -5,6 +5,7 @@
 #include "node_data_editor.h"
 
 class BlankableDateEdit;
+class FirmDataBox;
 class NodeDataForm;
 class QFrame;
 class QLabel;
@@ -64,6 +65,8 @@ private:
     // Below the controls above, for a measure: its human and material resources and cost.
     QLabel* LabelRecursos;
     QPlainTextEdit* memRecursos;
+    // Below them all: the firm's data, or a workstation's exposed workers.
+    FirmDataBox* firmData;
 
     NodeDataForm& form_;
     BlankQuestionnaireHook printBlank_;
