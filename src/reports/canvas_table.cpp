@@ -28,16 +28,14 @@ std::vector<std::string> TextLines(const std::string& text) {
 CanvasTable::CanvasTable(Canvas& canvas, std::vector<TableColumn> columns, TableFrame frame)
     : canvas_(canvas), columns_(std::move(columns)), frame_(std::move(frame)) {}
 
-void CanvasTable::Measure(const std::vector<std::vector<std::string>>& rows) {
+void CanvasTable::SetFont() {
     canvas_.SetFontSize(frame_.fontSize);
     canvas_.SetFontStyle(FontStyle::Regular);
     lineHeight_ = canvas_.TextHeight("W");
     padding_ = std::max(1, lineHeight_ / 4);
-    left_ = canvas_.TextWidth("W");
-    right_ = canvas_.PageWidth() - left_;
-    top_ = 2 * lineHeight_;                            // below the header line
-    bottom_ = canvas_.PageHeight() - 2 * lineHeight_;  // above the page number
+}
 
+void CanvasTable::FitColumns(const std::vector<std::vector<std::string>>& rows) {
     // Fitted columns first: their widest line, and the widest word of their heading in bold.
     std::vector<int> widths(columns_.size(), 0);
     int fitted = 0, weights = 0;
@@ -101,10 +99,8 @@ int CanvasTable::Height(const CellLines& lines) const {
     return static_cast<int>(most) * lineHeight_ + 2 * padding_;
 }
 
-bool CanvasTable::Print(const std::vector<std::vector<std::string>>& rows, std::string* error) {
-    if (!canvas_.BeginJob(frame_.jobTitle, error)) return false;
-    Measure(rows);
-
+std::vector<CanvasTable::CellLines> CanvasTable::LayOut(const std::vector<std::vector<std::string>>& rows,
+                                                        int firstTop) {
     std::vector<std::string> headings;
     for (const TableColumn& column : columns_)
         headings.push_back(column.heading);
@@ -114,43 +110,84 @@ bool CanvasTable::Print(const std::vector<std::vector<std::string>>& rows, std::
     const int room = bottom_ - top_ - Height(heading);
     const int maxLines = std::max(1, (room - 2 * padding_) / std::max(1, lineHeight_));
 
-    // First pass: the lines of every row and the rows of every page.
     std::vector<CellLines> laidOut;
     laidOut.push_back(heading);
     pages_.assign(1, {});
-    int y = top_ + Height(heading);
+    int y = firstTop + Height(heading);
+    // A page begun lower down may be left without rows; a whole page takes at least one.
+    bool wholePage = firstTop <= top_;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         laidOut.push_back(Lines(rows[r], maxLines));
         const int height = Height(laidOut.back());
-        if (y + height > bottom_ && !pages_.back().empty()) {
+        if (y + height > bottom_ && (!pages_.back().empty() || !wholePage)) {
             pages_.emplace_back();
             y = top_ + Height(heading);
+            wholePage = true;
         }
         pages_.back().push_back(static_cast<int>(r));
         y += height;
     }
+    return laidOut;
+}
 
+bool CanvasTable::Print(const std::vector<std::vector<std::string>>& rows, std::string* error) {
+    if (!canvas_.BeginJob(frame_.jobTitle, error)) return false;
+    SetFont();
+    left_ = canvas_.TextWidth("W");
+    right_ = canvas_.PageWidth() - left_;
+    top_ = 2 * lineHeight_;                            // below the header line
+    bottom_ = canvas_.PageHeight() - 2 * lineHeight_;  // above the page number
+    FitColumns(rows);
+    const std::vector<CellLines> laidOut = LayOut(rows, top_);
     for (int page = 0; page < Pages(); ++page) {
         if (page > 0) canvas_.NewPage();
-        DrawPage(page, laidOut);
+        DrawFrame(page);
+        DrawRows(page, top_, laidOut);
     }
     canvas_.EndJob();
     return true;
 }
 
-void CanvasTable::DrawPage(int page, const std::vector<CellLines>& rows) {
+int CanvasTable::PrintWithin(const std::vector<std::vector<std::string>>& rows, const TableArea& area,
+                             int y) {
+    SetFont();
+    left_ = area.left;
+    right_ = area.right;
+    top_ = area.top;
+    bottom_ = area.bottom;
+    FitColumns(rows);
+    const std::vector<CellLines> laidOut = LayOut(rows, y);
+    for (int page = 0; page < Pages(); ++page) {
+        if (page > 0) {
+            canvas_.NewPage();
+            y = top_;
+        }
+        if (page == 0 && pages_[0].empty() && Pages() > 1) continue;  // no room left below y
+        y = DrawRows(page, y, laidOut);
+    }
+    canvas_.SetFontStyle(FontStyle::Regular);
+    return y;
+}
+
+void CanvasTable::DrawFrame(int page) {
     canvas_.SetFontStyle(FontStyle::Bold);
     // A long firm name is shortened rather than run into the date.
     const HeaderTexts header = FitHeaderTexts(canvas_, frame_.headerLeft, frame_.headerRight, right_ - left_,
                                               2 * canvas_.TextWidth("W"));
     canvas_.DrawText(left_, 0, header.left);
     canvas_.DrawText(right_ - canvas_.TextWidth(header.right), 0, header.right);
-    int y = DrawRow(top_, rows[0]);
+    canvas_.SetFontStyle(FontStyle::Regular);
+    const std::string number = W("Página ") + std::to_string(page + 1) + " de " + std::to_string(Pages());
+    canvas_.DrawText((left_ + right_ - canvas_.TextWidth(number)) / 2, bottom_ + lineHeight_ / 2, number);
+}
+
+int CanvasTable::DrawRows(int page, int y, const std::vector<CellLines>& rows) {
+    canvas_.SetFontStyle(FontStyle::Bold);
+    y = DrawRow(y, rows[0]);
     canvas_.SetFontStyle(FontStyle::Regular);
     for (const int r : pages_[static_cast<std::size_t>(page)])
         y = DrawRow(y, rows[static_cast<std::size_t>(r) + 1]);
-    const std::string number = W("Página ") + std::to_string(page + 1) + " de " + std::to_string(Pages());
-    canvas_.DrawText((left_ + right_ - canvas_.TextWidth(number)) / 2, bottom_ + lineHeight_ / 2, number);
+    return y;
 }
 
 int CanvasTable::DrawRow(int y, const CellLines& lines) {

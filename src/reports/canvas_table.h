@@ -16,6 +16,15 @@ struct TableColumn {
     bool fit = false;  // as wide as its widest cell (dates, states), up to an eighth of the table
 };
 
+// Where a table is drawn inside a longer printout: its left and right edges, and the top and
+// bottom of every page's room for it.
+struct TableArea {
+    int left = 0;
+    int right = 0;
+    int top = 0;
+    int bottom = 0;
+};
+
 struct TableFrame {
     std::string jobTitle;     // the print job's (and the PDF's) title
     std::string headerLeft;   // e.g. the firm
@@ -31,6 +40,13 @@ public:
     // text (Windows-1252) per column; missing cells are empty.
     bool Print(const std::vector<std::vector<std::string>>& rows, std::string* error);
 
+    // The table as part of a job that is printing already (the frame's texts are not used): from
+    // y on the current page, within the area, starting a new page on the canvas (and going on at
+    // the area's top, with the heading row again) whenever the next row does not fit. The table
+    // starts on a new page when not even its heading and first row fit below y. Returns the y
+    // below the last row.
+    int PrintWithin(const std::vector<std::vector<std::string>>& rows, const TableArea& area, int y);
+
     // Layout after Print, for those who check it: the pages and the rows on each.
     int Pages() const { return static_cast<int>(pages_.size()); }
     const std::vector<std::vector<int>>& RowsByPage() const { return pages_; }
@@ -38,10 +54,15 @@ public:
 private:
     using CellLines = std::vector<std::vector<std::string>>;  // per column, the lines drawn
 
-    void Measure(const std::vector<std::vector<std::string>>& rows);
+    void SetFont();
+    void FitColumns(const std::vector<std::vector<std::string>>& rows);
     CellLines Lines(const std::vector<std::string>& cells, int maxLines);
     int Height(const CellLines& lines) const;
-    void DrawPage(int page, const std::vector<CellLines>& rows);
+    // The heading's and every row's lines (the heading first), and the rows of each page, the
+    // first page's room starting at firstTop.
+    std::vector<CellLines> LayOut(const std::vector<std::vector<std::string>>& rows, int firstTop);
+    void DrawFrame(int page);
+    int DrawRows(int page, int y, const std::vector<CellLines>& rows);
     int DrawRow(int y, const CellLines& lines);
 
     Canvas& canvas_;
