@@ -35,40 +35,63 @@ void CanvasTable::SetFont() {
     padding_ = std::max(1, lineHeight_ / 4);
 }
 
+int CanvasTable::HeadingWordWidth(const std::string& heading) {
+    canvas_.SetFontStyle(FontStyle::Bold);
+    int widest = 0;
+    for (std::size_t start = 0; start <= heading.size();) {
+        const std::size_t end = std::min(heading.find(' ', start), heading.size());
+        widest = std::max(widest, canvas_.TextWidth(heading.substr(start, end - start)));
+        start = end + 1;
+    }
+    canvas_.SetFontStyle(FontStyle::Regular);
+    return widest + 2 * padding_ + 1;
+}
+
 void CanvasTable::FitColumns(const std::vector<std::vector<std::string>>& rows) {
     // Fitted columns first: their widest line, and the widest word of their heading in bold.
     std::vector<int> widths(columns_.size(), 0);
-    int fitted = 0, weights = 0;
+    int fitted = 0;
     for (std::size_t c = 0; c < columns_.size(); ++c) {
-        if (!columns_[c].fit) {
-            weights += std::max(1, columns_[c].weight);
-            continue;
-        }
+        if (!columns_[c].fit) continue;
         int widest = 0;
         for (const auto& row : rows) {
             if (c < row.size()) {
                 for (const std::string& line : TextLines(row[c]))
-                    widest = std::max(widest, canvas_.TextWidth(line));
+                    widest = std::max(widest, canvas_.TextWidth(line) + 2 * padding_ + 1);
             }
         }
-        canvas_.SetFontStyle(FontStyle::Bold);
-        const std::string& heading = columns_[c].heading;
-        for (std::size_t start = 0; start <= heading.size();) {
-            const std::size_t end = std::min(heading.find(' ', start), heading.size());
-            widest = std::max(widest, canvas_.TextWidth(heading.substr(start, end - start)));
-            start = end + 1;
-        }
-        canvas_.SetFontStyle(FontStyle::Regular);
-        widths[c] = std::min(widest + 2 * padding_ + 1, (right_ - left_) / 8);
+        widest = std::max(widest, HeadingWordWidth(columns_[c].heading));
+        widths[c] = std::min(widest, (right_ - left_) / 8);
         fitted += widths[c];
     }
-    const int shared = std::max(0, right_ - left_ - fitted);
-    int sum = 0;
-    for (std::size_t c = 0; c < columns_.size(); ++c) {
-        if (columns_[c].fit) continue;
-        const int before = static_cast<int>(static_cast<long long>(shared) * sum / std::max(1, weights));
-        sum += std::max(1, columns_[c].weight);
-        widths[c] = static_cast<int>(static_cast<long long>(shared) * sum / std::max(1, weights)) - before;
+    // The others share the rest by their weights; a column whose share would cut a word of its
+    // heading gets that word's width, and the rest is shared again among the others.
+    std::vector<bool> fixed(columns_.size(), false);
+    for (bool again = true; again;) {
+        again = false;
+        int shared = right_ - left_ - fitted, weights = 0;
+        for (std::size_t c = 0; c < columns_.size(); ++c) {
+            if (columns_[c].fit) continue;
+            if (fixed[c]) {
+                shared -= widths[c];
+            } else {
+                weights += std::max(1, columns_[c].weight);
+            }
+        }
+        shared = std::max(0, shared);
+        int sum = 0;
+        for (std::size_t c = 0; c < columns_.size(); ++c) {
+            if (columns_[c].fit || fixed[c]) continue;
+            const int before = static_cast<int>(static_cast<long long>(shared) * sum / std::max(1, weights));
+            sum += std::max(1, columns_[c].weight);
+            widths[c] =
+                static_cast<int>(static_cast<long long>(shared) * sum / std::max(1, weights)) - before;
+            const int least = HeadingWordWidth(columns_[c].heading);
+            if (widths[c] < least && least < (right_ - left_) / 8) {
+                widths[c] = least;
+                fixed[c] = again = true;
+            }
+        }
     }
     x_.assign(1, left_);
     for (const int width : widths)

@@ -56,6 +56,8 @@ private:
 
     void SetFont();
     void FitColumns(const std::vector<std::vector<std::string>>& rows);
+    // The width that the widest word of a heading takes in bold, with the cell's padding.
+    int HeadingWordWidth(const std::string& heading);
     CellLines Lines(const std::vector<std::string>& cells, int maxLines);
     int Height(const CellLines& lines) const;
     // The heading's and every row's lines (the heading first), and the rows of each page, the

@@ -126,7 +126,9 @@ TEST_F(CanvasTableTest, WithinAPrintoutItGoesOnFromWhereItIsPutAndRepeatsItsHead
     for (int page = 1; page <= canvas.Pages(); ++page) {
         SCOPED_TRACE(page);
         EXPECT_EQ(OnPage(page, "Uno").size(), 1u);
-        if (page > 1) EXPECT_EQ(OnPage(page, "Uno")[0].y, 50 + 6);
+        if (page > 1) {
+            EXPECT_EQ(OnPage(page, "Uno")[0].y, 50 + 6);
+        }
         EXPECT_TRUE(OnPage(page, "Izquierda").empty() && OnPage(page, "Derecha").empty());
     }
     for (const Call& rect : canvas.Rectangles()) {
