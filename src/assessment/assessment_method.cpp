@@ -49,26 +49,31 @@ void DrawGrid(PageFlow& flow, const std::string& caption, const std::string& cor
         flow.Font(style::kBody, FontStyle::Bold);
         flow.Text(caption, flow.body().left, flow.Width());
         flow.Gap(flow.LineHeight() / 4);
-        flow.Font(style::kBody, FontStyle::Regular);
         Canvas& canvas = flow.canvas();
-        const int pad = flow.LineHeight() / 3;
-        const int height = flow.LineHeight() + 2 * pad;
-        int first = canvas.TextWidth(corner);
-        canvas.SetFontStyle(FontStyle::Bold);
-        for (const std::string& row : rows)
-            first = std::max(first, canvas.TextWidth(row));
-        int widest = 0;
-        for (const std::string& column : columns)
-            widest = std::max(widest, canvas.TextWidth(column));
-        canvas.SetFontStyle(FontStyle::Regular);
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            for (std::size_t c = 0; c < columns.size(); ++c)
-                widest =
-                    std::max(widest, canvas.TextWidth(cell(static_cast<int>(r), static_cast<int>(c)).text));
+        // The names in a smaller type where the body's does not leave them room on the page.
+        int pad = 0, height = 0, first = 0, width = 0;
+        for (int size = style::kBody; size >= style::kTable; --size) {
+            flow.Font(size, FontStyle::Regular);
+            pad = flow.LineHeight() / 3;
+            height = flow.LineHeight() + 2 * pad;
+            first = canvas.TextWidth(corner);
+            int widest = 0;
+            for (std::size_t r = 0; r < rows.size(); ++r) {
+                for (std::size_t c = 0; c < columns.size(); ++c)
+                    widest = std::max(widest,
+                                      canvas.TextWidth(cell(static_cast<int>(r), static_cast<int>(c)).text));
+            }
+            canvas.SetFontStyle(FontStyle::Bold);
+            for (const std::string& row : rows)
+                first = std::max(first, canvas.TextWidth(row));
+            for (const std::string& column : columns)
+                widest = std::max(widest, canvas.TextWidth(column));
+            first += 2 * pad;
+            width =
+                std::max(widest + 2 * pad, (flow.Width() * 3 / 4 - first) / static_cast<int>(columns.size()));
+            if (first + width * static_cast<int>(columns.size()) <= flow.Width()) break;
+            width = (flow.Width() - first) / static_cast<int>(columns.size());
         }
-        first += 2 * pad;
-        const int width =
-            std::max(widest + 2 * pad, (flow.Width() * 3 / 4 - first) / static_cast<int>(columns.size()));
         const int left = flow.body().left;
         auto centred = [&](const std::string& text, int x, int y) {
             flow.DrawText(x + (width - canvas.TextWidth(text)) / 2, y + pad, text);
@@ -106,8 +111,8 @@ void DrawGrid(PageFlow& flow, const std::string& caption, const std::string& cor
             }
         }
         flow.MoveTo(y + height);
+        flow.Font(style::kBody, FontStyle::Regular);
         flow.Gap(flow.LineHeight());
-        canvas.SetFontStyle(FontStyle::Regular);
     });
 }
 

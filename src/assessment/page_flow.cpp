@@ -1,6 +1,7 @@
 #include "page_flow.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "report_line_wrap.h"
 
@@ -43,9 +44,13 @@ void PageFlow::NewPage() {
     y_ = body_.top;
     pageEmpty_ = true;
     if (onNewPage_) {
+        // The repeated heading is no line of the marked block.
+        const std::optional<int> marker = std::exchange(marker_, std::nullopt);
         const FontStyle style = canvas_.Style();
+        const int size = size_;
         onNewPage_();
-        canvas_.SetFontStyle(style);
+        if (size > 0) Font(size, style);
+        marker_ = marker;
     }
 }
 
