@@ -40,7 +40,7 @@ std::string ProposedFileName(const std::string& firmName) {
         single.pop_back();
     while (!single.empty() && single.front() == '.')
         single.erase(0, 1);
-    return single.empty() ? "Evaluacion de riesgos" : cp1252::ToUtf8(single);
+    return single.empty() ? W("Evaluación de riesgos") : single;
 }
 
 }  // namespace assessment

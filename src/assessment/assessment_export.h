@@ -16,8 +16,8 @@ bool ExportPdf(const Assessment& assessment, const FilePath& path, PdfCanvasSour
                std::string* utf8Error);
 
 // The name proposed for the document's file: the firm's name without the characters that a file
-// name cannot hold ("/", "\", ":" ...) nor blanks and points at its ends; "Evaluacion de riesgos"
-// for a firm without name. Windows-1252 in, UTF-8 out; without extension.
+// name cannot hold ("/", "\", ":" ...) nor blanks and points at its ends; "Evaluación de riesgos"
+// for a firm without name. Windows-1252, like the name; without extension.
 std::string ProposedFileName(const std::string& firmName);
 
 }  // namespace assessment

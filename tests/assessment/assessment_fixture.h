@@ -66,9 +66,10 @@ inline std::string ManyDeficiencies(int n) {
             questionnaire = add(post, "C\t02.- Máquinas\t\t01/03/2026\t\t\t\t\t\t3");
         }
         const std::string code[] = {"00000", "12111", "22332", "33332", ""};
-        const int d = add(questionnaire, "D\t" + std::to_string(k) + ". Ítem D" + std::to_string(k) + filler +
-                                             "\tRecomendación R" + std::to_string(k) + filler + "\t\t\t\t\t\t" +
-                                             code[k % 5] + "\t\tDetectada D" + std::to_string(k) + filler);
+        const int d =
+            add(questionnaire, "D\t" + std::to_string(k) + ". Ítem D" + std::to_string(k) + filler +
+                                   "\tRecomendación R" + std::to_string(k) + filler + "\t\t\t\t\t\t" +
+                                   code[k % 5] + "\t\tDetectada D" + std::to_string(k) + filler);
         add(d, "R\tMedida M" + std::to_string(k) + "\t\t" + std::to_string(1 + k % 28) + "/04/2026\tAna");
     }
     return W(bytes);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 #include "assessment_fixture.h"
 #include "assessment_printout.h"
@@ -139,10 +140,10 @@ TEST_F(AssessmentPrintoutTest, EveryPageHasItsNumberOfAllAndTheFirmAtItsHead) {
         const std::string text = PageText(page);
         EXPECT_TRUE(Has(text, "Página " + std::to_string(page) + " de " + std::to_string(pages))) << page;
         // The cover shows the firm in large type instead of the header.
-        const Call* header = nullptr;
+        bool header = false;
         for (const Call& call : canvas.Texts())
-            if (call.page == page && call.text == "Empresa grande" && call.size == 8) header = &call;
-        EXPECT_EQ(header != nullptr, page > 1) << page;
+            header = header || (call.page == page && call.text == "Empresa grande" && call.size == 8);
+        EXPECT_EQ(header, page > 1) << page;
     }
 }
 
@@ -152,11 +153,10 @@ TEST_F(AssessmentPrintoutTest, TheContentsNameThePageEachSectionBeginsOn) {
     for (const char* section : {"1. Método de evaluación", "2. Resumen", "3. Deficiencias por lugar",
                                 "4. Plan de acción", "5. Firmas"}) {
         SCOPED_TRACE(section);
-        const Call* listed = nullptr;
-        const Call* heading = nullptr;
+        std::optional<Call> listed, heading;
         for (const Call& call : canvas.Texts()) {
             if (U(call.text) != section) continue;
-            (call.page == 1 ? listed : heading) = &call;
+            (call.page == 1 ? listed : heading) = call;
         }
         ASSERT_TRUE(listed && heading);
         EXPECT_EQ(heading->size, 15);
