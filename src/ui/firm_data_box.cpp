@@ -85,6 +85,9 @@ void FirmDataBox::Fill(const NodeDataValues& values) {
     edtEvaluador->setText(ToQt(firm.evaluator));
     edtRevision->setText(ToQt(firm.nextReview));
     edtExpuestos->setText(ToQt(values.exposedWorkers));
+    // Long texts show their start, as the boxes above them do.
+    for (QLineEdit* edit : {edtNif, edtDomicilio, edtActividad, edtEvaluador})
+        edit->setCursorPosition(0);
 }
 
 void FirmDataBox::Take(DialogTextReader& reader, NodeDataValues& values) const {
