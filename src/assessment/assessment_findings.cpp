@@ -72,8 +72,9 @@ class Findings {
 public:
     Findings(PageFlow& flow, const Assessment& a)
         : flow_(flow), a_(a), indent_(flow.LineHeight()), x_(flow.body().left + 2 * indent_) {
-        labelWidth_ =
-            style::LabelWidth(flow, {"Deficiencia detectada:", W("Recomendación:"), "Medidas preventivas:"});
+        labelWidth_ = style::LabelWidth(flow, {"Deficiencia detectada:", W("Recomendación:"),
+                                               "Medidas preventivas:", "Agentes implicados:"});
+        placeLabelWidth_ = style::LabelWidth(flow, {"Trabajadores expuestos:"});
     }
 
     void PrintPlace(const Place& place) {
@@ -86,7 +87,7 @@ public:
             flow_.Font(style::kBody, FontStyle::Regular);
         });
         if (!place.exposedWorkers.empty())
-            flow_.Field("Trabajadores expuestos:", place.exposedWorkers, flow_.body().left, labelWidth_);
+            flow_.Field("Trabajadores expuestos:", place.exposedWorkers, flow_.body().left, placeLabelWidth_);
         if (place.questionnaires.empty()) {
             flow_.Text(W("No se ha aplicado ningún cuestionario en este lugar."), flow_.body().left,
                        flow_.Width());
@@ -163,6 +164,7 @@ private:
     int indent_;
     int x_;  // where a deficiency's lines start
     int labelWidth_ = 0;
+    int placeLabelWidth_ = 0;
 };
 
 }  // namespace

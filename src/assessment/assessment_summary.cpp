@@ -73,15 +73,19 @@ void StateTable(PageFlow& flow, const Assessment& a) {
 void PrintSummary(PageFlow& flow, const Assessment& a) {
     using namespace style;
     Heading(flow, W("Deficiencias por nivel de intervención"), kHeading);
-    std::vector<ChartBar> bars{{"Toda la empresa", a.levels, true}};
-    for (const Place& place : a.places) {
-        if (place.Deficiencies() > 0) bars.push_back({PlaceLabel(place), place.levels, false});
-    }
     if (a.Deficiencies() == 0) {
         flow.Text(W("No se ha anotado ninguna deficiencia."), flow.body().left, flow.Width());
         flow.Gap(flow.LineHeight());
     } else {
-        DrawLevelChart(flow, bars);
+        // The whole firm and the places each on a scale of their own: a place's bar would be
+        // a sliver beside the firm's.
+        DrawLevelChart(flow, {{"Toda la empresa", a.levels, true}}, true);
+        std::vector<ChartBar> places;
+        for (const Place& place : a.places) {
+            if (place.Deficiencies() > 0) places.push_back({PlaceLabel(place), place.levels, false});
+        }
+        flow.Gap(flow.LineHeight() / 2);
+        DrawLevelChart(flow, places, false);
         flow.Gap(flow.LineHeight());
     }
     LevelTable(flow, a);

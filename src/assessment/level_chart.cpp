@@ -37,11 +37,11 @@ void DrawLegend(PageFlow& flow, const LevelCounts& totals) {
 
 }  // namespace
 
-void DrawLevelChart(PageFlow& flow, const std::vector<ChartBar>& bars) {
+void DrawLevelChart(PageFlow& flow, const std::vector<ChartBar>& bars, bool legend) {
     if (bars.empty()) return;
     Canvas& canvas = flow.canvas();
     flow.Font(style::kSmall, FontStyle::Regular);
-    DrawLegend(flow, bars.front().counts);
+    if (legend) DrawLegend(flow, bars.front().counts);
 
     const int line = flow.LineHeight();
     const int labelWidth = flow.Width() * 3 / 10;
@@ -49,7 +49,9 @@ void DrawLevelChart(PageFlow& flow, const std::vector<ChartBar>& bars) {
     int most = 1;
     for (const ChartBar& bar : bars)
         most = std::max(most, Total(bar.counts));
-    const int barRoom = flow.body().right - barLeft - canvas.TextWidth(std::to_string(most)) - line / 2;
+    // Room for a total of four digits after the longest bar, whatever the totals: two charts
+    // one above the other have bars of the same full length.
+    const int barRoom = flow.body().right - barLeft - canvas.TextWidth("9999") - line / 2;
     const int height = line + line / 2;
     for (const ChartBar& bar : bars) {
         flow.Need(height);

@@ -183,6 +183,7 @@ TEST_F(AssessmentPrintoutTest, TheMethodsTablesHaveTheLevelsColours) {
     }
 }
 
+// The whole firm's bar and the places' bars, each chart scaled to its longest bar.
 TEST_F(AssessmentPrintoutTest, TheChartsBarsAreAsLongAsTheirCounts) {
     Print();
     const int page = SectionPage("2. Resumen");
@@ -192,14 +193,20 @@ TEST_F(AssessmentPrintoutTest, TheChartsBarsAreAsLongAsTheirCounts) {
         if (fill.page == page && fill.bottom - fill.y == 80 + 80 / 6) bars[fill.y].push_back(fill);
     ASSERT_EQ(bars.size(), 3u) << "the whole firm, the firm's own, the workstation (the zone has none)";
     auto length = [](const std::vector<Call>& pieces) { return pieces.back().right - pieces.front().x; };
-    const std::vector<Call>& all = bars.begin()->second;
-    const std::vector<Call>& workstation = bars.rbegin()->second;
+    auto bar = bars.begin();
+    const std::vector<Call>& all = (bar++)->second;
+    const std::vector<Call>& firm = (bar++)->second;
+    const std::vector<Call>& workstation = bar->second;
     ASSERT_EQ(all.size(), 4u);
     for (const Call& piece : all)
         EXPECT_NEAR(piece.right - piece.x, length(all) / 4, 1);
     EXPECT_EQ(all[0].rgb, plan::LevelColour(plan::Level::kCritical).Packed());
     EXPECT_EQ(all[3].rgb, plan::LevelColour(plan::Level::kNotValued).Packed());
-    EXPECT_NEAR(length(workstation), length(all) * 3 / 4, 1);
+    // The places on their own scale: the workstation's three take the whole length.
+    EXPECT_EQ(length(workstation), length(all));
+    ASSERT_EQ(firm.size(), 1u);
+    EXPECT_EQ(firm[0].rgb, plan::LevelColour(plan::Level::kToCorrect).Packed());
+    EXPECT_NEAR(length(firm), length(all) / 3, 1);
 }
 
 // A deficiency that fits on a page is never cut by one: its item, what was detected, the
@@ -240,4 +247,28 @@ TEST_F(AssessmentPrintoutTest, APrinterThatRefusesTheJobGetsNothing) {
         assessment::PrintAssessment(assessment::Gather(session, dates, {2026, 3, 25}), canvas, &error));
     EXPECT_EQ(error, "printer unavailable");
     EXPECT_TRUE(canvas.calls.empty());
+}
+
+// A label and its value, a bar's count and its label, a number in the contents: no text is drawn
+// over another on the same line.
+TEST_F(AssessmentPrintoutTest, NoTextOverprintsAnother) {
+    for (const bool many : {false, true}) {
+        canvas.calls.clear();
+        if (many) {
+            LoadBytes(session, ManyDeficiencies(30));
+        } else {
+            LoadLines(session, kAssessedFirm);
+        }
+        PrintSession();
+        const std::vector<Call> texts = canvas.Texts();
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            for (std::size_t j = i + 1; j < texts.size(); ++j) {
+                const Call& a = texts[i];
+                const Call& b = texts[j];
+                if (a.page != b.page || a.y != b.y) continue;
+                EXPECT_TRUE(a.right <= b.x || b.right <= a.x)
+                    << U(a.text) << " and " << U(b.text) << " on page " << a.page;
+            }
+        }
+    }
 }
