@@ -21,6 +21,12 @@ QLineEdit* NamedEdit(const char* name, QWidget* parent) {
     return edit;
 }
 
+void ShowFromStart(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+    edit->setCursorPosition(0);
+    edit->setToolTip(text);
+}
+
 QPlainTextEdit* NamedMemo(const char* name, int lines, QWidget* parent) {
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(name);
