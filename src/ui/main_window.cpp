@@ -28,6 +28,8 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     : QMainWindow(parent),
       PrintDialog1(new PrintDialog(this)),
       catalogue_(catalogue),
+      ownSession_(std::make_unique<DocumentSession>()),
+      session_(*ownSession_),
       ownPort_(port ? nullptr : std::make_unique<QtUserPort>(this)),
       ownDates_(dates ? nullptr : std::make_unique<QtDates>()),
       port_(port ? *port : *ownPort_),
@@ -61,7 +63,15 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
 }
 
 MainWindow::~MainWindow() {
+    // The tree model is a Qt child, which Qt would destroy only after the members, the session
+    // among them; it observes the session's tree, so it goes first, detached from the view.
+    disconnect(TreeView->selectionModel(), nullptr, this, nullptr);
+    TreeView->setModel(nullptr);
+    delete model_;
+    model_ = nullptr;
     session_.SetObserver(nullptr);
+    // The members go now, in the reverse order of their declaration: the commands, then the
+    // session with its records.
 }
 
 void MainWindow::BuildLayout() {
@@ -212,19 +222,29 @@ void MainWindow::PrepareContextMenu() {
         action->setEnabled(on);
 }
 
+// The selected node is the one the user sees highlighted. Qt's current index (the focus frame)
+// may stand on a node that is not selected, after a click on empty space or when the tree takes
+// the focus; then nothing is selected.
 void MainWindow::ConnectTree() {
     connect(model_, &TreeModel::selectNodeRequested, this, [this](const QModelIndex& index) {
-        if (TreeView->currentIndex() != index) TreeView->setCurrentIndex(index);
-        if (index.isValid()) TreeView->scrollTo(index);
+        QItemSelectionModel* selection = TreeView->selectionModel();
+        if (!index.isValid()) {
+            selection->clearSelection();
+            return;
+        }
+        // Also when the node is the current one already: it is shown highlighted.
+        selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        TreeView->scrollTo(index);
     });
     connect(model_, &TreeModel::expandRequested, this,
             [this](const QModelIndex& index) { TreeView->expand(index); });
-    connect(TreeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(TreeView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::SyncSelectionFromView);
 }
 
 void MainWindow::SyncSelectionFromView() {
-    session_.Tree().Select(model_->NodeAt(TreeView->currentIndex()));
+    const QModelIndexList selected = TreeView->selectionModel()->selectedIndexes();
+    session_.Tree().Select(selected.isEmpty() ? nullptr : model_->NodeAt(selected.constFirst()));
 }
 
 void MainWindow::StateChanged() {
