@@ -248,7 +248,7 @@ void MainWindow::SyncSelectionFromView() {
 }
 
 void MainWindow::StateChanged() {
-    setWindowTitle(ToQt(session_.Caption()));
+    setWindowTitle(QString::fromStdString(session_.Caption()));
     TreeView->setVisible(session_.TreeVisible());
     const bool documents = session_.DocumentCommandsEnabled();
     for (QAction* action : {Importar1, Imprimir1, Cerrar1, Geogrfica1, emporal1, Valoracin1, Riesgos1}) {
