@@ -217,7 +217,7 @@ void NodeDataDialog::Fill() {
     edt7->setText(ToQt(values.plannedBy));
     edt9->setText(ToQt(values.doneBy));
     mem10->setPlainText(MemoToQt(values.observations));
-    Edit2->setText(ToQt(form_.Location()));
+    ShowFromStart(Edit2, ToQt(form_.Location()));
 }
 
 void NodeDataDialog::DateTimePicker2Change() {
@@ -240,7 +240,7 @@ void NodeDataDialog::accept() {
     if (form_.Kind() != kind::kMeasure) values.comments = reader.Memo(mem5->toPlainText());
     values.planned = QtDates::FromQDate(DateTimePicker1->date());
     values.plannedBy = reader.Line(edt7->text());
-    values.completion = QtDates::FromQDate(DateTimePicker2->date());
+    values.completion = QtDates::FromQDate(DateTimePicker2->HeldDate());
     values.doneBy = reader.Line(edt9->text());
     values.observations = reader.Memo(mem10->toPlainText());
     if (reader.Refused(this)) return;
