@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include "catalogue.h"
 #include "document_tree_view.h"
@@ -143,4 +144,29 @@ TEST_F(ContextMenuTest, ANodeSelectedByACommandIsShownHighlighted) {
     EXPECT_EQ(window.TreeView->currentIndex(), firm);
     window.Session().Tree().Select(nullptr);
     EXPECT_TRUE(window.TreeView->selectionModel()->selectedIndexes().isEmpty());
+}
+
+// Return, Enter and F2 open the node data editor on the selected node as a double click does;
+// Shift+F10 opens the context menu as the Menu key does.
+TEST_F(ContextMenuTest, TheKeyboardOpensTheEditorAndTheMenu) {
+    CountingEditor editor;
+    window.SetNodeDataDialog(&editor);
+    RightClick(2);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2})
+        QTest::keyClick(window.TreeView, key);
+    EXPECT_EQ(editor.opened, 3);
+    EXPECT_TRUE(port.messages.empty());
+
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        if (QApplication::activePopupWidget() == window.PopupMenu1) {
+            for (QAction* action : window.PopupMenu1->actions())
+                if (!action->isSeparator() && action->isEnabled()) offered << action->text();
+            window.PopupMenu1->close();
+        }
+    });
+    QTest::keyClick(window.TreeView, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(offered, QStringList({"Nueva Zona", "Nuevo Puesto", "Asignar Cuestionarios", "Informe",
+                                    "Exportar a un archivo ...", "Eliminar"}));
+    window.SetNodeDataDialog(nullptr);
 }
