@@ -162,6 +162,23 @@ TEST_F(MainWindowTest, TheCaptionIsTheFileNameAsSpelt) {
     EXPECT_TRUE(window.windowTitle().endsWith(QString::fromUtf8("/Łódź 文件.kl3")));
 }
 
+// The tree model observes the session's tree: the window takes it from the view and destroys it
+// while the session is alive (under the sanitizers a later destruction is a use after free).
+TEST(MainWindowLifetimeTest, TheTreeModelGoesBeforeTheSession) {
+    Catalogue catalogue;
+    ScriptedPort port;
+    FixedDates dates;
+    auto window = std::make_unique<MainWindow>(catalogue, &port, &dates);
+    window->Nuevo1->trigger();
+    window->Session().SetModified(false);
+    QTreeView* view = window->TreeView;
+    TreeModel* model = window->Model();
+    bool detached = false;
+    QObject::connect(model, &QObject::destroyed, [&] { detached = view->model() != model; });
+    window.reset();
+    EXPECT_TRUE(detached) << "the model was destroyed after it left the view";
+}
+
 TEST(OkDialogTest, GeometryAndButtons) {
     OkDialog dialog("Mensaje", "Título");
     EXPECT_EQ(dialog.size(), QSize(313, 116));
