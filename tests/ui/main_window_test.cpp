@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -171,10 +172,10 @@ TEST(MainWindowLifetimeTest, TheTreeModelGoesBeforeTheSession) {
     auto window = std::make_unique<MainWindow>(catalogue, &port, &dates);
     window->Nuevo1->trigger();
     window->Session().SetModified(false);
-    QTreeView* view = window->TreeView;
+    QPointer<QTreeView> view = window->TreeView;
     TreeModel* model = window->Model();
     bool detached = false;
-    QObject::connect(model, &QObject::destroyed, [&] { detached = view->model() != model; });
+    QObject::connect(model, &QObject::destroyed, [&] { detached = view && view->model() != model; });
     window.reset();
     EXPECT_TRUE(detached) << "the model was destroyed after it left the view";
 }
