@@ -35,6 +35,7 @@ bool EvaluationCommands::EnterPreventiveMeasure(oToken& record) {
 void EvaluationCommands::IndicarDeficiencias1Click() {
     TreeNode* node = session_.Tree().Selected();
     if (!node) return;
+    const UndoStep step(session_, W("Indicar Deficiencias"));
     if (session_.SelectedKind() != kind::kQuestionnaire) {
         port_.ShowMessage(text::kNoPlaceForDeficiencies);
         return;
@@ -71,6 +72,7 @@ void EvaluationCommands::IndicarDeficiencias1Click() {
 void EvaluationCommands::IndicarMedidasPrev1Click() {
     TreeNode* node = session_.Tree().Selected();
     if (!node) return;
+    const UndoStep step(session_, W("Indicar Medidas Prev"));
     if (session_.SelectedKind() != kind::kDeficiency) {
         port_.ShowMessage(text::kNoPlaceForMeasures);
         return;

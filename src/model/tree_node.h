@@ -15,6 +15,7 @@ struct TreeNode {
     int icon = icon::kUndated;
     oToken* record = nullptr;
     TreeNode* parent = nullptr;  // the invisible root for a top-level node
+    bool expanded = false;       // its children are shown; kept so that undoing restores it
     std::vector<std::unique_ptr<TreeNode>> children;
 
     int Row() const;                                    // position among its parent's children

@@ -58,6 +58,7 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     ConnectEditing();
     ConnectReports();
     SetUpDesktop();
+    SetUpHelp();
     session_.SetObserver(this);
     StateChanged();
 }
@@ -124,6 +125,8 @@ void MainWindow::BuildMenus() {
     // The documents used last, just before "&Salir" (main_window_desktop.cpp).
     recentFiles_ = new RecentFilesMenu(ArchivoMenu, Salir1, settings_, this);
     recentFiles_->setObjectName("RecentFilesMenu");
+
+    BuildEditMenu();  // "&Edición", between "&Archivo" and "Vistas"
 
     VistasMenu = menuBar()->addMenu("Vistas");
     Geogrfica1 = add(VistasMenu, "Geogrfica1", QString::fromUtf8("Geográfica"));
@@ -257,6 +260,7 @@ void MainWindow::StateChanged() {
     Guardar1->setEnabled(session_.SaveCommandsEnabled());
     Guardarcomo1->setEnabled(session_.SaveCommandsEnabled());
     TreeView->setDragEnabled(session_.DragEnabled());
+    EditStateChanged();
     DesktopStateChanged();
 }
 

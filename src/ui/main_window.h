@@ -21,6 +21,8 @@
 class Catalogue;
 class DatePort;
 class DocumentTreeView;
+class FindBar;
+class HelpLauncher;
 class InfoPanel;
 class PrintDialog;
 class QMenu;
@@ -29,6 +31,9 @@ class QSplitter;
 class RecentFilesMenu;
 class TreeModel;
 class UserPort;
+namespace node_find {
+enum class Direction;
+}
 
 // The main window (TfrmMain): the menus, the information panel and the document tree. It turns
 // menu choices and tree events into calls of the toolkit-free commands and mirrors the
@@ -65,6 +70,7 @@ public:
     DocumentTreeView* TreeView;
     PrintDialog* PrintDialog1;
     QMenu* ArchivoMenu;
+    QMenu* EdicionMenu;
     QMenu* VistasMenu;
     QMenu* AyudaMenu;
     QAction* Nuevo1;
@@ -75,6 +81,11 @@ public:
     QAction* Cerrar1;
     QAction* Imprimir1;
     QAction* Salir1;
+    QAction* Deshacer1;
+    QAction* Rehacer1;
+    QAction* Buscar1;
+    QAction* BuscarSiguiente1;
+    QAction* BuscarAnterior1;
     QAction* Geogrfica1;
     QAction* emporal1;
     QAction* Valoracin1;
@@ -115,6 +126,11 @@ private:
     void TreeViewDblClick();
     void TreeViewDragDrop(const QModelIndex& hitNode, DropZone zone);
 
+    // "&Edición": undo, redo and find (main_window_edit.cpp).
+    void BuildEditMenu();
+    void EditStateChanged();
+    void FindStep(node_find::Direction direction);
+
     // Views (main_window_views.cpp).
     void Geogrfica1Click();
     void emporal1Click();
@@ -124,7 +140,8 @@ private:
     // Reports (main_window_reports.cpp).
     void ConnectReports();
 
-    // Help: the entries of "A&yuda" (main_window_help.cpp).
+    // Help: the entries of "A&yuda", and F1 in the dialogs (main_window_help.cpp).
+    void SetUpHelp();
     void Ayuda2Click();
     void Manual1Click();
     void VerSugerencia1Click();
@@ -151,6 +168,8 @@ private:
     // The session's tree for the view; destroyed in ~MainWindow, before the session.
     TreeModel* model_ = nullptr;
     RecentFilesMenu* recentFiles_ = nullptr;
+    FindBar* findBar_ = nullptr;
+    HelpLauncher* help_ = nullptr;
     bool recentCheckPending_ = false;
     bool quitting_ = false;
 

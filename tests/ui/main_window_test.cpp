@@ -54,10 +54,12 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesInOrder) {
     QStringList menus;
     for (QAction* action : window.menuBar()->actions())
         menus << action->text();
-    EXPECT_EQ(menus, QStringList({"&Archivo", "Vistas", "A&yuda"}));
+    EXPECT_EQ(menus, QStringList({"&Archivo", "&Edición", "Vistas", "A&yuda"}));
     EXPECT_EQ(Entries(window.ArchivoMenu),
               QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...",
                            "&Cerrar", "-", "&Imprimir", "-", "&Salir"}));
+    EXPECT_EQ(Entries(window.EdicionMenu),
+              QStringList({"Deshacer", "Rehacer", "-", "Buscar ...", "Buscar siguiente", "Buscar anterior"}));
     EXPECT_EQ(Entries(window.VistasMenu), QStringList({"Geográfica", "Temporal", "Valoración", "Riesgos"}));
     EXPECT_EQ(
         Entries(window.PopupMenu1),
