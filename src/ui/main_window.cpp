@@ -64,9 +64,11 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
 }
 
 MainWindow::~MainWindow() {
-    // The tree model is a Qt child, which Qt would destroy only after the members, the session
-    // among them; it observes the session's tree, so it goes first, detached from the view.
+    // Qt destroys the window's children only after its members, the session among them. What
+    // of them reaches the session goes first: the tree's signals to the handlers here, and the
+    // tree model, which observes the session's tree, detached from the view.
     disconnect(TreeView->selectionModel(), nullptr, this, nullptr);
+    disconnect(TreeView, nullptr, this, nullptr);
     TreeView->setModel(nullptr);
     delete model_;
     model_ = nullptr;
