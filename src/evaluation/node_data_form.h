@@ -24,6 +24,7 @@ struct NodeDataAdaptation {
     bool showsLocation = false;     // Label11 and Edit2
     bool showsPrintBlank = false;   // BitBtn3, "Imp. Vacío"
     bool nameReadOnly = false;      // Memo1
+    bool showsResources = false;    // "Recursos:", below the other controls (measures)
 
     bool operator==(const NodeDataAdaptation&) const = default;
 };
@@ -39,6 +40,7 @@ struct NodeDataValues {
     Date completion;           // DateTimePicker2: field::kDoneDate
     std::string doneBy;        // edt9: field::kDoneBy
     std::string observations;  // mem10: field::kObservations
+    std::string resources;     // "Recursos:": field::kResources (measures)
 };
 
 // The node data editor without its window: reads a tree node's record into the controls'

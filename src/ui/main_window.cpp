@@ -57,6 +57,7 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     ConnectTree();
     ConnectEditing();
     ConnectReports();
+    SetUpPlan();
     SetUpDesktop();
     SetUpHelp();
     session_.SetObserver(this);
@@ -262,6 +263,7 @@ void MainWindow::StateChanged() {
     Guardar1->setEnabled(session_.SaveCommandsEnabled());
     Guardarcomo1->setEnabled(session_.SaveCommandsEnabled());
     TreeView->setDragEnabled(session_.DragEnabled());
+    PlanStateChanged();
     EditStateChanged();
     DesktopStateChanged();
 }

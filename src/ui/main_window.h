@@ -24,6 +24,7 @@ class DocumentTreeView;
 class FindBar;
 class HelpLauncher;
 class InfoPanel;
+class PlanPresenter;
 class PrintDialog;
 class QMenu;
 class QModelIndex;
@@ -90,6 +91,7 @@ public:
     QAction* emporal1;
     QAction* Valoracin1;
     QAction* Riesgos1;
+    QAction* PlanAccion1;  // "Plan de acción", after the views
     QAction* Ayuda2;
     QAction* Manual1;
     QAction* VerSugerencia1;
@@ -140,6 +142,11 @@ private:
     // Reports (main_window_reports.cpp).
     void ConnectReports();
 
+    // The action plan: its window, its menu entry and the status bar's notice of overdue
+    // measures (main_window_plan.cpp).
+    void SetUpPlan();
+    void PlanStateChanged();
+
     // Help: the entries of "A&yuda", and F1 in the dialogs (main_window_help.cpp).
     void SetUpHelp();
     void Ayuda2Click();
@@ -188,4 +195,6 @@ private:
     // "Indicar Medidas Prev".
     QtEntryDialogs entryDialogs_;
     EvaluationCommands evaluation_;
+    // The action plan's window and notice.
+    PlanPresenter* plan_ = nullptr;
 };

@@ -173,6 +173,15 @@ void NodeDataDialog::BuildControls() {
     observationsRow->addWidget(mem10, 0, 1);
     layout->addWidget(observations);
 
+    auto* resources = new QWidget(this);
+    auto* resourcesRow = LabelledGrid(resources);
+    LabelRecursos = CaptionLabel("LabelRecursos", "Recursos:", resources);
+    LabelRecursos->setToolTip(QString::fromUtf8("Recursos humanos y materiales, y coste, de la medida"));
+    memRecursos = NamedMemo("memRecursos", 2, resources);
+    resourcesRow->addWidget(LabelRecursos, 0, 0);
+    resourcesRow->addWidget(memRecursos, 0, 1);
+    layout->addWidget(resources);
+
     auto* buttons = new QHBoxLayout;
     AddOkCancelButtons(*this, *buttons, {"BitBtn1", "Aceptar"}, {"BitBtn2", "Cancelar"}, true)
         .cancel->setAutoDefault(false);
@@ -182,10 +191,12 @@ void NodeDataDialog::BuildControls() {
     const int inset = Panel1->frameWidth() + names->contentsMargins().left();
     locationRow->setContentsMargins(inset, 0, inset, 0);
     observationsRow->setContentsMargins(inset, 0, inset, 0);
+    resourcesRow->setContentsMargins(inset, 0, inset, 0);
 
     // Shown only for the kinds that need them.
     SetVisible({Label3, RadioButton5, RadioButton2, RadioButton6, RadioButton7}, false);
     SetVisible({location, Label11, Edit2, BitBtn3}, false);
+    SetVisible({resources, LabelRecursos, memRecursos}, false);
 }
 
 void NodeDataDialog::Adapt() {
@@ -199,6 +210,7 @@ void NodeDataDialog::Adapt() {
     SetVisible({Label10->parentWidget(), Label10, mem10}, a.showsObservations);
     SetVisible({Label3, RadioButton5, RadioButton2, RadioButton6, RadioButton7}, a.showsLevels);
     SetVisible({Label11->parentWidget(), Label11, Edit2}, a.showsLocation);
+    SetVisible({LabelRecursos->parentWidget(), LabelRecursos, memRecursos}, a.showsResources);
     BitBtn3->setVisible(a.showsPrintBlank);
     BitBtn3->setEnabled(static_cast<bool>(printBlank_));
     Memo1->setReadOnly(a.nameReadOnly);
@@ -217,6 +229,7 @@ void NodeDataDialog::Fill() {
     edt7->setText(ToQt(values.plannedBy));
     edt9->setText(ToQt(values.doneBy));
     mem10->setPlainText(MemoToQt(values.observations));
+    memRecursos->setPlainText(MemoToQt(values.resources));
     ShowFromStart(Edit2, ToQt(form_.Location()));
 }
 
@@ -243,6 +256,7 @@ void NodeDataDialog::accept() {
     values.completion = QtDates::FromQDate(DateTimePicker2->HeldDate());
     values.doneBy = reader.Line(edt9->text());
     values.observations = reader.Memo(mem10->toPlainText());
+    values.resources = reader.Memo(memRecursos->toPlainText());
     if (reader.Refused(this)) return;
     form_.Values() = values;
     QDialog::accept();

@@ -61,6 +61,9 @@ private:
     QLineEdit* edt9;
     QLabel* Label10;
     QPlainTextEdit* mem10;
+    // Below the controls above, for a measure: its human and material resources and cost.
+    QLabel* LabelRecursos;
+    QPlainTextEdit* memRecursos;
 
     NodeDataForm& form_;
     BlankQuestionnaireHook printBlank_;
