@@ -87,6 +87,7 @@ NodeDataDialog::NodeDataDialog(NodeDataForm& form, BlankQuestionnaireHook printB
     connect(DateTimePicker2, &BlankableDateEdit::userChangedDate, this,
             &NodeDataDialog::DateTimePicker2Change);
     connect(BitBtn3, &QPushButton::clicked, this, &NodeDataDialog::BitBtn3Click);
+    connect(btnResponder, &QPushButton::clicked, this, &NodeDataDialog::btnResponderClick);
     Memo1->setFocus();
 }
 
@@ -173,6 +174,17 @@ void NodeDataDialog::BuildControls() {
     observationsRow->addWidget(mem10, 0, 1);
     layout->addWidget(observations);
 
+    auto* answers = new QWidget(this);
+    answers->setObjectName("Respuestas");
+    auto* answersRow = new QHBoxLayout(answers);
+    lblRespondidos = NamedLabel("lblRespondidos", QString(), answers);
+    btnResponder = new QPushButton("Responder Cuestionario", answers);
+    btnResponder->setObjectName("btnResponder");
+    btnResponder->setAutoDefault(false);
+    answersRow->addWidget(lblRespondidos, 1);
+    answersRow->addWidget(btnResponder);
+    layout->addWidget(answers);
+
     auto* buttons = new QHBoxLayout;
     AddOkCancelButtons(*this, *buttons, {"BitBtn1", "Aceptar"}, {"BitBtn2", "Cancelar"}, true)
         .cancel->setAutoDefault(false);
@@ -182,10 +194,12 @@ void NodeDataDialog::BuildControls() {
     const int inset = Panel1->frameWidth() + names->contentsMargins().left();
     locationRow->setContentsMargins(inset, 0, inset, 0);
     observationsRow->setContentsMargins(inset, 0, inset, 0);
+    answersRow->setContentsMargins(inset, 0, inset, 0);
 
     // Shown only for the kinds that need them.
     SetVisible({Label3, RadioButton5, RadioButton2, RadioButton6, RadioButton7}, false);
     SetVisible({location, Label11, Edit2, BitBtn3}, false);
+    SetVisible({answers, lblRespondidos, btnResponder}, false);
 }
 
 void NodeDataDialog::Adapt() {
@@ -202,6 +216,7 @@ void NodeDataDialog::Adapt() {
     BitBtn3->setVisible(a.showsPrintBlank);
     BitBtn3->setEnabled(static_cast<bool>(printBlank_));
     Memo1->setReadOnly(a.nameReadOnly);
+    SetVisible({lblRespondidos->parentWidget(), lblRespondidos, btnResponder}, form_.OffersAnswering());
 }
 
 void NodeDataDialog::Fill() {
@@ -218,6 +233,7 @@ void NodeDataDialog::Fill() {
     edt9->setText(ToQt(values.doneBy));
     mem10->setPlainText(MemoToQt(values.observations));
     Edit2->setText(ToQt(form_.Location()));
+    lblRespondidos->setText(ToQt(form_.AnswersSummary()));
 }
 
 void NodeDataDialog::DateTimePicker2Change() {
@@ -230,6 +246,11 @@ void NodeDataDialog::BitBtn3Click() {
     DialogTextReader reader;
     form_.Values().name = reader.Memo(Memo1->toPlainText());
     printBlank_(form_.BlankQuestionnaireNumber(), form_.BlankHeading());
+}
+
+void NodeDataDialog::btnResponderClick() {
+    form_.AnswerQuestionnaire();
+    lblRespondidos->setText(ToQt(form_.AnswersSummary()));
 }
 
 void NodeDataDialog::accept() {

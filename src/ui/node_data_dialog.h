@@ -32,6 +32,7 @@ private:
     void Fill();
     void DateTimePicker2Change();
     void BitBtn3Click();
+    void btnResponderClick();
 
     // Controls by their names (also their object names), from top to bottom.
     QLabel* Label11;
@@ -61,6 +62,9 @@ private:
     QLineEdit* edt9;
     QLabel* Label10;
     QPlainTextEdit* mem10;
+    // Below them, for a questionnaire: its checklist answers and "Responder Cuestionario".
+    QLabel* lblRespondidos;
+    QPushButton* btnResponder;
 
     NodeDataForm& form_;
     BlankQuestionnaireHook printBlank_;

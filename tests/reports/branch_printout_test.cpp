@@ -31,7 +31,7 @@ struct BranchPrintoutTest : ::testing::Test {
 
     void Print(int slot) { Print(*doc.Node(slot)); }
     void Print(const TreeNode& node) {
-        BranchPrintout printout(doc.session, canvas, "15/03/2026");
+        BranchPrintout printout(doc.session, doc.catalogue, canvas, "15/03/2026");
         ASSERT_TRUE(printout.Print(node, nullptr));
     }
 
@@ -127,7 +127,8 @@ TEST_F(BranchPrintoutTest, TheLevelLineFollowsTheFirstCharacterOfTheValuationCod
             0, 'D', "3.- Item", {{field::kValuationCode, code}, {field::kDeficiencyDetected, "detectada"}});
         single.Build();
         RecordingCanvas page;
-        BranchPrintout(single.session, page, "15/03/2026").Print(*single.Node(slot), nullptr);
+        BranchPrintout(single.session, single.catalogue, page, "15/03/2026")
+            .Print(*single.Node(slot), nullptr);
         Texts expected = {"3.- Item", "Deficiencia detectada: detectada"};
         if (!level.empty()) expected.push_back(level);
         Texts drawn;
@@ -199,7 +200,7 @@ TEST_F(BranchPrintoutTest, OnANarrowPageLinesFlowWithinTheRightEdge) {
     const int top = doc.Add(0, 'E', "Empresa");
     doc.Add(top, 'Z', "una zona con un nombre bastante largo para esta hoja tan estrecha");
     doc.Build();
-    BranchPrintout(doc.session, narrow, "15/03/2026").Print(*doc.Node(top), nullptr);
+    BranchPrintout(doc.session, doc.catalogue, narrow, "15/03/2026").Print(*doc.Node(top), nullptr);
     int lines = 0;
     for (const Call& call : narrow.Texts()) {
         if (call.y < kFirstLine || call.y > kBottomLimit) continue;
@@ -228,7 +229,8 @@ TEST_F(BranchPrintoutTest, ARefusedJobDrawsNothing) {
     BuildFirm();
     canvas.refuseJob = true;
     std::string error;
-    EXPECT_FALSE(BranchPrintout(doc.session, canvas, "15/03/2026").Print(*doc.Node(firm), &error));
+    EXPECT_FALSE(
+        BranchPrintout(doc.session, doc.catalogue, canvas, "15/03/2026").Print(*doc.Node(firm), &error));
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(canvas.calls.empty());
 }

@@ -9,7 +9,7 @@
 namespace {
 
 std::string Report(const TestDocument& doc, int slot) {
-    return cp1252::ToUtf8(TextReport(doc.session, *doc.Node(slot)));
+    return cp1252::ToUtf8(TextReport(doc.session, doc.catalogue, *doc.Node(slot)));
 }
 
 }  // namespace
@@ -70,7 +70,7 @@ TEST(TextReport, IsWrittenInWindows1252) {
     TestDocument doc;
     const int firm = doc.Add(0, 'E', "Pérez");
     doc.Build();
-    EXPECT_EQ(TextReport(doc.session, *doc.Node(firm)), " P\xe9rez\r\n");
+    EXPECT_EQ(TextReport(doc.session, doc.catalogue, *doc.Node(firm)), " P\xe9rez\r\n");
 }
 
 TEST(TextReport, InAViewHoldsTheViewsTextsIndentedByDepth) {
@@ -83,7 +83,7 @@ TEST(TextReport, InAViewHoldsTheViewsTextsIndentedByDepth) {
         tree.AddChild(group, W("00.- Gestión Preventiva"), nullptr, icon::kQuestionnaire);
     });
     doc.session.SetViewMode(view::kValuation);
-    EXPECT_EQ(cp1252::ToUtf8(TextReport(doc.session, *doc.session.Tree().FirstTopLevel())),
+    EXPECT_EQ(cp1252::ToUtf8(TextReport(doc.session, doc.catalogue, *doc.session.Tree().FirstTopLevel())),
               " Valoración\r\n Sin Valorar\r\n  00.- Gestión Preventiva\r\n");
 }
 
@@ -93,9 +93,10 @@ TEST(TextReport, AFileThatCannotBeWrittenIsReportedWithTheSystemsMessage) {
     doc.Build();
     TempDir dir;
     ScriptedPort port;
-    EXPECT_FALSE(WriteTextReport(doc.session, *doc.Node(firm), dir.File("no/such/Informe.txt"), port));
+    EXPECT_FALSE(
+        WriteTextReport(doc.session, doc.catalogue, *doc.Node(firm), dir.File("no/such/Informe.txt"), port));
     ASSERT_EQ(port.errors.size(), 1u);
     EXPECT_NE(port.errors[0].find("No such file or directory"), std::string::npos) << port.errors[0];
-    EXPECT_TRUE(WriteTextReport(doc.session, *doc.Node(firm), dir.File("Informe.txt"), port));
+    EXPECT_TRUE(WriteTextReport(doc.session, doc.catalogue, *doc.Node(firm), dir.File("Informe.txt"), port));
     EXPECT_EQ(ReadFile(dir.File("Informe.txt")), " Empresa\r\n");
 }

@@ -56,10 +56,10 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesInOrder) {
               QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...",
                            "&Cerrar", "-", "&Imprimir", "-", "&Salir"}));
     EXPECT_EQ(Entries(window.VistasMenu), QStringList({"Geográfica", "Temporal", "Valoración", "Riesgos"}));
-    EXPECT_EQ(
-        Entries(window.PopupMenu1),
-        QStringList({"Nueva Zona", "Nuevo Puesto", "-", "Asignar Cuestionarios", "Indicar Deficiencias",
-                     "Indicar Medidas Prev", "-", "Informe", "Exportar a un archivo ...", "-", "Eliminar"}));
+    EXPECT_EQ(Entries(window.PopupMenu1),
+              QStringList({"Nueva Zona", "Nuevo Puesto", "-", "Asignar Cuestionarios", "Indicar Deficiencias",
+                           "Indicar Medidas Prev", "Responder Cuestionario", "-", "Informe",
+                           "Exportar a un archivo ...", "-", "Eliminar"}));
 }
 
 TEST_F(MainWindowTest, DocumentEntriesFollowTheDocument) {
