@@ -3,6 +3,7 @@
 #include "branch_printout.h"
 #include "kinds.h"
 #include "report_fixture.h"
+#include "scripted_port.h"
 
 namespace {
 
@@ -87,6 +88,19 @@ TEST_F(BranchPrintoutTest, AReportedWorkstationStartsAtTheMarginAndItsChildrenKe
     ASSERT_NE(right, nullptr);
     EXPECT_EQ(std::make_tuple(right->right, right->y, right->style),
               std::make_tuple(kRightEdge, 20, FontStyle::Bold));
+}
+
+TEST_F(BranchPrintoutTest, AnAnsweredQuestionnaireHasItsAnswersCountedUnderIt) {
+    ScriptedPort port;
+    doc.catalogue.LoadFromBytes("C00a\r\nC01Lugares\r\n01a\r\n02b\r\n", port);
+    BuildFirm();
+    doc.session.Table().Record(questionnaire)->SetField(field::kChecklistAnswers, "NS");
+    Print(station);
+    EXPECT_EQ(BodyTexts(),
+              Texts({"Torno", "01.- Lugares de trabajo", "Respondidos: 2 de 2 (Sí 1, No 1, No procede 0)",
+                     "1.- Suelos", "Deficiencia detectada: Suelo roto", "Nivel de intervención: A Corregir",
+                     "Medida específica: Reparar el suelo"}));
+    EXPECT_EQ(Indents(), Numbers({0, 800, 800, 1200, 1200, 1200, 1600}));
 }
 
 TEST_F(BranchPrintoutTest, FirstPageIsNumberedOneWithTheDateAndNoBlankPageBefore) {

@@ -66,6 +66,26 @@ TEST(TextReport, DeficienciesShowTheirDetectedDeficiencyAndMeasuresTheirOwnText)
               "  Redactar el plan\r\n");
 }
 
+TEST(TextReport, AnAnsweredQuestionnaireShowsItsAnswersCounted) {
+    TestDocument doc;
+    ScriptedPort port;
+    doc.catalogue.LoadFromBytes("C00Uno\r\n01a\r\n02b\r\n03c\r\n04d\r\n", port);
+    const int firm = doc.Add(0, 'E', "Empresa");
+    const int answered = doc.Add(firm, 'C', "00.- Uno",
+                                 {{field::kPlannedDate, "15/03/2026"}, {field::kChecklistAnswers, "SNX"}});
+    doc.Add(answered, 'D', "2. b");
+    doc.Add(firm, 'C', "00.- Uno");
+    doc.Build();
+    EXPECT_EQ(Report(doc, firm),
+              " Empresa\r\n"
+              " 00.- Uno\r\n"
+              " Fecha Prevista:15/03/2026 por <>\r\n"
+              " Respondidos: 3 de 4 (Sí 1, No 1, No procede 1)\r\n"
+              "  2. b // \r\n"
+              " 00.- Uno\r\n")
+        << "a questionnaire never answered reads as before";
+}
+
 TEST(TextReport, IsWrittenInWindows1252) {
     TestDocument doc;
     const int firm = doc.Add(0, 'E', "Pérez");
