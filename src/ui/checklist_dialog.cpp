@@ -42,7 +42,7 @@ ChecklistDialog::ChecklistDialog(ChecklistForm& form, QWidget* parent) : QDialog
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowTitle(ToQt(form_.Caption()));
     BuildControls();
-    Reflect();
+    Reflect(false);
     lstItems->setFocus();
     resize(860, 640);
 }
@@ -235,12 +235,13 @@ bool ChecklistDialog::ListKey(int key, const QString& text) {
     return true;
 }
 
-void ChecklistDialog::Reflect() {
+void ChecklistDialog::Reflect(bool scroll) {
     for (int i = 0; i < static_cast<int>(rows_.size()); ++i)
         ReflectRow(i);
     lblRespondidos->setText(ToQt(form_.CountText()));
     const int current = form_.Current();
-    if (current >= 0) lstItems->ensureWidgetVisible(rows_[current].frame, 0, 0);
+    // With a little of the neighbouring items in sight, to read the current one in its place.
+    if (scroll && current >= 0) lstItems->ensureWidgetVisible(rows_[current].frame, 0, 24);
 }
 
 void ChecklistDialog::ReflectRow(int index) {

@@ -37,8 +37,8 @@ private:
     QFrame* BuildRow(int index, QWidget* parent);
     // The keys of the list; false for any other key.
     bool ListKey(int key, const QString& text);
-    // Shows the form's answers, count and current item.
-    void Reflect();
+    // Shows the form's answers, count and current item; scroll: brings the current item into sight.
+    void Reflect(bool scroll = true);
     void ReflectRow(int index);
 
     // Controls by their names (also their object names).
