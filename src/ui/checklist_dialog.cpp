@@ -54,6 +54,7 @@ void ChecklistDialog::BuildControls() {
     for (const std::string& note : form_.Notes())
         notes << ToQt(note);
     lblNotas = NamedLabel("lblNotas", notes.join('\n'), this);
+    lblNotas->setTextFormat(Qt::PlainText);  // catalogue texts, never markup
     lblNotas->setWordWrap(true);
     lblNotas->setFrameShape(QFrame::StyledPanel);
     lblNotas->setMargin(6);
@@ -120,6 +121,7 @@ QFrame* ChecklistDialog::BuildRow(int index, QWidget* parent) {
     auto* texts = new QVBoxLayout;
     auto* text = new QLabel(ToQt(item.text), frame);
     text->setObjectName("lblTexto");
+    text->setTextFormat(Qt::PlainText);
     text->setWordWrap(true);
     texts->addWidget(text);
     if (item.locked) {
@@ -203,6 +205,7 @@ void ChecklistDialog::keyPressEvent(QKeyEvent* event) {
 
 bool ChecklistDialog::ListKey(int key, const QString& text) {
     const int count = static_cast<int>(form_.Items().size());
+    if (count == 0) return false;
     switch (key) {
         case Qt::Key_Up:
             form_.MovePrevious();
