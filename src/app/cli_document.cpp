@@ -5,6 +5,7 @@
 #include "command_line.h"
 #include "cp1252.h"
 #include "display_text.h"
+#include "one_line_text.h"
 #include "otoken.h"
 
 namespace {
@@ -32,8 +33,8 @@ HeadlessDocument::HeadlessDocument(HeadlessContext& context, const FilePath& pat
 void PrintDocumentTree(const DocumentSession& session, std::ostream& out) {
     for (const TreeNode* node : session.Tree().PreOrder()) {
         const char kind = node->record ? node->record->GetKind(field::kKind) : ' ';
-        out << std::string(2 * node->Depth(), ' ') << cp1252::ToUtf8(std::string(1, kind)) << ' '
-            << cp1252::ToUtf8(ShownText(session, *node)) << '\n';
+        out << std::string(2 * node->Depth(), ' ') << cp1252::ToUtf8(OneLineText(std::string(1, kind))) << ' '
+            << cp1252::ToUtf8(OneLineText(ShownText(session, *node))) << '\n';
     }
 }
 

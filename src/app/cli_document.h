@@ -25,5 +25,5 @@ int RunVerify(HeadlessContext& context, const std::vector<std::string>& argument
 int RunNormalize(HeadlessContext& context, const std::vector<std::string>& arguments);
 
 // One line per node in pre-order: two blanks per level, the kind letter, a blank and the text
-// the tree shows, in UTF-8.
+// the tree shows (line breaks as "~~", control characters escaped), in UTF-8.
 void PrintDocumentTree(const DocumentSession& session, std::ostream& out);

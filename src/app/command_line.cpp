@@ -16,7 +16,7 @@ const std::vector<HeadlessOption>& HeadlessOptions() {
         {"--informe", "DOC [SALIDA.txt]",
          "escribe el informe de texto de todo el documento (por omisión Informe.txt en la carpeta actual)", 1,
          2, &RunTextReport},
-        {"--imprimir-pdf", "DOC SALIDA.pdf", "imprime todo el documento como \"&Imprimir\" en un archivo PDF",
+        {"--imprimir-pdf", "DOC SALIDA.pdf", "imprime todo el documento como \"Imprimir\" en un archivo PDF",
          2, 2, &RunPrintPdf},
         {"--cuestionario-pdf", "NN SALIDA.pdf [AREA]",
          "imprime en blanco el cuestionario NN (00 a 22) en un archivo PDF, con el área de trabajo AREA", 2,
@@ -24,7 +24,7 @@ const std::vector<HeadlessOption>& HeadlessOptions() {
         {"--exportar", "DOC SALIDA.txt",
          "exporta la rama de la empresa a un archivo de texto con tabuladores", 2, 2, &RunExport},
         {"--vista", "NOMBRE DOC",
-         "carga DOC y escribe el árbol de la vista NOMBRE (geografica, temporal, valoracion o riesgos): "
+         "carga DOC y escribe el árbol de la vista NOMBRE (geográfica, temporal, valoración o riesgos): "
          "un nodo por línea, sangrado por nivel, con su icono y su texto",
          2, 2, &RunView},
     };
@@ -32,7 +32,8 @@ const std::vector<HeadlessOption>& HeadlessOptions() {
 }
 
 bool IsHeadless(const std::vector<std::string>& arguments) {
-    return !arguments.empty() && arguments[0].size() > 2 && arguments[0].rfind("--", 0) == 0;
+    if (arguments.empty()) return false;
+    return arguments[0] == "-h" || (arguments[0].size() > 2 && arguments[0].rfind("--", 0) == 0);
 }
 
 void PrintUsage(std::ostream& out) {
@@ -43,7 +44,7 @@ void PrintUsage(std::ostream& out) {
     for (const HeadlessOption& option : HeadlessOptions()) {
         out << "  " << option.name << ' ' << option.usage << "\n      " << option.help << '\n';
     }
-    out << "  --help\n      muestra esta ayuda\n\n"
+    out << "  -h, --help\n      muestra esta ayuda\n\n"
            "Estado de salida: 0 correcto, 1 fichero erróneo, 2 error de entrada/salida, 3 uso incorrecto,\n"
            "4 no se localiza el catálogo C31.TXT.\n";
 }

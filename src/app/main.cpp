@@ -1,7 +1,10 @@
 // The kaldo program: the desktop application, or with an option the headless mode that checks,
 // converts and prints documents without a window.
 
+#include <libintl.h>
 #include <QApplication>
+#include <clocale>
+#include <csignal>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -23,11 +26,19 @@
 
 namespace {
 
+// The system's error texts in the user's language (LC_ALL, LC_MESSAGES, LANG), in UTF-8 like
+// all of the headless mode's output. Only the messages: dates and numbers keep their rules.
+void SpeakTheUsersLanguage() {
+    std::setlocale(LC_MESSAGES, "");
+    ::bind_textdomain_codeset("libc", "UTF-8");
+}
+
 int RunHeadlessMode(const std::vector<std::string>& arguments) {
     if (arguments[0] == "--help" || arguments[0] == "-h") {
         PrintUsage(std::cout);
         return exit_status::kOk;
     }
+    SpeakTheUsersLanguage();
     ConsolePort port(std::cerr);
     Catalogue catalogue;
     if (const std::optional<std::string> failure =
@@ -61,6 +72,9 @@ int RunDesktop(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A write beyond the file-size limit (ulimit -f) then fails like any other write, reported
+    // with the document kept, instead of ending the program with the user's changes.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (IsHeadless(arguments)) return RunHeadlessMode(arguments);
     return RunDesktop(argc, argv);

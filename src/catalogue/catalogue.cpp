@@ -5,6 +5,7 @@
 #include "cp1252.h"
 #include "file_io.h"
 #include "line_source.h"
+#include "load_messages.h"
 #include "user_port.h"
 
 std::string CatalogueNotFoundMessage() {
@@ -12,12 +13,15 @@ std::string CatalogueNotFoundMessage() {
 }
 
 Catalogue::LoadResult Catalogue::Load(const FilePath& path, UserPort& port, std::string* utf8Error) {
-    // A file that is there but cannot be opened counts as missing; a failure while reading it
-    // leaves the catalogue as it was and is reported with the system's text.
-    if (!file_io::Exists(path) || !std::ifstream(path.Utf8(), std::ios::binary)) return LoadResult::NotFound;
+    // A file that is there but cannot be opened counts as missing, and so does anything that is
+    // not a regular file (a pipe would block the opening); a failure while reading it leaves the
+    // catalogue as it was and is reported with the system's text.
+    if (!file_io::IsFile(path) || !std::ifstream(path.Utf8(), std::ios::binary)) return LoadResult::NotFound;
     std::string bytes;
     if (!file_io::ReadAll(path, bytes, utf8Error)) return LoadResult::ReadError;
-    LoadFromBytes(bytes, port);
+    LoadMessages messages(port);
+    LoadFromBytes(bytes, messages);
+    messages.Finish();
     return LoadResult::Loaded;
 }
 

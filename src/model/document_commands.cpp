@@ -10,6 +10,7 @@
 #include "document_session.h"
 #include "file_io.h"
 #include "kinds.h"
+#include "load_messages.h"
 #include "texts.h"
 
 DocumentCommands::DocumentCommands(DocumentSession& session, UserPort& port, DatePort& dates)
@@ -35,6 +36,11 @@ void DocumentCommands::ShowNoDocument() {
 
 DocumentCommands::LoadResult DocumentCommands::LoadDocument(const FilePath& path) {
     if (!file_io::Exists(path)) return LoadResult::Missing;
+    // A folder, a pipe or a device is refused before the open document is given up.
+    if (const auto refusal = file_io::ReadRefusal(path)) {
+        port_.ShowError(cp1252::FromUtf8(*refusal));
+        return LoadResult::Refused;
+    }
     if (session_.ViewMode() != view::kNone && !AskSaveChanges()) return LoadResult::Abandoned;
     session_.ClearDocument();
 
@@ -46,7 +52,9 @@ DocumentCommands::LoadResult DocumentCommands::LoadDocument(const FilePath& path
         return LoadResult::ReadError;
     }
 
-    document_reader::ReadLines(std::move(bytes), session_.Table(), port_);
+    LoadMessages messages(port_);
+    document_reader::ReadLines(std::move(bytes), session_.Table(), messages);
+    messages.Finish();
 
     session_.SetModified(false);
     if (session_.Table().count() == 0) {
@@ -84,6 +92,11 @@ bool DocumentCommands::SaveDocument(const FilePath& path) {
         bytes += copy.WriteLine();
     }
 
+    // A file that could not be opened again is not written.
+    if (bytes.size() > file_io::kLargestFile) {
+        port_.ShowError(W("El documento ocupa más de 64 MB y no se puede guardar: acorte sus textos."));
+        return false;
+    }
     std::string utf8Error;
     if (!file_io::WriteAtomically(path, bytes, &utf8Error)) {
         port_.ShowError(cp1252::FromUtf8(utf8Error));
@@ -105,7 +118,9 @@ void DocumentCommands::ImportDocument(const FilePath& path) {
         port_.ShowError(cp1252::FromUtf8(utf8Error));
         return;
     }
-    document_reader::AppendLines(std::move(bytes), session_, port_);
+    LoadMessages messages(port_);
+    document_reader::AppendLines(std::move(bytes), session_, messages);
+    messages.Finish();
     session_.RebuildTree();
     session_.SetTreeVisible(true);
     session_.SetModified(true);

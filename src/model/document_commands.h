@@ -12,7 +12,8 @@ class DocumentSession;
 // that goes with each step.
 class DocumentCommands {
 public:
-    enum class LoadResult { Missing, Loaded, NotADocument, ReadError, Abandoned };
+    // Refused: not a regular file, or too large; the open document stays.
+    enum class LoadResult { Missing, Loaded, NotADocument, ReadError, Abandoned, Refused };
 
     DocumentCommands(DocumentSession& session, UserPort& port, DatePort& dates);
 

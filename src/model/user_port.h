@@ -29,4 +29,7 @@ public:
     virtual bool AskYesNo(const std::string& message, const std::string& caption) = 0;
     // A file dialog; nothing when the user cancelled.
     virtual std::optional<FilePath> ChooseFile(const FileDialogSpec& options) = 0;
+    // How many messages of one load are shown one by one before the rest are only counted
+    // (LoadMessages); 0 shows them all.
+    virtual int LoadMessageLimit() const { return 0; }
 };

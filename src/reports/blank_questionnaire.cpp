@@ -6,13 +6,24 @@
 #include "canvas.h"
 #include "catalogue.h"
 #include "cp1252.h"
+#include "header_texts.h"
+#include "measuring_canvas.h"
 
 namespace blank_text {
 const std::string kPeople = "Personas afectadas: ______";
 const std::string kArea = W("Área de trabajo: ");
 const std::string kEmptyArea = W("Área de trabajo: ") + std::string(35, '_') + " ";
-const std::string kFilledIn = "Cumplimentado por: " + std::string(50, '_') +
-                              "      Fecha: " + std::string(9, '_') + " Fecha P.R.: " + std::string(7, '_');
+std::string FilledInLine(int blank) {
+    return "Cumplimentado por: " + std::string(blank, '_') + "      Fecha: " + std::string(9, '_') +
+           " Fecha P.R.: " + std::string(7, '_');
+}
+
+std::string FilledIn(Canvas& canvas, int width) {
+    int blank = 50;
+    while (blank > 10 && canvas.TextWidth(FilledInLine(blank)) > width)
+        --blank;
+    return FilledInLine(blank);
+}
 }  // namespace blank_text
 
 namespace {
@@ -59,6 +70,7 @@ void BlankQuestionnairePrintout::Measure() {
     rightEdge_ = canvas_.PageWidth() - kMargin;
     bottomEdge_ = canvas_.PageHeight() - kMargin;
     page_ = 1;
+    pageStarted_ = false;
 }
 
 void BlankQuestionnairePrintout::PrintHeader() {
@@ -71,9 +83,14 @@ void BlankQuestionnairePrintout::PrintHeader() {
     SetFont(kMedium, false);
     canvas_.DrawText(rightEdge_ - 22 * w_, y_, blank_text::kPeople);
     y_ += 2 * step_;
-    canvas_.DrawText(kMargin, y_, area_.empty() ? blank_text::kEmptyArea : blank_text::kArea + area_);
+    // Both lines end inside the printable width: a long area name is shortened, and the blank
+    // after "Cumplimentado por:" is as long as the paper allows.
+    const int width = rightEdge_ - kMargin;
+    canvas_.DrawText(
+        kMargin, y_,
+        ElideToWidth(canvas_, area_.empty() ? blank_text::kEmptyArea : blank_text::kArea + area_, width));
     y_ += 2 * step_;
-    canvas_.DrawText(kMargin, y_, blank_text::kFilledIn);
+    canvas_.DrawText(kMargin, y_, blank_text::FilledIn(canvas_, width));
     y_ += 2 * step_;
     SetFont(kSmall, false);
     step_ = 3 * canvas_.TextHeight("W") / 2;
@@ -96,21 +113,30 @@ void BlankQuestionnairePrintout::DrawAnswerBox(int x, const std::string& answer)
 }
 
 void BlankQuestionnairePrintout::PrintItem(int k) {
-    if (y_ + reserve_ > bottomEdge_) StartNextPage();
-
-    SetFont(kSmall, false);
-    const int h1 = WrapText(canvas_, kMargin, y_, column_, step_,
-                            std::to_string(k) + ".- " + catalogue_.ItemText(q_, k));
-
+    const std::string text = std::to_string(k) + ".- " + catalogue_.ItemText(q_, k);
+    const std::string recommendation = catalogue_.ItemRecommendation(q_, k);
     const int siX = kMargin + column_ + w_;
+    const int noX = NoBoxX(siX, catalogue_.ItemDegree(q_, k));
+    const int recommendationX = noX + box_ + 2 * w_;
+
+    // A row whose boxes would run below the bottom edge goes to the next page, unless it is the
+    // first of its page already (taller than a page, it could go nowhere better).
+    SetFont(kSmall, false);
+    MeasuringCanvas measure(canvas_);
+    const int rowHeight =
+        std::max({WrapText(measure, kMargin, y_, column_, step_, text),
+                  WrapText(measure, recommendationX, y_, column_, step_, recommendation), box_ + w_});
+    if (y_ + reserve_ > bottomEdge_ || (y_ + rowHeight > bottomEdge_ && !pageStarted_)) StartNextPage();
+    pageStarted_ = false;
+
+    const int h1 = WrapText(canvas_, kMargin, y_, column_, step_, text);
+
     SetFont(kLarge, true);
     DrawAnswerBox(siX, "SI");
-    const int noX = NoBoxX(siX, catalogue_.ItemDegree(q_, k));
     DrawAnswerBox(noX, "NO");
 
     SetFont(kSmall, false);
-    const int h2 =
-        WrapText(canvas_, noX + box_ + 2 * w_, y_, column_, step_, catalogue_.ItemRecommendation(q_, k));
+    const int h2 = WrapText(canvas_, recommendationX, y_, column_, step_, recommendation);
 
     y_ += std::max({h1, h2, box_ + w_}) + step_;
     if (y_ + 2 * step_ > bottomEdge_) StartNextPage();
@@ -122,6 +148,7 @@ void BlankQuestionnairePrintout::StartNextPage() {
     canvas_.NewPage();
     y_ = kMargin;
     ++page_;
+    pageStarted_ = true;
     const std::string heading = catalogue_.QuestionnaireTitle(q_) + "<" + std::to_string(page_) + ">";
     canvas_.DrawText(rightEdge_ - kMargin - canvas_.TextWidth(heading), y_, heading);
     y_ += step_;

@@ -10,7 +10,10 @@ namespace blank_text {
 extern const std::string kPeople;
 extern const std::string kArea;       // followed by the area's name
 extern const std::string kEmptyArea;  // the area line to fill in by hand
-extern const std::string kFilledIn;
+// The "Cumplimentado por:" line with a blank of the given length (50 on a wide enough page).
+std::string FilledInLine(int blank);
+// The line with the longest blank, up to 50, that lets it fit the width in the current font.
+std::string FilledIn(Canvas& canvas, int width);
 }  // namespace blank_text
 
 // The job title of a blank printout: "Imp.Cuest. " and the number without leading zeros.
@@ -52,6 +55,7 @@ private:
     int bottomEdge_ = 0;
     int y_ = 0;
     int page_ = 1;
+    bool pageStarted_ = false;  // a later page holds only its heading yet
 };
 
 // The blank printout as one call: PrintBlankQuestionnaire(number, area) on a chosen printer.

@@ -15,6 +15,15 @@ int WrapText(Canvas& canvas, int x, int y, int width, int step, const std::strin
     // The emptiness test of rest only matters for a box narrower than its own padding.
     while (!rest.empty() && canvas.TextWidth(rest) > avail) {
         std::string word = SplitFirstWord(rest);
+        // A number or an acronym moves to the next line whole; only one wider than a whole line
+        // is broken.
+        const int wordWidth = canvas.TextWidth(word);
+        if (!MayHyphenate(word) && wordWidth > avail && wordWidth <= width - 2 * w) {
+            px = x + w;
+            py += step;
+            height += step;
+            avail = width - 2 * w;
+        }
         bool first = true;
         while (!word.empty() && canvas.TextWidth(word) > avail) {
             const std::string syllable = SplitFirstSyllable(word);
@@ -39,9 +48,9 @@ int WrapText(Canvas& canvas, int x, int y, int width, int step, const std::strin
         }
         word += ' ';
         canvas.DrawText(px, py, word);
-        const int wordWidth = canvas.TextWidth(word);
-        px += wordWidth;
-        avail -= wordWidth;
+        const int drawnWidth = canvas.TextWidth(word);
+        px += drawnWidth;
+        avail -= drawnWidth;
     }
     canvas.DrawText(px, py, rest);
 

@@ -5,6 +5,7 @@
 #include "cp1252.h"
 #include "display_text.h"
 #include "document_session.h"
+#include "header_texts.h"
 #include "kinds.h"
 #include "report_line_wrap.h"
 
@@ -151,8 +152,11 @@ void BranchPrintout::StartPage() {
     ++page_;
     const FontStyle style = canvas_.Style();
     canvas_.SetFontStyle(FontStyle::Bold);
-    canvas_.DrawText(leftMargin_, 20, headerLeft_);
-    canvas_.DrawText(rightEdge_ - canvas_.TextWidth(headerRight_), 20, headerRight_);
+    // Long names are shortened so that the two neither overprint each other nor leave the paper.
+    const HeaderTexts header =
+        FitHeaderTexts(canvas_, headerLeft_, headerRight_, rightEdge_ - leftMargin_, canvas_.TextWidth("W"));
+    canvas_.DrawText(leftMargin_, 20, header.left);
+    canvas_.DrawText(rightEdge_ - canvas_.TextWidth(header.right), 20, header.right);
     const int footerY = bottomLimit_ + 10;
     canvas_.DrawText(canvas_.PageWidth() / 2, footerY, std::to_string(page_));
     canvas_.DrawText(rightEdge_ - canvas_.TextWidth(today_), footerY, today_);

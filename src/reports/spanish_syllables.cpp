@@ -73,3 +73,16 @@ std::string SplitFirstSyllable(std::string& word) {
     word = length < s.size() ? s.substr(length) : std::string();
     return syllable;
 }
+
+bool MayHyphenate(const std::string& word) {
+    int capitals = 0;
+    for (const char c : word) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= '0' && byte <= '9') return false;
+        // A to Z, and the capitals of Windows-1252: À to Þ but ×, Š, Œ, Ž, Ÿ.
+        const bool capital = (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7) ||
+                             byte == 0x8A || byte == 0x8C || byte == 0x8E || byte == 0x9F;
+        if (capital && ++capitals == 2) return false;
+    }
+    return true;
+}

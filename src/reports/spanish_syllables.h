@@ -10,3 +10,7 @@ std::string SplitFirstWord(std::string& text);
 // as consonants, so a word in capitals comes apart letter by letter). The word keeps the rest
 // followed by one blank; an empty word gives an empty syllable.
 std::string SplitFirstSyllable(std::string& word);
+
+// False for a word that holds a digit or two capital letters: a number, a date, a standard or
+// an acronym ("31/1995", "UNE-EN", "REACH"), which syllables would cut into nonsense.
+bool MayHyphenate(const std::string& word);

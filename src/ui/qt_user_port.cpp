@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "application_title.h"
+#include "load_messages.h"
 #include "ok_dialog.h"
 #include "text_codec.h"
 
@@ -22,6 +23,10 @@ void QtUserPort::ShowError(const std::string& text) {
 bool QtUserPort::AskYesNo(const std::string& message, const std::string& caption) {
     OkDialog dialog(ToQt(message), ToQt(caption), parent_);
     return dialog.exec() == QDialog::Accepted;
+}
+
+int QtUserPort::LoadMessageLimit() const {
+    return LoadMessages::kShownOneByOne;
 }
 
 QString QtUserPort::QtFilter(const std::string& filter) {

@@ -15,6 +15,8 @@ public:
     void ShowError(const std::string& text) override;
     bool AskYesNo(const std::string& message, const std::string& caption) override;
     std::optional<FilePath> ChooseFile(const FileDialogSpec& options) override;
+    // A damaged file's messages: the first twenty boxes, then one that counts the rest.
+    int LoadMessageLimit() const override;
 
     // "Desc (*.a)|*.a|All (*.*)|*.*" as Qt's "Desc (*.a);;All (*.*)".
     static QString QtFilter(const std::string& filter);

@@ -2,12 +2,13 @@
 
 #include "display_text.h"
 #include "document_session.h"
+#include "one_line_text.h"
 
 std::string TreeOutline(const DocumentSession& session) {
     std::string out;
     for (const TreeNode* node : session.Tree().PreOrder()) {
         out += std::string(2 * node->Depth(), ' ') + std::to_string(node->icon) + ' ' +
-               ShownText(session, *node) + '\n';
+               OneLineText(ShownText(session, *node)) + '\n';
     }
     return out;
 }

@@ -65,6 +65,48 @@ TEST(Verify, AFileOf1030LinesKeeps1024Nodes) {
     EXPECT_EQ(lines, 1024);
 }
 
+// The window shows twenty messages of a load and then counts the rest; here every one counts.
+TEST(Verify, PrintsEveryMessageOfADamagedDocument) {
+    TempDir dir;
+    WriteFile(dir.File("big.kl3"), Numbered(5000));
+    const ProgramRun run = RunProgram({"--verificar", dir.File("big.kl3")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(CountLines(run.err, "ERROR.- Alcanzado el máximo"), 3976);
+    EXPECT_EQ(run.err.find("avisos más"), std::string::npos);
+}
+
+// A field's line breaks and control bytes (a terminal's escape sequences) must not break the
+// one line per node or reach the terminal.
+TEST(Verify, PrintsOneLinePerNodeWhateverTheFieldsHold) {
+    TempDir dir;
+    const FilePath doc = dir.File("doc.kl3");
+    WriteFile(doc,
+              "1\t0\tE\tFirma~~segunda l\xednea\r\n"
+              "2\t1\tZ\t\x1b[2J\x1b]0;t\x07Nave\tx\x01\r\n"
+              "3\t2\tC\t02.- M\xe1quinas\r\n"
+              "4\t3\tD\t01 Item~~dos\t\t\t\t\t\t\t2xxxx\t\tdetectada\x9d\x7f~~fin\r\n");
+    const std::string expected[] = {
+        "E Firma~~segunda línea\n"
+        "  Z \\x1b[2J\\x1b]0;t\\x07Nave\n"
+        "    C 02.- Máquinas\n"
+        "      D 01 Item~~dos // detectada\\x9d\\x7f~~fin\n",
+        "5 Firma~~segunda línea\n"
+        "  0 \\x1b[2J\\x1b]0;t\\x07Nave\n"
+        "    2 02.- Máquinas\n"
+        "      3 01 Item~~dos // detectada\\x9d\\x7f~~fin\n",
+    };
+    const ProgramRun runs[] = {RunProgram({"--verificar", doc}), RunProgram({"--vista", "geografica", doc})};
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_EQ(runs[k].status, 0) << runs[k].err;
+        EXPECT_EQ(runs[k].out, expected[k]);
+        for (unsigned char c : runs[k].out)
+            EXPECT_TRUE(c >= 0x20 || c == '\n') << static_cast<int>(c);
+    }
+    // The other views show the texts the same way.
+    const ProgramRun risk = RunProgram({"--vista", "riesgos", doc});
+    EXPECT_NE(risk.out.find("    0 \\x1b[2J\\x1b]0;t\\x07Nave\n"), std::string::npos) << risk.out;
+}
+
 TEST(Normalize, SavesRenumberedInPreOrder) {
     TempDir dir;
     const ProgramRun run = RunProgram({"--normalizar", TestData("bad_lines.kl3"), dir.File("out.kl3")});
@@ -79,4 +121,12 @@ TEST(Help, ListsTheOptionsInSpanish) {
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("--verificar DOC"), std::string::npos);
     EXPECT_NE(run.out.find("--normalizar DOC SALIDA"), std::string::npos);
+    EXPECT_EQ(run.out.find('&'), std::string::npos) << "menu entries are named without their ampersand";
+
+    // -h is no document to open. Taken for one, it would open the window and wait for good: the
+    // time limit ends it then.
+    const ProgramRun shortForm =
+        RunProgramFile(FilePath("/usr/bin/timeout"), {"-s", "KILL", "20", KALDO_PROGRAM, "-h"});
+    EXPECT_EQ(shortForm.status, 0);
+    EXPECT_EQ(shortForm.out, run.out);
 }

@@ -13,6 +13,20 @@ TEST(Vista, PrintsEachArrangementOfTheExampleAsTheTreeShowsIt) {
     }
 }
 
+// The views are named as the menu spells them, with or without accents, in any letter case.
+TEST(Vista, TakesTheNamesAsTheMenuSpellsThem) {
+    const std::pair<const char*, const char*> names[] = {
+        {"Geográfica", "geografica"}, {"GEOGRÁFICA", "geografica"}, {"valoración", "valoracion"},
+        {"Valoración", "valoracion"}, {"Temporal", "temporal"},     {"RIESGOS", "riesgos"},
+    };
+    for (const auto& [name, file] : names) {
+        SCOPED_TRACE(name);
+        const ProgramRun run = RunProgram({"--vista", name, TestData("carpinteria.kl3")});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, ReadFile(TestData(std::string("carpinteria-vista-") + file + ".txt")));
+    }
+}
+
 TEST(Vista, LoadsLikeOpenAndReportsWhatWentWrong) {
     // The load's messages go to the error output; the view is built from what loaded.
     ProgramRun run = RunProgram({"--vista", "temporal", TestData("bad_lines.kl3")});
@@ -25,10 +39,10 @@ TEST(Vista, LoadsLikeOpenAndReportsWhatWentWrong) {
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
 
-    run = RunProgram({"--vista", "Temporal", TestData("carpinteria.kl3")});
+    run = RunProgram({"--vista", "vistas", TestData("carpinteria.kl3")});
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("geografica, temporal, valoracion o riesgos"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("geográfica, temporal, valoración o riesgos"), std::string::npos) << run.err;
 
     run = RunProgram({"--vista", "temporal"});
     EXPECT_EQ(run.status, 3);

@@ -6,6 +6,7 @@
 
 #include "catalogue.h"
 #include "cp1252.h"
+#include "load_messages.h"
 #include "scripted_port.h"
 #include "temp_dir.h"
 
@@ -243,4 +244,21 @@ TEST(CatalogueFile, MissingOrUnreadableFilesLeaveTheCatalogueAsItWas) {
     EXPECT_NE(error.find("Input/output error"), std::string::npos) << error;
     EXPECT_EQ(catalogue.ItemText(0, 1), "Item") << "no half-read catalogue";
     EXPECT_TRUE(port.messages.empty());
+}
+
+// A damaged catalogue shows the window's twenty boxes and then one that counts the rest.
+TEST(CatalogueFile, TheWindowShowsTwentyMessagesAndThenHowManyMore) {
+    TempDir dir;
+    ScriptedPort port;
+    port.messageLimit = LoadMessages::kShownOneByOne;
+    std::string bytes = "C00Uno\r\n";
+    for (int i = 0; i < 25; ++i)
+        bytes += "xmal\r\n";
+    WriteFile(dir.File("C31.TXT"), bytes + "01Item\r\n");
+    Catalogue catalogue;
+    ASSERT_EQ(catalogue.Load(dir.File("C31.TXT"), port), Catalogue::LoadResult::Loaded);
+    ASSERT_EQ(port.messages.size(), 21u);
+    EXPECT_EQ(port.messages[19], "ERROR EN mal");
+    EXPECT_EQ(port.messages[20], "… y 5 avisos más");
+    EXPECT_EQ(catalogue.ItemText(0, 1), "Item") << "the load goes on";
 }

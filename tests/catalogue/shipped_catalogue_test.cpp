@@ -75,3 +75,21 @@ TEST_F(ShippedCatalogue, EveryItemHasADegreeAndARecommendation) {
     }
     EXPECT_GE(total, 350);
 }
+
+// Citations a prevention professional found wrong: machines placed on the market from 1995 to
+// 2009 fall under RD 1435/1992; the handrail rule is in anexo I.A.3.4 of RD 486/1997; battery
+// charging gives off hydrogen, an explosive atmosphere (RD 681/2003).
+TEST_F(ShippedCatalogue, CitesTheRulesThatApply) {
+    const auto recommendation = [this](int q, int n) {
+        return cp1252::ToUtf8(catalogue.ItemRecommendation(q, n));
+    };
+    const std::string machines = recommendation(2, 1);
+    EXPECT_NE(machines.find("RD 1435/1992"), std::string::npos) << machines;
+    EXPECT_NE(machines.find("RD 1644/2008"), std::string::npos) << machines;
+    const std::string stairs = recommendation(1, 8);
+    EXPECT_NE(stairs.find("anexo I.A.3.4"), std::string::npos) << stairs;
+    EXPECT_NE(stairs.find("60 cm"), std::string::npos) << stairs;
+    const std::string batteries = recommendation(3, 7);
+    EXPECT_NE(batteries.find("RD 681/2003"), std::string::npos) << batteries;
+    EXPECT_EQ(batteries.find("RD 374/2001"), std::string::npos) << batteries;
+}

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 #include <filesystem>
 
 #include "cp1252.h"
 #include "document_commands.h"
 #include "document_session.h"
+#include "file_io.h"
 #include "kinds.h"
+#include "load_messages.h"
 #include "scripted_port.h"
 #include "temp_dir.h"
 
@@ -112,6 +115,30 @@ TEST_F(Commands, LoadStopsTakingLinesAtTheTableLimit) {
     EXPECT_EQ(session.Tree().PreOrder().size(), 1024u);
 }
 
+// A damaged file would otherwise show thousands of boxes one after another.
+TEST_F(Commands, TheWindowShowsTwentyMessagesOfALoadAndThenHowManyMore) {
+    port.messageLimit = LoadMessages::kShownOneByOne;
+    commands.LoadDocument(Write("big.kl3", Numbered(1, 5000)));
+    ASSERT_EQ(port.messages.size(), 21u);
+    EXPECT_EQ(std::vector<std::string>(port.messages.begin(), port.messages.begin() + 20),
+              std::vector<std::string>(20, "ERROR.- Alcanzado el máximo"));
+    EXPECT_EQ(port.messages.back(), "… y 3956 avisos más");
+    EXPECT_EQ(session.Table().count(), 1024) << "the load goes on as before";
+
+    // Counted afresh for every load, the import's too, and told before "Fichero erróneo".
+    port.messages.clear();
+    commands.LoadDocument(Write("blank.kl3", std::string(21, '\n')));
+    ASSERT_EQ(port.messages.size(), 22u);
+    EXPECT_EQ(port.messages[20], "… y 1 aviso más");
+    EXPECT_EQ(port.messages[21], "Fichero erróneo");
+
+    commands.New();
+    port.messages.clear();
+    commands.ImportDocument(Write("import.kl3", Numbered(1, 1050)));
+    ASSERT_EQ(port.messages.size(), 21u);
+    EXPECT_EQ(port.messages.back(), "… y 8 avisos más");
+}
+
 TEST_F(Commands, AFileWithoutUsableLinesIsNotADocument) {
     commands.New();
     session.SetModified(false);
@@ -147,6 +174,39 @@ TEST_F(Commands, AReadErrorIsReportedAndLeavesNoDocument) {
     EXPECT_EQ(session.Table().count(), 0);
     EXPECT_FALSE(session.TreeVisible());
     EXPECT_FALSE(session.DocumentCommandsEnabled());
+}
+
+// Opening something that is no document file keeps the open document, unasked.
+TEST_F(Commands, AFolderAPipeOrAHugeFileIsRefusedAndTheDocumentKept) {
+    commands.New();
+    const FilePath folder = dir.File("folder.kl3"), pipe = dir.File("pipe.kl3");
+    std::filesystem::create_directory(folder.Utf8());
+    ASSERT_EQ(mkfifo(pipe.Utf8().c_str(), 0600), 0);
+    const FilePath huge = Write("huge.kl3", "");
+    std::filesystem::resize_file(huge.Utf8(), file_io::kLargestFile + 1);
+    for (const FilePath& name : {folder, pipe, huge}) {
+        EXPECT_EQ(commands.LoadDocument(name), DocumentCommands::LoadResult::Refused) << name.Utf8();
+        commands.ImportDocument(name);
+    }
+    ASSERT_EQ(port.errors.size(), 6u);
+    EXPECT_EQ(port.errors[0], folder.Utf8() + ": es una carpeta, no un archivo");
+    EXPECT_EQ(port.errors[3], pipe.Utf8() + ": es una tubería, no un archivo");
+    EXPECT_TRUE(port.questions.empty());
+    EXPECT_EQ(session.Table().count(), 2);
+    EXPECT_TRUE(session.Modified());
+}
+
+// A document that could not be opened again is not written: the old file and the open
+// document stay as they were.
+TEST_F(Commands, ADocumentTooLargeToOpenAgainIsNotSaved) {
+    commands.LoadDocument(Write("doc.kl3", "1\t0\tE\tfirm\r\n"));
+    session.Table().Record(1)->SetField(field::kComments, std::string(file_io::kLargestFile, 'x'));
+    session.SetModified(true);
+    EXPECT_FALSE(commands.SaveDocument(dir.File("doc.kl3")));
+    ASSERT_EQ(port.errors.size(), 1u);
+    EXPECT_NE(port.errors[0].find("64 MB"), std::string::npos) << port.errors[0];
+    EXPECT_EQ(ReadFile(dir.File("doc.kl3")), "1\t0\tE\tfirm\r\n");
+    EXPECT_TRUE(session.Modified());
 }
 
 TEST_F(Commands, ParentsAfterTheirChildrenAndUnknownParents) {

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <future>
 
 #include "file_io.h"
 #include "temp_dir.h"
@@ -72,21 +77,117 @@ TEST(FileIo, ReportsTheSystemsTextWhenTheFolderIsMissing) {
     std::string bytes;
     EXPECT_FALSE(file_io::ReadAll(dir.File("missing.kl3"), bytes, &error));
     EXPECT_FALSE(file_io::Exists(dir.File("missing.kl3")));
-    EXPECT_FALSE(file_io::Exists(dir.path())) << "a folder is not a document";
 }
 
 TEST(FileIo, KeepsPermissionsAndWritesThroughSymbolicLinks) {
     TempDir dir;
     const FilePath real = dir.File("real.kl3");
     WriteFile(real, "old");
-    chmod(real.Utf8().c_str(), 0600);
+    // Not 0600, which every fresh temporary file already has.
+    chmod(real.Utf8().c_str(), 0640);
     std::filesystem::create_symlink(real.Utf8(), dir.File("link.kl3").Utf8());
     ASSERT_TRUE(file_io::WriteAtomically(dir.File("link.kl3"), "new", nullptr));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.kl3").Utf8()));
     EXPECT_EQ(ReadFile(real), "new");
     struct stat info {};
     stat(real.Utf8().c_str(), &info);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+
+    // A link whose file does not exist yet: the file is made where the link points, a relative
+    // target counting from the link's folder, and the link stays.
+    std::filesystem::create_directory(dir.File("sub").Utf8());
+    std::filesystem::create_symlink("sub/later.kl3", dir.File("dangling.kl3").Utf8());
+    std::string error;
+    ASSERT_TRUE(file_io::WriteAtomically(dir.File("dangling.kl3"), "made", &error)) << error;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("dangling.kl3").Utf8()));
+    EXPECT_EQ(ReadFile(dir.File("sub/later.kl3")), "made");
+
+    std::filesystem::create_symlink("loop.kl3", dir.File("loop.kl3").Utf8());
+    EXPECT_FALSE(file_io::WriteAtomically(dir.File("loop.kl3"), "x", &error));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("loop.kl3").Utf8()));
+}
+
+// Only regular files are read: a pipe would block the program, a device be read without end.
+TEST(FileIo, ReadsOnlyRegularFilesOfASaneSize) {
+    TempDir dir;
+    ASSERT_EQ(mkfifo(dir.File("pipe.kl3").Utf8().c_str(), 0600), 0);
+    // A writer of our own keeps the reading side from waiting for one, should the pipe be opened.
+    const int writer = open(dir.File("pipe.kl3").Utf8().c_str(), O_RDWR | O_NONBLOCK);
+    std::filesystem::create_symlink("/dev/zero", dir.File("zero.kl3").Utf8());
+    std::filesystem::create_directory(dir.File("folder.kl3").Utf8());
+    { std::ofstream big(dir.File("big.kl3").Utf8()); }
+    std::filesystem::resize_file(dir.File("big.kl3").Utf8(), file_io::kLargestFile + 1);  // sparse
+    struct Case {
+        const char* name;
+        const char* reason;
+        bool regular;
+    };
+    const Case cases[] = {
+        {"pipe.kl3", "pipe.kl3: es una tubería, no un archivo", false},
+        {"zero.kl3", "zero.kl3: es un dispositivo, no un archivo", false},
+        {"folder.kl3", "folder.kl3: es una carpeta, no un archivo", false},
+        {"big.kl3", "big.kl3: es demasiado grande (más de 64 MB) para ser un documento", true},
+    };
+    bool writerOpen = writer >= 0;
+    for (const Case& item : cases) {
+        SCOPED_TRACE(item.name);
+        const FilePath path = dir.File(item.name);
+        EXPECT_TRUE(file_io::Exists(path));
+        EXPECT_EQ(file_io::IsFile(path), item.regular);
+        std::string bytes, error;
+        // A pipe read by mistake waits for our writer: closing it ends the wait, so a failing
+        // check cannot hang.
+        auto reading = std::async(std::launch::async, [&] { return file_io::ReadAll(path, bytes, &error); });
+        if (reading.wait_for(std::chrono::seconds(5)) != std::future_status::ready && writerOpen) {
+            close(writer);
+            writerOpen = false;
+        }
+        EXPECT_FALSE(reading.get());
+        EXPECT_NE(error.find(item.reason), std::string::npos) << error;
+        EXPECT_EQ(file_io::ReadRefusal(path).value_or(""), error);
+        EXPECT_TRUE(bytes.empty());
+    }
+    if (writerOpen) close(writer);
+}
+
+// A save replaces only what it may: a pipe or a folder of the document's name stays as it is.
+TEST(FileIo, SavingOverSomethingThatIsNotAFileIsRefused) {
+    TempDir dir;
+    ASSERT_EQ(mkfifo(dir.File("pipe.kl3").Utf8().c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.File("folder.kl3").Utf8());
+    std::string error;
+    EXPECT_FALSE(file_io::WriteAtomically(dir.File("pipe.kl3"), "x", &error));
+    EXPECT_NE(error.find("pipe.kl3: es una tubería, no un archivo"), std::string::npos) << error;
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe.kl3").Utf8()));
+    EXPECT_FALSE(file_io::WriteAtomically(dir.File("folder.kl3"), "x", &error));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.kl3").Utf8()));
+    EXPECT_EQ(EntriesIn(dir.path()), 2u) << "no temporary file is left behind";
+}
+
+// Saves killed part-way leave their temporary files; the next save of the same document
+// removes them, but not a temporary file another save still writes, nor the user's own files.
+TEST(FileIo, ASaveRemovesTheTemporaryFilesThatKilledSavesLeft) {
+    TempDir dir;
+    const FilePath doc = dir.File("doc.kl3");
+    WriteFile(doc, "old");
+    // Temporary files are named ".<name>.kaldo-" and six random letters or digits.
+    WriteFile(dir.File(".doc.kl3.kaldo-a1B2c3"), "left by a killed save");
+    WriteFile(dir.File(".doc.kl3.kaldo-Zz9Yy8"), "left by another");
+    WriteFile(dir.File(".doc.kl3.kaldo-InUse1"), "being written");
+    const int inUse = open(dir.File(".doc.kl3.kaldo-InUse1").Utf8().c_str(), O_RDONLY);
+    ASSERT_EQ(flock(inUse, LOCK_EX), 0);
+    WriteFile(dir.File(".doc.kl3.backup"), "the user's");
+    WriteFile(dir.File(".other.kl3.kaldo-a1B2c3"), "another document's");
+
+    std::string error;
+    ASSERT_TRUE(file_io::WriteAtomically(doc, "new", &error)) << error;
+    EXPECT_EQ(ReadFile(doc), "new");
+    EXPECT_FALSE(std::filesystem::exists(dir.File(".doc.kl3.kaldo-a1B2c3").Utf8()));
+    EXPECT_FALSE(std::filesystem::exists(dir.File(".doc.kl3.kaldo-Zz9Yy8").Utf8()));
+    EXPECT_TRUE(std::filesystem::exists(dir.File(".doc.kl3.kaldo-InUse1").Utf8()));
+    EXPECT_TRUE(std::filesystem::exists(dir.File(".doc.kl3.backup").Utf8()));
+    EXPECT_TRUE(std::filesystem::exists(dir.File(".other.kl3.kaldo-a1B2c3").Utf8()));
+    close(inUse);
 }
 
 // The temporary file's name is the document's with eight more bytes, which made saving fail

@@ -184,3 +184,46 @@ TEST_F(BlankQuestionnaireTest, RefusedJobPrintsNothing) {
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(canvas.calls.empty());
 }
+
+// Only the five-step reserve was checked before a row: a row with a long recommendation ran
+// below the bottom of the page. Such a row now starts the next page.
+TEST(BlankQuestionnaireLayout, ARowThatWouldRunPastTheBottomStartsTheNextPage) {
+    std::string text = "C00Largo\r\n";
+    for (int k = 1; k <= 20; ++k)
+        text += (k < 10 ? "0" : "") + std::to_string(k) + "Pregunta\r\nMBreve\r\n";
+    std::string longText;
+    while (longText.size() < 10000)
+        longText += "Revise el estado de la escalera y sus peldaños. ";
+    text += "21Escaleras\r\nM" + longText + "\r\n22Final\r\nMBreve\r\n";
+    ScriptedPort port;
+    Catalogue catalogue;
+    catalogue.LoadFromBytes(W(text), port);
+    RecordingCanvas canvas;
+    ASSERT_TRUE(PrintBlankQuestionnaire(canvas, catalogue, 0, ""));
+
+    const int bottomEdge = 6800 - 10;
+    for (const auto& r : canvas.Rectangles())
+        EXPECT_LE(r.bottom, bottomEdge) << "a box of page " << r.page;
+    const auto* item = canvas.FindText("21.- Escaleras");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->page, 2);
+    EXPECT_EQ(canvas.FindText("20.- Pregunta")->page, 1) << "the rows before stay where they were";
+}
+
+// The header's fixed line ended past the right edge of a narrow page, and a long area name
+// likewise: both now end inside it.
+TEST(BlankQuestionnaireLayout, TheHeaderLinesFitANarrowPage) {
+    ScriptedPort port;
+    Catalogue catalogue;
+    catalogue.LoadFromBytes(W("C00Uno\r\n01Pregunta\r\nMBreve\r\n"), port);
+    RecordingCanvas canvas(1800, 6800);  // 10 points: 20 a character, 89 to the line
+    ASSERT_TRUE(PrintBlankQuestionnaire(canvas, catalogue, 0, std::string(120, 'x')));
+    const int rightEdge = 1800 - 10;
+    const auto* filled = canvas.FindText(blank_text::FilledInLine(28));
+    ASSERT_NE(filled, nullptr) << "the blank after \"Cumplimentado por:\" is as long as fits";
+    EXPECT_LE(filled->right, rightEdge);
+    EXPECT_GT(filled->right + 20, rightEdge);
+    const auto* area = canvas.FindText(W("Área de trabajo: ") + std::string(71, 'x') + "\x85");
+    ASSERT_NE(area, nullptr);
+    EXPECT_LE(area->right, rightEdge);
+}

@@ -87,3 +87,27 @@ TEST_F(WrapTextTest, EndsForABoxNarrowerThanItsOwnPadding) {
     EXPECT_GT(height, 0);
     EXPECT_EQ(canvas.Rectangles().size(), 1u);
 }
+
+// Syllables broke "Ley 31/1-995" and "REA-CH": a word with a digit or two capitals moves to
+// the next line whole.
+TEST_F(WrapTextTest, MovesNumbersAndAcronymsWholeToTheNextLine) {
+    // 13 characters a line.
+    WrapText(canvas, x, y, 150, step, "la ley 31/1995 y REACH");
+    EXPECT_EQ(Drawn(), List({"la @110,220", "ley @140,220", "31/1995 @110,250", "y @190,250",
+                             "REACH @110,280", "@170,280"}));
+    canvas.calls.clear();
+    // A single capital is an ordinary word: "Escaleras" still breaks by its syllables.
+    WrapText(canvas, x, y, 150, step, "la casa Escaleras");
+    EXPECT_NE(canvas.FindText("-"), nullptr);
+}
+
+TEST_F(WrapTextTest, BreaksANumberOnlyWhenItIsWiderThanAWholeLine) {
+    // Four characters a line: "2926/2002" cannot fit anywhere and comes apart.
+    WrapText(canvas, x, y, 60, step, "TAS/2926/2002");
+    std::string joined;
+    for (const auto& call : canvas.Texts()) {
+        if (call.text != "-") joined += call.text;
+    }
+    EXPECT_EQ(joined, "TAS/2926/2002 ");
+    EXPECT_GT(canvas.Texts().back().y, 220);
+}

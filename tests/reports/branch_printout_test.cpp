@@ -248,3 +248,48 @@ TEST_F(BranchPrintoutTest, ARefusedJobDrawsNothing) {
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(canvas.calls.empty());
 }
+
+// A firm name too long for the header line ran off the paper at the left and, in a zone's
+// report, over the parent's name. Each text that does not fit keeps its start and ends in "…".
+TEST_F(BranchPrintoutTest, LongHeaderTextsAreShortenedToStayApartAndOnThePage) {
+    // 200 characters, 4800 wide, where the line holds 4608 (192 characters).
+    std::string name;
+    for (int i = 0; name.size() < 200; ++i)
+        name += "Construcciones " + std::to_string(i) + " ";
+    name.resize(200);
+    firm = doc.Add(0, 'E', name);
+    zone = doc.Add(firm, 'Z', "Nave");
+    station = doc.Add(zone, 'P', "Torno");
+    doc.Build();
+    const auto header = [this] {
+        std::vector<std::string> out;
+        for (const Call& call : canvas.Texts()) {
+            if (call.y != 20) continue;
+            EXPECT_GE(call.x, kMargin);
+            EXPECT_LE(call.right, kRightEdge);
+            out.push_back(cp1252::ToUtf8(call.text));
+        }
+        return out;
+    };
+
+    Print(zone);  // the firm's name at the left and at the right: half the line each, less a W
+    auto texts = header();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], name.substr(0, 94) + "…");
+    EXPECT_EQ(texts[1], name.substr(0, 95) + "…");
+    EXPECT_EQ(canvas.Texts()[1].x - canvas.Texts()[0].right, 24);
+
+    canvas.calls.clear();
+    Print(station);  // a short name at the left keeps all of it
+    texts = header();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], "Nave");
+    EXPECT_EQ(texts[1], name.substr(0, 186) + "…");
+
+    canvas.calls.clear();
+    Print(firm);  // nothing at the left: the whole line for the firm
+    texts = header();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], "");
+    EXPECT_EQ(texts[1], name.substr(0, 191) + "…");
+}

@@ -46,6 +46,13 @@ TEST(SplitFirstSyllable, SplitsWordsOfTheCatalogue) {
     EXPECT_EQ(Syllables("(transpaletas,"), List({"(trans", "pa", "le", "tas", ", "}));
 }
 
+// The nucleus takes up to three vowels in a row, no more and no fewer.
+TEST(SplitFirstSyllable, KeepsThreeVowelsInARowTogether) {
+    EXPECT_EQ(Syllables("leía"), List({"leía"}));
+    EXPECT_EQ(Syllables("leíais"), List({"leía", "is"}));
+    EXPECT_EQ(Syllables("averiguáis"), List({"a", "ve", "ri", "guáis"}));
+}
+
 TEST(SplitFirstSyllable, SplitsCapitalsLetterByLetter) {
     EXPECT_EQ(Syllables("EPI"), List({"E", "P", "I"}));
     EXPECT_EQ(Syllables("CHAPA"), List({"C", "H", "A", "P", "A"}));

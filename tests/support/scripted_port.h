@@ -16,6 +16,7 @@ public:
     void ShowError(const std::string& text) override;
     bool AskYesNo(const std::string& message, const std::string& caption) override;
     std::optional<FilePath> ChooseFile(const FileDialogSpec& options) override;
+    int LoadMessageLimit() const override { return messageLimit; }
 
     std::deque<bool> answers;                   // an unscripted question fails the test
     std::deque<std::optional<FilePath>> files;  // nullopt: the user cancels
@@ -23,4 +24,5 @@ public:
     std::vector<std::string> errors;
     std::vector<std::string> questions;  // "caption|message"
     std::vector<FileDialogSpec> dialogs;
+    int messageLimit = 0;  // as the window's: LoadMessages::kShownOneByOne
 };

@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 
 #include "catalogue.h"
@@ -17,6 +18,7 @@
 #include "kinds.h"
 #include "main_window.h"
 #include "named_child.h"
+#include "pdf_words.h"
 #include "print_dialog.h"
 #include "recording_canvas.h"
 #include "scripted_port.h"
@@ -204,4 +206,51 @@ TEST_F(ReportsWindowTest, AnUnwritablePdfKeepsTheDialogOpenWithTheSystemsReason)
     EXPECT_TRUE(stillOpen);
     EXPECT_TRUE(reason.contains("/no/such/folder/x.pdf")) << reason.toStdString();
     EXPECT_FALSE(std::filesystem::exists("/no/such/folder/x.pdf"));
+}
+
+// A firm name of 90 characters ran off the paper at the left of a zone's report and over the
+// parent's name, which in a zone's report is the firm's too. Printed through the real print
+// dialog to a PDF and read back.
+TEST_F(ReportsWindowTest, AZonesReportShortensLongHeaderTextsToStayApartAndOnThePaper) {
+    TempDir dir;
+    const std::string name =
+        "Construcciones, Reformas y Mantenimiento Industrial del Noroeste Peninsular, S.A. (CRMINO)";
+    WriteFile(dir.File("doc.kl3"), "1\t0\tE\t" + name + "\r\n2\t1\tZ\tNave de montaje\r\n");
+    window.Session().SetModified(false);
+    ASSERT_EQ(window.Commands().LoadDocument(dir.File("doc.kl3")), DocumentCommands::LoadResult::Loaded);
+    window.TreeView->setCurrentIndex(window.Model()->index(0, 0, window.Model()->index(0, 0)));
+    const QString pdf = PathToQt(dir.File("zona.pdf"));
+    WhenModal([pdf](QWidget* modal) {
+        auto* dialog = qobject_cast<PrintDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        auto* printers = Named<QComboBox>(*dialog, "cmbImpresora");
+        printers->setCurrentIndex(printers->count() - 1);
+        Named<QLineEdit>(*dialog, "edtArchivo")->setText(pdf);
+        Named<QPushButton>(*dialog, "OKBtn")->click();
+    });
+    window.Informe1->trigger();
+
+    const std::vector<PdfPage> pages = PdfWords(dir.File("zona.pdf"));
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(WordsNearTheEdges(pages, 8), std::vector<std::string>());
+    // The header line: the firm's name shortened twice, side by side without touching.
+    double top = pages[0].height;
+    for (const PdfWord& word : pages[0].words)
+        top = std::min(top, word.top);
+    std::vector<PdfWord> header;
+    for (const PdfWord& word : pages[0].words) {
+        if (word.top < top + 2) header.push_back(word);
+    }
+    std::sort(header.begin(), header.end(),
+              [](const PdfWord& a, const PdfWord& b) { return a.left < b.left; });
+    std::string line;
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        if (i > 0) EXPECT_LT(header[i - 1].right, header[i].left) << header[i].text << " overprints";
+        line += header[i].text + " ";
+    }
+    EXPECT_EQ(line.rfind("Construcciones, Reformas y", 0), 0u) << line;
+    const std::size_t ellipsis = line.find("…");
+    ASSERT_NE(ellipsis, std::string::npos) << line;
+    EXPECT_NE(line.find("Construcciones, Reformas y", ellipsis), std::string::npos) << line;
+    EXPECT_NE(line.find("…", ellipsis + 1), std::string::npos) << line;
 }
