@@ -9,47 +9,9 @@
 #include "document_commands.h"
 #include "document_session.h"
 #include "fixed_dates.h"
-#include "user_port.h"
+#include "full_document.h"
 
 namespace {
-
-class SilentPort : public UserPort {
-public:
-    void ShowMessage(const std::string&) override {}
-    void ShowError(const std::string&) override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::optional<FilePath> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
-};
-
-// A realistic full document: a firm with zones, workstations, questionnaires, deficiencies and
-// measures, 1024 lines in pre-order.
-std::string FullDocument() {
-    std::string bytes =
-        "1\t0\tE\tTalleres del Norte S.L.\tComentarios de la empresa\t15/03/2026\t\t\t\t\t\t"
-        "10000000000000000000000\r\n";
-    int line = 1;
-    auto add = [&](int parent, const std::string& rest) {
-        bytes += std::to_string(++line) + "\t" + std::to_string(parent) + "\t" + rest + "\r\n";
-        return line;
-    };
-    while (line < 1024) {
-        const int zone = add(1, "Z\tNave de producción\tZona con riesgos comunes\t15/03/2026\tAna");
-        for (int p = 0; p < 3 && line < 1024; ++p) {
-            const int post =
-                add(zone, "P\tPuesto de soldadura\t\t15/03/2026\tLuis\t\t\t\t\t00100100000000000000000");
-            const int q = add(post, "C\t02.- Máquinas\tAgentes: humos, chispas\t20/03/2026\t\t\t\t\t\t3");
-            for (int d = 0; d < 3 && line < 1024; ++d) {
-                const int def =
-                    add(q,
-                        "D\t4. ¿Disponen los elementos móviles de resguardos?\tInstale resguardos fijos "
-                        "o móviles con enclavamiento.\t\t\t\t\t\t\t10332\t\tFalta resguardo en el torno");
-                if (line < 1024)
-                    add(def, "R\tColocar resguardo regulable\tComentario~~de dos líneas\t30/04/2026\tPedro");
-            }
-        }
-    }
-    return bytes;
-}
 
 // A scratch folder for the files, removed afterwards.
 class BenchFolder {

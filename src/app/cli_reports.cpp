@@ -23,16 +23,6 @@ const TreeNode& FirstNode(HeadlessDocument& document) {
     return *document.session.Tree().FirstTopLevel();
 }
 
-// Fonts and printers need a GUI application; the headless mode draws on the offscreen platform.
-std::unique_ptr<QGuiApplication> GuiApplication() {
-    if (QCoreApplication::instance()) return nullptr;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "kaldo";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 int PrinterFailed(HeadlessContext& context, const std::string& error) {
     context.err << cp1252::ToUtf8(error) << '\n';
     return exit_status::kIoError;
@@ -51,6 +41,15 @@ bool ParseNumber(const std::string& text, int& number) {
 
 }  // namespace
 
+std::unique_ptr<QGuiApplication> HeadlessGuiApplication() {
+    if (QCoreApplication::instance()) return nullptr;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "kaldo";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 int RunTextReport(HeadlessContext& context, const std::vector<std::string>& arguments) {
     HeadlessDocument document(context, FilePath(arguments[0]));
     if (document.status != exit_status::kOk) return document.status;
@@ -63,7 +62,7 @@ int RunTextReport(HeadlessContext& context, const std::vector<std::string>& argu
 int RunPrintPdf(HeadlessContext& context, const std::vector<std::string>& arguments) {
     HeadlessDocument document(context, FilePath(arguments[0]));
     if (document.status != exit_status::kOk) return document.status;
-    const auto application = GuiApplication();
+    const auto application = HeadlessGuiApplication();
     QPrinter printer(QPrinter::HighResolution);
     PreparePdfPrinter(printer, PathToQt(FilePath(arguments[1])));
     PrinterCanvas canvas(printer);
@@ -81,7 +80,7 @@ int RunBlankPdf(HeadlessContext& context, const std::vector<std::string>& argume
         return exit_status::kUsage;
     }
     const std::string area = arguments.size() > 2 ? cp1252::FromUtf8(arguments[2]) : std::string();
-    const auto application = GuiApplication();
+    const auto application = HeadlessGuiApplication();
     QPrinter printer(QPrinter::HighResolution);
     PreparePdfPrinter(printer, PathToQt(FilePath(arguments[1])));
     PrinterCanvas canvas(printer);

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+class QGuiApplication;
 struct HeadlessContext;
+
+// The application that fonts and printers need, on the offscreen platform; nothing when one
+// exists already. Keep it while printing.
+std::unique_ptr<QGuiApplication> HeadlessGuiApplication();
 
 // --informe DOC [OUT.txt]: the text report of the whole document ("Informe.txt" by default).
 int RunTextReport(HeadlessContext& context, const std::vector<std::string>& arguments);

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli_document.h"
+#include "cli_plan.h"
 #include "cli_reports.h"
 #include "cli_views.h"
 
@@ -27,6 +28,10 @@ const std::vector<HeadlessOption>& HeadlessOptions() {
          "carga DOC y escribe el árbol de la vista NOMBRE (geográfica, temporal, valoración o riesgos): "
          "un nodo por línea, sangrado por nivel, con su icono y su texto",
          2, 2, &RunView},
+        {"--plan", "DOC SALIDA [--a-fecha DD/MM/AAAA]",
+         "escribe el plan de acción de DOC en SALIDA: libro .xlsx, .csv o .pdf según la extensión; "
+         "los estados, a fecha de hoy o de la fecha indicada",
+         2, 4, &RunPlan},
     };
     return options;
 }

@@ -41,6 +41,7 @@ QuestionnaireAssignment::QuestionnaireAssignment(DocumentSession& session, const
 void QuestionnaireAssignment::AsignarCuestionarios1Click() {
     TreeNode* node = session_.Tree().Selected();
     if (!node) return;
+    const UndoStep step(session_, W("Asignar Cuestionarios"));
     const char selected = session_.SelectedKind();
     if (selected != kind::kFirm && selected != kind::kZone && selected != kind::kWorkstation) {
         port_.ShowMessage(text::kWrongKind);

@@ -1,5 +1,6 @@
 #include "tree_drop.h"
 
+#include "cp1252.h"
 #include "document_session.h"
 #include "kinds.h"
 #include "questionnaire_owner_flags.h"
@@ -29,6 +30,7 @@ void DropNode(DocumentSession& session, TreeNode* dragged, TreeNode* hit, DropZo
     if (session.ViewMode() != view::kGeographic || !dragged || zone == DropZone::Elsewhere) return;
     if (zone != DropZone::BelowLastNode && !hit) return;
 
+    const UndoStep step(session, W("Mover"));
     DocumentTree& tree = session.Tree();
     session.SetModified(true);
     if (hit && hit->IsInBranchOf(dragged)) return;

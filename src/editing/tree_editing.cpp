@@ -15,10 +15,12 @@ TreeEditing::TreeEditing(DocumentSession& session, UserPort& port, NodeDataEdito
     : session_(session), port_(port), editor_(editor), shownLabel_(std::move(shownLabel)) {}
 
 void TreeEditing::NewZone() {
+    const UndoStep step(session_, W("Nueva Zona"));
     AddUnderSelected(kind::kZone, W("<Nueva Zona>"));
 }
 
 void TreeEditing::NewWorkstation() {
+    const UndoStep step(session_, W("Nuevo Puesto"));
     AddUnderSelected(kind::kWorkstation, W("<Nuevo Puesto>"));
 }
 
@@ -62,6 +64,7 @@ void TreeEditing::Delete() {
     if (!port_.AskYesNo(W("Está seguro de borrar el item:") + shownLabel_(*node), W("Borrado de un item"))) {
         return;
     }
+    const UndoStep step(session_, W("Eliminar"));
     if (node->record->GetKind(field::kKind) == kind::kQuestionnaire) {
         // A title that does not begin with a number stands for no flag: nothing to clear.
         oToken* owner = session_.Table().Parent(*node->record);
@@ -75,6 +78,7 @@ void TreeEditing::Delete() {
 void TreeEditing::EditSelected() {
     if (session_.ViewMode() != view::kGeographic) return;
     TreeNode* node = session_.Tree().Selected();
+    const UndoStep step(session_, W("Edición de Datos"));
     switch (session_.SelectedKind()) {
         case kind::kQuestionnaire:
             if (editor_.EditNodeData(*node)) session_.SetModified(true);

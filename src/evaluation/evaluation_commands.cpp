@@ -36,6 +36,7 @@ bool EvaluationCommands::EnterPreventiveMeasure(oToken& record) {
 void EvaluationCommands::IndicarDeficiencias1Click() {
     TreeNode* node = session_.Tree().Selected();
     if (!node) return;
+    const UndoStep step(session_, W("Indicar Deficiencias"));
     if (session_.SelectedKind() != kind::kQuestionnaire) {
         port_.ShowMessage(text::kNoPlaceForDeficiencies);
         return;
@@ -78,6 +79,7 @@ bool EvaluationCommands::AddDeficiency(TreeNode& node, const std::string& picked
 void EvaluationCommands::IndicarMedidasPrev1Click() {
     TreeNode* node = session_.Tree().Selected();
     if (!node) return;
+    const UndoStep step(session_, W("Indicar Medidas Prev"));
     if (session_.SelectedKind() != kind::kDeficiency) {
         port_.ShowMessage(text::kNoPlaceForMeasures);
         return;

@@ -11,6 +11,7 @@ void MeasureForm::Open(const NodeTable& table, const oToken& record, DatePort& d
     caption_ = text::kMeasureCaption;
     measure_ = record.GetField(field::kMeasure);
     comments_ = record.GetField(field::kComments);
+    resources_ = record.GetField(field::kResources);
     const std::string planned = record.GetField(field::kPlannedDate);
     if (!planned.empty()) {
         if (const std::optional<Date> date = dates.FromText(planned)) {
@@ -36,4 +37,5 @@ void MeasureForm::WriteBack(oToken& record, DatePort& dates) const {
     record.SetField(field::kMeasure, measure_);
     record.SetField(field::kComments, comments_);
     record.SetField(field::kPlannedDate, dates.ToText(plannedDate_));
+    SetNewDataField(record, field::kResources, resources_);
 }

@@ -17,7 +17,8 @@ public:
     // Everything that happens before the window shows, for a measure record whose field::kParent
     // names its deficiency. The planned date starts as today's.
     void Open(const NodeTable& table, const oToken& record, DatePort& dates, UserPort& port);
-    // The measure, comments and planned date from the form; the planned date is always written.
+    // The measure, comments and planned date from the form; the planned date is always written,
+    // the resources only when there are some or were some before.
     void WriteBack(oToken& record, DatePort& dates) const;
 
     const std::string& Caption() const { return caption_; }
@@ -25,13 +26,15 @@ public:
     // The deficiency's level as the index of the level button (0 " Crítico" .. 3), or kNone.
     int Level() const { return level_; }
 
-    const std::string& Measure() const { return measure_; }    // Edit2, field::kMeasure
-    const std::string& Detected() const { return detected_; }  // Edit3, shown only
-    const std::string& Comments() const { return comments_; }  // Memo1, field::kComments
-    const Date& PlannedDate() const { return plannedDate_; }   // dtP, field::kPlannedDate
+    const std::string& Measure() const { return measure_; }      // Edit2, field::kMeasure
+    const std::string& Detected() const { return detected_; }    // Edit3, shown only
+    const std::string& Comments() const { return comments_; }    // Memo1, field::kComments
+    const Date& PlannedDate() const { return plannedDate_; }     // dtP, field::kPlannedDate
+    const std::string& Resources() const { return resources_; }  // "Recursos:", field::kResources
     void SetMeasure(const std::string& text) { measure_ = text; }
     void SetComments(const std::string& text) { comments_ = text; }
     void SetPlannedDate(const Date& date) { plannedDate_ = date; }
+    void SetResources(const std::string& text) { resources_ = text; }
 
 private:
     std::string caption_;
@@ -41,4 +44,5 @@ private:
     std::string detected_;
     std::string comments_;
     Date plannedDate_;
+    std::string resources_;
 };

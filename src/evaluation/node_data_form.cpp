@@ -35,6 +35,7 @@ NodeDataAdaptation AdaptationFor(char kind) {
             a.observationsLabel = W("Comentarios:");
             a.showsLevels = true;
             a.showsLocation = true;
+            a.showsResources = kind == kind::kMeasure;
             break;
         default:  // the firm, and anything else, keeps the defaults
             break;
@@ -94,6 +95,7 @@ bool NodeDataForm::Open(UserPort& port) {
     values_.plannedBy = record_.GetField(field::kPlannedBy);
     values_.doneBy = record_.GetField(field::kDoneBy);
     values_.observations = record_.GetField(field::kObservations);
+    values_.resources = record_.GetField(field::kResources);
     return true;
 }
 
@@ -117,6 +119,7 @@ void NodeDataForm::Accept(DocumentTree& tree) {
     if (completionDateSet_) record_.SetField(field::kDoneDate, dates_.ToText(values_.completion));
     record_.SetField(field::kDoneBy, values_.doneBy);
     record_.SetField(field::kObservations, values_.observations);
+    if (adaptation_.showsResources) SetNewDataField(record_, field::kResources, values_.resources);
     // A deficiency's or a measure's shown text is made of several fields.
     tree.Touch(&node_);
 }

@@ -26,6 +26,7 @@ struct NodeDataAdaptation {
     bool showsPrintBlank = false;   // BitBtn3, "Imp. Vacío"
     bool nameReadOnly = false;      // Memo1
     bool showsAnswers = false;      // below the controls: the checklist answers, "Responder Cuestionario"
+    bool showsResources = false;    // "Recursos:", below the other controls (measures)
 
     bool operator==(const NodeDataAdaptation&) const = default;
 };
@@ -41,6 +42,7 @@ struct NodeDataValues {
     Date completion;           // DateTimePicker2: field::kDoneDate
     std::string doneBy;        // edt9: field::kDoneBy
     std::string observations;  // mem10: field::kObservations
+    std::string resources;     // "Recursos:": field::kResources (measures)
 };
 
 // The node data editor without its window: reads a tree node's record into the controls'

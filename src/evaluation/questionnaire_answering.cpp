@@ -12,6 +12,7 @@
 #include "kinds.h"
 #include "questionnaire_valuation.h"
 #include "texts.h"
+#include "undo_history.h"
 #include "user_port.h"
 
 using checklist::Answer;
@@ -50,6 +51,7 @@ void QuestionnaireAnswering::ResponderCuestionario1Click() {
 
 bool QuestionnaireAnswering::AnswerQuestionnaire(TreeNode& node) {
     if (!node.record || node.record->GetKind(field::kKind) != kind::kQuestionnaire) return false;
+    const UndoStep step(session_, W("Responder Cuestionario"));  // the deficiencies added included
     oToken& questionnaire = *node.record;
     const int q = UncheckedTwoDigitNumber(questionnaire.GetField(field::kTitle));
     if (q < 0 || q >= Catalogue::kQuestionnaires) {
@@ -74,7 +76,7 @@ bool QuestionnaireAnswering::AnswerQuestionnaire(TreeNode& node) {
     const std::string previous = questionnaire.GetField(field::kChecklistAnswers);
     const std::string stored = checklist::StoredText(answers, previous);
     if (stored != previous) {
-        questionnaire.SetField(field::kChecklistAnswers, stored);
+        SetNewDataField(questionnaire, field::kChecklistAnswers, stored);
         changed = true;
     }
     if (checklist::Count(answers).Compliant()) {

@@ -70,14 +70,23 @@ DocumentCommands::LoadResult DocumentCommands::LoadDocument(const FilePath& path
     return LoadResult::Loaded;
 }
 
-bool DocumentCommands::SaveDocument(const FilePath& path) {
-    // Records are numbered by their line in the file, in pre-order; a parent's line comes first.
+namespace {
+
+// The document as the file holds it, with the records in the order written and the parent
+// line of each.
+struct WrittenDocument {
     std::vector<oToken*> records;
     std::vector<TreeNode*> nodes;
     std::vector<int> parentLines;
-    std::unordered_map<const TreeNode*, int> lineOf;
     std::string bytes;
-    for (TreeNode* node : session_.Tree().PreOrder()) {
+};
+
+WrittenDocument WriteDocument(const DocumentSession& session) {
+    // Records are numbered by their line in the file, in pre-order; a parent's line comes first.
+    WrittenDocument written;
+    auto& [records, nodes, parentLines, bytes] = written;
+    std::unordered_map<const TreeNode*, int> lineOf;
+    for (TreeNode* node : session.Tree().PreOrder()) {
         if (!node->record) continue;
         records.push_back(node->record);
         nodes.push_back(node);
@@ -91,7 +100,17 @@ bool DocumentCommands::SaveDocument(const FilePath& path) {
         copy.SetFieldInt(field::kParent, parentLine);
         bytes += copy.WriteLine();
     }
+    return written;
+}
 
+}  // namespace
+
+std::string DocumentCommands::FileBytes(const DocumentSession& session) {
+    return WriteDocument(session).bytes;
+}
+
+bool DocumentCommands::SaveDocument(const FilePath& path) {
+    auto [records, nodes, parentLines, bytes] = WriteDocument(session_);
     // A file that could not be opened again is not written.
     if (bytes.size() > file_io::kLargestFile) {
         port_.ShowError(W("El documento ocupa más de 64 MB y no se puede guardar: acorte sus textos."));
@@ -108,6 +127,7 @@ bool DocumentCommands::SaveDocument(const FilePath& path) {
     }
     session_.Table().Reindex(records, nodes);
     session_.SetModified(false);
+    session_.History().MarkSaved();
     return true;
 }
 
@@ -118,6 +138,9 @@ void DocumentCommands::ImportDocument(const FilePath& path) {
         port_.ShowError(cp1252::FromUtf8(utf8Error));
         return;
     }
+    // The import ends in the document's tree; starting from it lets the step be undone.
+    if (session_.ViewMode() != view::kGeographic) session_.RebuildTree();
+    const UndoStep step(session_, W("Importar"));
     LoadMessages messages(port_);
     document_reader::AppendLines(std::move(bytes), session_, messages);
     messages.Finish();

@@ -21,6 +21,8 @@ public:
     LoadResult LoadDocument(const FilePath& path);
     // Writes the geographic tree in pre-order and renumbers the table; false when it failed.
     bool SaveDocument(const FilePath& path);
+    // What SaveDocument would write, without writing it.
+    static std::string FileBytes(const DocumentSession& session);
     // Appends the file's records to the open document.
     void ImportDocument(const FilePath& path);
     // Offers to save unsaved changes. False only when the save failed: the caller stops.

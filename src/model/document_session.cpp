@@ -93,4 +93,5 @@ void DocumentSession::DeleteSubtree(TreeNode* node) {
 void DocumentSession::ClearDocument() {
     tree_.Clear();
     table_.Clear();
+    history_.Clear();
 }

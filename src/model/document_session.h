@@ -6,6 +6,7 @@
 #include "document_tree.h"
 #include "file_path.h"
 #include "node_table.h"
+#include "undo_history.h"
 
 class UserPort;
 
@@ -38,6 +39,12 @@ public:
     const DocumentTree& Tree() const { return tree_; }
 
     void SetObserver(SessionObserver* observer) { observer_ = observer; }
+    // The steps of "Deshacer" and "Rehacer"; a command becomes one with an UndoStep.
+    UndoHistory& History() { return history_; }
+    const UndoHistory& History() const { return history_; }
+    void HistoryChanged() {
+        if (observer_) observer_->StateChanged();
+    }
 
     const FilePath& FileName() const { return fileName_; }
     void SetFileName(const FilePath& name) { fileName_ = name; }
@@ -73,7 +80,7 @@ public:
     // Frees the records of a node and of all its descendants and empties their slots (the
     // slots stay counted); then removes the node with its branch from the tree.
     void DeleteSubtree(TreeNode* node);
-    // Removes every tree node and frees every record.
+    // Removes every tree node, frees every record and forgets the document's history.
     void ClearDocument();
 
 private:
@@ -87,6 +94,7 @@ private:
     NodeTable table_;
     DocumentTree tree_;
     SessionObserver* observer_ = nullptr;
+    UndoHistory history_{*this};
     FilePath fileName_;
     bool modified_ = false;
     view::Mode viewMode_ = view::kNone;

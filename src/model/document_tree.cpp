@@ -87,7 +87,9 @@ void DocumentTree::Select(TreeNode* node) {
 }
 
 void DocumentTree::Expand(TreeNode* node) {
-    if (observer_ && node && node != &root_) observer_->ExpandRequested(node);
+    if (!node || node == &root_) return;
+    node->expanded = true;
+    if (observer_) observer_->ExpandRequested(node);
 }
 
 std::vector<TreeNode*> DocumentTree::PreOrder() const {

@@ -43,6 +43,10 @@ public:
     TreeNode* Selected() const { return selected_; }
     void Select(TreeNode* node);
     void Expand(TreeNode* node);
+    // The view tells which branches the user opened or closed.
+    void SetExpanded(TreeNode* node, bool on) {
+        if (node) node->expanded = on;
+    }
 
     // The nodes in pre-order: each top-level node followed by its descendants.
     std::vector<TreeNode*> PreOrder() const;

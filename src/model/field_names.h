@@ -6,8 +6,8 @@
 // each. Quoted words are the node data editor's labels.
 //
 // Used by no kind, and so free for new data (which gets its name here): 11 and 13 of E, Z and P;
-// 12 and 13 of C; 12 of D; 11 to 13 of R; 14 to 16 of every kind. New data that is empty is not
-// written, so a document without it keeps its lines as they were.
+// 12 and 13 of C; 12 of D; 11 to 13 of R; 14 to 16 of every kind. New data is written only when
+// it is not empty, so a document without it reads and writes as before.
 namespace field {
 
 constexpr int kFirst = 1;  // the record's numbering starts here and ends at oToken::kMaxFields
@@ -35,5 +35,6 @@ constexpr int kAssignmentFlags = 12;         // E, Z, P: one "0"/"1" per catalog
 constexpr int kDeficiencyDetected = 13;      // D: "Deficiencia detectada:"
 
 constexpr int kChecklistAnswers = 14;  // C: one answer per item, 'S', 'N', 'X' "No procede", blank
+constexpr int kResources = 14;         // R: "Recursos:", the human and material resources and the cost
 
 }  // namespace field

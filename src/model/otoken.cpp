@@ -76,6 +76,10 @@ std::string oToken::WriteLine() const {
     return out;
 }
 
+void SetNewDataField(oToken& record, int index, const std::string& text) {
+    if (!text.empty() || index <= record.count()) record.SetField(index, text);
+}
+
 FieldTextCheck CheckFieldText(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];

@@ -50,6 +50,10 @@ struct FieldTextCheck {
 };
 FieldTextCheck CheckFieldText(std::string_view text);
 
+// Stores data that the record kinds did not always have (field_names.h): an empty text in a field
+// that the record does not have yet writes nothing, so the record's line stays as it was.
+void SetNewDataField(oToken& record, int index, const std::string& text);
+
 // Whole-integer conversion of a field's text: leading spaces, an optional sign, decimal
 // digits or a hexadecimal number ("$", "x", "0x"), and nothing after. Anything else is 0.
 std::int32_t TextToInt(const std::string& text);

@@ -15,7 +15,9 @@ struct TreeNode {
     int icon = icon::kUndated;
     oToken* record = nullptr;
     TreeNode* parent = nullptr;  // the invisible root for a top-level node
+    bool expanded = false;       // its children are shown; kept so that undoing restores it
     std::vector<std::unique_ptr<TreeNode>> children;
+    std::string tip;  // a view node's tooltip, when it says more than the text
 
     int Row() const;                                    // position among its parent's children
     int Depth() const;                                  // 0 for a top-level node

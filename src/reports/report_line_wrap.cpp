@@ -64,10 +64,17 @@ std::vector<std::string> FitToWidth(Canvas& canvas, const std::string& line, int
     std::vector<std::string> lines;
     std::string rest = line;
     while (rest.size() > 1 && canvas.TextWidth(rest) > width) {
-        // The longest start that fits, in whole characters; then back to a break inside it.
-        std::size_t fits = 1;
-        while (fits < rest.size() && canvas.TextWidth(rest.substr(0, fits + 1)) <= width)
-            ++fits;
+        // The longest start that fits, in whole characters, found by halving (a longer start is
+        // never narrower); then back to a break inside it.
+        std::size_t fits = 1, tooLong = rest.size();  // rest itself is known to be too wide
+        while (tooLong - fits > 1) {
+            const std::size_t middle = fits + (tooLong - fits) / 2;
+            if (canvas.TextWidth(rest.substr(0, middle)) <= width) {
+                fits = middle;
+            } else {
+                tooLong = middle;
+            }
+        }
         std::size_t cut = fits;
         for (std::size_t i = fits; i > 1; --i) {
             if (IsBreak(rest[i - 1])) {

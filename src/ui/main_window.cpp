@@ -56,7 +56,9 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     ConnectTree();
     ConnectEditing();
     ConnectReports();
+    SetUpPlan();
     SetUpDesktop();
+    SetUpHelp();
     session_.SetObserver(this);
     StateChanged();
 }
@@ -115,6 +117,8 @@ void MainWindow::BuildMenus() {
     // The documents used last, just before "&Salir" (main_window_desktop.cpp).
     recentFiles_ = new RecentFilesMenu(ArchivoMenu, Salir1, settings_, this);
     recentFiles_->setObjectName("RecentFilesMenu");
+
+    BuildEditMenu();  // "&Edición", between "&Archivo" and "Vistas"
 
     VistasMenu = menuBar()->addMenu("Vistas");
     Geogrfica1 = add(VistasMenu, "Geogrfica1", QString::fromUtf8("Geográfica"));
@@ -240,6 +244,8 @@ void MainWindow::StateChanged() {
     Guardar1->setEnabled(session_.SaveCommandsEnabled());
     Guardarcomo1->setEnabled(session_.SaveCommandsEnabled());
     TreeView->setDragEnabled(session_.DragEnabled());
+    PlanStateChanged();
+    EditStateChanged();
     DesktopStateChanged();
 }
 

@@ -22,7 +22,10 @@
 class Catalogue;
 class DatePort;
 class DocumentTreeView;
+class FindBar;
+class HelpLauncher;
 class InfoPanel;
+class PlanPresenter;
 class PrintDialog;
 class QMenu;
 class QModelIndex;
@@ -30,6 +33,9 @@ class QSplitter;
 class RecentFilesMenu;
 class TreeModel;
 class UserPort;
+namespace node_find {
+enum class Direction;
+}
 
 // The main window (TfrmMain): the menus, the information panel and the document tree. It turns
 // menu choices and tree events into calls of the toolkit-free commands and mirrors the
@@ -66,6 +72,7 @@ public:
     DocumentTreeView* TreeView;
     PrintDialog* PrintDialog1;
     QMenu* ArchivoMenu;
+    QMenu* EdicionMenu;
     QMenu* VistasMenu;
     QMenu* AyudaMenu;
     QAction* Nuevo1;
@@ -76,10 +83,16 @@ public:
     QAction* Cerrar1;
     QAction* Imprimir1;
     QAction* Salir1;
+    QAction* Deshacer1;
+    QAction* Rehacer1;
+    QAction* Buscar1;
+    QAction* BuscarSiguiente1;
+    QAction* BuscarAnterior1;
     QAction* Geogrfica1;
     QAction* emporal1;
     QAction* Valoracin1;
     QAction* Riesgos1;
+    QAction* PlanAccion1;  // "Plan de acción", after the views
     QAction* Ayuda2;
     QAction* Manual1;
     QAction* VerSugerencia1;
@@ -117,6 +130,11 @@ private:
     void TreeViewDblClick();
     void TreeViewDragDrop(const QModelIndex& hitNode, DropZone zone);
 
+    // "&Edición": undo, redo and find (main_window_edit.cpp).
+    void BuildEditMenu();
+    void EditStateChanged();
+    void FindStep(node_find::Direction direction);
+
     // Views (main_window_views.cpp).
     void Geogrfica1Click();
     void emporal1Click();
@@ -126,7 +144,13 @@ private:
     // Reports (main_window_reports.cpp).
     void ConnectReports();
 
-    // Help: the entries of "A&yuda" (main_window_help.cpp).
+    // The action plan: its window, its menu entry and the status bar's notice of overdue
+    // measures (main_window_plan.cpp).
+    void SetUpPlan();
+    void PlanStateChanged();
+
+    // Help: the entries of "A&yuda", and F1 in the dialogs (main_window_help.cpp).
+    void SetUpHelp();
     void Ayuda2Click();
     void Manual1Click();
     void VerSugerencia1Click();
@@ -149,6 +173,8 @@ private:
     QtSettingsStore settings_;
     TreeModel* model_ = nullptr;
     RecentFilesMenu* recentFiles_ = nullptr;
+    FindBar* findBar_ = nullptr;
+    HelpLauncher* help_ = nullptr;
     bool recentCheckPending_ = false;
     bool quitting_ = false;
 
@@ -169,4 +195,6 @@ private:
     EvaluationCommands evaluation_;
     // "Responder Cuestionario", also offered by the data editor of a questionnaire.
     QuestionnaireAnswering answering_;
+    // The action plan's window and notice.
+    PlanPresenter* plan_ = nullptr;
 };

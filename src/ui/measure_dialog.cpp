@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialog_text.h"
 #include "entry_dialog_style.h"
@@ -33,6 +34,7 @@ MeasureDialog::MeasureDialog(MeasureForm& form, QWidget* parent) : QDialog(paren
     for (int i = 0; i < static_cast<int>(levels_.size()); ++i)
         levels_[i]->setChecked(i == form_.Level());
     dtP->setDate(QtDates::ToQDate(form_.PlannedDate()));
+    MemoRecursos->setPlainText(MemoToQt(form_.Resources()));
     Edit2->setFocus();  // the location above is only shown
 }
 
@@ -72,6 +74,10 @@ void MeasureDialog::BuildControls() {
     dtP->setObjectName("dtP");
     dtP->setCalendarPopup(true);
     dtP->setDisplayFormat(QString::fromStdString(QtDates().Format().Pattern()));
+
+    LabelRecursos = NamedLabel("LabelRecursos", "Recursos:", this);
+    LabelRecursos->setToolTip(QString::fromUtf8("Recursos humanos y materiales, y coste, de la medida"));
+    MemoRecursos = NamedMemo("MemoRecursos", 2, this);
 }
 
 void MeasureDialog::BuildLayout() {
@@ -101,9 +107,25 @@ void MeasureDialog::BuildLayout() {
     main->addLayout(levels);
 
     main->addSpacing(6);
+    auto* planned = new QHBoxLayout;
+    planned->addWidget(Label2);
+    planned->addWidget(dtP);
+    planned->addStretch(1);
+    main->addLayout(planned);
+
+    // The resources go below every control above; the buttons stay at the foot of the window.
+    main->addSpacing(6);
+    auto* resources = new QGridLayout;
+    resources->setColumnMinimumWidth(1, Edit1->fontMetrics().averageCharWidth() * 80);
+    int labelWidth = 0;  // the boxes line up with those above
+    for (QLabel* label : {Label11, Label3, Label5, Label4})
+        labelWidth = std::max(labelWidth, label->sizeHint().width());
+    resources->setColumnMinimumWidth(0, labelWidth);
+    resources->addWidget(LabelRecursos, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    resources->addWidget(MemoRecursos, 0, 1);
+    main->addLayout(resources);
+
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(Label2);
-    bottom->addWidget(dtP);
     AddOkCancelButtons(*this, *bottom, {"BitBtn1", "&Aceptar"}, {"BitBtn2", "&Cancelar"}, true);
     main->addLayout(bottom);
 }
@@ -112,7 +134,9 @@ void MeasureDialog::accept() {
     DialogTextReader reader;
     const std::string measure = reader.Line(Edit2->text());
     const std::string comments = reader.Memo(Memo1->toPlainText());
+    const std::string resources = reader.Memo(MemoRecursos->toPlainText());
     if (reader.Refused(this)) return;
+    form_.SetResources(resources);
     form_.SetMeasure(measure);
     form_.SetComments(comments);
     form_.SetPlannedDate(QtDates::FromQDate(dtP->date()));

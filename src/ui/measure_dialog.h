@@ -42,6 +42,9 @@ private:
     QRadioButton* RadioButton7;
     QLabel* Label2;
     QDateEdit* dtP;
+    // Below the controls above: the measure's human and material resources and cost.
+    QLabel* LabelRecursos;
+    QPlainTextEdit* MemoRecursos;
 
     MeasureForm& form_;
     std::vector<QRadioButton*> levels_;  // " Crítico" first

@@ -174,6 +174,15 @@ void NodeDataDialog::BuildControls() {
     observationsRow->addWidget(mem10, 0, 1);
     layout->addWidget(observations);
 
+    auto* resources = new QWidget(this);
+    auto* resourcesRow = LabelledGrid(resources);
+    LabelRecursos = CaptionLabel("LabelRecursos", "Recursos:", resources);
+    LabelRecursos->setToolTip(QString::fromUtf8("Recursos humanos y materiales, y coste, de la medida"));
+    memRecursos = NamedMemo("memRecursos", 2, resources);
+    resourcesRow->addWidget(LabelRecursos, 0, 0);
+    resourcesRow->addWidget(memRecursos, 0, 1);
+    layout->addWidget(resources);
+
     auto* answers = new QWidget(this);
     answers->setObjectName("Respuestas");
     auto* answersRow = new QHBoxLayout(answers);
@@ -194,11 +203,13 @@ void NodeDataDialog::BuildControls() {
     const int inset = Panel1->frameWidth() + names->contentsMargins().left();
     locationRow->setContentsMargins(inset, 0, inset, 0);
     observationsRow->setContentsMargins(inset, 0, inset, 0);
+    resourcesRow->setContentsMargins(inset, 0, inset, 0);
     answersRow->setContentsMargins(inset, 0, inset, 0);
 
     // Shown only for the kinds that need them.
     SetVisible({Label3, RadioButton5, RadioButton2, RadioButton6, RadioButton7}, false);
     SetVisible({location, Label11, Edit2, BitBtn3}, false);
+    SetVisible({resources, LabelRecursos, memRecursos}, false);
     SetVisible({answers, lblRespondidos, btnResponder}, false);
 }
 
@@ -213,6 +224,7 @@ void NodeDataDialog::Adapt() {
     SetVisible({Label10->parentWidget(), Label10, mem10}, a.showsObservations);
     SetVisible({Label3, RadioButton5, RadioButton2, RadioButton6, RadioButton7}, a.showsLevels);
     SetVisible({Label11->parentWidget(), Label11, Edit2}, a.showsLocation);
+    SetVisible({LabelRecursos->parentWidget(), LabelRecursos, memRecursos}, a.showsResources);
     BitBtn3->setVisible(a.showsPrintBlank);
     BitBtn3->setEnabled(static_cast<bool>(printBlank_));
     Memo1->setReadOnly(a.nameReadOnly);
@@ -232,6 +244,7 @@ void NodeDataDialog::Fill() {
     edt7->setText(ToQt(values.plannedBy));
     edt9->setText(ToQt(values.doneBy));
     mem10->setPlainText(MemoToQt(values.observations));
+    memRecursos->setPlainText(MemoToQt(values.resources));
     Edit2->setText(ToQt(form_.Location()));
     lblRespondidos->setText(ToQt(form_.AnswersSummary()));
 }
@@ -264,6 +277,7 @@ void NodeDataDialog::accept() {
     values.completion = QtDates::FromQDate(DateTimePicker2->date());
     values.doneBy = reader.Line(edt9->text());
     values.observations = reader.Memo(mem10->toPlainText());
+    values.resources = reader.Memo(memRecursos->toPlainText());
     if (reader.Refused(this)) return;
     form_.Values() = values;
     QDialog::accept();

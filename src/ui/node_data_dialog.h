@@ -62,6 +62,9 @@ private:
     QLineEdit* edt9;
     QLabel* Label10;
     QPlainTextEdit* mem10;
+    // Below the controls above, for a measure: its human and material resources and cost.
+    QLabel* LabelRecursos;
+    QPlainTextEdit* memRecursos;
     // Below them, for a questionnaire: its checklist answers and "Responder Cuestionario".
     QLabel* lblRespondidos;
     QPushButton* btnResponder;

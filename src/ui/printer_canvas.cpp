@@ -31,11 +31,11 @@ void PreparePrinter(QPrinter& printer) {
     printer.setResolution(kResolution);
 }
 
-void PreparePdfPrinter(QPrinter& printer, const QString& path) {
+void PreparePdfPrinter(QPrinter& printer, const QString& path, QPageLayout::Orientation orientation) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageOrientation(orientation);
     printer.setPageMargins(QMarginsF(8, 8, 8, 8), QPageLayout::Millimeter);
     PreparePrinter(printer);
 }
@@ -103,19 +103,25 @@ void PrinterCanvas::SetFontStyle(FontStyle style) {
 }
 
 void PrinterCanvas::ApplyFont() {
+    metrics_.reset();
     if (painter_.isActive()) painter_.setFont(font_);
 }
 
+const QFontMetricsF& PrinterCanvas::Metrics() {
+    if (!metrics_) metrics_.emplace(font_, &printer_);
+    return *metrics_;
+}
+
 int PrinterCanvas::TextWidth(const std::string& text) {
-    return qRound(QFontMetricsF(font_, &printer_).horizontalAdvance(Printable(text)));
+    return qRound(Metrics().horizontalAdvance(Printable(text)));
 }
 
 int PrinterCanvas::TextHeight(const std::string&) {
-    return qRound(QFontMetricsF(font_, &printer_).height());
+    return qRound(Metrics().height());
 }
 
 void PrinterCanvas::DrawText(int x, int y, const std::string& text) {
-    const qreal ascent = QFontMetricsF(font_, &printer_).ascent();
+    const qreal ascent = Metrics().ascent();
     painter_.drawText(QPointF(x, y + ascent), Printable(text));
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPainter>
+#include <optional>
 
 #include "canvas.h"
 
@@ -29,14 +32,18 @@ public:
 
 private:
     void ApplyFont();
+    // The font's measurements on the printer, made once for each font.
+    const QFontMetricsF& Metrics();
 
     QPrinter& printer_;
     QPainter painter_;
     QFont font_;
+    std::optional<QFontMetricsF> metrics_;
     FontStyle style_ = FontStyle::Regular;
 };
 
 // Prepares a printer for the reports: the resolution their layout was made for.
 void PreparePrinter(QPrinter& printer);
 // Prepares a printer to write a PDF file on A4 paper, with margins like a real printer's.
-void PreparePdfPrinter(QPrinter& printer, const QString& path);
+void PreparePdfPrinter(QPrinter& printer, const QString& path,
+                       QPageLayout::Orientation orientation = QPageLayout::Portrait);

@@ -47,6 +47,7 @@ int TreeModel::columnCount(const QModelIndex&) const {
 QVariant TreeModel::data(const QModelIndex& index, int role) const {
     const TreeNode* node = NodeAt(index);
     if (!node) return {};
+    if (role == Qt::ToolTipRole && !node->tip.empty()) return ToQt(node->tip);
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return ToQt(ShownText(session_, *node));
     if (role == Qt::DecorationRole && node->icon >= 0 && node->icon < static_cast<int>(icons_.size())) {
         return icons_[node->icon];

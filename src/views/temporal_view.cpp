@@ -1,5 +1,6 @@
 #include "temporal_view.h"
 
+#include "ancestors.h"
 #include "cp1252.h"
 #include "kinds.h"
 #include "node_table.h"
@@ -36,8 +37,9 @@ std::vector<ViewItem> TemporalView(const NodeTable& table) {
                         : kind == kind::kMeasure     ? &measures
                                                      : nullptr;
         if (!top) continue;
+        // Measures of different places often read alike: the pointer tells where each one is.
         top->children[GroupOf(*record)].children.push_back(
-            {record->GetField(field::kLabel), KindIcon(kind), {}});
+            {record->GetField(field::kLabel), KindIcon(kind), {}, AncestorPath(table, *record, " / ")});
     }
     return {std::move(inspections), std::move(measures)};
 }

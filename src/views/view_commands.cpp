@@ -10,6 +10,7 @@ namespace {
 void AddItems(DocumentTree& tree, TreeNode* parent, const std::vector<ViewItem>& items) {
     for (const ViewItem& item : items) {
         TreeNode* node = tree.AddChild(parent, item.text, nullptr, item.icon);
+        node->tip = item.tip;
         AddItems(tree, node, item.children);
     }
 }

@@ -76,3 +76,17 @@ TEST_F(MeasureFormTest, ThePlannedDateIsAlwaysWritten) {
     ASSERT_EQ(port.errors.size(), 1u);
     EXPECT_EQ(port.errors[0], "'mañana' is not a valid date");
 }
+
+TEST_F(MeasureFormTest, ResourcesAreWrittenOnlyWhenThereAreSome) {
+    oToken record = NewMeasureUnder(AddDeficiency(4, "10332"));
+    form.Open(session.Table(), record, dates, port);
+    EXPECT_EQ(form.Resources(), "");
+    form.WriteBack(record, dates);
+    EXPECT_EQ(record.count(), field::kPlannedDate) << "a measure without resources ends at its planned date";
+
+    form.SetResources(W("Cerrajero; 450 €"));
+    form.WriteBack(record, dates);
+    EXPECT_EQ(record.GetField(field::kResources), W("Cerrajero; 450 €"));
+    form.Open(session.Table(), record, dates, port);
+    EXPECT_EQ(form.Resources(), W("Cerrajero; 450 €"));
+}

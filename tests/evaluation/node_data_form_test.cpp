@@ -246,3 +246,32 @@ TEST_F(NodeDataFormTest, BlankPrintoutTakesTheNumberFromTheTitleAndTheHeadingFro
     LoadLines(session, {"1\t0\tE\tFirma", "2\t0\tC\t03.- Ruido"});
     EXPECT_EQ(Open(2)->BlankHeading(), "03.- Ruido");
 }
+
+TEST_F(NodeDataFormTest, OnlyAMeasureHasResourcesAndNoneAddsNoField) {
+    EXPECT_TRUE(AdaptationFor(kind::kMeasure).showsResources);
+    for (char k : {kind::kFirm, kind::kZone, kind::kWorkstation, kind::kQuestionnaire, kind::kDeficiency})
+        EXPECT_FALSE(AdaptationFor(k).showsResources) << k;
+
+    // Accepted without resources, the measure's line is as it was.
+    const std::string line = Record(6).WriteLine();
+    Open(6)->Accept(session.Tree());
+    EXPECT_EQ(Record(6).WriteLine(), line);
+
+    auto form = Open(6);
+    form->Values().resources = "Cerrajero\r\n450 \x80";
+    form->Accept(session.Tree());
+    EXPECT_EQ(Record(6).GetField(field::kResources), "Cerrajero\r\n450 \x80");
+    EXPECT_EQ(Open(6)->Values().resources, "Cerrajero\r\n450 \x80");
+
+    // Emptied again, the field stays, empty.
+    form = Open(6);
+    form->Values().resources.clear();
+    form->Accept(session.Tree());
+    EXPECT_EQ(Record(6).GetField(field::kResources), "");
+
+    // A deficiency's values have no resources to write, whatever they hold.
+    form = Open(5);
+    form->Values().resources = "x";
+    form->Accept(session.Tree());
+    EXPECT_LT(Record(5).count(), field::kResources);
+}

@@ -254,6 +254,37 @@ TEST_F(AnsweringTest, ACatalogueWithFewerOrMoreItemsLosesNoAnswer) {
     EXPECT_EQ(Answers(4), "NSS         ");
 }
 
+TEST_F(AnsweringTest, UndoTakesTheWholeAnsweringBackInOneStep) {
+    auto state = [this] {
+        std::string out;
+        for (int slot = 1; slot <= session.Table().count(); ++slot)
+            out += session.Table().Record(slot) ? session.Table().Record(slot)->WriteLine() : "-\r\n";
+        return out + std::to_string(session.Tree().PreOrder().size()) + (session.Modified() ? "*" : "");
+    };
+    const std::string before = state();
+    checklist.Answer({S, N, S, N});
+    Deficiency("02");
+    Deficiency("04");
+    Respond(4);
+    ASSERT_EQ(Node(4)->children.size(), 2u);
+    const std::string after = state();
+    EXPECT_EQ(U(session.History().UndoName()), "Responder Cuestionario");
+
+    session.History().Undo();
+    EXPECT_EQ(state(), before) << "answers, both deficiencies and the valuation go together";
+    EXPECT_FALSE(session.History().CanUndo());
+    session.History().Redo();
+    EXPECT_EQ(state(), after);
+
+    // An answering cancelled, or that changed nothing, is no step.
+    checklist.actions.push_back([](ChecklistForm&) { return false; });
+    Respond(4);
+    checklist.Answer({S, N, S, N});
+    Respond(4);
+    session.History().Undo();
+    EXPECT_EQ(state(), before);
+}
+
 TEST_F(AnsweringTest, OnlyAQuestionnaireOfTheCatalogueIsAnswered) {
     answering.ResponderCuestionario1Click();  // nothing selected
     Respond(3);

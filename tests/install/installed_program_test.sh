@@ -30,6 +30,13 @@ runs_from_elsewhere)
                 share/doc/kaldo/copyright share/doc/kaldo/changelog.Debian.gz; do
         [[ -f $prefix/$file ]] || fail "$file is not installed"
     done
+    # The help window's pages: the contents, every chapter, its pictures and style.
+    for file in kaldo31.hhc kaldo31.hhk presentacion.htm edicion.htm ayuda.htm estilo.css ventana.png; do
+        [[ -f $prefix/share/kaldo/ayuda/$file ]] || fail "share/kaldo/ayuda/$file is not installed"
+    done
+    pages=$(ls "$source_dir"/docs/manual/*.md | wc -l)
+    installed=$(ls "$prefix"/share/kaldo/ayuda/*.htm | wc -l)
+    [[ $pages -eq $installed ]] || fail "$installed help pages installed for $pages manual pages"
     if command -v chmcmd > /dev/null; then
         [[ -f $prefix/share/kaldo/kaldo31.chm ]] || fail "share/kaldo/kaldo31.chm is not installed"
     fi

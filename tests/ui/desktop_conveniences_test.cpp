@@ -13,6 +13,7 @@
 
 #include "catalogue.h"
 #include "desktop_recorder.h"
+#include "help_window.h"
 #include "main_window.h"
 #include "recent_files_menu.h"
 #include "scripted_port.h"
@@ -82,14 +83,17 @@ TEST_F(DesktopTest, TheUsualShortcutsReachTheirCommands) {
     }
 }
 
-TEST_F(DesktopTest, F1OpensTheHelpFile) {
+TEST_F(DesktopTest, F1OpensTheHelpWindow) {
     DesktopRecorder desktop(dir.path());
-    WriteFile(dir.File("kaldo31.chm"), "help");
+    std::filesystem::copy(KALDO_BINARY_DIR "/share/kaldo/ayuda", dir.File("ayuda").Utf8(),
+                          std::filesystem::copy_options::recursive);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_F1);
-    ASSERT_EQ(desktop.opened.size(), 1);
-    EXPECT_EQ(QFileInfo(desktop.opened[0].toLocalFile()).fileName(), "kaldo31.chm");
+    auto* help = window.findChild<HelpWindow*>("frmAyuda");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(desktop.opened.isEmpty());
 }
 
 TEST_F(DesktopTest, OpenedDocumentsAreListedNewestFirstBeforeSalir) {

@@ -239,6 +239,12 @@ TEST_F(EntryDialogsTest, MeasureDialogShowsTheDeficiencyAndTakesTheDate) {
     Named<QLineEdit>(dialog, "Edit3")->setText("cambiado");
     Named<QPlainTextEdit>(dialog, "Memo1")->setPlainText("Antes del verano");
     Named<QDateEdit>(dialog, "dtP")->setDate(QDate(2026, 6, 30));
+    // "Recursos:" below every other entry, above the buttons.
+    auto* resources = Named<QPlainTextEdit>(dialog, "MemoRecursos");
+    EXPECT_EQ(Named<QLabel>(dialog, "LabelRecursos")->text(), "Recursos:");
+    EXPECT_GT(resources->y(), Named<QDateEdit>(dialog, "dtP")->y());
+    EXPECT_LT(resources->y(), Named<QPushButton>(dialog, "BitBtn1")->y());
+    resources->setPlainText(QString::fromUtf8("Cerrajero\n450 €"));
     Named<QPushButton>(dialog, "BitBtn1")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     oToken written;
@@ -246,6 +252,7 @@ TEST_F(EntryDialogsTest, MeasureDialogShowsTheDeficiencyAndTakesTheDate) {
     EXPECT_EQ(written.GetField(field::kMeasure), "Colocar bandeja");
     EXPECT_EQ(written.GetField(field::kComments), "Antes del verano");
     EXPECT_EQ(written.GetField(field::kPlannedDate), "30/06/2026");
+    EXPECT_EQ(written.GetField(field::kResources), W("Cerrajero\r\n450 €"));
 
     MeasureDialog closed(form);
     closed.show();

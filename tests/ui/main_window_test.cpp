@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QStatusBar>
+
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
@@ -51,11 +53,15 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesInOrder) {
     QStringList menus;
     for (QAction* action : window.menuBar()->actions())
         menus << action->text();
-    EXPECT_EQ(menus, QStringList({"&Archivo", "Vistas", "A&yuda"}));
+    EXPECT_EQ(menus, QStringList({"&Archivo", "&Edición", "Vistas", "A&yuda"}));
     EXPECT_EQ(Entries(window.ArchivoMenu),
               QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...",
                            "&Cerrar", "-", "&Imprimir", "-", "&Salir"}));
-    EXPECT_EQ(Entries(window.VistasMenu), QStringList({"Geográfica", "Temporal", "Valoración", "Riesgos"}));
+    EXPECT_EQ(Entries(window.EdicionMenu),
+              QStringList({"Deshacer", "Rehacer", "-", "Buscar ...", "Buscar siguiente", "Buscar anterior"}));
+    // The Part's four views, then the action plan behind a separator.
+    EXPECT_EQ(Entries(window.VistasMenu),
+              QStringList({"Geográfica", "Temporal", "Valoración", "Riesgos", "-", "Plan de acción"}));
     EXPECT_EQ(Entries(window.PopupMenu1),
               QStringList({"Nueva Zona", "Nuevo Puesto", "-", "Asignar Cuestionarios", "Indicar Deficiencias",
                            "Indicar Medidas Prev", "Responder Cuestionario", "-", "Informe",
@@ -91,7 +97,8 @@ TEST_F(MainWindowTest, DocumentEntriesFollowTheDocument) {
 TEST_F(MainWindowTest, LayoutOfThePanelAndTheTree) {
     window.show();
     QApplication::processEvents();
-    EXPECT_EQ(window.size(), QSize(748, 499));
+    // 748 × 499 above the status bar, which the window grew by.
+    EXPECT_EQ(window.size(), QSize(748, 499 + window.statusBar()->height()));
     EXPECT_EQ(window.Splitter1->handleWidth(), 6);
     EXPECT_EQ(window.Splitter1->sizes().at(0), 105);
     EXPECT_EQ(window.TreeView->indentation(), 19);

@@ -149,7 +149,18 @@ TEST_F(NodeDataDialogTest, DeficienciesAndMeasuresShowWhereTheyAreAndTheirLevel)
     EXPECT_EQ(Named<QRadioButton>(*deficiency, "RadioButton6")->text(), " A mejorar");
     EXPECT_EQ(Named<QRadioButton>(*deficiency, "RadioButton7")->text(), " No imprescindible");
 
+    EXPECT_FALSE(Named<QPlainTextEdit>(*deficiency, "memRecursos")->isVisibleTo(deficiency.get()));
+
     auto measure = Open(6);
+    // Resources, for a measure only, below the comments.
+    auto* resources = Named<QPlainTextEdit>(*measure, "memRecursos");
+    ASSERT_TRUE(resources->isVisibleTo(measure.get()));
+    EXPECT_GT(resources->mapTo(measure.get(), QPoint()).y(),
+              Named<QPlainTextEdit>(*measure, "mem10")->mapTo(measure.get(), QPoint()).y());
+    resources->setPlainText("Grúa, 2 h");
+    Named<QPushButton>(*measure, "BitBtn1")->click();
+    EXPECT_EQ(form->Values().resources, W("Grúa, 2 h"));
+    measure = Open(6);
     EXPECT_EQ(Named<QLabel>(*measure, "Label4")->text(), "Medida específica:");
     EXPECT_EQ(Named<QLineEdit>(*measure, "Edit2")->text(), "Nave/Torno/07.- Máquinas/3. Protecciones");
     EXPECT_EQ(Named<QPlainTextEdit>(*measure, "mem5")->toPlainText(), "Sin resguardo");

@@ -138,3 +138,20 @@ TEST_F(ViewsTest, AnEmptyTableGivesTheGroupsWithoutItems) {
               "2 Inspecciones\n  6 Sin fecha\n  8 Realizadas\n  7 Pendiente\n"
               "4 Medidas Preventivas\n  6 Sin fecha\n  8 Realizadas\n  7 Pendiente\n");
 }
+
+TEST_F(ViewsTest, TemporalItemsTellWhereTheyAreWhenThePointerRestsOnThem) {
+    Fill({
+        "1|0|E|Firma",
+        "2|1|Z|Nave",
+        "3|2|C|01.- Lugares de trabajo||01/01/2026",
+        "4|3|D|5. Escaleras",
+        "5|4|R|Barandilla||01/01/2026",
+    });
+    ShowView(session, catalogue, view::kTemporal);
+    const TreeNode& inspections = *session.Tree().Root()->children[0];
+    const TreeNode& measures = *session.Tree().Root()->children[1];
+    EXPECT_EQ(inspections.children[2]->children[0]->tip, "Firma / Nave");
+    EXPECT_EQ(measures.children[2]->children[0]->tip,
+              "Firma / Nave / 01.- Lugares de trabajo / 5. Escaleras");
+    EXPECT_EQ(measures.tip, "") << "the groups say all in their text";
+}

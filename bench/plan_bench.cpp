@@ -1,0 +1,96 @@
+// The action plan of a full document (1024 records): building its rows, and each export as the
+// plan window's buttons and "kaldo --plan" write it (files on a memory file system, where
+// flushing costs nothing; the PDF through the program's own printer canvas).
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "action_plan.h"
+#include "document_commands.h"
+#include "document_session.h"
+#include "fixed_dates.h"
+#include "full_document.h"
+#include "plan_export.h"
+#include "plan_pdf.h"
+#include "qt_pdf_canvas_source.h"
+#include "recording_canvas.h"
+
+namespace {
+
+std::filesystem::path Scratch() {
+    return std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                     : std::filesystem::temp_directory_path();
+}
+
+// The full document opened as "&Abrir ..." opens it, and its plan on 8 December 2026.
+struct OpenDocument {
+    OpenDocument() {
+        const std::filesystem::path path = Scratch() / "kaldo-plan-bench.kl3";
+        std::ofstream(path, std::ios::binary) << FullDocument();
+        DocumentCommands(session, port, dates).LoadDocument(FilePath(path.string()));
+        std::filesystem::remove(path);
+    }
+    plan::ActionPlan Plan() { return plan::BuildActionPlan(session, dates, {2026, 12, 8}); }
+
+    SilentPort port;
+    FixedDates dates;
+    DocumentSession session;
+};
+
+OpenDocument& Document() {
+    static OpenDocument document;
+    return document;
+}
+
+void BuildPlan(benchmark::State& state) {
+    OpenDocument& document = Document();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(document.Plan().rows.size());
+    state.counters["rows"] = static_cast<double>(document.Plan().rows.size());
+}
+BENCHMARK(BuildPlan)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void Export(benchmark::State& state, plan::Format format, const char* name) {
+    // Fonts and printers need an application, as in the headless mode.
+    static int argc = 1;
+    static char program[] = "kaldo_bench";
+    static char* argv[] = {program, nullptr};
+    static const std::unique_ptr<QGuiApplication> application = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }();
+    const plan::ActionPlan plan = Document().Plan();
+    const FilePath out((Scratch() / name).string());
+    QtPdfCanvasSource pdf;
+    std::string error;
+    for (auto _ : state) {
+        if (!plan::ExportPlan(plan, format, out, pdf, &error)) state.SkipWithError(error.c_str());
+    }
+    std::filesystem::remove(out.Utf8());
+}
+BENCHMARK_CAPTURE(Export, Csv, plan::Format::kCsv, "kaldo-plan-bench.csv")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(Export, Xlsx, plan::Format::kXlsx, "kaldo-plan-bench.xlsx")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(Export, Pdf, plan::Format::kPdf, "kaldo-plan-bench.pdf")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The PDF's layout alone, on a canvas that only records: what the table costs before Qt paints.
+void LayOutPdfTable(benchmark::State& state) {
+    const plan::ActionPlan plan = Document().Plan();
+    for (auto _ : state) {
+        RecordingCanvas canvas(6800, 4800);
+        std::string error;
+        plan::PrintPlan(plan, canvas, &error);
+        benchmark::DoNotOptimize(canvas.calls.size());
+    }
+}
+BENCHMARK(LayOutPdfTable)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace

@@ -1,0 +1,54 @@
+#include "plan_commands.h"
+
+#include "cp1252.h"
+#include "user_port.h"
+
+namespace plan {
+
+namespace {
+
+struct FormatFile {
+    const char* filter;  // UTF-8
+    const char* extension;
+};
+
+FormatFile FileOf(Format format) {
+    switch (format) {
+        case Format::kXlsx:
+            return {"Libro de hoja de cálculo (*.xlsx)|*.xlsx", "xlsx"};
+        case Format::kCsv:
+            return {"Texto separado por punto y coma (*.csv)|*.csv", "csv"};
+        case Format::kPdf:
+            break;
+    }
+    return {"Documento PDF (*.pdf)|*.pdf", "pdf"};
+}
+
+}  // namespace
+
+FileDialogSpec ExportDialog(Format format, const FilePath& documentName) {
+    const FormatFile file = FileOf(format);
+    std::string stem = documentName.FileName().Utf8();
+    const std::size_t dot = stem.find_last_of('.');
+    if (dot != std::string::npos && dot > 0) stem.resize(dot);
+    if (stem.empty()) stem = "plan";
+    FileDialogSpec spec;
+    spec.mode = FileDialogSpec::Mode::Save;
+    spec.title = W("Guardar el plan de acción");
+    spec.filter = W(file.filter);
+    spec.defaultSuffix = file.extension;
+    spec.proposedName = FilePath(stem + "-plan." + file.extension);
+    return spec;
+}
+
+bool SavePlan(const ActionPlan& plan, Format format, const FilePath& documentName, UserPort& port,
+              PdfCanvasSource& pdf) {
+    const std::optional<FilePath> path = port.ChooseFile(ExportDialog(format, documentName));
+    if (!path) return false;
+    std::string error;
+    if (ExportPlan(plan, format, *path, pdf, &error)) return true;
+    port.ShowError(W("No se puede escribir el plan de acción: ") + cp1252::FromUtf8(error));
+    return false;
+}
+
+}  // namespace plan
