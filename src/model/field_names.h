@@ -34,6 +34,7 @@ constexpr int kValuationCode = 11;           // D: five characters, intervention
 constexpr int kAssignmentFlags = 12;         // E, Z, P: one "0"/"1" per catalogue questionnaire
 constexpr int kDeficiencyDetected = 13;      // D: "Deficiencia detectada:"
 
-constexpr int kResources = 14;  // R: "Recursos:", the human and material resources and the cost
+constexpr int kChecklistAnswers = 14;  // C: one answer per item, 'S', 'N', 'X' "No procede", blank
+constexpr int kResources = 14;         // R: "Recursos:", the human and material resources and the cost
 
 }  // namespace field

@@ -46,7 +46,8 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
       questionnaireSelection_(this),
       assignment_(session_, catalogue_, questionnaireSelection_, port_, dates_),
       entryDialogs_(this),
-      evaluation_(session_, catalogue_, port_, dates_, entryDialogs_) {
+      evaluation_(session_, catalogue_, port_, dates_, entryDialogs_),
+      answering_(session_, catalogue_, port_, entryDialogs_, evaluation_) {
     setObjectName("frmMain");
     resize(748, 499);
     setAcceptDrops(true);
@@ -193,6 +194,7 @@ void MainWindow::BuildContextMenu() {
     AsignarCuestionarios1 = add("AsignarCuestionarios1", "Asignar Cuestionarios");
     IndicarDeficiencias1 = add("IndicarDeficiencias1", "Indicar Deficiencias");
     IndicarMedidasPrev1 = add("IndicarMedidasPrev1", "Indicar Medidas Prev");
+    ResponderCuestionario1 = add("ResponderCuestionario1", "Responder Cuestionario");
     PopupMenu1->addSeparator();
     Informe1 = add("Informe1", "Informe");
     Exportar1 = add("Exportar1", "Exportar a un archivo ...");
@@ -207,7 +209,7 @@ void MainWindow::BuildContextMenu() {
 
 void MainWindow::EnableNodeCommands(bool on) {
     for (QAction* action : {NuevaZona1, NuevoPuesto1, AsignarCuestionarios1, IndicarDeficiencias1,
-                            IndicarMedidasPrev1, Informe1, Exportar1, Eliminar1}) {
+                            IndicarMedidasPrev1, ResponderCuestionario1, Informe1, Exportar1, Eliminar1}) {
         action->setEnabled(on);
     }
 }
@@ -220,6 +222,7 @@ void MainWindow::PrepareContextMenu() {
         {AsignarCuestionarios1, state.asignarCuestionarios},
         {IndicarDeficiencias1, state.indicarDeficiencias},
         {IndicarMedidasPrev1, state.indicarMedidasPrev},
+        {ResponderCuestionario1, state.responderCuestionario},
         {Informe1, state.informe},
         {Exportar1, state.exportar},
         {Eliminar1, state.eliminar},

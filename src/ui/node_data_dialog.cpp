@@ -87,6 +87,7 @@ NodeDataDialog::NodeDataDialog(NodeDataForm& form, BlankQuestionnaireHook printB
     connect(DateTimePicker2, &BlankableDateEdit::userChangedDate, this,
             &NodeDataDialog::DateTimePicker2Change);
     connect(BitBtn3, &QPushButton::clicked, this, &NodeDataDialog::BitBtn3Click);
+    connect(btnResponder, &QPushButton::clicked, this, &NodeDataDialog::btnResponderClick);
     Memo1->setFocus();
 }
 
@@ -182,6 +183,17 @@ void NodeDataDialog::BuildControls() {
     resourcesRow->addWidget(memRecursos, 0, 1);
     layout->addWidget(resources);
 
+    auto* answers = new QWidget(this);
+    answers->setObjectName("Respuestas");
+    auto* answersRow = new QHBoxLayout(answers);
+    lblRespondidos = NamedLabel("lblRespondidos", QString(), answers);
+    btnResponder = new QPushButton("Responder Cuestionario", answers);
+    btnResponder->setObjectName("btnResponder");
+    btnResponder->setAutoDefault(false);
+    answersRow->addWidget(lblRespondidos, 1);
+    answersRow->addWidget(btnResponder);
+    layout->addWidget(answers);
+
     auto* buttons = new QHBoxLayout;
     AddOkCancelButtons(*this, *buttons, {"BitBtn1", "Aceptar"}, {"BitBtn2", "Cancelar"}, true)
         .cancel->setAutoDefault(false);
@@ -192,11 +204,13 @@ void NodeDataDialog::BuildControls() {
     locationRow->setContentsMargins(inset, 0, inset, 0);
     observationsRow->setContentsMargins(inset, 0, inset, 0);
     resourcesRow->setContentsMargins(inset, 0, inset, 0);
+    answersRow->setContentsMargins(inset, 0, inset, 0);
 
     // Shown only for the kinds that need them.
     SetVisible({Label3, RadioButton5, RadioButton2, RadioButton6, RadioButton7}, false);
     SetVisible({location, Label11, Edit2, BitBtn3}, false);
     SetVisible({resources, LabelRecursos, memRecursos}, false);
+    SetVisible({answers, lblRespondidos, btnResponder}, false);
 }
 
 void NodeDataDialog::Adapt() {
@@ -214,6 +228,7 @@ void NodeDataDialog::Adapt() {
     BitBtn3->setVisible(a.showsPrintBlank);
     BitBtn3->setEnabled(static_cast<bool>(printBlank_));
     Memo1->setReadOnly(a.nameReadOnly);
+    SetVisible({lblRespondidos->parentWidget(), lblRespondidos, btnResponder}, form_.OffersAnswering());
 }
 
 void NodeDataDialog::Fill() {
@@ -231,6 +246,7 @@ void NodeDataDialog::Fill() {
     mem10->setPlainText(MemoToQt(values.observations));
     memRecursos->setPlainText(MemoToQt(values.resources));
     ShowFromStart(Edit2, ToQt(form_.Location()));
+    lblRespondidos->setText(ToQt(form_.AnswersSummary()));
 }
 
 void NodeDataDialog::DateTimePicker2Change() {
@@ -243,6 +259,11 @@ void NodeDataDialog::BitBtn3Click() {
     DialogTextReader reader;
     form_.Values().name = reader.Memo(Memo1->toPlainText());
     printBlank_(form_.BlankQuestionnaireNumber(), form_.BlankHeading());
+}
+
+void NodeDataDialog::btnResponderClick() {
+    form_.AnswerQuestionnaire();
+    lblRespondidos->setText(ToQt(form_.AnswersSummary()));
 }
 
 void NodeDataDialog::accept() {

@@ -32,6 +32,7 @@ private:
     void Fill();
     void DateTimePicker2Change();
     void BitBtn3Click();
+    void btnResponderClick();
 
     // Controls by their names (also their object names), from top to bottom.
     QLabel* Label11;
@@ -64,6 +65,9 @@ private:
     // Below the controls above, for a measure: its human and material resources and cost.
     QLabel* LabelRecursos;
     QPlainTextEdit* memRecursos;
+    // Below them, for a questionnaire: its checklist answers and "Responder Cuestionario".
+    QLabel* lblRespondidos;
+    QPushButton* btnResponder;
 
     NodeDataForm& form_;
     BlankQuestionnaireHook printBlank_;

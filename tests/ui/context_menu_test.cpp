@@ -78,7 +78,8 @@ TEST_F(ContextMenuTest, EntriesFollowTheKindOfTheNodeUnderThePointer) {
                                           "Exportar a un archivo ...", "Eliminar"}));
     EXPECT_EQ(RightClick(3), QStringList({"Nuevo Puesto", "Asignar Cuestionarios", "Informe",
                                           "Exportar a un archivo ...", "Eliminar"}));
-    EXPECT_EQ(RightClick(4), QStringList({"Indicar Deficiencias", "Informe", "Eliminar"}));
+    EXPECT_EQ(RightClick(4),
+              QStringList({"Indicar Deficiencias", "Responder Cuestionario", "Informe", "Eliminar"}));
     EXPECT_EQ(RightClick(5), QStringList({"Indicar Medidas Prev", "Informe", "Eliminar"}));
     EXPECT_EQ(RightClick(6), QStringList({"Informe", "Eliminar"}));
     EXPECT_EQ(window.Session().SelectedKind(), 'R');
@@ -89,7 +90,8 @@ TEST_F(ContextMenuTest, ARightClickOnEmptySpaceKeepsTheSelection) {
     const QPoint below(5, window.TreeView->viewport()->height() - 5);
     QTest::mousePress(window.TreeView->viewport(), Qt::RightButton, {}, below);
     EXPECT_EQ(window.Session().SelectedKind(), 'C');
-    EXPECT_EQ(EnabledEntries(), QStringList({"Indicar Deficiencias", "Informe", "Eliminar"}));
+    EXPECT_EQ(EnabledEntries(),
+              QStringList({"Indicar Deficiencias", "Responder Cuestionario", "Informe", "Eliminar"}));
 }
 
 TEST_F(ContextMenuTest, ViewNodesOfferOnlyTheReport) {

@@ -65,10 +65,10 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesInOrder) {
     // The Part's four views, then the action plan behind a separator.
     EXPECT_EQ(Entries(window.VistasMenu),
               QStringList({"Geográfica", "Temporal", "Valoración", "Riesgos", "-", "Plan de acción"}));
-    EXPECT_EQ(
-        Entries(window.PopupMenu1),
-        QStringList({"Nueva Zona", "Nuevo Puesto", "-", "Asignar Cuestionarios", "Indicar Deficiencias",
-                     "Indicar Medidas Prev", "-", "Informe", "Exportar a un archivo ...", "-", "Eliminar"}));
+    EXPECT_EQ(Entries(window.PopupMenu1),
+              QStringList({"Nueva Zona", "Nuevo Puesto", "-", "Asignar Cuestionarios", "Indicar Deficiencias",
+                           "Indicar Medidas Prev", "Responder Cuestionario", "-", "Informe",
+                           "Exportar a un archivo ...", "-", "Eliminar"}));
 }
 
 TEST_F(MainWindowTest, DocumentEntriesFollowTheDocument) {
