@@ -28,6 +28,8 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     : QMainWindow(parent),
       PrintDialog1(new PrintDialog(this)),
       catalogue_(catalogue),
+      ownSession_(std::make_unique<DocumentSession>()),
+      session_(*ownSession_),
       ownPort_(port ? nullptr : std::make_unique<QtUserPort>(this)),
       ownDates_(dates ? nullptr : std::make_unique<QtDates>()),
       port_(port ? *port : *ownPort_),
@@ -64,7 +66,17 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
 }
 
 MainWindow::~MainWindow() {
+    // Qt destroys the window's children only after its members, the session among them. What
+    // of them reaches the session goes first: the tree's signals to the handlers here, and the
+    // tree model, which observes the session's tree, detached from the view.
+    disconnect(TreeView->selectionModel(), nullptr, this, nullptr);
+    disconnect(TreeView, nullptr, this, nullptr);
+    TreeView->setModel(nullptr);
+    delete model_;
+    model_ = nullptr;
     session_.SetObserver(nullptr);
+    // The members go now, in the reverse order of their declaration: the commands, then the
+    // session with its records.
 }
 
 void MainWindow::BuildLayout() {
@@ -219,23 +231,33 @@ void MainWindow::PrepareContextMenu() {
         action->setEnabled(on);
 }
 
+// The selected node is the one the user sees highlighted. Qt's current index (the focus frame)
+// may stand on a node that is not selected, after a click on empty space or when the tree takes
+// the focus; then nothing is selected.
 void MainWindow::ConnectTree() {
     connect(model_, &TreeModel::selectNodeRequested, this, [this](const QModelIndex& index) {
-        if (TreeView->currentIndex() != index) TreeView->setCurrentIndex(index);
-        if (index.isValid()) TreeView->scrollTo(index);
+        QItemSelectionModel* selection = TreeView->selectionModel();
+        if (!index.isValid()) {
+            selection->clearSelection();
+            return;
+        }
+        // Also when the node is the current one already: it is shown highlighted.
+        selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        TreeView->scrollTo(index);
     });
     connect(model_, &TreeModel::expandRequested, this,
             [this](const QModelIndex& index) { TreeView->expand(index); });
-    connect(TreeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(TreeView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::SyncSelectionFromView);
 }
 
 void MainWindow::SyncSelectionFromView() {
-    session_.Tree().Select(model_->NodeAt(TreeView->currentIndex()));
+    const QModelIndexList selected = TreeView->selectionModel()->selectedIndexes();
+    session_.Tree().Select(selected.isEmpty() ? nullptr : model_->NodeAt(selected.constFirst()));
 }
 
 void MainWindow::StateChanged() {
-    setWindowTitle(ToQt(session_.Caption()));
+    setWindowTitle(QString::fromStdString(session_.Caption()));
     TreeView->setVisible(session_.TreeVisible());
     const bool documents = session_.DocumentCommandsEnabled();
     for (QAction* action : {Importar1, Imprimir1, Cerrar1, Geogrfica1, emporal1, Valoracin1, Riesgos1}) {

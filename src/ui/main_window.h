@@ -163,7 +163,10 @@ private:
     void DesktopStateChanged();
 
     const Catalogue& catalogue_;
-    DocumentSession session_;
+    // The open document. It lives apart from the window so that nothing can reach it once it is
+    // gone: whatever observes it is taken away first, in ~MainWindow.
+    std::unique_ptr<DocumentSession> ownSession_;
+    DocumentSession& session_;
     std::unique_ptr<UserPort> ownPort_;
     std::unique_ptr<DatePort> ownDates_;
     UserPort& port_;
@@ -171,6 +174,7 @@ private:
     DocumentCommands commands_;
     // The per-user store: the tip window's setting, the window state, the recent documents.
     QtSettingsStore settings_;
+    // The session's tree for the view; destroyed in ~MainWindow, before the session.
     TreeModel* model_ = nullptr;
     RecentFilesMenu* recentFiles_ = nullptr;
     FindBar* findBar_ = nullptr;

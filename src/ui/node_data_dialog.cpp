@@ -245,7 +245,7 @@ void NodeDataDialog::Fill() {
     edt9->setText(ToQt(values.doneBy));
     mem10->setPlainText(MemoToQt(values.observations));
     memRecursos->setPlainText(MemoToQt(values.resources));
-    Edit2->setText(ToQt(form_.Location()));
+    ShowFromStart(Edit2, ToQt(form_.Location()));
     lblRespondidos->setText(ToQt(form_.AnswersSummary()));
 }
 
@@ -274,7 +274,7 @@ void NodeDataDialog::accept() {
     if (form_.Kind() != kind::kMeasure) values.comments = reader.Memo(mem5->toPlainText());
     values.planned = QtDates::FromQDate(DateTimePicker1->date());
     values.plannedBy = reader.Line(edt7->text());
-    values.completion = QtDates::FromQDate(DateTimePicker2->date());
+    values.completion = QtDates::FromQDate(DateTimePicker2->HeldDate());
     values.doneBy = reader.Line(edt9->text());
     values.observations = reader.Memo(mem10->toPlainText());
     values.resources = reader.Memo(memRecursos->toPlainText());
