@@ -54,8 +54,9 @@ int RunTextReport(HeadlessContext& context, const std::vector<std::string>& argu
     HeadlessDocument document(context, FilePath(arguments[0]));
     if (document.status != exit_status::kOk) return document.status;
     const FilePath path = arguments.size() > 1 ? FilePath(arguments[1]) : kTextReportFile;
-    return WriteTextReport(document.session, FirstNode(document), path, context.port) ? exit_status::kOk
-                                                                                      : exit_status::kIoError;
+    return WriteTextReport(document.session, context.catalogue, FirstNode(document), path, context.port)
+               ? exit_status::kOk
+               : exit_status::kIoError;
 }
 
 int RunPrintPdf(HeadlessContext& context, const std::vector<std::string>& arguments) {
@@ -65,7 +66,8 @@ int RunPrintPdf(HeadlessContext& context, const std::vector<std::string>& argume
     QPrinter printer(QPrinter::HighResolution);
     PreparePdfPrinter(printer, PathToQt(FilePath(arguments[1])));
     PrinterCanvas canvas(printer);
-    BranchPrintout printout(document.session, canvas, context.dates.ToText(context.dates.Today()));
+    BranchPrintout printout(document.session, context.catalogue, canvas,
+                            context.dates.ToText(context.dates.Today()));
     std::string error;
     if (!printout.Print(FirstNode(document), &error)) return PrinterFailed(context, error);
     return exit_status::kOk;

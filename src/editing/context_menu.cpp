@@ -10,6 +10,7 @@ ContextMenuState ContextMenuFor(char k) {
     s.asignarCuestionarios = place;
     s.indicarDeficiencias = k == kind::kQuestionnaire;
     s.indicarMedidasPrev = k == kind::kDeficiency;
+    s.responderCuestionario = k == kind::kQuestionnaire;
     s.exportar = place;
     s.eliminar = k == kind::kZone || k == kind::kWorkstation || k == kind::kQuestionnaire ||
                  k == kind::kDeficiency || k == kind::kMeasure;

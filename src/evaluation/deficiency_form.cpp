@@ -16,10 +16,14 @@ constexpr int kMostItems = 30;
 
 }  // namespace
 
+std::string DeficiencyForm::ItemEntry(int n) {
+    return std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10);
+}
+
 std::vector<std::string> DeficiencyForm::ItemEntries(int itemCount) {
     std::vector<std::string> entries;
     for (int n = 1; n <= kMostItems && n <= itemCount; ++n)
-        entries.push_back(std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10));
+        entries.push_back(ItemEntry(n));
     return entries;
 }
 
@@ -47,6 +51,7 @@ void DeficiencyForm::Open(const NodeTable& table, const Catalogue& catalogue, co
     detected_ = record.GetField(field::kDeficiencyDetected);
     code_ = WorkingCopy(record.GetField(field::kValuationCode));
     selected_.fill(kNone);
+    picked_.clear();
 
     ShowInterventionLevel();
     ShowConsequences();
@@ -128,6 +133,7 @@ void DeficiencyForm::ChooseDeficiencyLevel(char value) {
 void DeficiencyForm::cmbSelect(const std::string& entry) {
     const int n = TwoDigitNumber(entry);
     if (n == 0 || !catalogue_) return;
+    picked_ = entry;
     switch (catalogue_->ItemDegree(q_, n)) {
         case 'D':
             ChooseDeficiencyLevel('0');

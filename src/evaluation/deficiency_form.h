@@ -27,10 +27,14 @@ public:
 
     // The entries "01".."30" kept for a questionnaire with this many items.
     static std::vector<std::string> ItemEntries(int itemCount);
+    // The entry of item n: its number in two digits.
+    static std::string ItemEntry(int n);
 
     const std::string& Caption() const { return caption_; }
     const std::string& Location() const { return location_; }         // Edit2
     const std::vector<std::string>& Items() const { return items_; }  // cmb
+    // The entry last picked from the item list, empty while none has been.
+    const std::string& Picked() const { return picked_; }
     int QuestionnaireNumber() const { return q_; }
     const std::string& Code() const { return code_; }
     // The selected button of a group: 0 for its first button, kNone when none is.
@@ -82,6 +86,7 @@ private:
     std::string caption_;
     std::string location_;
     std::vector<std::string> items_;
+    std::string picked_;
     int q_ = 0;
     std::string code_ = std::string(valuation::kPositions, ' ');
     std::array<int, valuation::kPositions> selected_{kNone, kNone, kNone, kNone, kNone};

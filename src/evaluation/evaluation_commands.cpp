@@ -16,9 +16,10 @@ EvaluationCommands::EvaluationCommands(DocumentSession& session, const Catalogue
                                        DatePort& dates, EntryDialogPort& dialogs)
     : session_(session), catalogue_(catalogue), port_(port), dates_(dates), dialogs_(dialogs) {}
 
-bool EvaluationCommands::EnterDeficiency(oToken& record) {
+bool EvaluationCommands::EnterDeficiency(oToken& record, const std::string& pickedItem) {
     DeficiencyForm form;
     form.Open(session_.Table(), catalogue_, record, port_);
+    if (!pickedItem.empty()) form.cmbSelect(pickedItem);
     if (!dialogs_.ShowDeficiencyDialog(form)) return false;
     form.WriteBack(record);
     return true;
@@ -40,19 +41,23 @@ void EvaluationCommands::IndicarDeficiencias1Click() {
         port_.ShowMessage(text::kNoPlaceForDeficiencies);
         return;
     }
-    oToken& questionnaire = *node->record;
+    AddDeficiency(*node);
+}
+
+bool EvaluationCommands::AddDeficiency(TreeNode& node, const std::string& pickedItem) {
+    oToken& questionnaire = *node.record;
     // Reads as "Sin Valorar" like the empty field; it stays even when the entry is cancelled.
     if (questionnaire.GetField(field::kQuestionnaireValuation).empty())
         questionnaire.SetField(field::kQuestionnaireValuation, "0");
 
     auto record = std::make_unique<oToken>();
     record->SetField(field::kParent, questionnaire.GetField(field::kSlot));
-    if (!EnterDeficiency(*record)) return;
+    if (!EnterDeficiency(*record, pickedItem)) return false;
 
     // A deficiency that the full table cannot take must not count in the valuation.
     if (session_.Table().Full()) {
         port_.ShowMessage(text::kMaximum);
-        return;
+        return false;
     }
     questionnaire.SetField(
         field::kQuestionnaireValuation,
@@ -60,13 +65,15 @@ void EvaluationCommands::IndicarDeficiencias1Click() {
                                         record->GetField(field::kValuationCode)));
 
     oToken* added = session_.AppendRecord(std::move(record), port_);
-    if (!added) return;
+    if (!added) return false;
     added->SetField(field::kParent, questionnaire.GetField(field::kSlot));
     added->SetField(field::kKind, std::string(1, kind::kDeficiency));
-    TreeNode* child = session_.Tree().AddChild(node, added->GetField(field::kItem), added, icon::kDeficiency);
+    TreeNode* child =
+        session_.Tree().AddChild(&node, added->GetField(field::kItem), added, icon::kDeficiency);
     session_.Table().SetNode(added->GetFieldInt(field::kSlot), child);
-    session_.Tree().Expand(node);  // the new deficiency in sight; the selection stays
+    session_.Tree().Expand(&node);  // the new deficiency in sight; the selection stays
     session_.SetModified(true);
+    return true;
 }
 
 void EvaluationCommands::IndicarMedidasPrev1Click() {

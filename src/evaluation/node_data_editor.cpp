@@ -9,7 +9,7 @@ NodeDataEditor::NodeDataEditor(DocumentSession& session, NodeDataDialogPort& dia
 
 bool NodeDataEditor::EditNodeData(TreeNode& node) {
     if (!node.record) return false;
-    NodeDataForm form(session_.Table(), node, dates_);
+    NodeDataForm form(session_.Table(), node, dates_, answering_);
     if (!form.Open(port_)) return false;
     if (!dialog_->Run(form)) return false;
     form.Accept(session_.Tree());

@@ -6,6 +6,7 @@
 class DatePort;
 class DocumentSession;
 class NodeDataForm;
+class QuestionnaireAnswering;
 class UserPort;
 struct TreeNode;
 
@@ -32,10 +33,13 @@ public:
     bool EditNodeData(TreeNode& node);
     // Runs the editor in another window from now on.
     void UseDialog(NodeDataDialogPort& dialog) { dialog_ = &dialog; }
+    // Offers the answering of a questionnaire's checklist in the editor of a questionnaire.
+    void UseAnswering(QuestionnaireAnswering& answering) { answering_ = &answering; }
 
 private:
     DocumentSession& session_;
     NodeDataDialogPort* dialog_;
     UserPort& port_;
     DatePort& dates_;
+    QuestionnaireAnswering* answering_ = nullptr;
 };

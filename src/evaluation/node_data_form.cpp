@@ -6,6 +6,7 @@
 #include "kinds.h"
 #include "location_path.h"
 #include "node_table.h"
+#include "questionnaire_answering.h"
 #include "user_port.h"
 #include "valuation_code.h"
 
@@ -27,6 +28,7 @@ NodeDataAdaptation AdaptationFor(char kind) {
             a.commentsLabel = W("Descripción de agentes implicados");
             a.commentsLabelWraps = true;
             a.showsObservations = false;
+            a.showsAnswers = true;
             break;
         case kind::kDeficiency:
         case kind::kMeasure:
@@ -46,11 +48,13 @@ NodeDataAdaptation AdaptationFor(char kind) {
     return a;
 }
 
-NodeDataForm::NodeDataForm(const NodeTable& table, TreeNode& node, DatePort& dates)
+NodeDataForm::NodeDataForm(const NodeTable& table, TreeNode& node, DatePort& dates,
+                           QuestionnaireAnswering* answering)
     : table_(table),
       node_(node),
       record_(*node.record),
       dates_(dates),
+      answering_(answering),
       kind_(record_.GetKind(field::kKind)),
       adaptation_(AdaptationFor(kind_)) {}
 
@@ -147,4 +151,12 @@ std::string NodeDataForm::BlankHeading() const {
     const TreeNode* owner = node_.parent;
     if (owner && owner->parent) return owner->text;
     return record_.GetField(field::kLabel);
+}
+
+std::string NodeDataForm::AnswersSummary() const {
+    return OffersAnswering() ? answering_->Summary(record_) : std::string();
+}
+
+void NodeDataForm::AnswerQuestionnaire() {
+    if (OffersAnswering()) answering_->AnswerQuestionnaire(node_);
 }

@@ -8,6 +8,7 @@
 
 class DocumentTree;
 class NodeTable;
+class QuestionnaireAnswering;
 class UserPort;
 class oToken;
 struct TreeNode;
@@ -25,6 +26,7 @@ struct NodeDataAdaptation {
     bool showsLocation = false;     // Label11 and Edit2
     bool showsPrintBlank = false;   // BitBtn3, "Imp. Vacío"
     bool nameReadOnly = false;      // Memo1
+    bool showsAnswers = false;      // below the controls: the checklist answers, "Responder Cuestionario"
     bool showsResources = false;    // "Recursos:", below the other controls (measures)
     // Below the other controls: the firm's data (the firm), "Trabajadores expuestos:" (workstations).
     bool showsFirmData = false;
@@ -55,7 +57,9 @@ struct NodeDataValues {
 // Windows-1252 like the record's.
 class NodeDataForm {
 public:
-    NodeDataForm(const NodeTable& table, TreeNode& node, DatePort& dates);
+    // answering: answers a questionnaire's checklist from the editor; none offers no answering.
+    NodeDataForm(const NodeTable& table, TreeNode& node, DatePort& dates,
+                 QuestionnaireAnswering* answering = nullptr);
 
     // Reads the record. A planned or completion date that cannot be read is reported through
     // the port and the editor must not open (false); nothing has been changed then.
@@ -90,6 +94,13 @@ public:
     int BlankQuestionnaireNumber() const;
     std::string BlankHeading() const;
 
+    // A questionnaire's checklist answers: whether the editor offers them, the line that sums
+    // them up ("Respondidos: ..."), and "Responder Cuestionario", which answers the checklist at
+    // once, as the context menu's command does, whatever the editor's outcome.
+    bool OffersAnswering() const { return adaptation_.showsAnswers && answering_; }
+    std::string AnswersSummary() const;
+    void AnswerQuestionnaire();
+
 private:
     std::optional<Date> ReadDate(int field, UserPort& port) const;
     const oToken* Deficiency() const;
@@ -98,6 +109,7 @@ private:
     TreeNode& node_;
     oToken& record_;
     DatePort& dates_;
+    QuestionnaireAnswering* answering_;
     char kind_;
     NodeDataAdaptation adaptation_;
     std::string caption_;

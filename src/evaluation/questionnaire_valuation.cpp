@@ -21,13 +21,25 @@ std::optional<char> FromDeficiencyLevel(char level) {
     return static_cast<char>('4' - (level - '0'));
 }
 
+namespace {
+
+// Compared as bytes, as stored: whatever the field holds is only replaced by a higher value.
+std::string AtLeast(const std::string& field, char value) {
+    const unsigned char current = field.empty() ? 0 : static_cast<unsigned char>(field[0]);
+    return current < static_cast<unsigned char>(value) ? std::string(1, value) : field;
+}
+
+}  // namespace
+
 std::string Raised(const std::string& field, const std::string& deficiencyCode) {
     const std::string code = valuation::WorkingCopy(deficiencyCode);
     const std::optional<char> mapped = FromDeficiencyLevel(code[valuation::kDeficiency]);
     if (!mapped) return field;
-    // Compared as bytes, as stored: whatever the field holds is only replaced by a higher value.
-    const unsigned char current = field.empty() ? 0 : static_cast<unsigned char>(field[0]);
-    return current < static_cast<unsigned char>(*mapped) ? std::string(1, *mapped) : field;
+    return AtLeast(field, *mapped);
+}
+
+std::string Applied(const std::string& field) {
+    return AtLeast(field, '1');
 }
 
 }  // namespace questionnaire_valuation

@@ -16,5 +16,8 @@ std::string Name(const std::string& field);
 std::optional<char> FromDeficiencyLevel(char level);
 // The questionnaire's valuation once a deficiency with this valuation code is counted in it.
 std::string Raised(const std::string& field, const std::string& deficiencyCode);
+// The questionnaire's valuation once its checklist is found compliant: "1" Aplicado, unless it
+// stands higher already.
+std::string Applied(const std::string& field);
 
 }  // namespace questionnaire_valuation

@@ -9,6 +9,7 @@ std::string TopicOf(std::string_view windowName) {
         {"frmDatos", "editor.htm"},                                // node data editor
         {"frmSelCuest", "cuestionarios.htm"},                      // questionnaire selection
         {"frmRespuestas", "deficiencias.htm"},                     // deficiency entry
+        {"frmCuestionario", "responder-cuestionario.htm"},         // answering a questionnaire
         {"frmMedida", "medidas.htm"},                              // preventive measure
         {"PrintDialog1", "informes.htm#el-dialogo-de-impresion"},  // print dialog
         {"frmSplash", "ayuda.htm#ver-sugerencia"},                 // tip window

@@ -63,7 +63,7 @@ DocumentCommands::LoadResult DocumentCommands::LoadDocument(const FilePath& path
         return LoadResult::NotADocument;
     }
     session_.SetFileName(path);
-    session_.SetCaption(cp1252::FromUtf8(path.Utf8()));
+    session_.SetCaption(path.Utf8());
     session_.RebuildTree();
     session_.SetTreeVisible(true);
     session_.EnableDocumentCommands(true);
@@ -195,7 +195,7 @@ void DocumentCommands::New() {
     session_.SetTreeVisible(true);
     tree.Expand(firmNode);
     session_.SetFileName(text::kNewDocumentName);
-    session_.SetCaption(text::kNewFirm);
+    session_.SetCaption(cp1252::ToUtf8(text::kNewFirm));
     session_.EnableDocumentCommands(true);
     session_.SetModified(true);
     session_.SetViewMode(view::kGeographic);
@@ -219,7 +219,7 @@ bool DocumentCommands::SaveAs() {
     auto path = port_.ChooseFile(SaveDialog(session_.FileName()));
     if (!path) return false;
     session_.SetFileName(*path);
-    session_.SetCaption(cp1252::FromUtf8(path->Utf8()));
+    session_.SetCaption(path->Utf8());
     return SaveDocument(*path);
 }
 

@@ -52,7 +52,8 @@ public:
     void SetModified(bool on) { Change(modified_, on); }
     view::Mode ViewMode() const { return viewMode_; }
     void SetViewMode(view::Mode mode) { Change(viewMode_, mode); }
-    // The window caption, in Windows-1252.
+    // The window caption, in UTF-8: a document's file name as the file system spells it (it may
+    // hold characters that Windows-1252 has not), or "<Nueva Empresa>".
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption) { Change(caption_, caption); }
     bool TreeVisible() const { return treeVisible_; }

@@ -34,7 +34,8 @@ constexpr int kValuationCode = 11;           // D: five characters, intervention
 constexpr int kAssignmentFlags = 12;         // E, Z, P: one "0"/"1" per catalogue questionnaire
 constexpr int kDeficiencyDetected = 13;      // D: "Deficiencia detectada:"
 
-constexpr int kResources = 14;  // R: "Recursos:", the human and material resources and the cost
+constexpr int kChecklistAnswers = 14;  // C: one answer per item, 'S', 'N', 'X' "No procede", blank
+constexpr int kResources = 14;         // R: "Recursos:", the human and material resources and the cost
 
 // The firm's data (firm_data.h): one long text per field, and the short values together.
 constexpr int kTaxId = 11;       // E: "NIF/CIF:"

@@ -28,13 +28,53 @@ bool RecentFiles::Remove(const FilePath& path) {
     return true;
 }
 
-std::string RecentFileCaption(std::size_t index, const FilePath& path) {
-    std::string caption = "&" + std::to_string(index + 1) + " ";
-    for (const char c : path.FileName().Utf8()) {
-        caption += c;
-        if (c == '&') caption += '&';
+namespace {
+
+// The parts of a path between its slashes; an absolute path starts with an empty part.
+std::vector<std::string> PathParts(const std::string& path) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t slash; (slash = path.find('/', start)) != std::string::npos; start = slash + 1)
+        parts.push_back(path.substr(start, slash - start));
+    parts.push_back(path.substr(start));
+    return parts;
+}
+
+// Whether two paths end in the same `count` parts (a shorter path never does).
+bool SameEnd(const std::vector<std::string>& a, const std::vector<std::string>& b, std::size_t count) {
+    return a.size() >= count && b.size() >= count && std::equal(a.end() - count, a.end(), b.end() - count);
+}
+
+}  // namespace
+
+std::vector<std::string> RecentFileCaptions(const std::vector<FilePath>& paths) {
+    std::vector<std::vector<std::string>> parts;
+    for (const FilePath& path : paths)
+        parts.push_back(PathParts(path.Utf8()));
+    std::vector<std::string> captions;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        // The fewest last parts that no other listed path ends in as well.
+        std::size_t shown = 1;
+        auto sharedWithAnother = [&] {
+            for (std::size_t j = 0; j < paths.size(); ++j) {
+                if (j != i && SameEnd(parts[i], parts[j], shown)) return true;
+            }
+            return false;
+        };
+        while (shown < parts[i].size() && sharedWithAnother())
+            ++shown;
+        // A folder shown is marked as the end of a longer path (…, in UTF-8).
+        std::string name = shown > 1 && shown < parts[i].size() ? "\u2026/" : "";
+        for (std::size_t k = parts[i].size() - shown; k < parts[i].size(); ++k)
+            name += parts[i][k] + (k + 1 < parts[i].size() ? "/" : "");
+        std::string caption = "&" + std::to_string(i + 1) + " ";
+        for (const char c : name) {
+            caption += c;
+            if (c == '&') caption += '&';
+        }
+        captions.push_back(caption);
     }
-    return caption;
+    return captions;
 }
 
 std::optional<FilePath> DocumentInStepWithFile(const DocumentSession& session, const FilePath& currentDir) {

@@ -30,10 +30,11 @@ private:
     std::vector<FilePath> paths_;
 };
 
-// The menu caption of the entry at index (from 0): "&1 " and the file name without its folder,
-// with every '&' of the name doubled so that the menu shows it instead of taking it as the
-// entry's accelerator. In UTF-8, like the name it shows.
-std::string RecentFileCaption(std::size_t index, const FilePath& path);
+// The menu captions of the listed documents, in UTF-8 like their names: "&1 " and the file name
+// without its folder; when another listed document has the same name, as much of the folder as
+// tells the two apart ("&2 …/Antiguas/Talleres.kl3", or the whole path). Every '&' of a name is
+// doubled so that the menu shows it instead of taking it as the entry's accelerator.
+std::vector<std::string> RecentFileCaptions(const std::vector<FilePath>& paths);
 
 // The document worth remembering once a command has finished: the open document's file, made
 // absolute against currentDir, when the document is shown and in step with that file (it has

@@ -1,6 +1,7 @@
 #include "branch_printout.h"
 
 #include "canvas.h"
+#include "checklist_answers.h"
 #include "cp1252.h"
 #include "display_text.h"
 #include "document_session.h"
@@ -30,8 +31,9 @@ std::string LevelLine(char level) {
 
 }  // namespace printout_text
 
-BranchPrintout::BranchPrintout(const DocumentSession& session, Canvas& canvas, std::string today)
-    : session_(session), canvas_(canvas), today_(std::move(today)) {}
+BranchPrintout::BranchPrintout(const DocumentSession& session, const Catalogue& catalogue, Canvas& canvas,
+                               std::string today)
+    : session_(session), catalogue_(catalogue), canvas_(canvas), today_(std::move(today)) {}
 
 bool BranchPrintout::Print(const TreeNode& node, std::string* error) {
     if (!canvas_.BeginJob("Informe", error)) return false;
@@ -78,6 +80,8 @@ void BranchPrintout::PrintNode(const TreeNode& node) {
             const std::string level = printout_text::LevelLine(record.GetKind(field::kValuationCode));
             if (!level.empty()) PrintLine(level);
         }
+        if (const std::string answers = checklist::ReportLine(record, catalogue_); !answers.empty())
+            PrintLine(answers);
     }
     // Children are indented by the depth of their parent in the whole tree, so the reported node
     // and its children share the left margin when the firm is reported.

@@ -4,6 +4,7 @@
 #include <vector>
 
 class Canvas;
+class Catalogue;
 class DocumentSession;
 struct TreeNode;
 
@@ -17,7 +18,8 @@ std::string LevelLine(char level);
 }  // namespace printout_text
 
 // The printout of a branch of the tree: each node's shown text, and in the geographic view the
-// measures in italics and each deficiency with its detected deficiency and intervention level;
+// measures in italics, each deficiency with its detected deficiency and intervention level and
+// each answered questionnaire with its answers counted;
 // children indented by their depth, long lines cut once at column 90, and on every page the
 // reported node's parent and the firm at the top, the page number and the date at the bottom.
 class BranchPrintout {
@@ -25,8 +27,10 @@ public:
     static constexpr int kIndentPerLevel = 400;
     static constexpr int kFontSize = 12;
 
-    // today: the footer date, in the user's short date format.
-    BranchPrintout(const DocumentSession& session, Canvas& canvas, std::string today);
+    // today: the footer date, in the user's short date format; the catalogue gives the items that
+    // a questionnaire's answers are counted against.
+    BranchPrintout(const DocumentSession& session, const Catalogue& catalogue, Canvas& canvas,
+                   std::string today);
 
     // The whole job; false, with the printer's reason, when it could not start.
     bool Print(const TreeNode& node, std::string* error);
@@ -40,6 +44,7 @@ private:
     void StartPage();
 
     const DocumentSession& session_;
+    const Catalogue& catalogue_;
     Canvas& canvas_;
     const std::string today_;
 

@@ -25,12 +25,12 @@ void ReportCommands::ReportBranch() {
         case PrintPort::Choice::Cancelled:
             return;
         case PrintPort::Choice::PrintToFile:
-            WriteTextReport(session_, *node, kTextReportFile, port_);
+            WriteTextReport(session_, catalogue_, *node, kTextReportFile, port_);
             return;
         case PrintPort::Choice::Printer: {
             BusyPointer busy(printer_);
             std::string error;
-            BranchPrintout printout(session_, printer_.Printer(), dates_.ToText(dates_.Today()));
+            BranchPrintout printout(session_, catalogue_, printer_.Printer(), dates_.ToText(dates_.Today()));
             if (!printout.Print(*node, &error)) ShowPrinterError(error);
             return;
         }

@@ -1,5 +1,6 @@
 #include "text_report.h"
 
+#include "checklist_answers.h"
 #include "cp1252.h"
 #include "display_text.h"
 #include "document_session.h"
@@ -9,7 +10,8 @@
 
 namespace {
 
-void AppendNode(const DocumentSession& session, const TreeNode& node, std::string& out) {
+void AppendNode(const DocumentSession& session, const Catalogue& catalogue, const TreeNode& node,
+                std::string& out) {
     const std::string indent(node.Depth() > 1 ? node.Depth() : 1, ' ');
     if (session.ViewMode() != view::kGeographic || !node.record) {
         // The arrangements of the other views carry no records: their texts alone.
@@ -26,26 +28,29 @@ void AppendNode(const DocumentSession& session, const TreeNode& node, std::strin
     if (!record.GetField(field::kPlannedDate).empty())
         out += indent + "Fecha Prevista:" + record.GetField(field::kPlannedDate) + " por <" +
                record.GetField(field::kPlannedBy) + ">\r\n";
+    if (const std::string answers = checklist::ReportLine(record, catalogue); !answers.empty())
+        out += indent + answers + "\r\n";
 }
 
-void AppendBranch(const DocumentSession& session, const TreeNode& node, std::string& out) {
-    AppendNode(session, node, out);
+void AppendBranch(const DocumentSession& session, const Catalogue& catalogue, const TreeNode& node,
+                  std::string& out) {
+    AppendNode(session, catalogue, node, out);
     for (const auto& child : node.children)
-        AppendBranch(session, *child, out);
+        AppendBranch(session, catalogue, *child, out);
 }
 
 }  // namespace
 
-std::string TextReport(const DocumentSession& session, const TreeNode& node) {
+std::string TextReport(const DocumentSession& session, const Catalogue& catalogue, const TreeNode& node) {
     std::string out;
-    AppendBranch(session, node, out);
+    AppendBranch(session, catalogue, node, out);
     return out;
 }
 
-bool WriteTextReport(const DocumentSession& session, const TreeNode& node, const FilePath& path,
-                     UserPort& port) {
+bool WriteTextReport(const DocumentSession& session, const Catalogue& catalogue, const TreeNode& node,
+                     const FilePath& path, UserPort& port) {
     std::string utf8Error;
-    if (file_io::WriteAtomically(path, TextReport(session, node), &utf8Error)) return true;
+    if (file_io::WriteAtomically(path, TextReport(session, catalogue, node), &utf8Error)) return true;
     port.ShowError(cp1252::FromUtf8(utf8Error));
     return false;
 }

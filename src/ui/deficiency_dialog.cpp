@@ -12,6 +12,7 @@
 #include "deficiency_form.h"
 #include "dialog_text.h"
 #include "entry_dialog_style.h"
+#include "item_list_combo.h"
 #include "named_controls.h"
 #include "text_codec.h"
 
@@ -25,10 +26,10 @@ DeficiencyDialog::DeficiencyDialog(DeficiencyForm& form, QWidget* parent) : QDia
     Connect();
 
     setWindowTitle(ToQt(form_.Caption()));
-    Edit2->setText(ToQt(form_.Location()));
+    ShowFromStart(Edit2, ToQt(form_.Location()));
     for (const std::string& entry : form_.Items())
         cmb->addItem(ToQt(entry));
-    cmb->setCurrentIndex(-1);
+    cmb->setCurrentIndex(cmb->findText(ToQt(form_.Picked())));  // -1, none, unless picked already
     Memo3->setPlainText(MemoToQt(form_.ItemText()));
     Memo1->setPlainText(MemoToQt(form_.Recommendation()));
     Memo2->setPlainText(MemoToQt(form_.Detected()));
@@ -44,10 +45,8 @@ void DeficiencyDialog::BuildControls() {
         "Label1",
         QString::fromUtf8("Indique el ítem y la deficiencia que ha encontrado, así como su valoración:"),
         this);
-    cmb = new QComboBox(this);
+    cmb = new ItemListCombo(this);
     cmb->setObjectName("cmb");
-    cmb->setEditable(true);
-    cmb->setInsertPolicy(QComboBox::NoInsert);
     cmb->setMaxVisibleItems(15);
     cmb->setFixedWidth(cmb->fontMetrics().horizontalAdvance("0000") + 40);
     Memo3 = NamedMemo("Memo3", 2, this);
@@ -188,8 +187,7 @@ void DeficiencyDialog::Connect() {
         });
     }
     // Only picking from the list selects an item; typing into the edit field does nothing.
-    connect(cmb, &QComboBox::activated, this, [this](int index) {
-        if (index < 0) return;
+    connect(cmb, &ItemListCombo::itemPicked, this, [this](int index) {
         form_.cmbSelect(FromQt(cmb->itemText(index)));
         Memo1->setPlainText(MemoToQt(form_.Recommendation()));
         Memo3->setPlainText(MemoToQt(form_.ItemText()));

@@ -7,7 +7,7 @@
 #include "valuation_code.h"
 
 class DeficiencyForm;
-class QComboBox;
+class ItemListCombo;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -37,7 +37,7 @@ private:
     QLabel* Label6;
     QLineEdit* Edit2;
     QLabel* Label1;
-    QComboBox* cmb;
+    ItemListCombo* cmb;
     QPlainTextEdit* Memo3;
     QLabel* Label7;
     QPlainTextEdit* Memo2;

@@ -4,6 +4,7 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <algorithm>
@@ -48,6 +49,27 @@ void DocumentTreeView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     if (HitTest(event->position().toPoint(), nullptr) == Hit::Button) return;
     emit treeDoubleClicked();
+}
+
+void DocumentTreeView::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2)) {
+        event->accept();
+        emit treeDoubleClicked();
+        return;
+    }
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        event->accept();
+        // Where the Menu key opens it: at the node in hand, or at the top of the tree.
+        const QModelIndex selected = selectionModel()->selectedIndexes().isEmpty()
+                                         ? QModelIndex()
+                                         : selectionModel()->selectedIndexes().first();
+        const QRect node = selected.isValid() ? LabelRect(selected) : QRect();
+        emit customContextMenuRequested(node.isValid() ? node.center() : QPoint(4, 4));
+        return;
+    }
+    QTreeView::keyPressEvent(event);
 }
 
 QRect DocumentTreeView::LabelRect(const QModelIndex& index) const {

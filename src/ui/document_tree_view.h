@@ -28,12 +28,15 @@ public:
 signals:
     // A dragged node was let go over the tree.
     void nodeDropped(const QModelIndex& hitNode, DropZone zone);
-    // A double click with the left button anywhere but on an expand button.
+    // A double click with the left button anywhere but on an expand button, or Return, Enter or
+    // F2: the node data editor is asked for.
     void treeDoubleClicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Return, Enter and F2 open the editor; Shift+F10 opens the context menu as the Menu key does.
+    void keyPressEvent(QKeyEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;

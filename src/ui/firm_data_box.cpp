@@ -77,17 +77,14 @@ void FirmDataBox::Adapt(const NodeDataAdaptation& adaptation) {
 
 void FirmDataBox::Fill(const NodeDataValues& values) {
     const firm_data::FirmData& firm = values.firm;
-    edtNif->setText(ToQt(firm.taxId));
-    edtDomicilio->setText(ToQt(firm.address));
-    edtActividad->setText(ToQt(firm.activity));
+    ShowFromStart(edtNif, ToQt(firm.taxId));
+    ShowFromStart(edtDomicilio, ToQt(firm.address));
+    ShowFromStart(edtActividad, ToQt(firm.activity));
     edtTrabajadores->setText(ToQt(firm.workers));
     cmbModalidad->setCurrentIndex(static_cast<int>(firm.modality));
-    edtEvaluador->setText(ToQt(firm.evaluator));
+    ShowFromStart(edtEvaluador, ToQt(firm.evaluator));
     edtRevision->setText(ToQt(firm.nextReview));
     edtExpuestos->setText(ToQt(values.exposedWorkers));
-    // Long texts show their start, as the boxes above them do.
-    for (QLineEdit* edit : {edtNif, edtDomicilio, edtActividad, edtEvaluador})
-        edit->setCursorPosition(0);
 }
 
 void FirmDataBox::Take(DialogTextReader& reader, NodeDataValues& values) const {

@@ -28,6 +28,8 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     : QMainWindow(parent),
       PrintDialog1(new PrintDialog(this)),
       catalogue_(catalogue),
+      ownSession_(std::make_unique<DocumentSession>()),
+      session_(*ownSession_),
       ownPort_(port ? nullptr : std::make_unique<QtUserPort>(this)),
       ownDates_(dates ? nullptr : std::make_unique<QtDates>()),
       port_(port ? *port : *ownPort_),
@@ -44,7 +46,8 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
       questionnaireSelection_(this),
       assignment_(session_, catalogue_, questionnaireSelection_, port_, dates_),
       entryDialogs_(this),
-      evaluation_(session_, catalogue_, port_, dates_, entryDialogs_) {
+      evaluation_(session_, catalogue_, port_, dates_, entryDialogs_),
+      answering_(session_, catalogue_, port_, entryDialogs_, evaluation_) {
     setObjectName("frmMain");
     resize(748, 499);
     setAcceptDrops(true);
@@ -63,7 +66,17 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
 }
 
 MainWindow::~MainWindow() {
+    // Qt destroys the window's children only after its members, the session among them. What
+    // of them reaches the session goes first: the tree's signals to the handlers here, and the
+    // tree model, which observes the session's tree, detached from the view.
+    disconnect(TreeView->selectionModel(), nullptr, this, nullptr);
+    disconnect(TreeView, nullptr, this, nullptr);
+    TreeView->setModel(nullptr);
+    delete model_;
+    model_ = nullptr;
     session_.SetObserver(nullptr);
+    // The members go now, in the reverse order of their declaration: the commands, then the
+    // session with its records.
 }
 
 void MainWindow::BuildLayout() {
@@ -183,6 +196,7 @@ void MainWindow::BuildContextMenu() {
     AsignarCuestionarios1 = add("AsignarCuestionarios1", "Asignar Cuestionarios");
     IndicarDeficiencias1 = add("IndicarDeficiencias1", "Indicar Deficiencias");
     IndicarMedidasPrev1 = add("IndicarMedidasPrev1", "Indicar Medidas Prev");
+    ResponderCuestionario1 = add("ResponderCuestionario1", "Responder Cuestionario");
     PopupMenu1->addSeparator();
     Informe1 = add("Informe1", "Informe");
     Exportar1 = add("Exportar1", "Exportar a un archivo ...");
@@ -197,7 +211,7 @@ void MainWindow::BuildContextMenu() {
 
 void MainWindow::EnableNodeCommands(bool on) {
     for (QAction* action : {NuevaZona1, NuevoPuesto1, AsignarCuestionarios1, IndicarDeficiencias1,
-                            IndicarMedidasPrev1, Informe1, Exportar1, Eliminar1}) {
+                            IndicarMedidasPrev1, ResponderCuestionario1, Informe1, Exportar1, Eliminar1}) {
         action->setEnabled(on);
     }
 }
@@ -210,6 +224,7 @@ void MainWindow::PrepareContextMenu() {
         {AsignarCuestionarios1, state.asignarCuestionarios},
         {IndicarDeficiencias1, state.indicarDeficiencias},
         {IndicarMedidasPrev1, state.indicarMedidasPrev},
+        {ResponderCuestionario1, state.responderCuestionario},
         {Informe1, state.informe},
         {Exportar1, state.exportar},
         {Eliminar1, state.eliminar},
@@ -218,23 +233,33 @@ void MainWindow::PrepareContextMenu() {
         action->setEnabled(on);
 }
 
+// The selected node is the one the user sees highlighted. Qt's current index (the focus frame)
+// may stand on a node that is not selected, after a click on empty space or when the tree takes
+// the focus; then nothing is selected.
 void MainWindow::ConnectTree() {
     connect(model_, &TreeModel::selectNodeRequested, this, [this](const QModelIndex& index) {
-        if (TreeView->currentIndex() != index) TreeView->setCurrentIndex(index);
-        if (index.isValid()) TreeView->scrollTo(index);
+        QItemSelectionModel* selection = TreeView->selectionModel();
+        if (!index.isValid()) {
+            selection->clearSelection();
+            return;
+        }
+        // Also when the node is the current one already: it is shown highlighted.
+        selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        TreeView->scrollTo(index);
     });
     connect(model_, &TreeModel::expandRequested, this,
             [this](const QModelIndex& index) { TreeView->expand(index); });
-    connect(TreeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(TreeView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::SyncSelectionFromView);
 }
 
 void MainWindow::SyncSelectionFromView() {
-    session_.Tree().Select(model_->NodeAt(TreeView->currentIndex()));
+    const QModelIndexList selected = TreeView->selectionModel()->selectedIndexes();
+    session_.Tree().Select(selected.isEmpty() ? nullptr : model_->NodeAt(selected.constFirst()));
 }
 
 void MainWindow::StateChanged() {
-    setWindowTitle(ToQt(session_.Caption()));
+    setWindowTitle(QString::fromStdString(session_.Caption()));
     TreeView->setVisible(session_.TreeVisible());
     const bool documents = session_.DocumentCommandsEnabled();
     for (QAction* action :

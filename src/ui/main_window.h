@@ -14,6 +14,7 @@
 #include "qt_node_data_dialog.h"
 #include "qt_questionnaire_selection.h"
 #include "qt_settings_store.h"
+#include "questionnaire_answering.h"
 #include "questionnaire_assignment.h"
 #include "report_commands.h"
 #include "tree_drop.h"
@@ -55,7 +56,7 @@ public:
 
     // The document named by the first command-line argument, if any.
     void OpenStartupDocument(const QStringList& arguments);
-    // Sets the enabled state of the eight context-menu entries for the selected kind.
+    // Sets the enabled state of the context-menu entries for the selected kind.
     void PrepareContextMenu();
 
     // The data editor's "Imp. Vacío": shows the print dialog, then prints questionnaire number
@@ -99,13 +100,14 @@ public:
     QAction* VerSugerencia1;
     QAction* Asistente1;
     QAction* Acercade1;
-    // The tree's context menu (PopupMenu1) and its eight commands.
+    // The tree's context menu (PopupMenu1): its eight commands, and "Responder Cuestionario".
     QMenu* PopupMenu1;
     QAction* NuevaZona1;
     QAction* NuevoPuesto1;
     QAction* AsignarCuestionarios1;
     QAction* IndicarDeficiencias1;
     QAction* IndicarMedidasPrev1;
+    QAction* ResponderCuestionario1;
     QAction* Informe1;
     QAction* Exportar1;
     QAction* Eliminar1;
@@ -163,7 +165,10 @@ private:
     void DesktopStateChanged();
 
     const Catalogue& catalogue_;
-    DocumentSession session_;
+    // The open document. It lives apart from the window so that nothing can reach it once it is
+    // gone: whatever observes it is taken away first, in ~MainWindow.
+    std::unique_ptr<DocumentSession> ownSession_;
+    DocumentSession& session_;
     std::unique_ptr<UserPort> ownPort_;
     std::unique_ptr<DatePort> ownDates_;
     UserPort& port_;
@@ -171,6 +176,7 @@ private:
     DocumentCommands commands_;
     // The per-user store: the tip window's setting, the window state, the recent documents.
     QtSettingsStore settings_;
+    // The session's tree for the view; destroyed in ~MainWindow, before the session.
     TreeModel* model_ = nullptr;
     RecentFilesMenu* recentFiles_ = nullptr;
     FindBar* findBar_ = nullptr;
@@ -194,6 +200,8 @@ private:
     // "Indicar Medidas Prev".
     QtEntryDialogs entryDialogs_;
     EvaluationCommands evaluation_;
+    // "Responder Cuestionario", also offered by the data editor of a questionnaire.
+    QuestionnaireAnswering answering_;
     // The action plan's window and notice.
     PlanPresenter* plan_ = nullptr;
 };

@@ -1,5 +1,6 @@
-// The main window's desktop conveniences: the usual keyboard shortcuts, the window icon, the
-// window's size and panel width kept between runs, and the recent documents in "&Archivo".
+// The main window's desktop conveniences: the usual keyboard shortcuts, the empty caption, the
+// window icon, the window's size and panel width kept between runs, and the recent documents in
+// "&Archivo".
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QIcon>
 #include <QTimer>
 
+#include "empty_caption.h"
 #include "main_window.h"
 #include "recent_files.h"
 #include "recent_files_menu.h"
@@ -33,6 +35,8 @@ void MainWindow::SetUpDesktop() {
     Salir1->setShortcut(QKeySequence("Ctrl+Q"));
     Ayuda2->setShortcut(QKeySequence(Qt::Key_F1));
 
+    // With no document the caption is empty, and the desktop sees it so.
+    new EmptyCaption(*this);
     setWindowIcon(ApplicationIcon());
     if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(windowIcon());
     QGuiApplication::setDesktopFileName("kaldo");

@@ -1,6 +1,7 @@
 // The main window's commands that change the document from the tree: "Nueva Zona", "Nuevo
-// Puesto", "Asignar Cuestionarios", "Indicar Deficiencias", "Indicar Medidas Prev" and
-// "Eliminar", the double click that opens the node data editor and the drop of a dragged node.
+// Puesto", "Asignar Cuestionarios", "Indicar Deficiencias", "Indicar Medidas Prev", "Responder
+// Cuestionario" and "Eliminar", the double click that opens the node data editor and the drop of a
+// dragged node.
 #include <QAction>
 
 #include "document_tree_view.h"
@@ -16,6 +17,9 @@ void MainWindow::ConnectEditing() {
             [this] { evaluation_.IndicarDeficiencias1Click(); });
     connect(IndicarMedidasPrev1, &QAction::triggered, this,
             [this] { evaluation_.IndicarMedidasPrev1Click(); });
+    connect(ResponderCuestionario1, &QAction::triggered, this,
+            [this] { answering_.ResponderCuestionario1Click(); });
+    nodeDataEditor_.UseAnswering(answering_);
     connect(Eliminar1, &QAction::triggered, this, [this] { treeEditing_.Delete(); });
     connect(TreeView, &DocumentTreeView::treeDoubleClicked, this, &MainWindow::TreeViewDblClick);
     connect(TreeView, &DocumentTreeView::nodeDropped, this, &MainWindow::TreeViewDragDrop);

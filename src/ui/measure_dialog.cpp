@@ -15,6 +15,7 @@
 #include "measure_form.h"
 #include "named_controls.h"
 #include "qt_dates.h"
+#include "qt_spanish.h"
 #include "text_codec.h"
 #include "valuation_code.h"
 
@@ -72,7 +73,7 @@ void MeasureDialog::BuildControls() {
     Label2 = NamedLabel("Label2", "Fecha Prevista:", this);
     dtP = new QDateEdit(this);
     dtP->setObjectName("dtP");
-    dtP->setCalendarPopup(true);
+    ShowCalendarInSpanish(*dtP);
     dtP->setDisplayFormat(QString::fromStdString(QtDates().Format().Pattern()));
 
     LabelRecursos = NamedLabel("LabelRecursos", "Recursos:", this);

@@ -13,8 +13,11 @@ class QWidget;
 // tests know it by.
 QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent);
 QLineEdit* NamedEdit(const char* name, QWidget* parent);
-// A text box exactly `lines` lines high, in which Tab moves to the next control instead of
-// being typed (a TAB could not be kept in the document anyway).
+// Puts a text that may be longer than the box (a location path) into it with its start in sight;
+// the whole text is the box's tooltip.
+void ShowFromStart(QLineEdit* edit, const QString& text);
+// A text box exactly `lines` whole lines high (no line is shown cut), in which Tab moves to the next control
+// instead of being typed (a TAB could not be kept in the document anyway).
 QPlainTextEdit* NamedMemo(const char* name, int lines, QWidget* parent);
 
 // The buttons that close a dialog, made at the end of one of its rows after a stretch: the first

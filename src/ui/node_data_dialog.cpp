@@ -89,6 +89,7 @@ NodeDataDialog::NodeDataDialog(NodeDataForm& form, BlankQuestionnaireHook printB
     connect(DateTimePicker2, &BlankableDateEdit::userChangedDate, this,
             &NodeDataDialog::DateTimePicker2Change);
     connect(BitBtn3, &QPushButton::clicked, this, &NodeDataDialog::BitBtn3Click);
+    connect(btnResponder, &QPushButton::clicked, this, &NodeDataDialog::btnResponderClick);
     Memo1->setFocus();
 }
 
@@ -184,6 +185,17 @@ void NodeDataDialog::BuildControls() {
     resourcesRow->addWidget(memRecursos, 0, 1);
     layout->addWidget(resources);
 
+    auto* answers = new QWidget(this);
+    answers->setObjectName("Respuestas");
+    auto* answersRow = new QHBoxLayout(answers);
+    lblRespondidos = NamedLabel("lblRespondidos", QString(), answers);
+    btnResponder = new QPushButton("Responder Cuestionario", answers);
+    btnResponder->setObjectName("btnResponder");
+    btnResponder->setAutoDefault(false);
+    answersRow->addWidget(lblRespondidos, 1);
+    answersRow->addWidget(btnResponder);
+    layout->addWidget(answers);
+
     firmData = new FirmDataBox(this);
     layout->addWidget(firmData);
 
@@ -197,11 +209,13 @@ void NodeDataDialog::BuildControls() {
     locationRow->setContentsMargins(inset, 0, inset, 0);
     observationsRow->setContentsMargins(inset, 0, inset, 0);
     resourcesRow->setContentsMargins(inset, 0, inset, 0);
+    answersRow->setContentsMargins(inset, 0, inset, 0);
 
     // Shown only for the kinds that need them.
     SetVisible({Label3, RadioButton5, RadioButton2, RadioButton6, RadioButton7}, false);
     SetVisible({location, Label11, Edit2, BitBtn3}, false);
     SetVisible({resources, LabelRecursos, memRecursos}, false);
+    SetVisible({answers, lblRespondidos, btnResponder}, false);
 }
 
 void NodeDataDialog::Adapt() {
@@ -220,6 +234,7 @@ void NodeDataDialog::Adapt() {
     BitBtn3->setVisible(a.showsPrintBlank);
     BitBtn3->setEnabled(static_cast<bool>(printBlank_));
     Memo1->setReadOnly(a.nameReadOnly);
+    SetVisible({lblRespondidos->parentWidget(), lblRespondidos, btnResponder}, form_.OffersAnswering());
 }
 
 void NodeDataDialog::Fill() {
@@ -236,7 +251,8 @@ void NodeDataDialog::Fill() {
     edt9->setText(ToQt(values.doneBy));
     mem10->setPlainText(MemoToQt(values.observations));
     memRecursos->setPlainText(MemoToQt(values.resources));
-    Edit2->setText(ToQt(form_.Location()));
+    ShowFromStart(Edit2, ToQt(form_.Location()));
+    lblRespondidos->setText(ToQt(form_.AnswersSummary()));
     firmData->Fill(values);
 }
 
@@ -252,6 +268,11 @@ void NodeDataDialog::BitBtn3Click() {
     printBlank_(form_.BlankQuestionnaireNumber(), form_.BlankHeading());
 }
 
+void NodeDataDialog::btnResponderClick() {
+    form_.AnswerQuestionnaire();
+    lblRespondidos->setText(ToQt(form_.AnswersSummary()));
+}
+
 void NodeDataDialog::accept() {
     DialogTextReader reader;
     NodeDataValues values = form_.Values();
@@ -260,7 +281,7 @@ void NodeDataDialog::accept() {
     if (form_.Kind() != kind::kMeasure) values.comments = reader.Memo(mem5->toPlainText());
     values.planned = QtDates::FromQDate(DateTimePicker1->date());
     values.plannedBy = reader.Line(edt7->text());
-    values.completion = QtDates::FromQDate(DateTimePicker2->date());
+    values.completion = QtDates::FromQDate(DateTimePicker2->HeldDate());
     values.doneBy = reader.Line(edt9->text());
     values.observations = reader.Memo(mem10->toPlainText());
     values.resources = reader.Memo(memRecursos->toPlainText());

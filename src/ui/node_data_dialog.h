@@ -33,6 +33,7 @@ private:
     void Fill();
     void DateTimePicker2Change();
     void BitBtn3Click();
+    void btnResponderClick();
 
     // Controls by their names (also their object names), from top to bottom.
     QLabel* Label11;
@@ -65,6 +66,9 @@ private:
     // Below the controls above, for a measure: its human and material resources and cost.
     QLabel* LabelRecursos;
     QPlainTextEdit* memRecursos;
+    // Below them, for a questionnaire: its checklist answers and "Responder Cuestionario".
+    QLabel* lblRespondidos;
+    QPushButton* btnResponder;
     // Below them all: the firm's data, or a workstation's exposed workers.
     FirmDataBox* firmData;
 

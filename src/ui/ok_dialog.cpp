@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -26,13 +27,26 @@ OkDialog::OkDialog(const QString& message, const QString& caption, QWidget* pare
     panel->setObjectName("Panel1");
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setGeometry(0, 0, 313, 73);
-    lblMensaje = new QLabel(message, panel);
+    // The question starts at the top, where it is always seen; a long message (a deficiency's
+    // whole text after "Está seguro de borrar el item:") wraps and scrolls inside the panel.
+    auto* scroll = new QScrollArea(panel);
+    scroll->setObjectName("MessageScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::TabFocus);  // after the buttons: the arrow keys then scroll it
+    scroll->viewport()->setAutoFillBackground(false);
+    lblMensaje = new QLabel(message);
     lblMensaje->setObjectName("lblMensaje");
+    lblMensaje->setTextFormat(Qt::PlainText);  // a node's text is shown as it is, never as markup
     lblMensaje->setWordWrap(true);
-    lblMensaje->setAlignment(Qt::AlignCenter);
+    lblMensaje->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblMensaje->setFont(PixelFont(font(), 13, false));
+    lblMensaje->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblMensaje->setContentsMargins(4, 2, 4, 2);
+    scroll->setWidget(lblMensaje);
     auto* layout = new QVBoxLayout(panel);
-    layout->addWidget(lblMensaje);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(scroll);
 
     OKBtn = new QPushButton("Si", this);
     OKBtn->setObjectName("OKBtn");
@@ -43,6 +57,9 @@ OkDialog::OkDialog(const QString& message, const QString& caption, QWidget* pare
     CancelBtn->setObjectName("CancelBtn");
     CancelBtn->setGeometry(159, 84, 75, 25);
     CancelBtn->setFont(PixelFont(font(), 11, true));
+    setTabOrder(OKBtn, CancelBtn);
+    setTabOrder(CancelBtn, scroll);
+    OKBtn->setFocus();
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -20,6 +20,7 @@
 #include "plan_summary.h"
 #include "plan_table_model.h"
 #include "qt_dates.h"
+#include "qt_spanish.h"
 #include "text_codec.h"
 
 namespace {
@@ -61,7 +62,7 @@ void PlanWindow::BuildControls() {
     lblTitulo->setFont(bold);
     dtAFecha = new QDateEdit(this);
     dtAFecha->setObjectName("dtAFecha");
-    dtAFecha->setCalendarPopup(true);
+    ShowCalendarInSpanish(*dtAFecha);
     dtAFecha->setDisplayFormat(QString::fromStdString(QtDates().Format().Pattern()));
     lblRecuentos = Label("lblRecuentos", QString(), this);
 

@@ -1,5 +1,6 @@
 #include "qt_entry_dialogs.h"
 
+#include "checklist_dialog.h"
 #include "deficiency_dialog.h"
 #include "measure_dialog.h"
 
@@ -10,5 +11,10 @@ bool QtEntryDialogs::ShowDeficiencyDialog(DeficiencyForm& form) {
 
 bool QtEntryDialogs::ShowMeasureDialog(MeasureForm& form) {
     MeasureDialog dialog(form, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtEntryDialogs::ShowChecklistDialog(ChecklistForm& form) {
+    ChecklistDialog dialog(form, parent_);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -1,6 +1,8 @@
 #include "qt_spanish.h"
 
+#include <QCalendarWidget>
 #include <QCoreApplication>
+#include <QDateTimeEdit>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -13,4 +15,9 @@ bool InstallQtSpanishTranslations(QCoreApplication& application) {
         return false;
     }
     return QCoreApplication::installTranslator(translator);
+}
+
+void ShowCalendarInSpanish(QDateTimeEdit& picker) {
+    picker.setCalendarPopup(true);
+    picker.calendarWidget()->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
 }

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 
 #include "named_controls.h"
 #include "qt_dates.h"
+#include "qt_spanish.h"
 #include "questionnaire_selection_form.h"
 #include "text_codec.h"
 
@@ -119,14 +121,34 @@ void QuestionnaireSelectionDialog::BuildLists() {
         form_.DeselectAll();
         ShowLists();
     });
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        form_.Select(ListBox1->row(item));
-        ShowLists();
-    });
-    connect(ListBox2, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        form_.Deselect(ListBox2->row(item));
-        ShowLists();
-    });
+    for (QListWidget* list : {ListBox1, ListBox2}) {
+        connect(list, &QListWidget::itemDoubleClicked, this,
+                [this, list](QListWidgetItem* item) { MoveEntry(list, list->row(item), false); });
+        list->installEventFilter(this);
+    }
+}
+
+void QuestionnaireSelectionDialog::MoveEntry(QListWidget* from, int row, bool keepHighlight) {
+    if (from == ListBox1) {
+        form_.Select(row);
+    } else {
+        form_.Deselect(row);
+    }
+    ShowLists();
+    if (keepHighlight && from->count() > 0) from->setCurrentRow(std::min(row, from->count() - 1));
+}
+
+bool QuestionnaireSelectionDialog::eventFilter(QObject* watched, QEvent* event) {
+    auto* list = qobject_cast<QListWidget*>(watched);
+    if (list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const int row = SelectedRow(list);
+            if (row >= 0) MoveEntry(list, row, true);
+            return true;  // never the default button's: the user is choosing entries
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void QuestionnaireSelectionDialog::BuildDate() {
@@ -134,7 +156,7 @@ void QuestionnaireSelectionDialog::BuildDate() {
     GroupBox2->setObjectName("GroupBox2");
     dtPick = new QDateEdit(GroupBox2);
     dtPick->setObjectName("dtPick");
-    dtPick->setCalendarPopup(true);
+    ShowCalendarInSpanish(*dtPick);
     dtPick->setMinimumDate(QDate(100, 1, 1));
     dtPick->setDate(QtDates::ToQDate(form_.date));
     Label4 = new QLabel(QString::fromUtf8("Indicar fecha probable de inspección (calendario desplegable)"),

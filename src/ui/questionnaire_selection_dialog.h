@@ -19,11 +19,19 @@ public:
     QuestionnaireSelectionDialog(QuestionnaireSelectionForm& form, const QString& dateFormat,
                                  QWidget* parent = nullptr);
 
+protected:
+    // Return or Enter in a list moves its highlighted entry, as a double click does, instead of
+    // accepting the dialog.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void BuildLists();
     void BuildDate();
     void FitLists();
     void ShowLists();
+    // Moves the entry at row of one list to the other; the list's row stays highlighted, so that
+    // the keyboard can go on from there.
+    void MoveEntry(QListWidget* from, int row, bool keepHighlight);
 
     // Controls by their names (also their object names).
     QGroupBox* GroupBox1;

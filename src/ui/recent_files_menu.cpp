@@ -53,9 +53,10 @@ void RecentFilesMenu::Refresh() {
         return;
     }
     menu_->insertAction(before_, separator_);
+    const std::vector<std::string> captions = RecentFileCaptions(paths);
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const QString path = PathToQt(paths[i]);
-        auto* entry = new QAction(QString::fromStdString(RecentFileCaption(i, paths[i])), this);
+        auto* entry = new QAction(QString::fromStdString(captions[i]), this);
         entry->setObjectName(QString("Reciente%1").arg(i + 1));
         entry->setToolTip(path);
         entry->setStatusTip(path);

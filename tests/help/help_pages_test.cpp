@@ -44,8 +44,8 @@ TEST(HelpContents, EveryEntryAndEveryDialogsTopicIsABuiltPage) {
     for (const help::ContentsEntry& entry : help::ReadContents(sitemap))
         targets.push_back(entry.target);
     EXPECT_GE(targets.size(), 19u);
-    for (const char* window :
-         {"frmDatos", "frmSelCuest", "frmRespuestas", "frmMedida", "PrintDialog1", "frmSplash", "AboutBox"})
+    for (const char* window : {"frmDatos", "frmSelCuest", "frmRespuestas", "frmCuestionario", "frmMedida",
+                               "PrintDialog1", "frmSplash", "AboutBox"})
         targets.push_back(help::TopicOf(window));
     for (const std::string& target : targets) {
         SCOPED_TRACE(target);

@@ -48,11 +48,28 @@ TEST(RecentFilesTest, RemovingKeepsTheOrderOfTheOthers) {
 }
 
 TEST(RecentFilesTest, CaptionsAreNumberedFromOneAndShowTheFileNameOnly) {
-    EXPECT_EQ(RecentFileCaption(0, FilePath("/home/ana/Evaluaciones/Talleres del Norte.kl3")),
-              "&1 Talleres del Norte.kl3");
-    EXPECT_EQ(RecentFileCaption(5, FilePath("relativo.kl3")), "&6 relativo.kl3");
+    EXPECT_EQ(RecentFileCaptions(Paths({"/home/ana/Evaluaciones/Talleres del Norte.kl3", "/d/otro.kl3"})),
+              (std::vector<std::string>{"&1 Talleres del Norte.kl3", "&2 otro.kl3"}));
+    EXPECT_EQ(RecentFileCaptions(Paths({"relativo.kl3"})), std::vector<std::string>{"&1 relativo.kl3"});
     // An ampersand of the name is shown, not taken as the entry's accelerator.
-    EXPECT_EQ(RecentFileCaption(2, FilePath("/d/Pérez & Hijos.kl3")), "&3 Pérez && Hijos.kl3");
+    EXPECT_EQ(RecentFileCaptions(Paths({"/d/Pérez & Hijos.kl3"})),
+              std::vector<std::string>{"&1 Pérez && Hijos.kl3"});
+}
+
+// Documents of the same name in different folders show as much of the folder as tells them
+// apart; the others keep their bare names.
+TEST(RecentFilesTest, SameNamesShowTheFolderThatTellsThemApart) {
+    EXPECT_EQ(
+        RecentFileCaptions(Paths(
+            {"/home/ana/2025/Talleres.kl3", "/home/ana/2026/Talleres.kl3", "/home/ana/2026/Almacén.kl3"})),
+        (std::vector<std::string>{"&1 …/2025/Talleres.kl3", "&2 …/2026/Talleres.kl3", "&3 Almacén.kl3"}));
+    // The difference lies further up: the folders below it are shown too.
+    EXPECT_EQ(RecentFileCaptions(Paths({"/a/copia/doc.kl3", "/b/copia/doc.kl3"})),
+              (std::vector<std::string>{"&1 …/a/copia/doc.kl3", "&2 …/b/copia/doc.kl3"}));
+    // A path that is the end of another is shown whole.
+    EXPECT_EQ(RecentFileCaptions(Paths({"/doc.kl3", "/x/doc.kl3"})),
+              (std::vector<std::string>{"&1 /doc.kl3", "&2 …/x/doc.kl3"}));
+    EXPECT_EQ(RecentFileCaptions(Paths({"/d/R&D/a.kl3", "/e/R&D/a.kl3"}))[0], "&1 …/d/R&&D/a.kl3");
 }
 
 TEST(RecentFilesTest, OnlyADocumentInStepWithItsFileIsWorthRemembering) {

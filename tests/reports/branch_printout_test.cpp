@@ -3,6 +3,7 @@
 #include "branch_printout.h"
 #include "kinds.h"
 #include "report_fixture.h"
+#include "scripted_port.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ struct BranchPrintoutTest : ::testing::Test {
 
     void Print(int slot) { Print(*doc.Node(slot)); }
     void Print(const TreeNode& node) {
-        BranchPrintout printout(doc.session, canvas, "15/03/2026");
+        BranchPrintout printout(doc.session, doc.catalogue, canvas, "15/03/2026");
         ASSERT_TRUE(printout.Print(node, nullptr));
     }
 
@@ -89,6 +90,19 @@ TEST_F(BranchPrintoutTest, AReportedWorkstationStartsAtTheMarginAndItsChildrenKe
               std::make_tuple(kRightEdge, 20, FontStyle::Bold));
 }
 
+TEST_F(BranchPrintoutTest, AnAnsweredQuestionnaireHasItsAnswersCountedUnderIt) {
+    ScriptedPort port;
+    doc.catalogue.LoadFromBytes("C00a\r\nC01Lugares\r\n01a\r\n02b\r\n", port);
+    BuildFirm();
+    doc.session.Table().Record(questionnaire)->SetField(field::kChecklistAnswers, "NS");
+    Print(station);
+    EXPECT_EQ(BodyTexts(),
+              Texts({"Torno", "01.- Lugares de trabajo", "Respondidos: 2 de 2 (Sí 1, No 1, No procede 0)",
+                     "1.- Suelos", "Deficiencia detectada: Suelo roto", "Nivel de intervención: A Corregir",
+                     "Medida específica: Reparar el suelo"}));
+    EXPECT_EQ(Indents(), Numbers({0, 800, 800, 1200, 1200, 1200, 1600}));
+}
+
 TEST_F(BranchPrintoutTest, FirstPageIsNumberedOneWithTheDateAndNoBlankPageBefore) {
     BuildFirm();
     Print(firm);
@@ -127,7 +141,8 @@ TEST_F(BranchPrintoutTest, TheLevelLineFollowsTheFirstCharacterOfTheValuationCod
             0, 'D', "3.- Item", {{field::kValuationCode, code}, {field::kDeficiencyDetected, "detectada"}});
         single.Build();
         RecordingCanvas page;
-        BranchPrintout(single.session, page, "15/03/2026").Print(*single.Node(slot), nullptr);
+        BranchPrintout(single.session, single.catalogue, page, "15/03/2026")
+            .Print(*single.Node(slot), nullptr);
         Texts expected = {"3.- Item", "Deficiencia detectada: detectada"};
         if (!level.empty()) expected.push_back(level);
         Texts drawn;
@@ -199,7 +214,7 @@ TEST_F(BranchPrintoutTest, OnANarrowPageLinesFlowWithinTheRightEdge) {
     const int top = doc.Add(0, 'E', "Empresa");
     doc.Add(top, 'Z', "una zona con un nombre bastante largo para esta hoja tan estrecha");
     doc.Build();
-    BranchPrintout(doc.session, narrow, "15/03/2026").Print(*doc.Node(top), nullptr);
+    BranchPrintout(doc.session, doc.catalogue, narrow, "15/03/2026").Print(*doc.Node(top), nullptr);
     int lines = 0;
     for (const Call& call : narrow.Texts()) {
         if (call.y < kFirstLine || call.y > kBottomLimit) continue;
@@ -228,7 +243,8 @@ TEST_F(BranchPrintoutTest, ARefusedJobDrawsNothing) {
     BuildFirm();
     canvas.refuseJob = true;
     std::string error;
-    EXPECT_FALSE(BranchPrintout(doc.session, canvas, "15/03/2026").Print(*doc.Node(firm), &error));
+    EXPECT_FALSE(
+        BranchPrintout(doc.session, doc.catalogue, canvas, "15/03/2026").Print(*doc.Node(firm), &error));
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(canvas.calls.empty());
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "catalogue.h"
 #include "cp1252.h"
 #include "document_session.h"
 #include "print_port.h"
@@ -12,6 +13,7 @@
 // A document built record by record for the report tests. Texts are given in UTF-8.
 struct TestDocument {
     DocumentSession session;
+    Catalogue catalogue;  // empty unless a test loads one
 
     // Adds a record under the record of slot parent (0: top level) and returns its slot.
     int Add(int parent, char kind, const std::string& text, const std::map<int, std::string>& fields = {}) {

@@ -9,7 +9,7 @@
 namespace {
 
 std::string Report(const TestDocument& doc, int slot) {
-    return cp1252::ToUtf8(TextReport(doc.session, *doc.Node(slot)));
+    return cp1252::ToUtf8(TextReport(doc.session, doc.catalogue, *doc.Node(slot)));
 }
 
 }  // namespace
@@ -66,11 +66,31 @@ TEST(TextReport, DeficienciesShowTheirDetectedDeficiencyAndMeasuresTheirOwnText)
               "  Redactar el plan\r\n");
 }
 
+TEST(TextReport, AnAnsweredQuestionnaireShowsItsAnswersCounted) {
+    TestDocument doc;
+    ScriptedPort port;
+    doc.catalogue.LoadFromBytes("C00Uno\r\n01a\r\n02b\r\n03c\r\n04d\r\n", port);
+    const int firm = doc.Add(0, 'E', "Empresa");
+    const int answered = doc.Add(firm, 'C', "00.- Uno",
+                                 {{field::kPlannedDate, "15/03/2026"}, {field::kChecklistAnswers, "SNX"}});
+    doc.Add(answered, 'D', "2. b");
+    doc.Add(firm, 'C', "00.- Uno");
+    doc.Build();
+    EXPECT_EQ(Report(doc, firm),
+              " Empresa\r\n"
+              " 00.- Uno\r\n"
+              " Fecha Prevista:15/03/2026 por <>\r\n"
+              " Respondidos: 3 de 4 (Sí 1, No 1, No procede 1)\r\n"
+              "  2. b // \r\n"
+              " 00.- Uno\r\n")
+        << "a questionnaire never answered reads as before";
+}
+
 TEST(TextReport, IsWrittenInWindows1252) {
     TestDocument doc;
     const int firm = doc.Add(0, 'E', "Pérez");
     doc.Build();
-    EXPECT_EQ(TextReport(doc.session, *doc.Node(firm)), " P\xe9rez\r\n");
+    EXPECT_EQ(TextReport(doc.session, doc.catalogue, *doc.Node(firm)), " P\xe9rez\r\n");
 }
 
 TEST(TextReport, InAViewHoldsTheViewsTextsIndentedByDepth) {
@@ -83,7 +103,7 @@ TEST(TextReport, InAViewHoldsTheViewsTextsIndentedByDepth) {
         tree.AddChild(group, W("00.- Gestión Preventiva"), nullptr, icon::kQuestionnaire);
     });
     doc.session.SetViewMode(view::kValuation);
-    EXPECT_EQ(cp1252::ToUtf8(TextReport(doc.session, *doc.session.Tree().FirstTopLevel())),
+    EXPECT_EQ(cp1252::ToUtf8(TextReport(doc.session, doc.catalogue, *doc.session.Tree().FirstTopLevel())),
               " Valoración\r\n Sin Valorar\r\n  00.- Gestión Preventiva\r\n");
 }
 
@@ -93,9 +113,10 @@ TEST(TextReport, AFileThatCannotBeWrittenIsReportedWithTheSystemsMessage) {
     doc.Build();
     TempDir dir;
     ScriptedPort port;
-    EXPECT_FALSE(WriteTextReport(doc.session, *doc.Node(firm), dir.File("no/such/Informe.txt"), port));
+    EXPECT_FALSE(
+        WriteTextReport(doc.session, doc.catalogue, *doc.Node(firm), dir.File("no/such/Informe.txt"), port));
     ASSERT_EQ(port.errors.size(), 1u);
     EXPECT_NE(port.errors[0].find("No such file or directory"), std::string::npos) << port.errors[0];
-    EXPECT_TRUE(WriteTextReport(doc.session, *doc.Node(firm), dir.File("Informe.txt"), port));
+    EXPECT_TRUE(WriteTextReport(doc.session, doc.catalogue, *doc.Node(firm), dir.File("Informe.txt"), port));
     EXPECT_EQ(ReadFile(dir.File("Informe.txt")), " Empresa\r\n");
 }

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <functional>
 #include <memory>
 
@@ -84,6 +85,19 @@ std::vector<QRadioButton*> LevelButtons(const QDialog& dialog) {
     return buttons;
 }
 
+// Opens the item list with the keyboard, walks down to the entry at row and picks it with Return,
+// as a user does inside the open list.
+void PickFromList(QComboBox& list, int row) {
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Down);
+    ASSERT_TRUE(list.view()->isVisible()) << "the arrow key opens the list";
+    list.view()->setCurrentIndex(list.model()->index(0, 0));
+    for (int i = 0; i < row; ++i)
+        QTest::keyClick(list.view(), Qt::Key_Down);
+    QTest::keyClick(list.view(), Qt::Key_Return);
+    EXPECT_FALSE(list.view()->isVisible());
+}
+
 std::vector<bool> Checked(const std::vector<QRadioButton*>& buttons) {
     std::vector<bool> out;
     for (const QRadioButton* button : buttons)
@@ -143,9 +157,7 @@ TEST_F(EntryDialogsTest, DeficiencyDialogDerivesWhileTheUserChooses) {
     }
 
     // Picking item 3 from the list fills the item and the recommendation, and sets its degree.
-    Named<QComboBox>(dialog, "cmb")->setFocus();
-    for (int i = 0; i < 3; ++i)
-        QTest::keyClick(Named<QComboBox>(dialog, "cmb"), Qt::Key_Down);
+    PickFromList(*Named<QComboBox>(dialog, "cmb"), 2);
     EXPECT_EQ(Named<QComboBox>(dialog, "cmb")->currentText(), "03");
     EXPECT_EQ(FromQt(Named<QPlainTextEdit>(dialog, "Memo3")->toPlainText()),
               "3. " + catalogue.ItemText(1, 3));
@@ -308,4 +320,102 @@ TEST_F(EntryDialogsTest, TheContextMenuEntersDeficienciesAndMeasures) {
     EXPECT_EQ(session.Table().Record(8)->GetField(field::kPlannedDate), "15/03/2026");
     const QModelIndex deficiency = window.Model()->IndexOf(session.Table().Node(7));
     EXPECT_EQ(window.Model()->index(0, 0, deficiency).data().toString(), "Sustituir cristales // ");
+}
+
+// Typing an item number into the list's edit field is only typing: leaving the field, pressing
+// Return in it or accepting the dialog keeps what the user wrote and chose, and what is stored
+// is what was on screen. Item 3 of questionnaire 01 is of degree D, which would have set
+// "Muy deficiente".
+TEST_F(EntryDialogsTest, ATypedItemNumberIsNoPick) {
+    ASSERT_EQ(catalogue.ItemDegree(1, 3), 'D');
+    MainWindow window(catalogue, &port, &dates);
+    window.OpenStartupDocument({PathToQt(document)});
+    DocumentSession& session = window.Session();
+    session.Tree().Select(session.Table().Node(4));
+    auto checks = std::make_shared<std::vector<std::string>>();
+    OnNextModal([checks](QWidget* modal) {
+        auto* dialog = qobject_cast<DeficiencyDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        auto* item = Named<QPlainTextEdit>(*dialog, "Memo3");
+        auto* recommendation = Named<QPlainTextEdit>(*dialog, "Memo1");
+        auto* cmb = Named<QComboBox>(*dialog, "cmb");
+        item->setPlainText("Hueco sin tapa junto al muelle");
+        recommendation->setPlainText("Tapar el hueco");
+        for (const char* name :
+             {"RadioButton8", "RadioButton15", "RadioButton19"})  // Leve, Ocasional, Mejorable
+            Named<QRadioButton>(*dialog, name)->click();
+        auto unchanged = [&](const char* step) {
+            if (item->toPlainText() != "Hueco sin tapa junto al muelle" ||
+                recommendation->toPlainText() != "Tapar el hueco" ||
+                !Named<QRadioButton>(*dialog, "RadioButton19")->isChecked()) {
+                checks->push_back(step);
+            }
+        };
+
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog)) << "focus changes need the window active";
+        cmb->setFocus();
+        ASSERT_TRUE(cmb->hasFocus());
+        QTest::keyClicks(cmb, "03");
+        EXPECT_EQ(cmb->currentText(), "03");
+        QTest::keyClick(cmb, Qt::Key_Tab);
+        EXPECT_FALSE(cmb->hasFocus()) << "Tab left the field";
+        unchanged("tab away");
+
+        cmb->setFocus();
+        cmb->lineEdit()->selectAll();
+        QTest::keyClicks(cmb, "03");
+        QTest::keyClick(cmb, Qt::Key_Return);
+        EXPECT_TRUE(dialog->isVisible()) << "Return in the field does not accept the dialog";
+        EXPECT_FALSE(cmb->view()->isVisible());
+        unchanged("Return");
+
+        QTest::mouseClick(Named<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
+        if (dialog->isVisible()) {
+            checks->push_back("not accepted");
+            dialog->reject();
+        }
+    });
+    window.IndicarDeficiencias1->trigger();
+    std::string failed;
+    for (const std::string& step : *checks)
+        failed += step + "; ";
+    EXPECT_EQ(failed, "") << "the steps after which the texts or the level were changed";
+    ASSERT_EQ(session.Table().count(), 7);
+    const oToken& stored = *session.Table().Record(7);
+    EXPECT_EQ(stored.GetField(field::kItem), "Hueco sin tapa junto al muelle");
+    EXPECT_EQ(stored.GetField(field::kRecommendation), "Tapar el hueco");
+    EXPECT_EQ(stored.GetField(field::kValuationCode), "33322");
+    EXPECT_EQ(session.Table().Record(4)->GetField(field::kQuestionnaireValuation), "2");
+}
+
+// Neither the mouse wheel nor an arrow key over the closed list picks an item; the arrow keys
+// open it.
+TEST_F(EntryDialogsTest, OnlyTheOpenListPicksAnItem) {
+    oToken record;
+    record.SetField(field::kParent, "4");
+    DeficiencyForm form;
+    form.Open(session.Table(), catalogue, record, port);
+    DeficiencyDialog dialog(form);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto* cmb = Named<QComboBox>(dialog, "cmb");
+    auto* item = Named<QPlainTextEdit>(dialog, "Memo3");
+
+    const QPoint centre = cmb->rect().center();
+    QWheelEvent wheel(centre, cmb->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(cmb, &wheel);
+    EXPECT_EQ(item->toPlainText(), "");
+
+    cmb->setFocus();
+    QTest::keyClick(cmb, Qt::Key_Down);
+    EXPECT_TRUE(cmb->view()->isVisible());
+    EXPECT_EQ(item->toPlainText(), "") << "opening the list picks nothing";
+    QTest::keyClick(cmb->view(), Qt::Key_Escape);
+    EXPECT_FALSE(cmb->view()->isVisible());
+    EXPECT_EQ(item->toPlainText(), "");
+
+    PickFromList(*cmb, 0);
+    EXPECT_EQ(FromQt(item->toPlainText()), "1. " + catalogue.ItemText(1, 1));
 }

@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTreeView>
 
@@ -63,10 +66,10 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesInOrder) {
     // The Part's four views, then the action plan behind a separator.
     EXPECT_EQ(Entries(window.VistasMenu),
               QStringList({"Geográfica", "Temporal", "Valoración", "Riesgos", "-", "Plan de acción"}));
-    EXPECT_EQ(
-        Entries(window.PopupMenu1),
-        QStringList({"Nueva Zona", "Nuevo Puesto", "-", "Asignar Cuestionarios", "Indicar Deficiencias",
-                     "Indicar Medidas Prev", "-", "Informe", "Exportar a un archivo ...", "-", "Eliminar"}));
+    EXPECT_EQ(Entries(window.PopupMenu1),
+              QStringList({"Nueva Zona", "Nuevo Puesto", "-", "Asignar Cuestionarios", "Indicar Deficiencias",
+                           "Indicar Medidas Prev", "Responder Cuestionario", "-", "Informe",
+                           "Exportar a un archivo ...", "-", "Eliminar"}));
 }
 
 TEST_F(MainWindowTest, DocumentEntriesFollowTheDocument) {
@@ -137,6 +140,55 @@ TEST_F(MainWindowTest, SelectionIsSharedWithTheSession) {
     EXPECT_EQ(window.Session().SelectedKind(), 'C');
     window.Session().Tree().Select(window.Session().Table().Node(1));
     EXPECT_EQ(window.TreeView->currentIndex(), firm);
+}
+
+// The question's start is always in sight, and the whole of a long label can be read: the text
+// wraps from the top of the panel and scrolls there; the dialog keeps its size.
+TEST(OkDialogTest, ALongQuestionStartsAtTheTopAndScrolls) {
+    QString label;
+    for (int i = 0; i < 12; ++i)
+        label += QString::fromUtf8("Hueco sin tapa en el suelo del muelle de carga número %1 // ").arg(i);
+    OkDialog dialog(QString::fromUtf8("Está seguro de borrar el item:") + label, "Borrado de un item");
+    dialog.show();
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.size(), QSize(313, 116));
+    EXPECT_EQ(Named<QWidget>(dialog, "Panel1")->geometry(), QRect(0, 0, 313, 73));
+    auto* message = Named<QLabel>(dialog, "lblMensaje");
+    EXPECT_TRUE(message->alignment() & Qt::AlignTop);
+    EXPECT_GE(message->height(), message->heightForWidth(message->width())) << "no line is cut off";
+    auto* scroll = Named<QScrollArea>(dialog, "MessageScroll");
+    EXPECT_EQ(scroll->verticalScrollBar()->value(), 0) << "the start is shown";
+    EXPECT_EQ(scroll->verticalScrollBar()->maximum(), message->height() - scroll->viewport()->height())
+        << "and the rest is reached by scrolling";
+    EXPECT_EQ(dialog.focusWidget(), Named<QPushButton>(dialog, "OKBtn")) << "Enter still answers \"Si\"";
+}
+
+// The caption is the file name as the file system spells it, also with characters that the
+// documents' own character set has not.
+TEST_F(MainWindowTest, TheCaptionIsTheFileNameAsSpelt) {
+    TempDir dir;
+    const FilePath document = dir.File("Łódź 文件.kl3");
+    WriteFile(document, "1\t0\tE\tFirma\r\n");
+    window.OpenStartupDocument({PathToQt(document)});
+    EXPECT_EQ(window.windowTitle(), PathToQt(document));
+    EXPECT_TRUE(window.windowTitle().endsWith(QString::fromUtf8("/Łódź 文件.kl3")));
+}
+
+// The tree model observes the session's tree: the window takes it from the view and destroys it
+// while the session is alive (under the sanitizers a later destruction is a use after free).
+TEST(MainWindowLifetimeTest, TheTreeModelGoesBeforeTheSession) {
+    Catalogue catalogue;
+    ScriptedPort port;
+    FixedDates dates;
+    auto window = std::make_unique<MainWindow>(catalogue, &port, &dates);
+    window->Nuevo1->trigger();
+    window->Session().SetModified(false);
+    QPointer<QTreeView> view = window->TreeView;
+    TreeModel* model = window->Model();
+    bool detached = false;
+    QObject::connect(model, &QObject::destroyed, [&] { detached = view && view->model() != model; });
+    window.reset();
+    EXPECT_TRUE(detached) << "the model was destroyed after it left the view";
 }
 
 TEST(OkDialogTest, GeometryAndButtons) {

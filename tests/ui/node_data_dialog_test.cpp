@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolButton>
+#include <cmath>
 
 #include "blankable_date_edit.h"
 #include "cp1252.h"
@@ -54,6 +59,17 @@ struct NodeDataDialogTest : ::testing::Test {
     }
 };
 
+// The text a date picker shows.
+QString Shown(const BlankableDateEdit& picker) {
+    return picker.findChild<QLineEdit*>()->displayText();
+}
+
+// How many lines of text fit in a text box, below the margin above its first line.
+double VisibleLines(const QPlainTextEdit& memo) {
+    const double room = memo.viewport()->height() - memo.document()->documentMargin();
+    return room / QFontMetricsF(memo.font()).lineSpacing();
+}
+
 // The controls of the window that the user sees, by name.
 QStringList Shown(const QDialog& dialog) {
     QStringList names;
@@ -91,7 +107,7 @@ TEST_F(NodeDataDialogTest, AFirmShowsTheDefaults) {
     EXPECT_EQ(Named<QLineEdit>(*dialog, "edt7")->text(), "Ana");
     EXPECT_EQ(Named<QPlainTextEdit>(*dialog, "mem10")->toPlainText(), "obsE");
     EXPECT_TRUE(Named<BlankableDateEdit>(*dialog, "DateTimePicker2")->IsBlank()) << "no completion date yet";
-    EXPECT_EQ(Named<BlankableDateEdit>(*dialog, "DateTimePicker2")->date(), QDate(2026, 3, 15));
+    EXPECT_EQ(Named<BlankableDateEdit>(*dialog, "DateTimePicker2")->HeldDate(), QDate(2026, 3, 15));
     EXPECT_FALSE(Named<QPlainTextEdit>(*dialog, "Memo1")->isReadOnly());
     EXPECT_TRUE(Named<QPushButton>(*dialog, "BitBtn1")->isDefault());
 }
@@ -221,4 +237,63 @@ TEST_F(NodeDataDialogTest, TheCloseBoxCancelsAndTheWindowKeepsItsSize) {
     EXPECT_FALSE(dialog->windowFlags() & Qt::WindowContextHelpButtonHint);
     dialog->close();
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
+}
+
+// The empty "Fecha Realiz:" shows no date by any colour: also under an application style sheet
+// (kaldo -stylesheet), which overrides a picker's palette. Its calendar opens on the held date;
+// closing it keeps the box empty, a step or a pick takes a date.
+TEST_F(NodeDataDialogTest, AnEmptyCompletionDateShowsNoDateWhateverTheStyle) {
+    const QString sheet = qApp->styleSheet();
+    qApp->setStyleSheet("QWidget{font-size:11pt}");
+    auto dialog = Open(3);
+    QApplication::processEvents();
+    auto* picker = Named<BlankableDateEdit>(*dialog, "DateTimePicker2");
+    EXPECT_EQ(Shown(*picker).trimmed(), "");
+    EXPECT_EQ(Shown(*Named<BlankableDateEdit>(*dialog, "DateTimePicker1")), "15/03/2026");
+
+    QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(picker->width() - 6, picker->height() / 2));  // arrow
+    QCalendarWidget* calendar = picker->calendarWidget();
+    ASSERT_TRUE(calendar->isVisible());
+    EXPECT_EQ(calendar->selectedDate(), QDate(2026, 3, 15));
+    QTest::keyClick(calendar, Qt::Key_Escape);
+    EXPECT_FALSE(calendar->isVisible());
+    EXPECT_EQ(Shown(*picker).trimmed(), "");
+    EXPECT_FALSE(form->CompletionDateSet());
+
+    QTest::keyClick(picker, Qt::Key_Up);
+    EXPECT_EQ(Shown(*picker), "15/03/2026") << "the first step shows the held date";
+    EXPECT_TRUE(form->CompletionDateSet());
+    qApp->setStyleSheet(sheet);
+}
+
+// The calendars speak Spanish whatever the locale; the boxes keep the short date format.
+TEST_F(NodeDataDialogTest, TheCalendarsSpeakSpanish) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    auto dialog = Open(4);
+    QLocale::setDefault(before);
+    for (const char* name : {"DateTimePicker1", "DateTimePicker2"}) {
+        QCalendarWidget* calendar = Named<BlankableDateEdit>(*dialog, name)->calendarWidget();
+        EXPECT_EQ(calendar->findChild<QToolButton*>("qt_calendar_monthbutton")->text(), "marzo") << name;
+        EXPECT_EQ(calendar->firstDayOfWeek(), Qt::Monday) << name;
+    }
+    EXPECT_EQ(Shown(*Named<BlankableDateEdit>(*dialog, "DateTimePicker2")), "12/03/2026");
+}
+
+// A deficiency's location shows its start (the firm's side), and its item box whole lines.
+TEST_F(NodeDataDialogTest, TheLocationShowsItsStartAndTheItemWholeLines) {
+    session.Table().Record(2)->SetField(field::kLabel, std::string(120, 'N'));
+    for (const QString& sheet : {QString(), QString("QWidget{font-size:11pt}")}) {
+        qApp->setStyleSheet(sheet);
+        auto dialog = Open(5);
+        QApplication::processEvents();
+        auto* location = Named<QLineEdit>(*dialog, "Edit2");
+        EXPECT_EQ(location->cursorPosition(), 0) << "scrolled to its start";
+        EXPECT_EQ(location->toolTip(), location->text());
+        for (const char* name : {"Memo1", "mem5", "mem10"}) {
+            const double lines = VisibleLines(*Named<QPlainTextEdit>(*dialog, name));
+            EXPECT_NEAR(lines, std::round(lines), 0.1) << name << " under \"" << sheet.toStdString() << '"';
+        }
+    }
+    qApp->setStyleSheet(QString());
 }

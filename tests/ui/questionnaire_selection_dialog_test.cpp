@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
@@ -147,8 +148,36 @@ TEST_F(SelectionDialogTest, DoubleClicksMoveTheClickedEntry) {
     EXPECT_EQ(form.Flags(), "00000100000000000000100");
 }
 
+// Return in a list moves its highlighted entry, as a double click does, and the dialog stays
+// open; the row stays highlighted so that the next Return moves the next entry.
+TEST_F(SelectionDialogTest, ReturnInAListMovesTheHighlightedEntry) {
+    dialog.show();
+    QApplication::processEvents();
+    auto* available = Named<QListWidget>(dialog, "ListBox1");
+    auto* selected = Named<QListWidget>(dialog, "ListBox2");
+    available->setFocus();
+    SelectRow(available, "13");
+    QTest::keyClick(available, Qt::Key_Return);
+    QTest::keyClick(available, Qt::Key_Enter);
+    EXPECT_TRUE(dialog.isVisible()) << "the dialog was not accepted";
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(Numbers(selected), QStringList({"05", "06", "13", "14"}));
+
+    selected->setFocus();
+    SelectRow(selected, "06");
+    QTest::keyClick(selected, Qt::Key_Return);
+    EXPECT_EQ(Numbers(selected), QStringList({"05", "13", "14"}));
+    EXPECT_EQ(form.Flags(), "00000100000001100000000");
+
+    selected->clearSelection();
+    QTest::keyClick(selected, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible()) << "nothing highlighted: nothing moves, nothing is accepted";
+    EXPECT_EQ(Numbers(selected), QStringList({"05", "13", "14"}));
+}
+
 TEST_F(SelectionDialogTest, DatePickerShowsAndSetsTheDate) {
     EXPECT_TRUE(Named<QDateEdit>(dialog, "dtPick")->calendarPopup());
+    EXPECT_EQ(Named<QDateEdit>(dialog, "dtPick")->calendarWidget()->locale().monthName(4), "abril");
     EXPECT_EQ(Named<QDateEdit>(dialog, "dtPick")->date(), QDate(2026, 4, 1));
     EXPECT_EQ(Named<QDateEdit>(dialog, "dtPick")->text(), "01/04/2026");
     Named<QDateEdit>(dialog, "dtPick")->setDate(QDate(2027, 2, 28));

@@ -103,6 +103,19 @@ TEST_F(ReportsWindowTest, ImprimirSelectsTheFirmAndPrintsTheWholeDocument) {
     EXPECT_TRUE(window.Session().Modified()) << "a new document stays unsaved; printing changes nothing";
 }
 
+// "&Imprimir" selects the first node, and the user sees it highlighted, also when Qt's focus
+// frame stood on it without a highlight.
+TEST_F(ReportsWindowTest, ImprimirShowsTheFirstNodeHighlighted) {
+    window.SetPrintPort(&printer);
+    const QModelIndex firm = window.Model()->index(0, 0);
+    window.TreeView->selectionModel()->setCurrentIndex(firm, QItemSelectionModel::NoUpdate);
+    ASSERT_FALSE(window.TreeView->selectionModel()->isSelected(firm));
+    window.Imprimir1->trigger();
+    EXPECT_TRUE(window.TreeView->selectionModel()->isSelected(firm));
+    EXPECT_EQ(window.Session().SelectedKind(), 'E');
+    EXPECT_NE(printer.canvas.FindText("<Nueva Empresa>"), nullptr);
+}
+
 TEST_F(ReportsWindowTest, ImprimirInTheTemporalViewPrintsItsFirstBranchWithTheViewsTexts) {
     window.SetPrintPort(&printer);
     window.emporal1->trigger();

@@ -1,0 +1,105 @@
+#include "questionnaire_answering.h"
+
+#include <optional>
+
+#include "catalogue.h"
+#include "checklist_answers.h"
+#include "checklist_form.h"
+#include "deficiency_form.h"
+#include "document_session.h"
+#include "evaluation_commands.h"
+#include "evaluation_texts.h"
+#include "kinds.h"
+#include "questionnaire_valuation.h"
+#include "texts.h"
+#include "undo_history.h"
+#include "user_port.h"
+
+using checklist::Answer;
+
+namespace {
+
+// The item a deficiency was recorded for: its item text begins with the item's number and a
+// point, as the deficiency dialog writes it when an item is picked ("7. " and the text). A
+// number that goes on after the point ("1.5 m") is no item number.
+std::optional<int> DeficiencyItem(const std::string& itemText) {
+    std::size_t i = 0;
+    int number = 0;
+    while (i < itemText.size() && i < 3 && itemText[i] >= '0' && itemText[i] <= '9')
+        number = number * 10 + (itemText[i++] - '0');
+    if (i == 0 || i >= itemText.size() || itemText[i] != '.') return std::nullopt;
+    if (i + 1 < itemText.size() && itemText[i + 1] >= '0' && itemText[i + 1] <= '9') return std::nullopt;
+    return number;
+}
+
+}  // namespace
+
+QuestionnaireAnswering::QuestionnaireAnswering(DocumentSession& session, const Catalogue& catalogue,
+                                               UserPort& port, ChecklistDialogPort& dialog,
+                                               EvaluationCommands& deficiencies)
+    : session_(session), catalogue_(catalogue), port_(port), dialog_(dialog), deficiencies_(deficiencies) {}
+
+void QuestionnaireAnswering::ResponderCuestionario1Click() {
+    TreeNode* node = session_.Tree().Selected();
+    if (!node) return;
+    if (session_.SelectedKind() != kind::kQuestionnaire) {
+        port_.ShowMessage(text::kWrongKind);
+        return;
+    }
+    AnswerQuestionnaire(*node);
+}
+
+bool QuestionnaireAnswering::AnswerQuestionnaire(TreeNode& node) {
+    if (!node.record || node.record->GetKind(field::kKind) != kind::kQuestionnaire) return false;
+    const UndoStep step(session_, W("Responder Cuestionario"));  // the deficiencies added included
+    oToken& questionnaire = *node.record;
+    const int q = UncheckedTwoDigitNumber(questionnaire.GetField(field::kTitle));
+    if (q < 0 || q >= Catalogue::kQuestionnaires) {
+        port_.ShowMessage(text::kNotFromQuestionnaire);
+        return false;
+    }
+    ChecklistForm form;
+    form.Open(catalogue_, q, questionnaire, ItemsWithDeficiency(node));
+    if (!dialog_.ShowChecklistDialog(form)) return false;
+
+    // One deficiency after another, in item order; a "No" without its deficiency is no answer.
+    std::vector<Answer> answers = form.Answers();
+    bool changed = false;
+    for (const int item : form.NewlyNo()) {
+        if (deficiencies_.AddDeficiency(node, DeficiencyForm::ItemEntry(item))) {
+            changed = true;
+        } else {
+            answers[item - 1] = Answer::kNone;
+        }
+    }
+
+    const std::string previous = questionnaire.GetField(field::kChecklistAnswers);
+    const std::string stored = checklist::StoredText(answers, previous);
+    if (stored != previous) {
+        SetNewDataField(questionnaire, field::kChecklistAnswers, stored);
+        changed = true;
+    }
+    if (checklist::Count(answers).Compliant()) {
+        const std::string valuation = questionnaire.GetField(field::kQuestionnaireValuation);
+        const std::string applied = questionnaire_valuation::Applied(valuation);
+        if (applied != valuation) {
+            questionnaire.SetField(field::kQuestionnaireValuation, applied);
+            changed = true;
+        }
+    }
+    if (changed) session_.SetModified(true);
+    return changed;
+}
+
+std::string QuestionnaireAnswering::Summary(const oToken& questionnaire) const {
+    return checklist::ChecklistAnswers::Of(questionnaire, catalogue_).Summary();
+}
+
+std::set<int> QuestionnaireAnswering::ItemsWithDeficiency(const TreeNode& node) {
+    std::set<int> items;
+    for (const auto& child : node.children) {
+        if (!child->record || child->record->GetKind(field::kKind) != kind::kDeficiency) continue;
+        if (const auto item = DeficiencyItem(child->record->GetField(field::kItem))) items.insert(*item);
+    }
+    return items;
+}
