@@ -18,7 +18,8 @@ int RunAssessmentPdf(HeadlessContext& context, const std::vector<std::string>& a
 
     HeadlessDocument document(context, FilePath(arguments[0]));
     if (document.status != exit_status::kOk) return document.status;
-    const assessment::Assessment gathered = assessment::Gather(document.session, context.dates, *asOf);
+    const assessment::Assessment gathered =
+        assessment::Gather(document.session, context.catalogue, context.dates, *asOf);
     const auto application = HeadlessGuiApplication();
     QtPdfCanvasSource pdf;
     std::string error;

@@ -2,6 +2,8 @@
 
 #include <numeric>
 
+#include "catalogue.h"
+#include "checklist_answers.h"
 #include "cp1252.h"
 #include "document_outline.h"
 #include "document_session.h"
@@ -32,8 +34,8 @@ plan::Level LevelOf(const std::string& code) {
 // measure without deficiency is in the plan's table only.
 class Collector {
 public:
-    Collector(Assessment& out, const std::vector<OutlineEntry>& outline)
-        : out_(out), outline_(outline), at_(outline.size()) {}
+    Collector(Assessment& out, const std::vector<OutlineEntry>& outline, const Catalogue& catalogue)
+        : out_(out), outline_(outline), catalogue_(catalogue), at_(outline.size()) {}
 
     void Run(const std::vector<int>& measureRows) {
         for (std::size_t i = 0; i < outline_.size(); ++i) {
@@ -112,6 +114,13 @@ private:
         q.plannedBy = record.GetField(field::kPlannedBy);
         q.done = record.GetField(field::kDoneDate);
         q.doneBy = record.GetField(field::kDoneBy);
+        const checklist::ChecklistAnswers answers = checklist::ChecklistAnswers::Of(record, catalogue_);
+        if (answers.Stored()) {
+            q.answers = answers.Summary();
+            const int number = UncheckedTwoDigitNumber(q.title);
+            for (const int item : answers.Items(checklist::Answer::kYes))
+                q.checked.push_back(std::to_string(item) + ". " + catalogue_.ItemText(number, item));
+        }
         const int place = PlaceOf(i);
         out_.places[place].questionnaires.push_back(std::move(q));
         at_[i].place = place;
@@ -145,6 +154,7 @@ private:
 
     Assessment& out_;
     const std::vector<OutlineEntry>& outline_;
+    const Catalogue& catalogue_;
     std::vector<Where> at_;
     int homeless_ = -1;
 };
@@ -159,7 +169,8 @@ int Assessment::Deficiencies() const {
     return std::accumulate(levels.begin(), levels.end(), 0);
 }
 
-Assessment Gather(const DocumentSession& session, DatePort& dates, const Date& asOf) {
+Assessment Gather(const DocumentSession& session, const Catalogue& catalogue, DatePort& dates,
+                  const Date& asOf) {
     Assessment out;
     out.plan = plan::BuildActionPlan(session, dates, asOf);
     out.date = out.plan.asOfText;
@@ -183,7 +194,7 @@ Assessment Gather(const DocumentSession& session, DatePort& dates, const Date& a
     std::vector<int> measureRows(outline.size(), -1);
     for (std::size_t i = 0; i < outline.size(); ++i)
         measureRows[i] = rowOfSlot[static_cast<std::size_t>(table.SlotOf(outline[i].record))];
-    Collector(out, outline).Run(measureRows);
+    Collector(out, outline, catalogue).Run(measureRows);
     return out;
 }
 

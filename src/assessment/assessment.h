@@ -7,6 +7,7 @@
 #include "action_plan.h"
 #include "firm_data.h"
 
+class Catalogue;
 class DocumentSession;
 
 // What the risk assessment document says, gathered from the document: the firm and its data,
@@ -33,6 +34,10 @@ struct Questionnaire {
     std::string valuation;  // "Sin Valorar" ... "Muy Deficiente"
     std::string agents;     // "Descripción de agentes implicados"
     std::string planned, plannedBy, done, doneBy;
+    // Its checklist answers: "Respondidos: 24 de 24 (Sí 20, No 2, No procede 2)", empty when it
+    // was never answered; and the items answered "Sí", number and text, what was found in order.
+    std::string answers;
+    std::vector<std::string> checked;
     std::vector<Deficiency> deficiencies;
 };
 
@@ -58,7 +63,9 @@ struct Assessment {
     int Deficiencies() const;
 };
 
-// The assessment of the session's document on a date (the plan's states are on that date).
-Assessment Gather(const DocumentSession& session, DatePort& dates, const Date& asOf);
+// The assessment of the session's document on a date (the plan's states are on that date); the
+// catalogue gives the items of the questionnaires' answers.
+Assessment Gather(const DocumentSession& session, const Catalogue& catalogue, DatePort& dates,
+                  const Date& asOf);
 
 }  // namespace assessment

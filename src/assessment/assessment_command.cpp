@@ -9,7 +9,7 @@
 
 void AssessmentCommand::InformeEvaluacion1Click() {
     if (session_.ViewMode() == view::kNone) return;
-    const assessment::Assessment gathered = assessment::Gather(session_, dates_, dates_.Today());
+    const assessment::Assessment gathered = assessment::Gather(session_, catalogue_, dates_, dates_.Today());
     if (printer_.ChoosePrinter(false, assessment::ProposedFileName(gathered.firmName)) !=
         PrintPort::Choice::Printer)
         return;

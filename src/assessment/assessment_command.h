@@ -1,5 +1,6 @@
 #pragma once
 
+class Catalogue;
 class DatePort;
 class DocumentSession;
 class PrintPort;
@@ -10,13 +11,15 @@ class UserPort;
 // today's date, on the printer or file chosen. It reads the document and never changes it.
 class AssessmentCommand {
 public:
-    AssessmentCommand(const DocumentSession& session, UserPort& port, DatePort& dates, PrintPort& printer)
-        : session_(session), port_(port), dates_(dates), printer_(printer) {}
+    AssessmentCommand(const DocumentSession& session, const Catalogue& catalogue, UserPort& port,
+                      DatePort& dates, PrintPort& printer)
+        : session_(session), catalogue_(catalogue), port_(port), dates_(dates), printer_(printer) {}
 
     void InformeEvaluacion1Click();
 
 private:
     const DocumentSession& session_;
+    const Catalogue& catalogue_;
     UserPort& port_;
     DatePort& dates_;
     PrintPort& printer_;

@@ -114,6 +114,7 @@ private:
             if (!done.empty()) inspection += (inspection.empty() ? "" : kDot) + done;
             if (!inspection.empty()) flow_.Field(W("Inspección:"), inspection, left, labelWidth_);
             if (!q.agents.empty()) flow_.Field("Agentes implicados:", q.agents, left, labelWidth_);
+            if (!q.answers.empty()) flow_.Field("Respuestas:", q.answers, left, labelWidth_);
             if (q.deficiencies.empty()) {
                 flow_.Text("Sin deficiencias anotadas.", left, flow_.body().right - left);
             } else {
@@ -122,6 +123,19 @@ private:
         });
         for (std::size_t d = 1; d < q.deficiencies.size(); ++d)
             PrintDeficiency(q.deficiencies[d]);
+        if (!q.checked.empty()) PrintChecked(q.checked, left);
+    }
+
+    // What was checked and found right: the items answered "Sí", in small type.
+    void PrintChecked(const std::vector<std::string>& items, int left) {
+        flow_.Gap(flow_.LineHeight() / 3);
+        flow_.Font(style::kBody, FontStyle::Bold);
+        flow_.Need(3 * flow_.LineHeight());
+        flow_.Text(W("Ítems comprobados y conformes (respuesta «Sí»):"), left, flow_.body().right - left);
+        flow_.Font(style::kSmall, FontStyle::Regular);
+        for (const std::string& item : items)
+            flow_.Text(item, left + indent_, flow_.body().right - left - indent_);
+        flow_.Font(style::kBody, FontStyle::Regular);
     }
 
     void PrintDeficiency(const Deficiency& d) {

@@ -37,9 +37,8 @@ FirmDataBox::FirmDataBox(QWidget* parent) : QWidget(parent) {
     edtNif->setFixedWidth(2 * kNumberWidth);
     edtDomicilio = NamedEdit("edtDomicilio", grpEmpresa);
     edtActividad = NamedEdit("edtActividad", grpEmpresa);
-    edtActividad->setToolTip(
-        QString::fromUtf8("El código CNAE y la actividad, p. ej. «4520 Mantenimiento y "
-                          "reparación de vehículos de motor»"));
+    edtActividad->setPlaceholderText(
+        QString::fromUtf8("el código CNAE y la actividad, p. ej. 4520 Reparación de vehículos de motor"));
     edtTrabajadores = NumberEdit("edtTrabajadores", grpEmpresa);
     cmbModalidad = new QComboBox(grpEmpresa);
     cmbModalidad->setObjectName("cmbModalidad");

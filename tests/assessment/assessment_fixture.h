@@ -5,9 +5,22 @@
 #include <string>
 
 #include "assessment.h"
+#include "catalogue.h"
 #include "cp1252.h"
 #include "document_session.h"
 #include "fixed_dates.h"
+#include "scripted_port.h"
+
+// The catalogue that ships with the program, loaded once.
+inline const Catalogue& ShippedCatalogue() {
+    static const Catalogue catalogue = [] {
+        Catalogue loaded;
+        ScriptedPort port;
+        loaded.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
+        return loaded;
+    }();
+    return catalogue;
+}
 
 // A firm with its data, a zone with a workstation, questionnaires at the firm and at the
 // workstation, deficiencies of every level (one not valued) and measures in every state on
@@ -21,7 +34,7 @@ inline const std::initializer_list<const char*> kAssessedFirm = {
     "4\t3\tR\tRedactar el plan\t\t30/04/2026\tAna\t\t\t\t\t\t\tConsultora; 900 €",
     "5\t1\tZ\tNave",
     "6\t5\tP\tSoldador\t\t17/03/2026\t\t\t\t\t\t00000000000000000010000\t\t\t\texpuestos=2",
-    "7\t6\tC\t18.- Radiaciones no ionizantes\t\t17/03/2026\t\t\t\t\t4",
+    "7\t6\tC\t18.- Radiaciones no ionizantes\t\t17/03/2026\t\t\t\t\t4\t\t\tNSSX",
     "8\t7\tD\t1. ¿Hay pantallas?\tColoque pantallas\t\t\t\t\tcomentario D\t00000\t\tCortina rota",
     "9\t8\tR\tReponer la cortina\t\t23/03/2026\tPedro",
     "10\t8\tR\tSeñalizar el puesto\t\t17/03/2026\t\t18/03/2026\tEva",

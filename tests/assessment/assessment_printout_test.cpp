@@ -27,8 +27,8 @@ struct AssessmentPrintoutTest : ::testing::Test {
     }
     void PrintSession() {
         std::string error;
-        ASSERT_TRUE(
-            assessment::PrintAssessment(assessment::Gather(session, dates, {2026, 3, 25}), canvas, &error));
+        ASSERT_TRUE(assessment::PrintAssessment(
+            assessment::Gather(session, ShippedCatalogue(), dates, {2026, 3, 25}), canvas, &error));
     }
     // Every text of a page, UTF-8, one line each, in the order drawn.
     std::string PageText(int page) const {
@@ -100,6 +100,9 @@ TEST_F(AssessmentPrintoutTest, EverythingTheDocumentHoldsIsInIt) {
                                  "Firma del evaluador",
                                  "Firma de la empresa"})
         EXPECT_TRUE(Has(all, expected)) << expected;
+    const Catalogue& catalogue = ShippedCatalogue();
+    EXPECT_TRUE(Has(all, "2. " + U(catalogue.ItemText(18, 2)))) << "an item answered Sí";
+    EXPECT_FALSE(Has(all, "1. " + U(catalogue.ItemText(18, 1)))) << "one answered No";
     // Valuations in words, and the states of the measures on the document's date.
     EXPECT_TRUE(Has(all,
                     "Consecuencias: Mortal. Exposición: Continuada. Nivel de deficiencia: Muy deficiente. "
@@ -243,8 +246,8 @@ TEST_F(AssessmentPrintoutTest, APrinterThatRefusesTheJobGetsNothing) {
     LoadLines(session, kAssessedFirm);
     canvas.refuseJob = true;
     std::string error;
-    EXPECT_FALSE(
-        assessment::PrintAssessment(assessment::Gather(session, dates, {2026, 3, 25}), canvas, &error));
+    EXPECT_FALSE(assessment::PrintAssessment(
+        assessment::Gather(session, ShippedCatalogue(), dates, {2026, 3, 25}), canvas, &error));
     EXPECT_EQ(error, "printer unavailable");
     EXPECT_TRUE(canvas.calls.empty());
 }

@@ -12,7 +12,9 @@ struct AssessmentTest : ::testing::Test {
     FixedDates dates;
 
     AssessmentTest() { LoadLines(session, kAssessedFirm); }
-    assessment::Assessment Gathered() { return assessment::Gather(session, dates, {2026, 3, 25}); }
+    assessment::Assessment Gathered() {
+        return assessment::Gather(session, ShippedCatalogue(), dates, {2026, 3, 25});
+    }
 };
 
 }  // namespace
@@ -65,6 +67,22 @@ TEST_F(AssessmentTest, PlacesInTheTreesOrderWithWhatHangsFromEach) {
     const plan::PlanRow& firmMeasure = a.plan.rows[firm.questionnaires[0].deficiencies[0].measures.at(0)];
     EXPECT_EQ(U(firmMeasure.resources), "Consultora; 900 €");
     EXPECT_EQ(firmMeasure.state, plan::State::kPending);
+}
+
+// The checklist's answers: their summary, and the items answered "Sí" with the catalogue's
+// texts, as evidence of what was checked.
+TEST_F(AssessmentTest, TheItemsAnsweredYesWithTheirTexts) {
+    const assessment::Assessment a = Gathered();
+    const assessment::Questionnaire& answered = a.places[2].questionnaires[0];
+    const Catalogue& catalogue = ShippedCatalogue();
+    ASSERT_GT(catalogue.ItemCount(18), 4);
+    EXPECT_EQ(U(answered.answers),
+              "Respondidos: 4 de " + std::to_string(catalogue.ItemCount(18)) + " (Sí 2, No 1, No procede 1)");
+    EXPECT_EQ(answered.checked, (std::vector<std::string>{"2. " + catalogue.ItemText(18, 2),
+                                                          "3. " + catalogue.ItemText(18, 3)}));
+    const assessment::Questionnaire& unanswered = a.places[0].questionnaires[0];
+    EXPECT_EQ(unanswered.answers, "");
+    EXPECT_TRUE(unanswered.checked.empty());
 }
 
 TEST_F(AssessmentTest, CountsByLevelForEachPlaceAndTheWholeFirm) {
