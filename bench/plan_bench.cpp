@@ -3,16 +3,15 @@
 // flushing costs nothing; the PDF through the program's own printer canvas).
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 
 #include "action_plan.h"
 #include "document_commands.h"
 #include "document_session.h"
 #include "fixed_dates.h"
 #include "full_document.h"
+#include "gui_application.h"
 #include "plan_export.h"
 #include "plan_pdf.h"
 #include "qt_pdf_canvas_source.h"
@@ -54,14 +53,7 @@ void BuildPlan(benchmark::State& state) {
 BENCHMARK(BuildPlan)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void Export(benchmark::State& state, plan::Format format, const char* name) {
-    // Fonts and printers need an application, as in the headless mode.
-    static int argc = 1;
-    static char program[] = "kaldo_bench";
-    static char* argv[] = {program, nullptr};
-    static const std::unique_ptr<QGuiApplication> application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QGuiApplication>(argc, argv);
-    }();
+    NeedGuiApplication();
     const plan::ActionPlan plan = Document().Plan();
     const FilePath out((Scratch() / name).string());
     QtPdfCanvasSource pdf;
