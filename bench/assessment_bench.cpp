@@ -20,15 +20,10 @@
 
 namespace {
 
-std::filesystem::path Scratch() {
-    return std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
-                                                     : std::filesystem::temp_directory_path();
-}
-
 // The full document opened as "&Abrir ..." opens it, with the shipped catalogue.
 struct AssessedDocument {
     AssessedDocument() {
-        const std::filesystem::path path = Scratch() / "kaldo-assessment-bench.kl3";
+        const std::filesystem::path path = BenchScratch() / "kaldo-assessment-bench.kl3";
         std::ofstream(path, std::ios::binary) << FullDocument();
         DocumentCommands(session, port, dates).LoadDocument(FilePath(path.string()));
         std::filesystem::remove(path);
@@ -72,7 +67,7 @@ BENCHMARK(LayOutAssessment)->Unit(benchmark::kMillisecond)->UseRealTime();
 // From the open document to the written PDF.
 void ExportAssessmentPdf(benchmark::State& state) {
     NeedGuiApplication();
-    const FilePath out((Scratch() / "kaldo-assessment-bench.pdf").string());
+    const FilePath out((BenchScratch() / "kaldo-assessment-bench.pdf").string());
     QtPdfCanvasSource pdf;
     std::string error;
     for (auto _ : state) {

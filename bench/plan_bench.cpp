@@ -19,15 +19,10 @@
 
 namespace {
 
-std::filesystem::path Scratch() {
-    return std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
-                                                     : std::filesystem::temp_directory_path();
-}
-
 // The full document opened as "&Abrir ..." opens it, and its plan on 8 December 2026.
 struct OpenDocument {
     OpenDocument() {
-        const std::filesystem::path path = Scratch() / "kaldo-plan-bench.kl3";
+        const std::filesystem::path path = BenchScratch() / "kaldo-plan-bench.kl3";
         std::ofstream(path, std::ios::binary) << FullDocument();
         DocumentCommands(session, port, dates).LoadDocument(FilePath(path.string()));
         std::filesystem::remove(path);
@@ -55,7 +50,7 @@ BENCHMARK(BuildPlan)->Unit(benchmark::kMillisecond)->UseRealTime();
 void Export(benchmark::State& state, plan::Format format, const char* name) {
     NeedGuiApplication();
     const plan::ActionPlan plan = Document().Plan();
-    const FilePath out((Scratch() / name).string());
+    const FilePath out((BenchScratch() / name).string());
     QtPdfCanvasSource pdf;
     std::string error;
     for (auto _ : state) {

@@ -7,24 +7,6 @@
 #include "header_texts.h"
 #include "report_line_wrap.h"
 
-namespace {
-
-// The lines of a text at its own line breaks (CR LF, or a lone CR or LF).
-std::vector<std::string> TextLines(const std::string& text) {
-    std::vector<std::string> lines(1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            lines.emplace_back();
-        } else {
-            lines.back() += text[i];
-        }
-    }
-    return lines;
-}
-
-}  // namespace
-
 CanvasTable::CanvasTable(Canvas& canvas, std::vector<TableColumn> columns, TableFrame frame)
     : canvas_(canvas), columns_(std::move(columns)), frame_(std::move(frame)) {}
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <set>
 
 #include "cp1252.h"
@@ -13,22 +12,11 @@
 
 namespace {
 
-std::string Shell(const std::string& command) {
-    std::string out;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    ::pclose(pipe);
-    return out;
-}
-
 // The PDF's text in reading order, every run of blanks and line ends as one blank, so that a
 // text wrapped over two lines reads as it was written.
 std::string PdfText(const FilePath& pdf) {
     std::string out;
-    for (const char c : Shell("pdftotext -raw '" + pdf.Utf8() + "' -")) {
+    for (const char c : CommandOutput("pdftotext -raw '" + pdf.Utf8() + "' -")) {
         const bool blank = c == ' ' || c == '\n' || c == '\f';
         if (!blank || (!out.empty() && out.back() != ' ')) out += blank ? ' ' : c;
     }
@@ -119,7 +107,7 @@ TEST(AssessmentCommand, TheExampleReadsBackWithItsFirmDataDeficienciesAndMeasure
           "Crítico: 2", "A corregir: 3", "A mejorar: 1", "No imprescindible: 1", "Sin valorar: 0",
           "Firma del evaluador", "Página 1 de"})
         EXPECT_TRUE(Has(text, expected)) << expected;
-    const std::string info = Shell("pdfinfo '" + pdf.Utf8() + "'");
+    const std::string info = CommandOutput("pdfinfo '" + pdf.Utf8() + "'");
     EXPECT_TRUE(Has(info, "595 x 842 pts (A4)")) << "portrait A4: " << info;
 }
 
