@@ -29,7 +29,7 @@ std::string LevelsText(const Assessment& assessment) {
 
 }  // namespace
 
-int PrintCover(PageFlow& flow, const Assessment& a) {
+void PrintCover(PageFlow& flow, const Assessment& a) {
     using namespace style;
     const PageFlow::Body& body = flow.body();
     flow.Font(kBody, FontStyle::Regular);
@@ -84,7 +84,6 @@ int PrintCover(PageFlow& flow, const Assessment& a) {
     flow.Field(labels[11], plan::CountsText(a.plan.counts) + W(" a fecha de ") + a.date, body.left,
                labelWidth);
     flow.Gap(2 * flow.LineHeight());
-    return flow.Y();
 }
 
 }  // namespace assessment

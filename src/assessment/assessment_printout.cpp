@@ -54,23 +54,28 @@ void DrawFrame(Canvas& canvas, const PageFlow::Body& body, int page, int pages, 
     canvas.DrawText(body.right - canvas.TextWidth(number), foot, number);
 }
 
-// The contents on the cover, at the room it left: each section and its page.
-void DrawContents(Canvas& canvas, const PageFlow::Body& body, int top, const std::vector<Section>& sections) {
+// The contents on the cover: its heading, then each section and its page. The height it takes,
+// when draw is false.
+int Contents(Canvas& canvas, const PageFlow::Body& body, int top, const std::vector<Section>& sections,
+             bool draw = true) {
     canvas.SetFontSize(style::kHeading);
     canvas.SetFontStyle(FontStyle::Bold);
     const int heading = canvas.TextHeight("W");
-    canvas.DrawText(body.left, top, "Contenido");
+    if (draw) canvas.DrawText(body.left, top, "Contenido");
     canvas.SetFontSize(style::kBody);
     canvas.SetFontStyle(FontStyle::Regular);
     const int line = canvas.TextHeight("W") * 7 / 6;
     const int pageColumn = body.left + (body.right - body.left) * 2 / 3;
     int y = top + heading + line / 2;
     for (const Section& section : sections) {
-        canvas.DrawText(body.left, y, section.title);
-        const std::string page = std::to_string(section.page + 1);
-        canvas.DrawText(pageColumn - canvas.TextWidth(page), y, page);
+        if (draw) {
+            canvas.DrawText(body.left, y, section.title);
+            const std::string page = std::to_string(section.page + 1);
+            canvas.DrawText(pageColumn - canvas.TextWidth(page), y, page);
+        }
         y += line;
     }
+    return y - top;
 }
 
 }  // namespace
@@ -146,29 +151,39 @@ bool PrintAssessment(const Assessment& a, Canvas& canvas, std::string* error) {
                               canvas.PageHeight() - 4 * frame};
     PageFlow flow(pages, body);
 
-    const int contents = PrintCover(flow, a);
-    // Each section on a new page; the contents say which.
+    PrintCover(flow, a);
+    // Each section on a new page; the contents, drawn once the pages are known, say which.
     const std::pair<std::string, std::function<void()>> parts[] = {
         {W("1. Método de evaluación"), [&] { PrintMethod(flow); }},
         {"2. Resumen", [&] { PrintSummary(flow, a); }},
         {"3. Deficiencias por lugar", [&] { PrintFindings(flow, a); }},
         {W("4. Plan de acción"), [&] { PrintPlan(flow, a); }},
     };
+    const std::string signatures = "5. Firmas";
     std::vector<Section> sections;
-    for (const auto& [title, print] : parts) {
-        sections.push_back({title, pages.Pages()});
-        style::SectionHeading(flow, title);
-        print();
+    for (const auto& part : parts)
+        sections.push_back({part.first});
+    sections.push_back({signatures});
+    const int room = Contents(pages, body, 0, sections, false);
+    flow.Need(room);
+    const int contentsPage = pages.Pages() - 1;
+    const int contentsTop = flow.Y();
+    flow.Gap(room);
+
+    for (std::size_t p = 0; p < std::size(parts); ++p) {
+        sections[p].page = pages.Pages();
+        style::SectionHeading(flow, parts[p].first);
+        parts[p].second();
     }
-    PrintSignatures(flow, a, "5. Firmas");
-    sections.push_back({"5. Firmas", pages.Pages() - 1});
+    PrintSignatures(flow, a, signatures);
+    sections.back().page = pages.Pages() - 1;
 
     const int count = pages.Pages();
     for (int page = 0; page < count; ++page) {
         if (page > 0) canvas.NewPage();
         DrawFrame(canvas, body, page, count, a);
         pages.Replay(page);
-        if (page == 0) DrawContents(canvas, body, contents, sections);
+        if (page == contentsPage) Contents(canvas, body, contentsTop, sections);
     }
     canvas.EndJob();
     return true;

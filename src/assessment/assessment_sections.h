@@ -8,9 +8,8 @@ class PageFlow;
 // its heading. assessment_printout.cpp puts them together, each on a page of its own.
 namespace assessment {
 
-// The cover: title, firm, firm data, the evaluation's dates, the result at a glance. Returns the
-// y of the room left for the contents, which are drawn once the pages are known.
-int PrintCover(PageFlow& flow, const Assessment& assessment);
+// The cover: title, firm, firm data, the evaluation's dates, the result at a glance.
+void PrintCover(PageFlow& flow, const Assessment& assessment);
 // The method of valuation and its two tables, in the levels' colours.
 void PrintMethod(PageFlow& flow);
 // Deficiencies by level (a chart and a table), questionnaires applied, the plan's states.
