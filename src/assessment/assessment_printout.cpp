@@ -105,7 +105,14 @@ void PrintPlan(PageFlow& flow, const Assessment& a) {
         if (kPlanColumns[c] == plan::Column::kMeasure) columns[c].weight = 17;
         if (kPlanColumns[c] == plan::Column::kResponsible) columns[c].weight = 12;
     }
-    style::PrintTable(flow, std::move(columns), rows);
+    // The level's cell in a light tint of its colour, as the plan's window and workbook colour it.
+    const auto level =
+        std::find(kPlanColumns.begin(), kPlanColumns.end(), plan::Column::kLevel) - kPlanColumns.begin();
+    style::PrintTable(flow, std::move(columns), rows, [&a, level](std::size_t row, std::size_t column) {
+        return column == static_cast<std::size_t>(level)
+                   ? std::optional<int>(style::LevelTint(a.plan.rows[row].level))
+                   : std::nullopt;
+    });
 }
 
 void PrintSignatures(PageFlow& flow, const Assessment& a, const std::string& heading) {

@@ -17,13 +17,21 @@ int LevelRgb(plan::Level level) {
     return plan::LevelColour(level).Packed();
 }
 
+int LevelTint(plan::Level level) {
+    const plan::Rgb rgb = plan::LevelColour(level);
+    // Three parts white to two of the colour.
+    auto tint = [](int channel) { return channel + (255 - channel) * 3 / 5; };
+    return plan::Rgb{tint(rgb.red), tint(rgb.green), tint(rgb.blue)}.Packed();
+}
+
 std::string PlaceLabel(const Place& place) {
     return place.kind == ' ' ? "(sin lugar)" : place.path;
 }
 
 void PrintTable(PageFlow& flow, std::vector<TableColumn> columns,
-                const std::vector<std::vector<std::string>>& rows) {
+                const std::vector<std::vector<std::string>>& rows, CanvasTable::CellFill fill) {
     CanvasTable table(flow.canvas(), std::move(columns), TableFrame{{}, {}, {}, kTable});
+    table.SetCellFill(std::move(fill));
     const PageFlow::Body& body = flow.body();
     flow.MoveTo(table.PrintWithin(rows, {body.left, body.right, body.top, body.bottom}, flow.Y()));
     flow.Font(kBody, FontStyle::Regular);

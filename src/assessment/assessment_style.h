@@ -30,6 +30,8 @@ constexpr int kShade = 0xECEFF1;
 // "—" for an empty value.
 std::string OrDash(const std::string& text);
 int LevelRgb(plan::Level level);
+// The same colour lightened, as the background of a table's cell.
+int LevelTint(plan::Level level);
 // How a place is named in tables: its path, or "(sin lugar)".
 std::string PlaceLabel(const Place& place);
 
@@ -40,7 +42,7 @@ void Heading(PageFlow& flow, const std::string& text, int size);
 // A table across the body from the flow's cursor, page after page, in the tables' font; the
 // cursor goes below it. Never inside KeepTogether: the table draws as it goes.
 void PrintTable(PageFlow& flow, std::vector<TableColumn> columns,
-                const std::vector<std::vector<std::string>>& rows);
+                const std::vector<std::vector<std::string>>& rows, CanvasTable::CellFill fill = nullptr);
 
 // The width of the widest of the labels in bold, and a blank.
 int LabelWidth(PageFlow& flow, std::initializer_list<std::string> labels);

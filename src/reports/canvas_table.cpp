@@ -188,16 +188,20 @@ void CanvasTable::DrawFrame(int page) {
 
 int CanvasTable::DrawRows(int page, int y, const std::vector<CellLines>& rows) {
     canvas_.SetFontStyle(FontStyle::Bold);
-    y = DrawRow(y, rows[0]);
+    y = DrawRow(y, rows[0], std::nullopt);
     canvas_.SetFontStyle(FontStyle::Regular);
     for (const int r : pages_[static_cast<std::size_t>(page)])
-        y = DrawRow(y, rows[static_cast<std::size_t>(r) + 1]);
+        y = DrawRow(y, rows[static_cast<std::size_t>(r) + 1], static_cast<std::size_t>(r));
     return y;
 }
 
-int CanvasTable::DrawRow(int y, const CellLines& lines) {
+int CanvasTable::DrawRow(int y, const CellLines& lines, std::optional<std::size_t> row) {
     const int height = Height(lines);
     for (std::size_t c = 0; c < lines.size(); ++c) {
+        if (row && fill_) {
+            if (const std::optional<int> rgb = fill_(*row, c))
+                canvas_.FillRectangle(x_[c], y, x_[c + 1], y + height, *rgb);
+        }
         canvas_.DrawRectangle(x_[c], y, x_[c + 1], y + height);
         int lineY = y + padding_;
         for (const std::string& line : lines[c]) {

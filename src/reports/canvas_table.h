@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +49,11 @@ public:
     // below the last row.
     int PrintWithin(const std::vector<std::vector<std::string>>& rows, const TableArea& area, int y);
 
+    // A background colour (0xRRGGBB) for some cells: given a row (from 0, the heading row not
+    // counted) and a column, a colour or nothing.
+    using CellFill = std::function<std::optional<int>(std::size_t row, std::size_t column)>;
+    void SetCellFill(CellFill fill) { fill_ = std::move(fill); }
+
     // Layout after Print, for those who check it: the pages and the rows on each.
     int Pages() const { return static_cast<int>(pages_.size()); }
     const std::vector<std::vector<int>>& RowsByPage() const { return pages_; }
@@ -65,12 +72,14 @@ private:
     std::vector<CellLines> LayOut(const std::vector<std::vector<std::string>>& rows, int firstTop);
     void DrawFrame(int page);
     int DrawRows(int page, int y, const std::vector<CellLines>& rows);
-    int DrawRow(int y, const CellLines& lines);
+    // A row's cells; row is nothing for the heading row.
+    int DrawRow(int y, const CellLines& lines, std::optional<std::size_t> row);
 
     Canvas& canvas_;
     std::vector<TableColumn> columns_;
     TableFrame frame_;
     std::vector<std::vector<int>> pages_;
+    CellFill fill_;
 
     int left_ = 0, right_ = 0, top_ = 0, bottom_ = 0;
     int lineHeight_ = 0, padding_ = 0;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <optional>
 
 #include "canvas_table.h"
 #include "cp1252.h"
@@ -152,4 +154,27 @@ TEST_F(CanvasTableTest, WithinAPrintoutATableThatCannotStartBelowYStartsOnTheNex
     ASSERT_EQ(OnPage(2, "Uno").size(), 1u);
     EXPECT_EQ(OnPage(2, "a").size(), 1u);
     EXPECT_LT(end, 560);
+}
+
+TEST_F(CanvasTableTest, CellsGetTheBackgroundAskedForUnderTheirFrameAndText) {
+    CanvasTable table(canvas, columns, frame);
+    table.SetCellFill([](std::size_t row, std::size_t column) {
+        return column == 0 && row % 2 == 1 ? std::optional<int>(0x123456) : std::nullopt;
+    });
+    std::string error;
+    ASSERT_TRUE(table.Print({{"a", "b"}, {"c", "d"}, {"e", "f"}, {"g", "h"}}, &error));
+    const std::vector<Call> fills = canvas.Fills();
+    ASSERT_EQ(fills.size(), 2u) << "rows 1 and 3, never the heading";
+    for (const Call& fill : fills)
+        EXPECT_EQ(fill.rgb, 0x123456);
+    // The fill nearest before each filled cell's text, drawn under it, covers it.
+    for (const char* text : {"c", "g"}) {
+        const auto drawn = std::find_if(canvas.calls.begin(), canvas.calls.end(),
+                                        [text](const Call& call) { return call.text == text; });
+        const auto filled = std::find_if(std::make_reverse_iterator(drawn), canvas.calls.rend(),
+                                         [](const Call& call) { return call.kind == Call::Kind::Fill; });
+        ASSERT_NE(filled, canvas.calls.rend()) << text;
+        EXPECT_GE(drawn->y, filled->y);
+        EXPECT_LE(drawn->bottom, filled->bottom);
+    }
 }
