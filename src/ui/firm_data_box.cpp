@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,12 +61,22 @@ FirmDataBox::FirmDataBox(QWidget* parent) : QWidget(parent) {
     layout->addWidget(grpEmpresa);
 
     rowExpuestos = new QWidget(this);
-    auto* row = new QFormLayout(rowExpuestos);
-    row->setContentsMargins(0, 0, 0, 0);
+    exposedRow_ = new QGridLayout(rowExpuestos);
+    exposedRow_->setContentsMargins(0, 0, 0, 0);
     edtExpuestos = NumberEdit("edtExpuestos", rowExpuestos);
     edtExpuestos->setToolTip("Personas que trabajan en el puesto y pueden estar expuestas a sus riesgos");
-    row->addRow("Trabajadores expuestos:", edtExpuestos);
+    lblExpuestos = NamedLabel("lblExpuestos", "Trabajadores expuestos:", rowExpuestos);
+    exposedRow_->addWidget(lblExpuestos, 0, 0);
+    exposedRow_->addWidget(edtExpuestos, 0, 1, Qt::AlignLeft);
+    exposedRow_->setColumnStretch(1, 1);
     layout->addWidget(rowExpuestos);
+}
+
+void FirmDataBox::AlignWith(int labelWidth, int inset) {
+    // A label wider than the others goes on two lines, as "Descripción de agentes implicados".
+    lblExpuestos->setWordWrap(true);
+    lblExpuestos->setFixedWidth(labelWidth);
+    exposedRow_->setContentsMargins(inset, 0, inset, 0);
 }
 
 void FirmDataBox::Adapt(const NodeDataAdaptation& adaptation) {

@@ -4,7 +4,9 @@
 
 class DialogTextReader;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 struct NodeDataAdaptation;
 struct NodeDataValues;
@@ -17,6 +19,9 @@ class FirmDataBox : public QWidget {
 public:
     explicit FirmDataBox(QWidget* parent);
 
+    // Lines the workstation's row up with the editor's rows above it: their labels' width and
+    // their distance from the window's edge.
+    void AlignWith(int labelWidth, int inset);
     // Shows the rows of the kind, or nothing.
     void Adapt(const NodeDataAdaptation& adaptation);
     void Fill(const NodeDataValues& values);
@@ -35,5 +40,7 @@ private:
     QLineEdit* edtEvaluador;
     QLineEdit* edtRevision;
     QWidget* rowExpuestos;
+    QLabel* lblExpuestos;
     QLineEdit* edtExpuestos;
+    QGridLayout* exposedRow_;
 };

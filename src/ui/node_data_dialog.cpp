@@ -209,6 +209,7 @@ void NodeDataDialog::BuildControls() {
     locationRow->setContentsMargins(inset, 0, inset, 0);
     observationsRow->setContentsMargins(inset, 0, inset, 0);
     resourcesRow->setContentsMargins(inset, 0, inset, 0);
+    firmData->AlignWith(kLabelWidth, inset);
     answersRow->setContentsMargins(inset, 0, inset, 0);
 
     // Shown only for the kinds that need them.
