@@ -32,13 +32,13 @@ FileDialogSpec ExportDialog(Format format, const FilePath& documentName) {
     const std::size_t dot = stem.find_last_of('.');
     if (dot != std::string::npos && dot > 0) stem.resize(dot);
     if (stem.empty()) stem = "plan";
-    FileDialogSpec spec;
-    spec.mode = FileDialogSpec::Mode::Save;
-    spec.title = W("Guardar el plan de acción");
-    spec.filter = W(file.filter);
-    spec.defaultSuffix = file.extension;
-    spec.proposedName = FilePath(stem + "-plan." + file.extension);
-    return spec;
+    FileDialogSpec dialog;
+    dialog.mode = FileDialogSpec::Mode::Save;
+    dialog.title = W("Guardar el plan de acción");
+    dialog.filter = W(file.filter);
+    dialog.defaultSuffix = file.extension;
+    dialog.proposedName = FilePath(stem + "-plan." + file.extension);
+    return dialog;
 }
 
 bool SavePlan(const ActionPlan& plan, Format format, const FilePath& documentName, UserPort& port,
