@@ -1,22 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "program_run.h"
 #include "temp_dir.h"
 
 namespace {
-
-std::string Shell(const std::string& command) {
-    std::string out;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    ::pclose(pipe);
-    return out;
-}
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -75,16 +62,16 @@ TEST(PlanCommand, WorkbookAndPdfByTheExtension) {
         ASSERT_EQ(run.status, 0) << name << run.err;
     }
     // A real workbook: a zip whose first sheet is the plan.
-    EXPECT_TRUE(Contains(Shell("unzip -p '" + dir.File("plan.XLSX").Utf8() + "' xl/workbook.xml"),
+    EXPECT_TRUE(Contains(CommandOutput("unzip -p '" + dir.File("plan.XLSX").Utf8() + "' xl/workbook.xml"),
                          "<sheet name=\"Plan de acción\""));
-    const std::string text = Shell("pdftotext -layout '" + dir.File("plan.pdf").Utf8() + "' -");
+    const std::string text = CommandOutput("pdftotext -layout '" + dir.File("plan.pdf").Utf8() + "' -");
     for (const char* expected :
          {"Plan de acción · Construcciones Ávila, S.L.", "A fecha de 09/12/2026", "Nivel", "Fecha",
           "Instalar barandilla", "No imprescindible", "Página 1 de 1"})
         EXPECT_TRUE(Contains(text, expected)) << expected << "\n" << text;
     // On the 9th the measure due on the 8th is overdue too: no "Pendiente" is left.
     EXPECT_FALSE(Contains(text, "Pendiente"));
-    const std::string info = Shell("pdfinfo '" + dir.File("plan.pdf").Utf8() + "'");
+    const std::string info = CommandOutput("pdfinfo '" + dir.File("plan.pdf").Utf8() + "'");
     EXPECT_TRUE(Contains(info, "842 x 595 pts (A4)")) << "landscape A4: " << info;
 }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <regex>
 
@@ -9,31 +8,19 @@
 
 namespace {
 
-// The standard output of a shell command (the poppler tools that read PDFs back).
-std::string Shell(const std::string& command) {
-    std::string out;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    ::pclose(pipe);
-    return out;
-}
-
 std::string PdfText(const FilePath& pdf) {
-    return Shell("pdftotext -layout '" + pdf.Utf8() + "' -");
+    return CommandOutput("pdftotext -layout '" + pdf.Utf8() + "' -");
 }
 
 int PdfPages(const FilePath& pdf) {
     std::smatch match;
-    const std::string info = Shell("pdfinfo '" + pdf.Utf8() + "'");
+    const std::string info = CommandOutput("pdfinfo '" + pdf.Utf8() + "'");
     return std::regex_search(info, match, std::regex(R"(Pages:\s+(\d+))")) ? std::stoi(match[1]) : -1;
 }
 
 std::string PdfTitle(const FilePath& pdf) {
     std::smatch match;
-    const std::string info = Shell("pdfinfo '" + pdf.Utf8() + "'");
+    const std::string info = CommandOutput("pdfinfo '" + pdf.Utf8() + "'");
     return std::regex_search(info, match, std::regex(R"(Title:\s+([^\n]*))")) ? std::string(match[1]) : "";
 }
 

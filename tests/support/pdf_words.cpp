@@ -1,20 +1,10 @@
 #include "pdf_words.h"
 
-#include <cstdio>
 #include <regex>
 
-namespace {
+#include "program_run.h"
 
-std::string Run(const std::string& command) {
-    std::string out;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    ::pclose(pipe);
-    return out;
-}
+namespace {
 
 // pdftotext writes the words as XHTML: the five entities it escapes come back as characters.
 std::string Unescaped(std::string text) {
@@ -30,7 +20,7 @@ std::string Unescaped(std::string text) {
 }  // namespace
 
 std::vector<PdfPage> PdfWords(const FilePath& pdf) {
-    const std::string html = Run("pdftotext -bbox '" + pdf.Utf8() + "' - 2>/dev/null");
+    const std::string html = CommandOutput("pdftotext -bbox '" + pdf.Utf8() + "' - 2>/dev/null");
     static const std::regex pageTag("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">");
     static const std::regex wordTag(
         "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>");

@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
+
 #include "temp_dir.h"
 
 namespace {
@@ -54,4 +56,15 @@ ProgramRun RunProgramFile(const FilePath& programFile, const ProgramArguments& a
     run.out = ReadFile(outPath);
     run.err = ReadFile(errPath);
     return run;
+}
+
+std::string CommandOutput(const std::string& command) {
+    std::string out;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return out;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+    ::pclose(pipe);
+    return out;
 }

@@ -32,3 +32,6 @@ ProgramRun RunProgramFile(const FilePath& program, const ProgramArguments& argum
 int StartProgram(const ProgramArguments& arguments, const FilePath& workingDir = FilePath("."),
                  const FilePath& outPath = FilePath("/dev/null"),
                  const FilePath& errPath = FilePath("/dev/null"));
+
+// What a shell command (a tool such as pdftotext) writes on its standard output.
+std::string CommandOutput(const std::string& command);
