@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -17,3 +18,10 @@ public:
 // A realistic full document: a firm with zones, workstations, questionnaires, deficiencies and
 // measures, 1024 lines in pre-order, as file bytes.
 std::string FullDocument();
+
+// A folder for the files a benchmark writes: a memory file system where there is one, so that
+// flushing costs nothing.
+inline std::filesystem::path BenchScratch() {
+    return std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                     : std::filesystem::temp_directory_path();
+}

@@ -3,16 +3,15 @@
 // flushing costs nothing; the PDF through the program's own printer canvas).
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 
 #include "action_plan.h"
 #include "document_commands.h"
 #include "document_session.h"
 #include "fixed_dates.h"
 #include "full_document.h"
+#include "gui_application.h"
 #include "plan_export.h"
 #include "plan_pdf.h"
 #include "qt_pdf_canvas_source.h"
@@ -20,15 +19,10 @@
 
 namespace {
 
-std::filesystem::path Scratch() {
-    return std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
-                                                     : std::filesystem::temp_directory_path();
-}
-
 // The full document opened as "&Abrir ..." opens it, and its plan on 8 December 2026.
 struct OpenDocument {
     OpenDocument() {
-        const std::filesystem::path path = Scratch() / "kaldo-plan-bench.kl3";
+        const std::filesystem::path path = BenchScratch() / "kaldo-plan-bench.kl3";
         std::ofstream(path, std::ios::binary) << FullDocument();
         DocumentCommands(session, port, dates).LoadDocument(FilePath(path.string()));
         std::filesystem::remove(path);
@@ -54,16 +48,9 @@ void BuildPlan(benchmark::State& state) {
 BENCHMARK(BuildPlan)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void Export(benchmark::State& state, plan::Format format, const char* name) {
-    // Fonts and printers need an application, as in the headless mode.
-    static int argc = 1;
-    static char program[] = "kaldo_bench";
-    static char* argv[] = {program, nullptr};
-    static const std::unique_ptr<QGuiApplication> application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QGuiApplication>(argc, argv);
-    }();
+    NeedGuiApplication();
     const plan::ActionPlan plan = Document().Plan();
-    const FilePath out((Scratch() / name).string());
+    const FilePath out((BenchScratch() / name).string());
     QtPdfCanvasSource pdf;
     std::string error;
     for (auto _ : state) {

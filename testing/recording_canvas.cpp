@@ -64,6 +64,12 @@ void RecordingCanvas::DrawRectangle(int left, int top, int right, int bottom) {
     Record(Make(Call::Kind::Rectangle, left, top, right, bottom));
 }
 
+void RecordingCanvas::FillRectangle(int left, int top, int right, int bottom, int rgb) {
+    Call call = Make(Call::Kind::Fill, left, top, right, bottom);
+    call.rgb = rgb;
+    Record(std::move(call));
+}
+
 std::vector<RecordingCanvas::Call> RecordingCanvas::Texts() const {
     std::vector<Call> out;
     for (const Call& call : calls) {
@@ -76,6 +82,14 @@ std::vector<RecordingCanvas::Call> RecordingCanvas::Rectangles() const {
     std::vector<Call> out;
     for (const Call& call : calls) {
         if (call.kind == Call::Kind::Rectangle) out.push_back(call);
+    }
+    return out;
+}
+
+std::vector<RecordingCanvas::Call> RecordingCanvas::Fills() const {
+    std::vector<Call> out;
+    for (const Call& call : calls) {
+        if (call.kind == Call::Kind::Fill) out.push_back(call);
     }
     return out;
 }

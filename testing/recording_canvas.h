@@ -11,7 +11,7 @@
 class RecordingCanvas : public Canvas {
 public:
     struct Call {
-        enum class Kind { Begin, NewPage, End, Text, Rectangle };
+        enum class Kind { Begin, NewPage, End, Text, Rectangle, Fill };
         Kind kind = Kind::Text;
         int page = 0;  // 1 for the first page of the job
         int x = 0;
@@ -21,6 +21,7 @@ public:
         std::string text;  // the text drawn, or the job title
         int size = 0;
         FontStyle style = FontStyle::Regular;
+        int rgb = 0;  // the colour of a fill
     };
 
     explicit RecordingCanvas(int pageWidth = 4800, int pageHeight = 6800, int widthPerPoint = 2,
@@ -38,14 +39,16 @@ public:
     int TextHeight(const std::string& text) override;
     void DrawText(int x, int y, const std::string& text) override;
     void DrawRectangle(int left, int top, int right, int bottom) override;
+    void FillRectangle(int left, int top, int right, int bottom, int rgb) override;
 
     int FontSize() const { return size_; }
     int CharWidth() const { return widthPerPoint_ * size_; }
     int CharHeight() const { return heightPerPoint_ * size_; }
 
-    // The texts drawn, in order; the rectangles drawn; the number of pages of the job.
+    // The texts drawn, in order; the rectangles drawn; the fills; the number of pages of the job.
     std::vector<Call> Texts() const;
     std::vector<Call> Rectangles() const;
+    std::vector<Call> Fills() const;
     int Pages() const { return page_; }
     // The first text drawn that equals the given one, or nullptr.
     const Call* FindText(const std::string& text) const;

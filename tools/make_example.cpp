@@ -19,6 +19,7 @@
 #include "document_session.h"
 #include "entry_dialog_port.h"
 #include "evaluation_commands.h"
+#include "firm_data.h"
 #include "fixed_dates.h"
 #include "measure_form.h"
 #include "node_data_editor.h"
@@ -287,6 +288,45 @@ void MakeExample(ExampleUser& user) {
         v.completion = D(19, 3, 2026);
         v.doneBy = W("Andrés Vidal (jefe de taller)");
         form.CompletionDateChanged();
+    });
+
+    // The firm's data for the assessment document, the workers at each workstation, and who
+    // answers for the measures and with what.
+    user.Select({firm});
+    user.Edit([](NodeDataValues& v, NodeDataForm&) {
+        v.firm.taxId = "B47123456";
+        v.firm.address = W("Polígono Las Eras, nave 14. 47151 Boecillo (Valladolid)");
+        v.firm.activity = W("4520 Mantenimiento y reparación de vehículos de motor");
+        v.firm.workers = "14";
+        v.firm.modality = firm_data::Modality::kExternalService;
+        v.firm.evaluator = W("Marta Gómez, técnico superior en prevención (Prevención Castilla, S.L.)");
+        v.firm.nextReview = "16/03/2027";
+    });
+    struct Exposed {
+        const char* zone;
+        const char* workstation;
+        const char* count;
+    };
+    for (const Exposed& e : {Exposed{"Nave de reparación", "Mecánico de foso", "6"},
+                             Exposed{"Nave de reparación", "Soldador", "2"},
+                             Exposed{"Almacén de recambios", "Mozo de almacén", "3"}}) {
+        user.Select({firm, e.zone, e.workstation});
+        user.Edit([&e](NodeDataValues& v, NodeDataForm&) { v.exposedWorkers = e.count; });
+    }
+    user.Select({firm, "Nave de reparación", "01", "3.", "Instalar"});
+    user.Edit([](NodeDataValues& v, NodeDataForm&) {
+        v.plannedBy = W("Andrés Vidal (jefe de taller)");
+        v.resources = W("Metalúrgica Ruiz; 1.850 € más IVA");
+    });
+    user.Select({firm, "Nave de reparación", "Mecánico de foso", "19", "2.", "Adquirir"});
+    user.Edit([](NodeDataValues& v, NodeDataForm&) {
+        v.plannedBy = W("Gerencia");
+        v.resources = W("Carro elevador de ruedas: 640 €");
+    });
+    user.Select({firm, "00", "2.", "Redactar"});
+    user.Edit([](NodeDataValues& v, NodeDataForm&) {
+        v.plannedBy = W("Gerencia");
+        v.resources = W("Servicio de prevención ajeno (incluido en el concierto)");
     });
 }
 

@@ -11,6 +11,18 @@
 #include "qt_pdf_canvas_source.h"
 #include "short_date_format.h"
 
+std::optional<Date> AsOfArgument(HeadlessContext& context, const std::vector<std::string>& arguments,
+                                 std::size_t from, const std::string& usage) {
+    if (arguments.size() == from) return context.dates.Today();
+    const bool option = arguments.size() == from + 2 && arguments[from] == "--a-fecha";
+    const auto date = option ? ShortDateFormat("dd/MM/yyyy").Parse(arguments[from + 1]) : std::nullopt;
+    if (!date) {
+        context.err << usage << '\n';
+        if (option) context.err << "Fecha errónea: " << arguments[from + 1] << '\n';
+    }
+    return date;
+}
+
 int RunPlan(HeadlessContext& context, const std::vector<std::string>& arguments) {
     const FilePath out(arguments[1]);
     const std::optional<plan::Format> format = plan::FormatOf(out);
@@ -18,24 +30,13 @@ int RunPlan(HeadlessContext& context, const std::vector<std::string>& arguments)
         context.err << "Formato desconocido: " << out.Utf8() << " (use .xlsx, .csv o .pdf)\n";
         return exit_status::kUsage;
     }
-    Date asOf = context.dates.Today();
-    if (arguments.size() > 2) {
-        // Always day, month and year, whatever the locale: scripts need one form.
-        const auto date = arguments.size() == 4 && arguments[2] == "--a-fecha"
-                              ? ShortDateFormat("dd/MM/yyyy").Parse(arguments[3])
-                              : std::nullopt;
-        if (!date) {
-            context.err << "Uso: kaldo --plan DOC SALIDA [--a-fecha DD/MM/AAAA]\n";
-            if (arguments.size() == 4 && arguments[2] == "--a-fecha")
-                context.err << "Fecha errónea: " << arguments[3] << '\n';
-            return exit_status::kUsage;
-        }
-        asOf = *date;
-    }
+    const std::optional<Date> asOf =
+        AsOfArgument(context, arguments, 2, "Uso: kaldo --plan DOC SALIDA [--a-fecha DD/MM/AAAA]");
+    if (!asOf) return exit_status::kUsage;
 
     HeadlessDocument document(context, FilePath(arguments[0]));
     if (document.status != exit_status::kOk) return document.status;
-    const plan::ActionPlan actionPlan = plan::BuildActionPlan(document.session, context.dates, asOf);
+    const plan::ActionPlan actionPlan = plan::BuildActionPlan(document.session, context.dates, *asOf);
     const auto application = *format == plan::Format::kPdf ? HeadlessGuiApplication() : nullptr;
     QtPdfCanvasSource pdf;
     std::string error;

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli_assessment.h"
 #include "cli_document.h"
 #include "cli_plan.h"
 #include "cli_reports.h"
@@ -32,6 +33,10 @@ const std::vector<HeadlessOption>& HeadlessOptions() {
          "escribe el plan de acción de DOC en SALIDA: libro .xlsx, .csv o .pdf según la extensión; "
          "los estados, a fecha de hoy o de la fecha indicada",
          2, 4, &RunPlan},
+        {"--evaluacion-pdf", "DOC SALIDA.pdf [--a-fecha DD/MM/AAAA]",
+         "escribe en un PDF el informe de evaluación de riesgos de DOC: portada con los datos de la empresa, "
+         "método, resumen, deficiencias por lugar y plan de acción, a fecha de hoy o de la fecha indicada",
+         2, 4, &RunAssessmentPdf},
     };
     return options;
 }

@@ -2,6 +2,7 @@
 
 #include "cp1252.h"
 #include "document_tree.h"
+#include "firm_figures.h"
 #include "kinds.h"
 #include "location_path.h"
 #include "node_table.h"
@@ -18,6 +19,7 @@ NodeDataAdaptation AdaptationFor(char kind) {
         case kind::kZone:
         case kind::kWorkstation:
             a.showsObservations = false;
+            a.showsExposedWorkers = kind == kind::kWorkstation;
             break;
         case kind::kQuestionnaire:
             a.captionPrefix = W("Cuestionario: ");
@@ -37,7 +39,10 @@ NodeDataAdaptation AdaptationFor(char kind) {
             a.showsLocation = true;
             a.showsResources = kind == kind::kMeasure;
             break;
-        default:  // the firm, and anything else, keeps the defaults
+        case kind::kFirm:
+            a.showsFirmData = true;
+            break;
+        default:  // anything else keeps the defaults
             break;
     }
     return a;
@@ -96,6 +101,8 @@ bool NodeDataForm::Open(UserPort& port) {
     values_.doneBy = record_.GetField(field::kDoneBy);
     values_.observations = record_.GetField(field::kObservations);
     values_.resources = record_.GetField(field::kResources);
+    values_.firm = firm_data::Read(record_);
+    values_.exposedWorkers = firm_data::ReadExposedWorkers(record_);
     return true;
 }
 
@@ -120,8 +127,17 @@ void NodeDataForm::Accept(DocumentTree& tree) {
     record_.SetField(field::kDoneBy, values_.doneBy);
     record_.SetField(field::kObservations, values_.observations);
     if (adaptation_.showsResources) SetNewDataField(record_, field::kResources, values_.resources);
+    // Written only when changed, so that a pair the program cannot read stays as it was.
+    if (adaptation_.showsFirmData && values_.firm != firm_data::Read(record_))
+        firm_data::Write(record_, values_.firm);
+    if (adaptation_.showsExposedWorkers && values_.exposedWorkers != firm_data::ReadExposedWorkers(record_))
+        firm_data::WriteExposedWorkers(record_, values_.exposedWorkers);
     // A deficiency's or a measure's shown text is made of several fields.
     tree.Touch(&node_);
+}
+
+std::optional<std::string> NodeDataForm::CheckFigures(NodeDataValues& values) const {
+    return firm_figures::Check(values, adaptation_, dates_);
 }
 
 int NodeDataForm::BlankQuestionnaireNumber() const {

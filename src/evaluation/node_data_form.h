@@ -4,6 +4,7 @@
 #include <string>
 
 #include "date_port.h"
+#include "firm_data.h"
 
 class DocumentTree;
 class NodeTable;
@@ -27,6 +28,9 @@ struct NodeDataAdaptation {
     bool nameReadOnly = false;      // Memo1
     bool showsAnswers = false;      // below the controls: the checklist answers, "Responder Cuestionario"
     bool showsResources = false;    // "Recursos:", below the other controls (measures)
+    // Below the other controls: the firm's data (the firm), "Trabajadores expuestos:" (workstations).
+    bool showsFirmData = false;
+    bool showsExposedWorkers = false;
 
     bool operator==(const NodeDataAdaptation&) const = default;
 };
@@ -43,6 +47,9 @@ struct NodeDataValues {
     std::string doneBy;        // edt9: field::kDoneBy
     std::string observations;  // mem10: field::kObservations
     std::string resources;     // "Recursos:": field::kResources (measures)
+    // The firm's data (firm_data.h) and a workstation's "Trabajadores expuestos:".
+    firm_data::FirmData firm;
+    std::string exposedWorkers;
 };
 
 // The node data editor without its window: reads a tree node's record into the controls'
@@ -73,6 +80,11 @@ public:
 
     // The user changed the completion date: from now on it is stored.
     void CompletionDateChanged() { completionDateSet_ = true; }
+
+    // Before "Aceptar" takes the entries: the firm's and a workstation's figures are put in the
+    // form the document keeps them in. The message for the first that is not a number or a date
+    // (Windows-1252), or nothing when all of them can be stored.
+    std::optional<std::string> CheckFigures(NodeDataValues& values) const;
 
     // "Aceptar": writes the values into the record and the node's tree text.
     void Accept(DocumentTree& tree);

@@ -37,4 +37,11 @@ constexpr int kDeficiencyDetected = 13;      // D: "Deficiencia detectada:"
 constexpr int kChecklistAnswers = 14;  // C: one answer per item, 'S', 'N', 'X' "No procede", blank
 constexpr int kResources = 14;         // R: "Recursos:", the human and material resources and the cost
 
+// The firm's data (firm_data.h): one long text per field, and the short values together.
+constexpr int kTaxId = 11;       // E: "NIF/CIF:"
+constexpr int kAddress = 13;     // E: "Domicilio:"
+constexpr int kActivity = 14;    // E: "Actividad (CNAE):"
+constexpr int kEvaluator = 15;   // E: "Evaluación realizada por:"
+constexpr int kPlaceFigures = 16;  // E, P: "clave=valor" pairs: workers, modality, next review; exposed workers
+
 }  // namespace field

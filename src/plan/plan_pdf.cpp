@@ -1,6 +1,5 @@
 #include "plan_pdf.h"
 
-#include "canvas_table.h"
 #include "cp1252.h"
 #include "plan_summary.h"
 
@@ -14,23 +13,36 @@ constexpr int kWeights[kColumnCount] = {0, 12, 11, 16, 15, 11, 10, 0, 0, 10, 0, 
 
 }  // namespace
 
-bool PrintPlan(const ActionPlan& plan, Canvas& canvas, std::string* error) {
-    std::vector<TableColumn> columns;
-    for (int c = 0; c < kColumnCount; ++c)
-        columns.push_back({ColumnHeading(static_cast<Column>(c)), kWeights[c], kWeights[c] == 0});
-    const TableFrame frame{W("Plan de acción"), HeadingText(plan), "A fecha de " + plan.asOfText, 8};
+std::vector<TableColumn> PlanTableColumns(const std::vector<Column>& columns) {
+    std::vector<TableColumn> out;
+    for (const Column column : columns) {
+        const int weight = kWeights[static_cast<int>(column)];
+        out.push_back({ColumnHeading(column), weight, weight == 0});
+    }
+    return out;
+}
 
+std::vector<std::vector<std::string>> PlanTableRows(const ActionPlan& plan,
+                                                    const std::vector<Column>& columns) {
     std::vector<std::vector<std::string>> rows;
     rows.reserve(plan.rows.size());
     for (const PlanRow& row : plan.rows) {
         std::vector<std::string> cells;
-        cells.reserve(kColumnCount);
-        for (int c = 0; c < kColumnCount; ++c)
-            cells.push_back(row.Text(static_cast<Column>(c)));
+        cells.reserve(columns.size());
+        for (const Column column : columns)
+            cells.push_back(row.Text(column));
         rows.push_back(std::move(cells));
     }
-    CanvasTable table(canvas, std::move(columns), frame);
-    return table.Print(rows, error);
+    return rows;
+}
+
+bool PrintPlan(const ActionPlan& plan, Canvas& canvas, std::string* error) {
+    std::vector<Column> all;
+    for (int c = 0; c < kColumnCount; ++c)
+        all.push_back(static_cast<Column>(c));
+    const TableFrame frame{W("Plan de acción"), HeadingText(plan), "A fecha de " + plan.asOfText, 8};
+    CanvasTable table(canvas, PlanTableColumns(all), frame);
+    return table.Print(PlanTableRows(plan, all), error);
 }
 
 }  // namespace plan

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "action_plan.h"
+#include "canvas_table.h"
 
 class Canvas;
 
@@ -12,5 +14,12 @@ namespace plan {
 // page's header and its date on the right, the heading row on every page, the page numbers at
 // the foot. False, with the printer's reason, when the job could not start.
 bool PrintPlan(const ActionPlan& plan, Canvas& canvas, std::string* error);
+
+// The printed table's columns (headings and shares of the width) and rows, for some of the
+// plan's columns in the order given: what PrintPlan prints with all of them, and what a
+// narrower page can show.
+std::vector<TableColumn> PlanTableColumns(const std::vector<Column>& columns);
+std::vector<std::vector<std::string>> PlanTableRows(const ActionPlan& plan,
+                                                    const std::vector<Column>& columns);
 
 }  // namespace plan

@@ -29,4 +29,6 @@ public:
     virtual void DrawText(int x, int y, const std::string& text) = 0;
     // The outline of the rectangle between two corners.
     virtual void DrawRectangle(int left, int top, int right, int bottom) = 0;
+    // The rectangle between two corners filled with a colour (0xRRGGBB), without outline.
+    virtual void FillRectangle(int left, int top, int right, int bottom, int rgb) = 0;
 };

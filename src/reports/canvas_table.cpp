@@ -7,70 +7,73 @@
 #include "header_texts.h"
 #include "report_line_wrap.h"
 
-namespace {
-
-// The lines of a text at its own line breaks (CR LF, or a lone CR or LF).
-std::vector<std::string> TextLines(const std::string& text) {
-    std::vector<std::string> lines(1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            lines.emplace_back();
-        } else {
-            lines.back() += text[i];
-        }
-    }
-    return lines;
-}
-
-}  // namespace
-
 CanvasTable::CanvasTable(Canvas& canvas, std::vector<TableColumn> columns, TableFrame frame)
     : canvas_(canvas), columns_(std::move(columns)), frame_(std::move(frame)) {}
 
-void CanvasTable::Measure(const std::vector<std::vector<std::string>>& rows) {
+void CanvasTable::SetFont() {
     canvas_.SetFontSize(frame_.fontSize);
     canvas_.SetFontStyle(FontStyle::Regular);
     lineHeight_ = canvas_.TextHeight("W");
     padding_ = std::max(1, lineHeight_ / 4);
-    left_ = canvas_.TextWidth("W");
-    right_ = canvas_.PageWidth() - left_;
-    top_ = 2 * lineHeight_;                            // below the header line
-    bottom_ = canvas_.PageHeight() - 2 * lineHeight_;  // above the page number
+}
 
+int CanvasTable::HeadingWordWidth(const std::string& heading) {
+    canvas_.SetFontStyle(FontStyle::Bold);
+    int widest = 0;
+    for (std::size_t start = 0; start <= heading.size();) {
+        const std::size_t end = std::min(heading.find(' ', start), heading.size());
+        widest = std::max(widest, canvas_.TextWidth(heading.substr(start, end - start)));
+        start = end + 1;
+    }
+    canvas_.SetFontStyle(FontStyle::Regular);
+    return widest + 2 * padding_ + 1;
+}
+
+void CanvasTable::FitColumns(const std::vector<std::vector<std::string>>& rows) {
     // Fitted columns first: their widest line, and the widest word of their heading in bold.
     std::vector<int> widths(columns_.size(), 0);
-    int fitted = 0, weights = 0;
+    int fitted = 0;
     for (std::size_t c = 0; c < columns_.size(); ++c) {
-        if (!columns_[c].fit) {
-            weights += std::max(1, columns_[c].weight);
-            continue;
-        }
+        if (!columns_[c].fit) continue;
         int widest = 0;
         for (const auto& row : rows) {
             if (c < row.size()) {
                 for (const std::string& line : TextLines(row[c]))
-                    widest = std::max(widest, canvas_.TextWidth(line));
+                    widest = std::max(widest, canvas_.TextWidth(line) + 2 * padding_ + 1);
             }
         }
-        canvas_.SetFontStyle(FontStyle::Bold);
-        const std::string& heading = columns_[c].heading;
-        for (std::size_t start = 0; start <= heading.size();) {
-            const std::size_t end = std::min(heading.find(' ', start), heading.size());
-            widest = std::max(widest, canvas_.TextWidth(heading.substr(start, end - start)));
-            start = end + 1;
-        }
-        canvas_.SetFontStyle(FontStyle::Regular);
-        widths[c] = std::min(widest + 2 * padding_ + 1, (right_ - left_) / 8);
+        widest = std::max(widest, HeadingWordWidth(columns_[c].heading));
+        widths[c] = std::min(widest, (right_ - left_) / 8);
         fitted += widths[c];
     }
-    const int shared = std::max(0, right_ - left_ - fitted);
-    int sum = 0;
-    for (std::size_t c = 0; c < columns_.size(); ++c) {
-        if (columns_[c].fit) continue;
-        const int before = static_cast<int>(static_cast<long long>(shared) * sum / std::max(1, weights));
-        sum += std::max(1, columns_[c].weight);
-        widths[c] = static_cast<int>(static_cast<long long>(shared) * sum / std::max(1, weights)) - before;
+    // The others share the rest by their weights; a column whose share would cut a word of its
+    // heading gets that word's width, and the rest is shared again among the others.
+    std::vector<bool> fixed(columns_.size(), false);
+    for (bool again = true; again;) {
+        again = false;
+        int shared = right_ - left_ - fitted, weights = 0;
+        for (std::size_t c = 0; c < columns_.size(); ++c) {
+            if (columns_[c].fit) continue;
+            if (fixed[c]) {
+                shared -= widths[c];
+            } else {
+                weights += std::max(1, columns_[c].weight);
+            }
+        }
+        shared = std::max(0, shared);
+        int sum = 0;
+        for (std::size_t c = 0; c < columns_.size(); ++c) {
+            if (columns_[c].fit || fixed[c]) continue;
+            const int before = static_cast<int>(static_cast<long long>(shared) * sum / std::max(1, weights));
+            sum += std::max(1, columns_[c].weight);
+            widths[c] =
+                static_cast<int>(static_cast<long long>(shared) * sum / std::max(1, weights)) - before;
+            const int least = HeadingWordWidth(columns_[c].heading);
+            if (widths[c] < least && least < (right_ - left_) / 8) {
+                widths[c] = least;
+                fixed[c] = again = true;
+            }
+        }
     }
     x_.assign(1, left_);
     for (const int width : widths)
@@ -101,10 +104,8 @@ int CanvasTable::Height(const CellLines& lines) const {
     return static_cast<int>(most) * lineHeight_ + 2 * padding_;
 }
 
-bool CanvasTable::Print(const std::vector<std::vector<std::string>>& rows, std::string* error) {
-    if (!canvas_.BeginJob(frame_.jobTitle, error)) return false;
-    Measure(rows);
-
+std::vector<CanvasTable::CellLines> CanvasTable::LayOut(const std::vector<std::vector<std::string>>& rows,
+                                                        int firstTop) {
     std::vector<std::string> headings;
     for (const TableColumn& column : columns_)
         headings.push_back(column.heading);
@@ -114,48 +115,93 @@ bool CanvasTable::Print(const std::vector<std::vector<std::string>>& rows, std::
     const int room = bottom_ - top_ - Height(heading);
     const int maxLines = std::max(1, (room - 2 * padding_) / std::max(1, lineHeight_));
 
-    // First pass: the lines of every row and the rows of every page.
     std::vector<CellLines> laidOut;
     laidOut.push_back(heading);
     pages_.assign(1, {});
-    int y = top_ + Height(heading);
+    int y = firstTop + Height(heading);
+    // A page begun lower down may be left without rows; a whole page takes at least one.
+    bool wholePage = firstTop <= top_;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         laidOut.push_back(Lines(rows[r], maxLines));
         const int height = Height(laidOut.back());
-        if (y + height > bottom_ && !pages_.back().empty()) {
+        if (y + height > bottom_ && (!pages_.back().empty() || !wholePage)) {
             pages_.emplace_back();
             y = top_ + Height(heading);
+            wholePage = true;
         }
         pages_.back().push_back(static_cast<int>(r));
         y += height;
     }
+    return laidOut;
+}
 
+bool CanvasTable::Print(const std::vector<std::vector<std::string>>& rows, std::string* error) {
+    if (!canvas_.BeginJob(frame_.jobTitle, error)) return false;
+    SetFont();
+    left_ = canvas_.TextWidth("W");
+    right_ = canvas_.PageWidth() - left_;
+    top_ = 2 * lineHeight_;                            // below the header line
+    bottom_ = canvas_.PageHeight() - 2 * lineHeight_;  // above the page number
+    FitColumns(rows);
+    const std::vector<CellLines> laidOut = LayOut(rows, top_);
     for (int page = 0; page < Pages(); ++page) {
         if (page > 0) canvas_.NewPage();
-        DrawPage(page, laidOut);
+        DrawFrame(page);
+        DrawRows(page, top_, laidOut);
     }
     canvas_.EndJob();
     return true;
 }
 
-void CanvasTable::DrawPage(int page, const std::vector<CellLines>& rows) {
+int CanvasTable::PrintWithin(const std::vector<std::vector<std::string>>& rows, const TableArea& area,
+                             int y) {
+    SetFont();
+    left_ = area.left;
+    right_ = area.right;
+    top_ = area.top;
+    bottom_ = area.bottom;
+    FitColumns(rows);
+    const std::vector<CellLines> laidOut = LayOut(rows, y);
+    for (int page = 0; page < Pages(); ++page) {
+        if (page > 0) {
+            canvas_.NewPage();
+            y = top_;
+        }
+        if (page == 0 && pages_[0].empty() && Pages() > 1) continue;  // no room left below y
+        y = DrawRows(page, y, laidOut);
+    }
+    canvas_.SetFontStyle(FontStyle::Regular);
+    return y;
+}
+
+void CanvasTable::DrawFrame(int page) {
     canvas_.SetFontStyle(FontStyle::Bold);
     // A long firm name is shortened rather than run into the date.
     const HeaderTexts header = FitHeaderTexts(canvas_, frame_.headerLeft, frame_.headerRight, right_ - left_,
                                               2 * canvas_.TextWidth("W"));
     canvas_.DrawText(left_, 0, header.left);
     canvas_.DrawText(right_ - canvas_.TextWidth(header.right), 0, header.right);
-    int y = DrawRow(top_, rows[0]);
     canvas_.SetFontStyle(FontStyle::Regular);
-    for (const int r : pages_[static_cast<std::size_t>(page)])
-        y = DrawRow(y, rows[static_cast<std::size_t>(r) + 1]);
     const std::string number = W("Página ") + std::to_string(page + 1) + " de " + std::to_string(Pages());
     canvas_.DrawText((left_ + right_ - canvas_.TextWidth(number)) / 2, bottom_ + lineHeight_ / 2, number);
 }
 
-int CanvasTable::DrawRow(int y, const CellLines& lines) {
+int CanvasTable::DrawRows(int page, int y, const std::vector<CellLines>& rows) {
+    canvas_.SetFontStyle(FontStyle::Bold);
+    y = DrawRow(y, rows[0], std::nullopt);
+    canvas_.SetFontStyle(FontStyle::Regular);
+    for (const int r : pages_[static_cast<std::size_t>(page)])
+        y = DrawRow(y, rows[static_cast<std::size_t>(r) + 1], static_cast<std::size_t>(r));
+    return y;
+}
+
+int CanvasTable::DrawRow(int y, const CellLines& lines, std::optional<std::size_t> row) {
     const int height = Height(lines);
     for (std::size_t c = 0; c < lines.size(); ++c) {
+        if (row && fill_) {
+            if (const std::optional<int> rgb = fill_(*row, c))
+                canvas_.FillRectangle(x_[c], y, x_[c + 1], y + height, *rgb);
+        }
         canvas_.DrawRectangle(x_[c], y, x_[c + 1], y + height);
         int lineY = y + padding_;
         for (const std::string& line : lines[c]) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,15 @@ struct TableColumn {
     std::string heading;
     int weight = 1;    // share of the width that the fitted columns leave
     bool fit = false;  // as wide as its widest cell (dates, states), up to an eighth of the table
+};
+
+// Where a table is drawn inside a longer printout: its left and right edges, and the top and
+// bottom of every page's room for it.
+struct TableArea {
+    int left = 0;
+    int right = 0;
+    int top = 0;
+    int bottom = 0;
 };
 
 struct TableFrame {
@@ -31,6 +42,18 @@ public:
     // text (Windows-1252) per column; missing cells are empty.
     bool Print(const std::vector<std::vector<std::string>>& rows, std::string* error);
 
+    // The table as part of a job that is printing already (the frame's texts are not used): from
+    // y on the current page, within the area, starting a new page on the canvas (and going on at
+    // the area's top, with the heading row again) whenever the next row does not fit. The table
+    // starts on a new page when not even its heading and first row fit below y. Returns the y
+    // below the last row.
+    int PrintWithin(const std::vector<std::vector<std::string>>& rows, const TableArea& area, int y);
+
+    // A background colour (0xRRGGBB) for some cells: given a row (from 0, the heading row not
+    // counted) and a column, a colour or nothing.
+    using CellFill = std::function<std::optional<int>(std::size_t row, std::size_t column)>;
+    void SetCellFill(CellFill fill) { fill_ = std::move(fill); }
+
     // Layout after Print, for those who check it: the pages and the rows on each.
     int Pages() const { return static_cast<int>(pages_.size()); }
     const std::vector<std::vector<int>>& RowsByPage() const { return pages_; }
@@ -38,16 +61,25 @@ public:
 private:
     using CellLines = std::vector<std::vector<std::string>>;  // per column, the lines drawn
 
-    void Measure(const std::vector<std::vector<std::string>>& rows);
+    void SetFont();
+    void FitColumns(const std::vector<std::vector<std::string>>& rows);
+    // The width that the widest word of a heading takes in bold, with the cell's padding.
+    int HeadingWordWidth(const std::string& heading);
     CellLines Lines(const std::vector<std::string>& cells, int maxLines);
     int Height(const CellLines& lines) const;
-    void DrawPage(int page, const std::vector<CellLines>& rows);
-    int DrawRow(int y, const CellLines& lines);
+    // The heading's and every row's lines (the heading first), and the rows of each page, the
+    // first page's room starting at firstTop.
+    std::vector<CellLines> LayOut(const std::vector<std::vector<std::string>>& rows, int firstTop);
+    void DrawFrame(int page);
+    int DrawRows(int page, int y, const std::vector<CellLines>& rows);
+    // A row's cells; row is nothing for the heading row.
+    int DrawRow(int y, const CellLines& lines, std::optional<std::size_t> row);
 
     Canvas& canvas_;
     std::vector<TableColumn> columns_;
     TableFrame frame_;
     std::vector<std::vector<int>> pages_;
+    CellFill fill_;
 
     int left_ = 0, right_ = 0, top_ = 0, bottom_ = 0;
     int lineHeight_ = 0, padding_ = 0;

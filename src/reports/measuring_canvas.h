@@ -21,6 +21,7 @@ public:
     int TextHeight(const std::string& text) override { return canvas_.TextHeight(text); }
     void DrawText(int, int, const std::string&) override {}
     void DrawRectangle(int, int, int, int) override {}
+    void FillRectangle(int, int, int, int, int) override {}
 
 private:
     Canvas& canvas_;

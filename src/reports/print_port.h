@@ -24,3 +24,15 @@ public:
     // The busy pointer while a printout is produced.
     virtual void SetBusy(bool busy) = 0;
 };
+
+// The busy pointer for the length of a printout, also when it ends early.
+class BusyPointer {
+public:
+    explicit BusyPointer(PrintPort& printer) : printer_(printer) { printer_.SetBusy(true); }
+    ~BusyPointer() { printer_.SetBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    PrintPort& printer_;
+};

@@ -10,22 +10,6 @@
 #include "text_report.h"
 #include "user_port.h"
 
-namespace {
-
-// The busy pointer for the length of a printout, also when it ends early.
-class BusyPointer {
-public:
-    explicit BusyPointer(PrintPort& printer) : printer_(printer) { printer_.SetBusy(true); }
-    ~BusyPointer() { printer_.SetBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-private:
-    PrintPort& printer_;
-};
-
-}  // namespace
-
 ReportCommands::ReportCommands(DocumentSession& session, const Catalogue& catalogue, UserPort& port,
                                DatePort& dates, PrintPort& printer)
     : session_(session), catalogue_(catalogue), port_(port), dates_(dates), printer_(printer) {}

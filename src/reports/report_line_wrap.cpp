@@ -91,3 +91,16 @@ std::vector<std::string> FitToWidth(Canvas& canvas, const std::string& line, int
     lines.push_back(rest);
     return lines;
 }
+
+std::vector<std::string> TextLines(const std::string& text) {
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            lines.emplace_back();
+        } else {
+            lines.back() += text[i];
+        }
+    }
+    return lines;
+}

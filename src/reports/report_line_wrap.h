@@ -15,6 +15,10 @@ constexpr std::size_t kReportWrapColumn = 90;
 
 class Canvas;
 
+// The lines of a text at its own line breaks (CR LF, or a lone CR or LF); one empty line for an
+// empty text.
+std::vector<std::string> TextLines(const std::string& text);
+
 // Cuts a line that is wider than the given width, in the canvas's current font, into lines
 // that fit: after the latest blank, hyphen or tab that fits, or inside a word too long for a
 // line of its own. A line that fits comes back whole.

@@ -124,6 +124,8 @@ void MainWindow::BuildMenus() {
     Cerrar1 = add(ArchivoMenu, "Cerrar1", "&Cerrar");
     ArchivoMenu->addSeparator();
     Imprimir1 = add(ArchivoMenu, "Imprimir1", "&Imprimir");
+    InformeEvaluacion1 =
+        add(ArchivoMenu, "InformeEvaluacion1", QString::fromUtf8("Informe de evaluación ..."));
     ArchivoMenu->addSeparator();
     Salir1 = add(ArchivoMenu, "Salir1", "&Salir");
     // The documents used last, just before "&Salir" (main_window_desktop.cpp).
@@ -260,7 +262,8 @@ void MainWindow::StateChanged() {
     setWindowTitle(QString::fromStdString(session_.Caption()));
     TreeView->setVisible(session_.TreeVisible());
     const bool documents = session_.DocumentCommandsEnabled();
-    for (QAction* action : {Importar1, Imprimir1, Cerrar1, Geogrfica1, emporal1, Valoracin1, Riesgos1}) {
+    for (QAction* action :
+         {Importar1, Imprimir1, InformeEvaluacion1, Cerrar1, Geogrfica1, emporal1, Valoracin1, Riesgos1}) {
         action->setEnabled(documents);
     }
     Guardar1->setEnabled(session_.SaveCommandsEnabled());

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "assessment_command.h"
 #include "document_commands.h"
 #include "document_session.h"
 #include "evaluation_commands.h"
@@ -82,6 +83,7 @@ public:
     QAction* Guardarcomo1;
     QAction* Cerrar1;
     QAction* Imprimir1;
+    QAction* InformeEvaluacion1;  // "Informe de evaluación ...", after "&Imprimir"
     QAction* Salir1;
     QAction* Deshacer1;
     QAction* Rehacer1;
@@ -185,6 +187,7 @@ private:
     // Reports: the printer and the report commands, which "Imp. Vacío" in the data editor calls.
     std::unique_ptr<PrintPort> ownPrintPort_;
     std::unique_ptr<ReportCommands> reports_;
+    std::unique_ptr<AssessmentCommand> assessment_;
     BlankQuestionnaireHook blankQuestionnaireHook_;
     // Editing: the data editor and the tree editing commands.
     QtNodeDataDialog nodeDataDialog_;

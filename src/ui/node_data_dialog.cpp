@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +18,7 @@
 #include "blankable_date_edit.h"
 #include "dialog_text.h"
 #include "entry_dialog_style.h"
+#include "firm_data_box.h"
 #include "kinds.h"
 #include "named_controls.h"
 #include "node_data_form.h"
@@ -194,6 +196,9 @@ void NodeDataDialog::BuildControls() {
     answersRow->addWidget(btnResponder);
     layout->addWidget(answers);
 
+    firmData = new FirmDataBox(this);
+    layout->addWidget(firmData);
+
     auto* buttons = new QHBoxLayout;
     AddOkCancelButtons(*this, *buttons, {"BitBtn1", "Aceptar"}, {"BitBtn2", "Cancelar"}, true)
         .cancel->setAutoDefault(false);
@@ -204,6 +209,7 @@ void NodeDataDialog::BuildControls() {
     locationRow->setContentsMargins(inset, 0, inset, 0);
     observationsRow->setContentsMargins(inset, 0, inset, 0);
     resourcesRow->setContentsMargins(inset, 0, inset, 0);
+    firmData->AlignWith(kLabelWidth, inset);
     answersRow->setContentsMargins(inset, 0, inset, 0);
 
     // Shown only for the kinds that need them.
@@ -225,6 +231,7 @@ void NodeDataDialog::Adapt() {
     SetVisible({Label3, RadioButton5, RadioButton2, RadioButton6, RadioButton7}, a.showsLevels);
     SetVisible({Label11->parentWidget(), Label11, Edit2}, a.showsLocation);
     SetVisible({LabelRecursos->parentWidget(), LabelRecursos, memRecursos}, a.showsResources);
+    firmData->Adapt(a);
     BitBtn3->setVisible(a.showsPrintBlank);
     BitBtn3->setEnabled(static_cast<bool>(printBlank_));
     Memo1->setReadOnly(a.nameReadOnly);
@@ -247,6 +254,7 @@ void NodeDataDialog::Fill() {
     memRecursos->setPlainText(MemoToQt(values.resources));
     ShowFromStart(Edit2, ToQt(form_.Location()));
     lblRespondidos->setText(ToQt(form_.AnswersSummary()));
+    firmData->Fill(values);
 }
 
 void NodeDataDialog::DateTimePicker2Change() {
@@ -278,7 +286,12 @@ void NodeDataDialog::accept() {
     values.doneBy = reader.Line(edt9->text());
     values.observations = reader.Memo(mem10->toPlainText());
     values.resources = reader.Memo(memRecursos->toPlainText());
+    firmData->Take(reader, values);
     if (reader.Refused(this)) return;
+    if (const auto problem = form_.CheckFigures(values)) {
+        QMessageBox::warning(this, windowTitle(), ToQt(*problem));
+        return;
+    }
     form_.Values() = values;
     QDialog::accept();
 }

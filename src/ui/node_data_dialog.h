@@ -5,6 +5,7 @@
 #include "node_data_editor.h"
 
 class BlankableDateEdit;
+class FirmDataBox;
 class NodeDataForm;
 class QFrame;
 class QLabel;
@@ -68,6 +69,8 @@ private:
     // Below them, for a questionnaire: its checklist answers and "Responder Cuestionario".
     QLabel* lblRespondidos;
     QPushButton* btnResponder;
+    // Below them all: the firm's data, or a workstation's exposed workers.
+    FirmDataBox* firmData;
 
     NodeDataForm& form_;
     BlankQuestionnaireHook printBlank_;

@@ -1,5 +1,6 @@
 #include "printer_canvas.h"
 
+#include <QColor>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QMarginsF>
@@ -127,4 +128,8 @@ void PrinterCanvas::DrawText(int x, int y, const std::string& text) {
 
 void PrinterCanvas::DrawRectangle(int left, int top, int right, int bottom) {
     painter_.drawRect(QRectF(QPointF(left, top), QPointF(right, bottom)));
+}
+
+void PrinterCanvas::FillRectangle(int left, int top, int right, int bottom, int rgb) {
+    painter_.fillRect(QRectF(QPointF(left, top), QPointF(right, bottom)), QColor(QRgb(rgb)));
 }

@@ -29,6 +29,7 @@ public:
     int TextHeight(const std::string& text) override;
     void DrawText(int x, int y, const std::string& text) override;
     void DrawRectangle(int left, int top, int right, int bottom) override;
+    void FillRectangle(int left, int top, int right, int bottom, int rgb) override;
 
 private:
     void ApplyFont();

@@ -150,6 +150,16 @@ const Command kCommands[] =
     });
     w.editing.EditSelected();
      }},
+    // The firm's data, in fields the firm's line did not have.
+    {"Edición de Datos", 1,
+     [](Workbench& w) {
+    w.dialog.steps.push_back([](NodeDataForm& form) {
+        form.Values().firm.evaluator = W("Marta Gómez");
+        form.Values().firm.workers = "14";
+        return true;
+    });
+    w.editing.EditSelected();
+     }},
     };
 
 }  // namespace

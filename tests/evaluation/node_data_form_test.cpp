@@ -39,13 +39,15 @@ TEST(NodeDataAdaptation, EachKindRelabelsAndShowsItsOwnControls) {
     EXPECT_EQ(Utf8(firm.nameLabel), "Nombre:");
     EXPECT_EQ(Utf8(firm.commentsLabel), "Comentarios:");
     EXPECT_EQ(Utf8(firm.observationsLabel), "Observaciones:");
-    EXPECT_TRUE(firm.showsObservations);
+    EXPECT_TRUE(firm.showsObservations && firm.showsFirmData);
     EXPECT_FALSE(firm.showsLevels || firm.showsLocation || firm.showsPrintBlank || firm.nameReadOnly ||
                  firm.commentsLabelWraps);
 
     for (char k : {kind::kZone, kind::kWorkstation}) {
         NodeDataAdaptation expected = firm;
         expected.showsObservations = false;
+        expected.showsFirmData = false;
+        expected.showsExposedWorkers = k == kind::kWorkstation;
         EXPECT_EQ(AdaptationFor(k), expected) << k;
     }
 
@@ -69,7 +71,9 @@ TEST(NodeDataAdaptation, EachKindRelabelsAndShowsItsOwnControls) {
         EXPECT_TRUE(a.showsLevels && a.showsLocation && a.showsObservations);
         EXPECT_FALSE(a.showsPrintBlank || a.nameReadOnly);
     }
-    EXPECT_EQ(AdaptationFor('X'), firm);
+    NodeDataAdaptation other = firm;
+    other.showsFirmData = false;
+    EXPECT_EQ(AdaptationFor('X'), other);
 }
 
 TEST_F(NodeDataFormTest, OpensWithTheRecordsFieldsAndTheKindsCaption) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <optional>
 
 #include "canvas_table.h"
 #include "cp1252.h"
@@ -107,4 +109,72 @@ TEST_F(CanvasTableTest, ALongHeaderIsShortenedBeforeItReachesTheOther) {
     ASSERT_TRUE(canvas.FindText("Derecha"));
     EXPECT_LT(left.x + canvas.TextWidth(left.text), canvas.FindText("Derecha")->x);
     EXPECT_NE(left.text, frame.headerLeft);
+}
+
+// Inside a longer printout: from the y it is given, then page after page within the area, with
+// the heading row on each page and no header or page number of its own.
+TEST_F(CanvasTableTest, WithinAPrintoutItGoesOnFromWhereItIsPutAndRepeatsItsHeading) {
+    std::vector<std::vector<std::string>> rows;
+    for (int r = 0; r < 30; ++r)
+        rows.push_back({"f" + std::to_string(r), "x"});
+    std::string error;
+    ASSERT_TRUE(canvas.BeginJob("Documento", &error));
+    const TableArea area{100, 900, 50, 550};
+    CanvasTable table(canvas, columns, frame);
+    const int end = table.PrintWithin(rows, area, 300);
+    ASSERT_GT(canvas.Pages(), 2);
+    EXPECT_EQ(table.Pages(), canvas.Pages());
+    EXPECT_EQ(OnPage(1, "Uno").at(0).y, 300 + 6) << "where the table was put, a quarter line inside";
+    for (int page = 1; page <= canvas.Pages(); ++page) {
+        SCOPED_TRACE(page);
+        EXPECT_EQ(OnPage(page, "Uno").size(), 1u);
+        if (page > 1) {
+            EXPECT_EQ(OnPage(page, "Uno")[0].y, 50 + 6);
+        }
+        EXPECT_TRUE(OnPage(page, "Izquierda").empty() && OnPage(page, "Derecha").empty());
+    }
+    for (const Call& rect : canvas.Rectangles()) {
+        EXPECT_GE(rect.x, 100);
+        EXPECT_LE(rect.right, 900);
+        EXPECT_GE(rect.y, rect.page == 1 ? 300 : 50);
+        EXPECT_LE(rect.bottom, 550);
+    }
+    const Call last = canvas.Rectangles().back();
+    EXPECT_EQ(end, last.bottom);
+    EXPECT_EQ(OnPage(canvas.Pages(), "f29").size(), 1u);
+}
+
+TEST_F(CanvasTableTest, WithinAPrintoutATableThatCannotStartBelowYStartsOnTheNextPage) {
+    std::string error;
+    ASSERT_TRUE(canvas.BeginJob("Documento", &error));
+    CanvasTable table(canvas, columns, frame);
+    const int end = table.PrintWithin({{"a", "b"}}, {0, 1000, 40, 560}, 520);
+    EXPECT_EQ(canvas.Pages(), 2);
+    EXPECT_TRUE(OnPage(1, "Uno").empty()) << "no heading left alone at the foot of a page";
+    ASSERT_EQ(OnPage(2, "Uno").size(), 1u);
+    EXPECT_EQ(OnPage(2, "a").size(), 1u);
+    EXPECT_LT(end, 560);
+}
+
+TEST_F(CanvasTableTest, CellsGetTheBackgroundAskedForUnderTheirFrameAndText) {
+    CanvasTable table(canvas, columns, frame);
+    table.SetCellFill([](std::size_t row, std::size_t column) {
+        return column == 0 && row % 2 == 1 ? std::optional<int>(0x123456) : std::nullopt;
+    });
+    std::string error;
+    ASSERT_TRUE(table.Print({{"a", "b"}, {"c", "d"}, {"e", "f"}, {"g", "h"}}, &error));
+    const std::vector<Call> fills = canvas.Fills();
+    ASSERT_EQ(fills.size(), 2u) << "rows 1 and 3, never the heading";
+    for (const Call& fill : fills)
+        EXPECT_EQ(fill.rgb, 0x123456);
+    // The fill nearest before each filled cell's text, drawn under it, covers it.
+    for (const char* text : {"c", "g"}) {
+        const auto drawn = std::find_if(canvas.calls.begin(), canvas.calls.end(),
+                                        [text](const Call& call) { return call.text == text; });
+        const auto filled = std::find_if(std::make_reverse_iterator(drawn), canvas.calls.rend(),
+                                         [](const Call& call) { return call.kind == Call::Kind::Fill; });
+        ASSERT_NE(filled, canvas.calls.rend()) << text;
+        EXPECT_GE(drawn->y, filled->y);
+        EXPECT_LE(drawn->bottom, filled->bottom);
+    }
 }

@@ -57,9 +57,10 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesInOrder) {
     for (QAction* action : window.menuBar()->actions())
         menus << action->text();
     EXPECT_EQ(menus, QStringList({"&Archivo", "&Edición", "Vistas", "A&yuda"}));
+    // The assessment document with the other printout.
     EXPECT_EQ(Entries(window.ArchivoMenu),
               QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...",
-                           "&Cerrar", "-", "&Imprimir", "-", "&Salir"}));
+                           "&Cerrar", "-", "&Imprimir", "Informe de evaluación ...", "-", "&Salir"}));
     EXPECT_EQ(Entries(window.EdicionMenu),
               QStringList({"Deshacer", "Rehacer", "-", "Buscar ...", "Buscar siguiente", "Buscar anterior"}));
     // The Part's four views, then the action plan behind a separator.
@@ -77,6 +78,7 @@ TEST_F(MainWindowTest, DocumentEntriesFollowTheDocument) {
     EXPECT_FALSE(window.Importar1->isEnabled());
     EXPECT_FALSE(window.Guardar1->isEnabled());
     EXPECT_FALSE(window.Cerrar1->isEnabled());
+    EXPECT_FALSE(window.InformeEvaluacion1->isEnabled());
     EXPECT_FALSE(window.Asistente1->isEnabled());
 
     window.Nuevo1->trigger();
@@ -86,6 +88,7 @@ TEST_F(MainWindowTest, DocumentEntriesFollowTheDocument) {
     EXPECT_TRUE(window.Guardar1->isEnabled());
     EXPECT_TRUE(window.Guardarcomo1->isEnabled());
     EXPECT_TRUE(window.Cerrar1->isEnabled());
+    EXPECT_TRUE(window.InformeEvaluacion1->isEnabled());
     EXPECT_FALSE(window.Asistente1->isEnabled());
 
     port.answers = {false};
@@ -95,6 +98,7 @@ TEST_F(MainWindowTest, DocumentEntriesFollowTheDocument) {
     EXPECT_EQ(window.windowTitle(), "");
     EXPECT_FALSE(window.Guardar1->isEnabled());
     EXPECT_FALSE(window.Cerrar1->isEnabled());
+    EXPECT_FALSE(window.InformeEvaluacion1->isEnabled());
 }
 
 TEST_F(MainWindowTest, LayoutOfThePanelAndTheTree) {

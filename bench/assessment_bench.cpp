@@ -1,0 +1,81 @@
+// The risk assessment document of a full document (1024 records): gathering it, laying it out,
+// and writing its PDF as "kaldo --evaluacion-pdf" does (through the program's printer canvas,
+// to a memory file system where flushing costs nothing).
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "assessment.h"
+#include "assessment_export.h"
+#include "assessment_printout.h"
+#include "catalogue.h"
+#include "document_commands.h"
+#include "document_session.h"
+#include "fixed_dates.h"
+#include "full_document.h"
+#include "gui_application.h"
+#include "qt_pdf_canvas_source.h"
+#include "recording_canvas.h"
+
+namespace {
+
+// The full document opened as "&Abrir ..." opens it, with the shipped catalogue.
+struct AssessedDocument {
+    AssessedDocument() {
+        const std::filesystem::path path = BenchScratch() / "kaldo-assessment-bench.kl3";
+        std::ofstream(path, std::ios::binary) << FullDocument();
+        DocumentCommands(session, port, dates).LoadDocument(FilePath(path.string()));
+        std::filesystem::remove(path);
+        catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
+    }
+    assessment::Assessment Gathered() { return assessment::Gather(session, catalogue, dates, {2026, 4, 1}); }
+
+    SilentPort port;
+    FixedDates dates;
+    DocumentSession session;
+    Catalogue catalogue;
+};
+
+AssessedDocument& Document() {
+    static AssessedDocument document;
+    return document;
+}
+
+void GatherAssessment(benchmark::State& state) {
+    AssessedDocument& document = Document();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(document.Gathered().places.size());
+    state.counters["deficiencies"] = document.Gathered().Deficiencies();
+}
+BENCHMARK(GatherAssessment)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The layout alone, on a canvas that only records (characters as wide as the printer's).
+void LayOutAssessment(benchmark::State& state) {
+    const assessment::Assessment gathered = Document().Gathered();
+    int pages = 0;
+    for (auto _ : state) {
+        RecordingCanvas canvas(4600, 6600, 5, 10);
+        std::string error;
+        assessment::PrintAssessment(gathered, canvas, &error);
+        pages = canvas.Pages();
+    }
+    state.counters["pages"] = pages;
+}
+BENCHMARK(LayOutAssessment)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// From the open document to the written PDF.
+void ExportAssessmentPdf(benchmark::State& state) {
+    NeedGuiApplication();
+    const FilePath out((BenchScratch() / "kaldo-assessment-bench.pdf").string());
+    QtPdfCanvasSource pdf;
+    std::string error;
+    for (auto _ : state) {
+        if (!assessment::ExportPdf(Document().Gathered(), out, pdf, &error))
+            state.SkipWithError(error.c_str());
+    }
+    std::filesystem::remove(out.Utf8());
+}
+BENCHMARK(ExportAssessmentPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace

@@ -1,0 +1,31 @@
+#include "cli_assessment.h"
+
+#include <QGuiApplication>
+#include <ostream>
+
+#include "assessment.h"
+#include "assessment_export.h"
+#include "cli_document.h"
+#include "cli_plan.h"
+#include "cli_reports.h"
+#include "command_line.h"
+#include "qt_pdf_canvas_source.h"
+
+int RunAssessmentPdf(HeadlessContext& context, const std::vector<std::string>& arguments) {
+    const std::optional<Date> asOf = AsOfArgument(
+        context, arguments, 2, "Uso: kaldo --evaluacion-pdf DOC SALIDA.pdf [--a-fecha DD/MM/AAAA]");
+    if (!asOf) return exit_status::kUsage;
+
+    HeadlessDocument document(context, FilePath(arguments[0]));
+    if (document.status != exit_status::kOk) return document.status;
+    const assessment::Assessment gathered =
+        assessment::Gather(document.session, context.catalogue, context.dates, *asOf);
+    const auto application = HeadlessGuiApplication();
+    QtPdfCanvasSource pdf;
+    std::string error;
+    if (!assessment::ExportPdf(gathered, FilePath(arguments[1]), pdf, &error)) {
+        context.err << "No se puede escribir el informe de evaluación: " << error << '\n';
+        return exit_status::kIoError;
+    }
+    return exit_status::kOk;
+}

@@ -1,0 +1,277 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+#include "assessment_fixture.h"
+#include "assessment_printout.h"
+#include "plan_colours.h"
+#include "recording_canvas.h"
+#include "valuation_tables.h"
+
+namespace {
+
+using Call = RecordingCanvas::Call;
+
+// An A4 page at 600 dots per inch, inside a printer's margins, and characters about as wide and
+// high as the printer's: 5 and 10 dots a point.
+struct AssessmentPrintoutTest : ::testing::Test {
+    DocumentSession session;
+    FixedDates dates;
+    RecordingCanvas canvas{4600, 6600, 5, 10};
+
+    void Print(std::initializer_list<const char*> lines = kAssessedFirm) {
+        LoadLines(session, lines);
+        PrintSession();
+    }
+    void PrintSession() {
+        std::string error;
+        ASSERT_TRUE(assessment::PrintAssessment(
+            assessment::Gather(session, ShippedCatalogue(), dates, {2026, 3, 25}), canvas, &error));
+    }
+    // Every text of a page, UTF-8, one line each, in the order drawn.
+    std::string PageText(int page) const {
+        std::string out;
+        for (const Call& call : canvas.Texts())
+            if (call.page == page) out += U(call.text) + "\n";
+        return out;
+    }
+    // Every text of the job joined by single blanks: a wrapped paragraph reads as one line.
+    std::string AllText() const {
+        std::string out;
+        for (const Call& call : canvas.Texts()) {
+            for (const char c : U(call.text) + " ")
+                if (c != ' ' || (!out.empty() && out.back() != ' ')) out += c;
+        }
+        return out;
+    }
+    // The page of the first text that begins with the given one (UTF-8); 0 for none.
+    int PageOf(const std::string& start) const {
+        for (const Call& call : canvas.Texts())
+            if (U(call.text).rfind(start, 0) == 0) return call.page;
+        return 0;
+    }
+    // The page of a section's heading (the contents on the cover name it in smaller type).
+    int SectionPage(const std::string& heading) const {
+        for (const Call& call : canvas.Texts())
+            if (U(call.text) == heading && call.size == 15) return call.page;
+        return 0;
+    }
+};
+
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+}  // namespace
+
+TEST_F(AssessmentPrintoutTest, EverythingTheDocumentHoldsIsInIt) {
+    Print();
+    const std::string all = AllText();
+    for (const char* expected : {"Talleres Norte",
+                                 "B12345678",
+                                 "C/ Mayor 3, Ávila",
+                                 "4520 Reparación de vehículos",
+                                 "14",
+                                 "Servicio de prevención ajeno",
+                                 "Marta Gómez",
+                                 "01/03/2027",
+                                 "02/03/2026 (Marta)",
+                                 "20/03/2026 (Luis)",
+                                 "Fecha del documento:",
+                                 "25/03/2026",
+                                 "2. ¿Hay plan de prevención?",
+                                 "No hay plan escrito",
+                                 "Redacte el plan",
+                                 "Redactar el plan",
+                                 "Recursos: Consultora; 900 €",
+                                 "1. ¿Hay pantallas?",
+                                 "Cortina rota",
+                                 "comentario D",
+                                 "Reponer la cortina",
+                                 "Señalizar el puesto",
+                                 "2. ¿Hay gafas?",
+                                 "3. ¿Hay ventilación?",
+                                 "Trabajadores expuestos:",
+                                 "Puesto de trabajo: Nave / Soldador",
+                                 "Cuestionario 18.- Radiaciones no ionizantes",
+                                 "Muy Deficiente",
+                                 "Firma del evaluador",
+                                 "Firma de la empresa"})
+        EXPECT_TRUE(Has(all, expected)) << expected;
+    const Catalogue& catalogue = ShippedCatalogue();
+    EXPECT_TRUE(Has(all, "2. " + U(catalogue.ItemText(18, 2)))) << "an item answered Sí";
+    EXPECT_FALSE(Has(all, "1. " + U(catalogue.ItemText(18, 1)))) << "one answered No";
+    // Valuations in words, and the states of the measures on the document's date.
+    EXPECT_TRUE(Has(all,
+                    "Consecuencias: Mortal. Exposición: Continuada. Nivel de deficiencia: Muy deficiente. "
+                    "Probabilidad: Muy alta. Nivel de intervención: Crítico."));
+    EXPECT_TRUE(Has(all, "Nivel de intervención: sin valorar."));
+    EXPECT_TRUE(Has(all, "Fecha prevista: 23/03/2026 · Estado: Vencida"));
+    EXPECT_TRUE(Has(all, "Realizada: 18/03/2026 por Eva · Estado: Realizada"));
+    // The counts per level: legend of the chart, the cover's result.
+    for (const char* count :
+         {"Crítico: 1", "A corregir: 1", "A mejorar: 0", "No imprescindible: 1", "Sin valorar: 1"})
+        EXPECT_TRUE(Has(all, count)) << count;
+    EXPECT_TRUE(Has(all, "4 (1 Crítico, 1 A corregir, 1 No imprescindible, 1 Sin valorar)"));
+}
+
+TEST_F(AssessmentPrintoutTest, NothingIsDrawnOutsideTheMargins) {
+    LoadBytes(session, ManyDeficiencies(60));
+    PrintSession();
+    ASSERT_GT(canvas.Pages(), 10);
+    const int margin = 3 * 5 * 9;  // three W of the body's 9 points
+    for (const Call& call : canvas.calls) {
+        if (call.kind != Call::Kind::Text && call.kind != Call::Kind::Rectangle &&
+            call.kind != Call::Kind::Fill)
+            continue;
+        SCOPED_TRACE(U(call.text) + " page " + std::to_string(call.page));
+        EXPECT_GE(call.x, margin);
+        EXPECT_LE(call.right, canvas.PageWidth() - margin);
+        EXPECT_GE(call.y, 0);
+        EXPECT_LE(call.bottom, canvas.PageHeight());
+    }
+}
+
+TEST_F(AssessmentPrintoutTest, EveryPageHasItsNumberOfAllAndTheFirmAtItsHead) {
+    LoadBytes(session, ManyDeficiencies(30));
+    PrintSession();
+    const int pages = canvas.Pages();
+    ASSERT_GT(pages, 5);
+    for (int page = 1; page <= pages; ++page) {
+        const std::string text = PageText(page);
+        EXPECT_TRUE(Has(text, "Página " + std::to_string(page) + " de " + std::to_string(pages))) << page;
+        // The cover shows the firm in large type instead of the header.
+        bool header = false;
+        for (const Call& call : canvas.Texts())
+            header = header || (call.page == page && call.text == "Empresa grande" && call.size == 8);
+        EXPECT_EQ(header, page > 1) << page;
+    }
+}
+
+TEST_F(AssessmentPrintoutTest, TheContentsNameThePageEachSectionBeginsOn) {
+    LoadBytes(session, ManyDeficiencies(30));
+    PrintSession();
+    for (const char* section : {"1. Método de evaluación", "2. Resumen", "3. Deficiencias por lugar",
+                                "4. Plan de acción", "5. Firmas"}) {
+        SCOPED_TRACE(section);
+        std::optional<Call> listed, heading;
+        for (const Call& call : canvas.Texts()) {
+            if (U(call.text) != section) continue;
+            (call.page == 1 ? listed : heading) = call;
+        }
+        ASSERT_TRUE(listed && heading);
+        EXPECT_EQ(heading->size, 15);
+        std::string number;
+        for (const Call& call : canvas.Texts())
+            if (call.page == 1 && call.y == listed->y && call.x > listed->right) number = call.text;
+        EXPECT_EQ(number, std::to_string(heading->page));
+    }
+}
+
+// The two tables of the method are drawn from the method's own tables: each level's colour as
+// many times as the tables hold it (and once more in the list of levels above them).
+TEST_F(AssessmentPrintoutTest, TheMethodsTablesHaveTheLevelsColours) {
+    Print();
+    const int page = SectionPage("1. Método de evaluación");
+    std::map<int, int> fills;
+    for (const Call& fill : canvas.Fills())
+        if (fill.page == page) ++fills[fill.rgb];
+    for (int level = 0; level < 4; ++level) {
+        const char c = static_cast<char>('0' + level);
+        const int expected =
+            1 + static_cast<int>(std::count(valuation::kTables.begin(), valuation::kTables.end(), c));
+        EXPECT_EQ(fills[plan::LevelColour(static_cast<plan::Level>(level)).Packed()], expected) << level;
+    }
+}
+
+// The whole firm's bar and the places' bars, each chart scaled to its longest bar.
+TEST_F(AssessmentPrintoutTest, TheChartsBarsAreAsLongAsTheirCounts) {
+    Print();
+    const int page = SectionPage("2. Resumen");
+    // The bars: fills a line high (at 8 points, 80 and a sixth), by their top.
+    std::map<int, std::vector<Call>> bars;
+    for (const Call& fill : canvas.Fills())
+        if (fill.page == page && fill.bottom - fill.y == 80 + 80 / 6) bars[fill.y].push_back(fill);
+    ASSERT_EQ(bars.size(), 3u) << "the whole firm, the firm's own, the workstation (the zone has none)";
+    auto length = [](const std::vector<Call>& pieces) { return pieces.back().right - pieces.front().x; };
+    auto bar = bars.begin();
+    const std::vector<Call>& all = (bar++)->second;
+    const std::vector<Call>& firm = (bar++)->second;
+    const std::vector<Call>& workstation = bar->second;
+    ASSERT_EQ(all.size(), 4u);
+    for (const Call& piece : all)
+        EXPECT_NEAR(piece.right - piece.x, length(all) / 4, 1);
+    EXPECT_EQ(all[0].rgb, plan::LevelColour(plan::Level::kCritical).Packed());
+    EXPECT_EQ(all[3].rgb, plan::LevelColour(plan::Level::kNotValued).Packed());
+    // The places on their own scale: the workstation's three take the whole length.
+    EXPECT_EQ(length(workstation), length(all));
+    ASSERT_EQ(firm.size(), 1u);
+    EXPECT_EQ(firm[0].rgb, plan::LevelColour(plan::Level::kToCorrect).Packed());
+    EXPECT_NEAR(length(firm), length(all) / 3, 1);
+}
+
+// A deficiency that fits on a page is never cut by one: its item, what was detected, the
+// recommendation and its measure go together.
+TEST_F(AssessmentPrintoutTest, ADeficiencyIsKeptOnOnePage) {
+    LoadBytes(session, ManyDeficiencies(40));
+    PrintSession();
+    for (int k = 1; k <= 40; ++k) {
+        const std::string n = std::to_string(k);
+        const int page = PageOf(n + ". Ítem D" + n + " ");
+        ASSERT_GT(page, 0) << k;
+        EXPECT_EQ(PageOf("Detectada D" + n + " "), page) << k;
+        EXPECT_EQ(PageOf("Recomendación R" + n + " "), page) << k;
+        EXPECT_EQ(PageOf("Medida M" + n), page) << k;
+    }
+}
+
+// The plan's table runs over several pages, each beginning with the table's heading row.
+TEST_F(AssessmentPrintoutTest, ThePlansHeadingRowOnEveryPageOfIt) {
+    LoadBytes(session, ManyDeficiencies(60));
+    PrintSession();
+    const int first = SectionPage("4. Plan de acción");
+    const int last = SectionPage("5. Firmas");
+    ASSERT_GT(last, first + 1);
+    for (int page = first; page <= last; ++page) {
+        int headings = 0;
+        for (const Call& call : canvas.Texts())
+            headings += call.page == page && call.text == "Nivel" && call.style == FontStyle::Bold;
+        EXPECT_EQ(headings, page == last && !Has(PageText(page), "Medida M") ? 0 : 1) << page;
+    }
+}
+
+TEST_F(AssessmentPrintoutTest, APrinterThatRefusesTheJobGetsNothing) {
+    LoadLines(session, kAssessedFirm);
+    canvas.refuseJob = true;
+    std::string error;
+    EXPECT_FALSE(assessment::PrintAssessment(
+        assessment::Gather(session, ShippedCatalogue(), dates, {2026, 3, 25}), canvas, &error));
+    EXPECT_EQ(error, "printer unavailable");
+    EXPECT_TRUE(canvas.calls.empty());
+}
+
+// A label and its value, a bar's count and its label, a number in the contents: no text is drawn
+// over another on the same line.
+TEST_F(AssessmentPrintoutTest, NoTextOverprintsAnother) {
+    for (const bool many : {false, true}) {
+        canvas.calls.clear();
+        if (many) {
+            LoadBytes(session, ManyDeficiencies(30));
+        } else {
+            LoadLines(session, kAssessedFirm);
+        }
+        PrintSession();
+        const std::vector<Call> texts = canvas.Texts();
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            for (std::size_t j = i + 1; j < texts.size(); ++j) {
+                const Call& a = texts[i];
+                const Call& b = texts[j];
+                if (a.page != b.page || a.y != b.y) continue;
+                EXPECT_TRUE(a.right <= b.x || b.right <= a.x)
+                    << U(a.text) << " and " << U(b.text) << " on page " << a.page;
+            }
+        }
+    }
+}
