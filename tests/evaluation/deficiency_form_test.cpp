@@ -17,7 +17,7 @@ struct DeficiencyFormTest : ::testing::Test {
 
     DeficiencyFormTest() {
         catalogue.LoadFromBytes(TestCatalogueBytes(), port);
-        LoadRecords(session, kFirmLines);
+        LoadLines(session, kFirmLines);
     }
     // Opens the form for a new deficiency under the questionnaire of the slot.
     void OpenUnder(int slot, const std::string& storedCode = "") {
@@ -214,8 +214,8 @@ TEST_F(DeficiencyFormTest, LocationRunsFromTheFirmToTheQuestionnairesHolder) {
 
 TEST(LocationPath, ParentNumbersThatGoNowhereOrRoundEndTheWalk) {
     DocumentSession session;
-    LoadRecords(session, {"1\t0\tE\tF", "2\t3\tZ\tA", "3\t2\tZ\tB", "4\t3\tC\t00.- G", "5\t4\tD\tdef",
-                          "6\t40\tC\t00.- H"});
+    LoadLines(session, {"1\t0\tE\tF", "2\t3\tZ\tA", "3\t2\tZ\tB", "4\t3\tC\t00.- G", "5\t4\tD\tdef",
+                        "6\t40\tC\t00.- H"});
     const NodeTable& table = session.Table();
     EXPECT_EQ(QuestionnaireLocation(table, *table.Record(4)), "A/B") << "each ancestor once";
     EXPECT_EQ(DeficiencyLocation(table, *table.Record(5)), "A/B/00.- G/def");
@@ -224,7 +224,7 @@ TEST(LocationPath, ParentNumbersThatGoNowhereOrRoundEndTheWalk) {
 
 TEST(LocationPath, MeasureSideEndsBelowTheFirm) {
     DocumentSession session;
-    LoadRecords(session, kFirmLines);
+    LoadLines(session, kFirmLines);
     auto add = [&](const std::string& line) {
         auto record = std::make_unique<oToken>();
         record->ParseLine(W(line));

@@ -17,7 +17,7 @@ struct EvaluationCommandsTest : ::testing::Test {
 
     EvaluationCommandsTest() {
         catalogue.LoadFromBytes(TestCatalogueBytes(), port);
-        LoadRecords(session, kFirmLines);
+        LoadLines(session, kFirmLines);
     }
     oToken& Record(int slot) { return *session.Table().Record(slot); }
     TreeNode* Node(int slot) { return session.Table().Node(slot); }

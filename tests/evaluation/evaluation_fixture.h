@@ -12,6 +12,7 @@
 #include "catalogue.h"
 #include "cp1252.h"
 #include "deficiency_form.h"
+#include "document_lines.h"
 #include "document_session.h"
 #include "entry_dialog_port.h"
 #include "measure_form.h"
@@ -57,16 +58,6 @@ inline std::string TestCatalogueBytes() {
         if (degree) bytes += std::string(1, degree) + W("Recomendación ") + std::to_string(n) + "\r\n";
     }
     return bytes;
-}
-
-// Fills a session's table from lines of TAB-separated fields (UTF-8) and builds the tree.
-inline void LoadRecords(DocumentSession& session, const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) {
-        auto record = std::make_unique<oToken>();
-        record->ParseLine(W(line));
-        session.Table().Append(std::move(record));
-    }
-    session.RebuildTree();
 }
 
 // A firm with a zone holding a workstation with questionnaire 01, and questionnaire 00 of the

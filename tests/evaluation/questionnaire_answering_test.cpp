@@ -55,8 +55,7 @@ struct AnsweringTest : ::testing::Test {
 
     AnsweringTest() {
         catalogue.LoadFromBytes(TestCatalogueBytes(), port);
-        LoadRecords(session, kFirmLines);
-        session.SetModified(false);
+        LoadLines(session, kFirmLines);
     }
     oToken& Record(int slot) { return *session.Table().Record(slot); }
     TreeNode* Node(int slot) { return session.Table().Node(slot); }
