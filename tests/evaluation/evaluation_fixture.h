@@ -18,29 +18,33 @@
 #include "measure_form.h"
 #include "scripted_port.h"
 
-// A user at the entry dialogs: each dialog shown runs the next scripted action on its form,
-// and the action's result says whether the user pressed "Aceptar".
+// A dialog shown to a scripted user: its caption is kept (UTF-8) and the next scripted action
+// runs on its form, the action's result saying whether the user pressed "Aceptar". A dialog that
+// no action awaits fails the test and is cancelled.
+template <typename Form>
+bool RunNextAction(Form& form, std::deque<std::function<bool(Form&)>>& actions,
+                   std::vector<std::string>& shown) {
+    shown.push_back(cp1252::ToUtf8(form.Caption()));
+    if (actions.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << shown.back();
+        return false;
+    }
+    auto action = std::move(actions.front());
+    actions.pop_front();
+    return action(form);
+}
+
+// A user at the entry dialogs: each dialog shown runs the next scripted action on its form.
 class ScriptedEntryDialogs : public EntryDialogPort {
 public:
     std::deque<std::function<bool(DeficiencyForm&)>> deficiencyActions;
     std::deque<std::function<bool(MeasureForm&)>> measureActions;
     std::vector<std::string> shown;  // captions in UTF-8
 
-    bool ShowDeficiencyDialog(DeficiencyForm& form) override { return Run(form, deficiencyActions); }
-    bool ShowMeasureDialog(MeasureForm& form) override { return Run(form, measureActions); }
-
-private:
-    template <typename Form>
-    bool Run(Form& form, std::deque<std::function<bool(Form&)>>& actions) {
-        shown.push_back(cp1252::ToUtf8(form.Caption()));
-        if (actions.empty()) {
-            ADD_FAILURE() << "unexpected dialog: " << shown.back();
-            return false;
-        }
-        auto action = std::move(actions.front());
-        actions.pop_front();
-        return action(form);
+    bool ShowDeficiencyDialog(DeficiencyForm& form) override {
+        return RunNextAction(form, deficiencyActions, shown);
     }
+    bool ShowMeasureDialog(MeasureForm& form) override { return RunNextAction(form, measureActions, shown); }
 };
 
 // A small catalogue: questionnaire 00 with three items, 01 with twelve whose first four have

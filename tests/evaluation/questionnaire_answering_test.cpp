@@ -21,16 +21,7 @@ struct ScriptedChecklistDialog : ChecklistDialogPort {
     std::deque<std::function<bool(ChecklistForm&)>> actions;
     std::vector<std::string> shown;  // captions in UTF-8
 
-    bool ShowChecklistDialog(ChecklistForm& form) override {
-        shown.push_back(cp1252::ToUtf8(form.Caption()));
-        if (actions.empty()) {
-            ADD_FAILURE() << "unexpected dialog: " << shown.back();
-            return false;
-        }
-        auto action = std::move(actions.front());
-        actions.pop_front();
-        return action(form);
-    }
+    bool ShowChecklistDialog(ChecklistForm& form) override { return RunNextAction(form, actions, shown); }
     // The user answers the items in order (from item 1) and presses "Aceptar".
     void Answer(std::vector<checklist::Answer> answers) {
         actions.push_back([answers](ChecklistForm& form) {
