@@ -43,6 +43,12 @@ struct EditingFixture {
     ScriptedEditorDialog dialog;
     NodeDataEditor editor{session, dialog, port, dates};
 
+    // The data editor's form of a slot, opened; fails the test when it does not open.
+    std::unique_ptr<NodeDataForm> Open(int slot) {
+        auto form = std::make_unique<NodeDataForm>(session.Table(), *Node(slot), dates);
+        EXPECT_TRUE(form->Open(port));
+        return form;
+    }
     oToken& Record(int slot) { return *session.Table().Record(slot); }
     TreeNode* Node(int slot) { return session.Table().Node(slot); }
     std::string Field(int slot, int field) { return cp1252::ToUtf8(Record(slot).GetField(field)); }

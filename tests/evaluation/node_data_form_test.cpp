@@ -18,13 +18,6 @@ struct NodeDataFormTest : EditingFixture, ::testing::Test {
                       "6\t5\tR\tColocar resguardo\tcomR\t20/03/2026\tPepe\t25/03/2026\tJuan\tobsR",
                   });
     }
-
-    // Opens the form of a slot; fails the test when it does not open.
-    std::unique_ptr<NodeDataForm> Open(int slot) {
-        auto form = std::make_unique<NodeDataForm>(session.Table(), *Node(slot), dates);
-        EXPECT_TRUE(form->Open(port));
-        return form;
-    }
 };
 
 std::string Utf8(const std::string& text) {
