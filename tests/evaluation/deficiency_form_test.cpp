@@ -36,31 +36,34 @@ struct DeficiencyFormTest : ::testing::Test {
 }  // namespace
 
 TEST_F(DeficiencyFormTest, ChoicesGiveTheStoredCode) {
-    OpenUnder(4);
-    form.RadioButton5Click();   // Mortal
-    form.RadioButton16Click();  // Esporádica
-    form.RadioButton19Click();  // Mejorable
-    EXPECT_EQ(Written(), "10332");
-
-    OpenUnder(4);
-    form.RadioButton8Click();   // Leve
-    form.RadioButton15Click();  // Ocasional
-    form.RadioButton19Click();  // Mejorable
-    EXPECT_EQ(Written(), "33322");
+    using F = DeficiencyForm;
+    // The consequences, the exposure and the deficiency level as the user clicks them.
+    const struct {
+        void (F::*consequences)();
+        void (F::*exposure)();
+        void (F::*deficiency)();
+        const char* code;
+    } cases[] = {
+        // Mortal, Esporádica, Mejorable
+        {&F::RadioButton5Click, &F::RadioButton16Click, &F::RadioButton19Click, "10332"},
+        // Muy grave, Esporádica, Deficiente
+        {&F::RadioButton6Click, &F::RadioButton16Click, &F::RadioButton18Click, "11231"},
+        // Grave, Continuada, Muy deficiente
+        {&F::RadioButton7Click, &F::RadioButton13Click, &F::RadioButton17Click, "02000"},
+        // Leve, Ocasional, Mejorable
+        {&F::RadioButton8Click, &F::RadioButton15Click, &F::RadioButton19Click, "33322"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        OpenUnder(4);
+        (form.*c.consequences)();
+        (form.*c.exposure)();
+        (form.*c.deficiency)();
+        EXPECT_EQ(Written(), c.code);
+    }
+    // The last one's probability and level by their names.
     EXPECT_EQ(U(ValueName(kProbability, form.Code()[kProbability])), "Baja");
     EXPECT_EQ(U(InterventionLevelName(form.Code()[kLevel])), "No imprescindible");
-
-    OpenUnder(4);
-    form.RadioButton6Click();   // Muy grave
-    form.RadioButton16Click();  // Esporádica
-    form.RadioButton18Click();  // Deficiente
-    EXPECT_EQ(Written(), "11231");
-
-    OpenUnder(4);
-    form.RadioButton7Click();   // Grave
-    form.RadioButton13Click();  // Continuada
-    form.RadioButton17Click();  // Muy deficiente
-    EXPECT_EQ(Written(), "02000");
 }
 
 TEST_F(DeficiencyFormTest, PartialChoicesLeaveBlanks) {
