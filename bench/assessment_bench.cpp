@@ -4,15 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "assessment.h"
 #include "assessment_export.h"
 #include "assessment_printout.h"
 #include "catalogue.h"
-#include "document_commands.h"
-#include "document_session.h"
-#include "fixed_dates.h"
 #include "full_document.h"
 #include "gui_application.h"
 #include "qt_pdf_canvas_source.h"
@@ -20,20 +16,11 @@
 
 namespace {
 
-// The full document opened as "&Abrir ..." opens it, with the shipped catalogue.
-struct AssessedDocument {
-    AssessedDocument() {
-        const std::filesystem::path path = BenchScratch() / "kaldo-assessment-bench.kl3";
-        std::ofstream(path, std::ios::binary) << FullDocument();
-        DocumentCommands(session, port, dates).LoadDocument(FilePath(path.string()));
-        std::filesystem::remove(path);
-        catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
-    }
+// The full document opened, with the shipped catalogue.
+struct AssessedDocument : OpenFullDocument {
+    AssessedDocument() { catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port); }
     assessment::Assessment Gathered() { return assessment::Gather(session, catalogue, dates, {2026, 4, 1}); }
 
-    SilentPort port;
-    FixedDates dates;
-    DocumentSession session;
     Catalogue catalogue;
 };
 

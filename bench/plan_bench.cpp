@@ -4,12 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "action_plan.h"
-#include "document_commands.h"
-#include "document_session.h"
-#include "fixed_dates.h"
 #include "full_document.h"
 #include "gui_application.h"
 #include "plan_export.h"
@@ -19,19 +15,9 @@
 
 namespace {
 
-// The full document opened as "&Abrir ..." opens it, and its plan on 8 December 2026.
-struct OpenDocument {
-    OpenDocument() {
-        const std::filesystem::path path = BenchScratch() / "kaldo-plan-bench.kl3";
-        std::ofstream(path, std::ios::binary) << FullDocument();
-        DocumentCommands(session, port, dates).LoadDocument(FilePath(path.string()));
-        std::filesystem::remove(path);
-    }
+// The full document opened, and its plan on 8 December 2026.
+struct OpenDocument : OpenFullDocument {
     plan::ActionPlan Plan() { return plan::BuildActionPlan(session, dates, {2026, 12, 8}); }
-
-    SilentPort port;
-    FixedDates dates;
-    DocumentSession session;
 };
 
 OpenDocument& Document() {
