@@ -34,10 +34,6 @@ inline const std::vector<std::string> kAssessedFirm = {
     "12\t7\tD\t3. ¿Hay ventilación?\t\t\t\t\t\t\t",
 };
 
-inline std::string U(const std::string& text) {
-    return cp1252::ToUtf8(text);
-}
-
 // A firm with n deficiencies spread over zones and workstations, each with a measure, their
 // texts long enough to wrap: item "k. Ítem Dk ...", detected "Detectada Dk ...",
 // recommendation "Recomendación Rk ...", measure "Medida Mk ...".

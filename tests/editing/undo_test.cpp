@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "catalogue.h"
-#include "shipped_catalogue.h"
 #include "display_text.h"
 #include "document_commands.h"
 #include "editing_fixture.h"
@@ -12,6 +11,7 @@
 #include "questionnaire_assignment.h"
 #include "questionnaire_selection_form.h"
 #include "questionnaire_selection_port.h"
+#include "shipped_catalogue.h"
 #include "temp_dir.h"
 #include "tree_drop.h"
 #include "tree_editing.h"

@@ -73,8 +73,3 @@ inline const std::vector<std::string> kFirmLines = {
     "4\t3\tC\t01.- Lugares de trabajo",
     "5\t1\tC\t00.- Gestión Preventiva",
 };
-
-// UTF-8 form of a Windows-1252 text, for readable comparisons.
-inline std::string U(const std::string& bytes) {
-    return cp1252::ToUtf8(bytes);
-}

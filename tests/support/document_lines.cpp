@@ -16,3 +16,7 @@ void LoadLines(DocumentSession& session, const std::vector<std::string>& lines) 
     session.RebuildTree();
     session.SetModified(false);
 }
+
+std::string U(const std::string& text) {
+    return cp1252::ToUtf8(text);
+}
