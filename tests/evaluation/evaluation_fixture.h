@@ -15,6 +15,8 @@
 #include "document_lines.h"
 #include "document_session.h"
 #include "entry_dialog_port.h"
+#include "evaluation_commands.h"
+#include "fixed_dates.h"
 #include "measure_form.h"
 #include "scripted_port.h"
 
@@ -72,4 +74,22 @@ inline const std::vector<std::string> kFirmLines = {
     "3\t2\tP\tSoldadura",
     "4\t3\tC\t01.- Lugares de trabajo",
     "5\t1\tC\t00.- Gestión Preventiva",
+};
+
+// The firm of kFirmLines with the small catalogue, a scripted user at the entry dialogs and the
+// evaluation commands working on them.
+struct EvaluationFixture : ::testing::Test {
+    DocumentSession session;
+    ScriptedPort port;
+    FixedDates dates;
+    Catalogue catalogue;
+    ScriptedEntryDialogs dialogs;
+    EvaluationCommands commands{session, catalogue, port, dates, dialogs};
+
+    EvaluationFixture() {
+        catalogue.LoadFromBytes(TestCatalogueBytes(), port);
+        LoadLines(session, kFirmLines);
+    }
+    oToken& Record(int slot) { return *session.Table().Record(slot); }
+    TreeNode* Node(int slot) { return session.Table().Node(slot); }
 };

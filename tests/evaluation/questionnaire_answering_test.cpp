@@ -34,22 +34,10 @@ struct ScriptedChecklistDialog : ChecklistDialogPort {
 
 // The firm of the fixture: questionnaire 01 (twelve items, degrees M, D, none, N, ...) in slot 4,
 // questionnaire 00 (three items) in slot 5.
-struct AnsweringTest : ::testing::Test {
-    DocumentSession session;
-    ScriptedPort port;
-    FixedDates dates;
-    Catalogue catalogue;
-    ScriptedEntryDialogs dialogs;
+struct AnsweringTest : EvaluationFixture {
     ScriptedChecklistDialog checklist;
-    EvaluationCommands evaluation{session, catalogue, port, dates, dialogs};
-    QuestionnaireAnswering answering{session, catalogue, port, checklist, evaluation};
+    QuestionnaireAnswering answering{session, catalogue, port, checklist, commands};
 
-    AnsweringTest() {
-        catalogue.LoadFromBytes(TestCatalogueBytes(), port);
-        LoadLines(session, kFirmLines);
-    }
-    oToken& Record(int slot) { return *session.Table().Record(slot); }
-    TreeNode* Node(int slot) { return session.Table().Node(slot); }
     std::string Answers(int slot) { return Record(slot).GetField(field::kChecklistAnswers); }
     std::string Valuation(int slot) { return Record(slot).GetField(field::kQuestionnaireValuation); }
     void Respond(int slot) {
