@@ -36,4 +36,10 @@ OpenFullDocument::OpenFullDocument() {
     std::ofstream(path, std::ios::binary) << FullDocument();
     DocumentCommands(session, port, dates).LoadDocument(FilePath(path.string()));
     std::filesystem::remove(path);
+    catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
+}
+
+OpenFullDocument& TheFullDocument() {
+    static OpenFullDocument document;
+    return document;
 }
