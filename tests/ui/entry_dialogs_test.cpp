@@ -28,6 +28,7 @@
 #include "measure_form.h"
 #include "named_child.h"
 #include "scripted_port.h"
+#include "shipped_catalogue.h"
 #include "temp_dir.h"
 #include "text_codec.h"
 #include "tree_model.h"
@@ -48,8 +49,7 @@ struct EntryDialogsTest : ::testing::Test {
     DocumentSession session;  // the document, for the dialogs tested without the main window
 
     EntryDialogsTest() {
-        EXPECT_EQ(catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port),
-                  Catalogue::LoadResult::Loaded);
+        EXPECT_EQ(LoadShippedCatalogue(catalogue), Catalogue::LoadResult::Loaded);
         WriteFile(document, W("1\t0\tE\tTalleres Ruiz\r\n2\t1\tZ\tNave\r\n3\t2\tP\tSoldadura\r\n"
                               "4\t3\tC\t01.- Lugares de trabajo\r\n"
                               "5\t1\tC\t00.- Gestión Preventiva\r\n"

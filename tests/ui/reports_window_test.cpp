@@ -22,6 +22,7 @@
 #include "print_dialog.h"
 #include "recording_canvas.h"
 #include "scripted_port.h"
+#include "shipped_catalogue.h"
 #include "temp_dir.h"
 #include "text_codec.h"
 #include "tree_model.h"
@@ -51,7 +52,7 @@ struct ReportsWindowTest : ::testing::Test {
     ScriptedPrintPort printer;
 
     ReportsWindowTest() {
-        catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
+        LoadShippedCatalogue(catalogue);
         port.answers = {false};  // "&Nuevo" over nothing asks nothing; spare answer for safety
         window.Commands().New();
         port.answers.clear();
