@@ -10,6 +10,19 @@ std::vector<std::string> SplitText(const std::string& text, std::string_view sep
     return pieces;
 }
 
+std::string CollapseBlanks(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        const bool blank = c == ' ' || c == '\t' || c == '\n' || c == '\r';
+        if (!blank) {
+            out += c;
+        } else if (!out.empty() && out.back() != ' ') {
+            out += ' ';
+        }
+    }
+    return out;
+}
+
 std::string ReplaceAll(const std::string& text, std::string_view from, std::string_view to) {
     std::string out;
     out.reserve(text.size());

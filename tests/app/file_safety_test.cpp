@@ -51,7 +51,9 @@ struct UserFolder {
         return File(name);
     }
     static void Own(const FilePath& path) {
-        if (geteuid() == 0) EXPECT_EQ(chown(path.Utf8().c_str(), kNobody, kNobody), 0);
+        if (geteuid() == 0) {
+            EXPECT_EQ(chown(path.Utf8().c_str(), kNobody, kNobody), 0);
+        }
     }
     std::size_t Entries() const {
         std::size_t n = 0;

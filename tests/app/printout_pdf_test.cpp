@@ -80,7 +80,9 @@ TEST(BlankQuestionnairePdf, EveryQuestionnaireStaysOnThePaperWithNumbersAndAcron
             CountWords(cp1252::ToUtf8(catalogue.ItemRecommendation(q, k)), expected);
         }
         for (const auto& [word, count] : expected) {
-            if (NumberOrAcronym(word)) EXPECT_GE(printed[word], count) << word << " was broken";
+            if (NumberOrAcronym(word)) {
+                EXPECT_GE(printed[word], count) << word << " was broken";
+            }
         }
     }
 }

@@ -259,7 +259,9 @@ TEST_F(ReportsWindowTest, AZonesReportShortensLongHeaderTextsToStayApartAndOnThe
               [](const PdfWord& a, const PdfWord& b) { return a.left < b.left; });
     std::string line;
     for (std::size_t i = 0; i < header.size(); ++i) {
-        if (i > 0) EXPECT_LT(header[i - 1].right, header[i].left) << header[i].text << " overprints";
+        if (i > 0) {
+            EXPECT_LT(header[i - 1].right, header[i].left) << header[i].text << " overprints";
+        }
         line += header[i].text + " ";
     }
     EXPECT_EQ(line.rfind("Construcciones, Reformas y", 0), 0u) << line;
