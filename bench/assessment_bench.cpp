@@ -4,15 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "assessment.h"
 #include "assessment_export.h"
 #include "assessment_printout.h"
-#include "catalogue.h"
-#include "document_commands.h"
-#include "document_session.h"
-#include "fixed_dates.h"
 #include "full_document.h"
 #include "gui_application.h"
 #include "qt_pdf_canvas_source.h"
@@ -20,39 +15,22 @@
 
 namespace {
 
-// The full document opened as "&Abrir ..." opens it, with the shipped catalogue.
-struct AssessedDocument {
-    AssessedDocument() {
-        const std::filesystem::path path = BenchScratch() / "kaldo-assessment-bench.kl3";
-        std::ofstream(path, std::ios::binary) << FullDocument();
-        DocumentCommands(session, port, dates).LoadDocument(FilePath(path.string()));
-        std::filesystem::remove(path);
-        catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
-    }
-    assessment::Assessment Gathered() { return assessment::Gather(session, catalogue, dates, {2026, 4, 1}); }
-
-    SilentPort port;
-    FixedDates dates;
-    DocumentSession session;
-    Catalogue catalogue;
-};
-
-AssessedDocument& Document() {
-    static AssessedDocument document;
-    return document;
+// The full document's assessment on 1 April 2026.
+assessment::Assessment Gathered() {
+    OpenFullDocument& document = TheFullDocument();
+    return assessment::Gather(document.session, document.catalogue, document.dates, {2026, 4, 1});
 }
 
 void GatherAssessment(benchmark::State& state) {
-    AssessedDocument& document = Document();
     for (auto _ : state)
-        benchmark::DoNotOptimize(document.Gathered().places.size());
-    state.counters["deficiencies"] = document.Gathered().Deficiencies();
+        benchmark::DoNotOptimize(Gathered().places.size());
+    state.counters["deficiencies"] = Gathered().Deficiencies();
 }
 BENCHMARK(GatherAssessment)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The layout alone, on a canvas that only records (characters as wide as the printer's).
 void LayOutAssessment(benchmark::State& state) {
-    const assessment::Assessment gathered = Document().Gathered();
+    const assessment::Assessment gathered = Gathered();
     int pages = 0;
     for (auto _ : state) {
         RecordingCanvas canvas(4600, 6600, 5, 10);
@@ -71,8 +49,7 @@ void ExportAssessmentPdf(benchmark::State& state) {
     QtPdfCanvasSource pdf;
     std::string error;
     for (auto _ : state) {
-        if (!assessment::ExportPdf(Document().Gathered(), out, pdf, &error))
-            state.SkipWithError(error.c_str());
+        if (!assessment::ExportPdf(Gathered(), out, pdf, &error)) state.SkipWithError(error.c_str());
     }
     std::filesystem::remove(out.Utf8());
 }

@@ -47,9 +47,7 @@ void LoadRebuildSaveIn(benchmark::State& state, const std::filesystem::path& bas
 // The program's own work: the files live on a memory file system, where flushing a file to
 // disk costs nothing.
 void LoadRebuildSave(benchmark::State& state) {
-    LoadRebuildSaveIn(state, std::filesystem::is_directory("/dev/shm")
-                                 ? std::filesystem::path("/dev/shm")
-                                 : std::filesystem::temp_directory_path());
+    LoadRebuildSaveIn(state, BenchScratch());
 }
 BENCHMARK(LoadRebuildSave)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -1,19 +1,12 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 
-#include "user_port.h"
-
-// What the benchmarks share: a user who says nothing, and a full document.
-class SilentPort : public UserPort {
-public:
-    void ShowMessage(const std::string&) override {}
-    void ShowError(const std::string&) override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::optional<FilePath> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
-};
+#include "catalogue.h"
+#include "document_session.h"
+#include "fixed_dates.h"
+#include "silent_port.h"
 
 // A realistic full document: a firm with zones, workstations, questionnaires, deficiencies and
 // measures, 1024 lines in pre-order, as file bytes.
@@ -25,3 +18,15 @@ inline std::filesystem::path BenchScratch() {
     return std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
                                                      : std::filesystem::temp_directory_path();
 }
+
+// The full document opened as "&Abrir ..." opens it, with the shipped catalogue: made the first
+// time it is asked for and shared by the benchmarks.
+struct OpenFullDocument {
+    OpenFullDocument();
+
+    SilentPort port;
+    FixedDates dates;
+    DocumentSession session;
+    Catalogue catalogue;
+};
+OpenFullDocument& TheFullDocument();

@@ -4,12 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "action_plan.h"
-#include "document_commands.h"
-#include "document_session.h"
-#include "fixed_dates.h"
 #include "full_document.h"
 #include "gui_application.h"
 #include "plan_export.h"
@@ -19,37 +15,22 @@
 
 namespace {
 
-// The full document opened as "&Abrir ..." opens it, and its plan on 8 December 2026.
-struct OpenDocument {
-    OpenDocument() {
-        const std::filesystem::path path = BenchScratch() / "kaldo-plan-bench.kl3";
-        std::ofstream(path, std::ios::binary) << FullDocument();
-        DocumentCommands(session, port, dates).LoadDocument(FilePath(path.string()));
-        std::filesystem::remove(path);
-    }
-    plan::ActionPlan Plan() { return plan::BuildActionPlan(session, dates, {2026, 12, 8}); }
-
-    SilentPort port;
-    FixedDates dates;
-    DocumentSession session;
-};
-
-OpenDocument& Document() {
-    static OpenDocument document;
-    return document;
+// The full document's plan on 8 December 2026.
+plan::ActionPlan Plan() {
+    OpenFullDocument& document = TheFullDocument();
+    return plan::BuildActionPlan(document.session, document.dates, {2026, 12, 8});
 }
 
 void BuildPlan(benchmark::State& state) {
-    OpenDocument& document = Document();
     for (auto _ : state)
-        benchmark::DoNotOptimize(document.Plan().rows.size());
-    state.counters["rows"] = static_cast<double>(document.Plan().rows.size());
+        benchmark::DoNotOptimize(Plan().rows.size());
+    state.counters["rows"] = static_cast<double>(Plan().rows.size());
 }
 BENCHMARK(BuildPlan)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void Export(benchmark::State& state, plan::Format format, const char* name) {
     NeedGuiApplication();
-    const plan::ActionPlan plan = Document().Plan();
+    const plan::ActionPlan plan = Plan();
     const FilePath out((BenchScratch() / name).string());
     QtPdfCanvasSource pdf;
     std::string error;
@@ -70,7 +51,7 @@ BENCHMARK_CAPTURE(Export, Pdf, plan::Format::kPdf, "kaldo-plan-bench.pdf")
 
 // The PDF's layout alone, on a canvas that only records: what the table costs before Qt paints.
 void LayOutPdfTable(benchmark::State& state) {
-    const plan::ActionPlan plan = Document().Plan();
+    const plan::ActionPlan plan = Plan();
     for (auto _ : state) {
         RecordingCanvas canvas(6800, 4800);
         std::string error;

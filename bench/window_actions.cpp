@@ -22,63 +22,51 @@
 #include "file_io.h"
 #include "fixed_dates.h"
 #include "main_window.h"
+#include "numbered_lines.h"
+#include "silent_port.h"
 #include "tree_model.h"
-#include "user_port.h"
 
 namespace {
-
-// A user who says yes and is told nothing.
-class YesPort : public UserPort {
-public:
-    void ShowMessage(const std::string&) override {}
-    void ShowError(const std::string&) override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return true; }
-    std::optional<FilePath> ChooseFile(const FileDialogSpec&) override { return std::nullopt; }
-};
 
 // A firm whose first zone holds 200 nodes (the zone, its questionnaire and nine workstations
 // each with a questionnaire, ten deficiencies and ten measures); the other zones fill the document
 // up to 1024 records the same way.
 std::string FullDocument() {
-    std::string bytes;
-    int line = 0;
-    auto add = [&](int parent, const std::string& rest) {
-        bytes += std::to_string(++line) + "\t" + std::to_string(parent) + "\t" + W(rest) + "\r\n";
-        return line;
-    };
-    add(0, "E\tTalleres del Norte S.L.\tComentarios\t15/03/2026\t\t\t\t\t\t10000000000000000000000");
-    add(1, "C\t00.- Gestión Preventiva\t\t15/03/2026");
-    for (int z = 1; line < 1024; ++z) {
-        const int zone = add(
+    NumberedLines lines;
+    lines.Add(0, "E\tTalleres del Norte S.L.\tComentarios\t15/03/2026\t\t\t\t\t\t10000000000000000000000");
+    lines.Add(1, "C\t00.- Gestión Preventiva\t\t15/03/2026");
+    for (int z = 1; lines.Count() < 1024; ++z) {
+        const int zone = lines.Add(
             1, "Z\tNave " + std::to_string(z) + "\tZona\t15/03/2026\tAna\t\t\t\t\t01000000000000000000000");
-        if (line < 1024) add(zone, "C\t01.- Lugares de trabajo\t\t15/03/2026");
-        for (int p = 0; p < 9 && line < 1024; ++p) {
-            const int post = add(zone, "P\tPuesto " + std::to_string(p) +
-                                           "\t\t15/03/2026\tLuis\t\t\t\t\t00100000000000000000000");
-            if (line >= 1024) break;
-            const int q = add(post, "C\t02.- Máquinas\tAgentes: humos\t20/03/2026\t\t\t\t\t\t3");
-            for (int d = 0; d < 10 && line < 1024; ++d) {
-                const int def = add(q,
-                                    "D\t4. ¿Disponen los elementos móviles de resguardos?\tInstale "
-                                    "resguardos.\t\t\t\t\t\t\t10332\t\tFalta resguardo en la válvula " +
-                                        std::to_string(d));
-                if (line < 1024) add(def, "R\tColocar resguardo regulable\tComentario\t30/04/2026\tPedro");
+        if (lines.Count() < 1024) lines.Add(zone, "C\t01.- Lugares de trabajo\t\t15/03/2026");
+        for (int p = 0; p < 9 && lines.Count() < 1024; ++p) {
+            const int post = lines.Add(zone, "P\tPuesto " + std::to_string(p) +
+                                                 "\t\t15/03/2026\tLuis\t\t\t\t\t00100000000000000000000");
+            if (lines.Count() >= 1024) break;
+            const int q = lines.Add(post, "C\t02.- Máquinas\tAgentes: humos\t20/03/2026\t\t\t\t\t\t3");
+            for (int d = 0; d < 10 && lines.Count() < 1024; ++d) {
+                const int def = lines.Add(q,
+                                          "D\t4. ¿Disponen los elementos móviles de resguardos?\tInstale "
+                                          "resguardos.\t\t\t\t\t\t\t10332\t\tFalta resguardo en la válvula " +
+                                              std::to_string(d));
+                if (lines.Count() < 1024)
+                    lines.Add(def, "R\tColocar resguardo regulable\tComentario\t30/04/2026\tPedro");
             }
         }
     }
-    return bytes;
+    return W(lines.Bytes());
 }
 
 // The window with the document, made once for all the benchmarks.
 struct Bench {
     Catalogue catalogue;
-    YesPort port;
+    SilentPort port{true};  // says yes
     FixedDates dates;
     std::unique_ptr<MainWindow> window;
     FilePath path;
 
     Bench() {
-        YesPort loading;
+        SilentPort loading{true};
         catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), loading);
         path = FilePath(QDir::tempPath().toStdString() + "/kaldo_ui_bench.kl3");
         file_io::WriteAtomically(path, FullDocument(), nullptr);

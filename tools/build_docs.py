@@ -243,6 +243,13 @@ def rtf_escape(text):
     return "".join(out)
 
 
+def caption_markup(content, escape, caption_tags, mnemonic_tags):
+    """A program caption set off by caption_tags, its mnemonic letter within mnemonic_tags."""
+    before, letter, after = mnemonic_parts(content)
+    mnemonic = mnemonic_tags[0] + escape(letter) + mnemonic_tags[1] if letter else ""
+    return caption_tags[0] + escape(before) + mnemonic + escape(after) + caption_tags[1]
+
+
 def rtf_inline(text):
     out = []
     for kind, content, target in inline_spans(text):
@@ -251,11 +258,7 @@ def rtf_inline(text):
         elif kind == "picture":
             out.append(rtf_picture(target))
         elif kind == "caption":
-            before, letter, after = mnemonic_parts(content)
-            out.append("{\\b " + rtf_escape(before))
-            if letter:
-                out.append("{\\ul " + rtf_escape(letter) + "}")
-            out.append(rtf_escape(after) + "}")
+            out.append(caption_markup(content, rtf_escape, ("{\\b ", "}"), ("{\\ul ", "}")))
         elif kind == "link":
             out.append(rtf_inline(content))
         elif kind == "bold":
@@ -397,11 +400,7 @@ def html_inline(text, slugs):
             out.append('<img src="%s" width="%d" height="%d" alt="%s">' %
                        (os.path.basename(target), width, height, html_escape(content)))
         elif kind == "caption":
-            before, letter, after = mnemonic_parts(content)
-            out.append('<span class="mando">' + html_escape(before))
-            if letter:
-                out.append("<u>" + html_escape(letter) + "</u>")
-            out.append(html_escape(after) + "</span>")
+            out.append(caption_markup(content, html_escape, ('<span class="mando">', "</span>"), ("<u>", "</u>")))
         elif kind == "link":
             page, _, anchor = target.partition("#")
             slug = re.sub(r"^\d+-", "", os.path.splitext(page)[0]) if page else ""

@@ -39,14 +39,10 @@ QuestionnaireAssignment::QuestionnaireAssignment(DocumentSession& session, const
     : session_(session), catalogue_(catalogue), dialog_(dialog), port_(port), dates_(dates) {}
 
 void QuestionnaireAssignment::AsignarCuestionarios1Click() {
-    TreeNode* node = session_.Tree().Selected();
+    TreeNode* node =
+        session_.SelectedOfKind({kind::kFirm, kind::kZone, kind::kWorkstation}, text::kWrongKind, port_);
     if (!node) return;
     const UndoStep step(session_, W("Asignar Cuestionarios"));
-    const char selected = session_.SelectedKind();
-    if (selected != kind::kFirm && selected != kind::kZone && selected != kind::kWorkstation) {
-        port_.ShowMessage(text::kWrongKind);
-        return;
-    }
     oToken& owner = *node->record;
     std::string oldFlags = owner.GetField(field::kAssignmentFlags);
     if (oldFlags.empty()) oldFlags = text::kNoFlags;
@@ -73,21 +69,16 @@ void QuestionnaireAssignment::AsignarCuestionarios1Click() {
             if (existing[n]) session_.DeleteSubtree(existing[n]);
         } else if (!before && now) {
             auto record = std::make_unique<oToken>();
-            record->SetField(field::kParent, owner.GetField(field::kSlot));
-            record->SetField(field::kKind, std::string(1, kind::kQuestionnaire));
             record->SetField(field::kTitle, catalogue_.QuestionnaireTitle(n));
             const std::string planned = owner.GetField(field::kPlannedDate);
             record->SetField(field::kPlannedDate, planned.empty() ? dates_.ToText(dates_.Today()) : planned);
-            oToken* appended = session_.AppendRecord(std::move(record), port_);
-            if (!appended) {
+            if (!session_.AttachRecord(*node, std::move(record), kind::kQuestionnaire, field::kTitle,
+                                       port_)) {
                 // Left out because the table is full: the flag must not claim a node that is not there.
                 owner.SetField(field::kAssignmentFlags,
                                assignment_flags::With(owner.GetField(field::kAssignmentFlags), n, false));
                 continue;
             }
-            TreeNode* child = session_.Tree().AddChild(node, appended->GetField(field::kTitle), appended,
-                                                       KindIcon(kind::kQuestionnaire));
-            session_.Table().SetNode(appended->GetFieldInt(field::kSlot), child);
             added = true;
         }
     }

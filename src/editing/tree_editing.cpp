@@ -26,13 +26,8 @@ void TreeEditing::NewWorkstation() {
 
 void TreeEditing::AddUnderSelected(char kind, const std::string& label) {
     DocumentTree& tree = session_.Tree();
-    TreeNode* parent = tree.Selected();
+    TreeNode* parent = session_.SelectedOfKind({kind::kFirm, kind::kZone}, text::kWrongKind, port_);
     if (!parent) return;
-    const char parentKind = session_.SelectedKind();
-    if (parentKind != kind::kFirm && parentKind != kind::kZone) {
-        port_.ShowMessage(text::kWrongKind);
-        return;
-    }
     oToken* record = session_.AppendRecord(std::make_unique<oToken>(), port_);
     if (!record) return;
     record->SetFieldInt(field::kParent, parent->record->GetFieldInt(field::kSlot));

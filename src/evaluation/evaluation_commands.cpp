@@ -34,13 +34,9 @@ bool EvaluationCommands::EnterPreventiveMeasure(oToken& record) {
 }
 
 void EvaluationCommands::IndicarDeficiencias1Click() {
-    TreeNode* node = session_.Tree().Selected();
+    TreeNode* node = session_.SelectedOfKind({kind::kQuestionnaire}, text::kNoPlaceForDeficiencies, port_);
     if (!node) return;
     const UndoStep step(session_, W("Indicar Deficiencias"));
-    if (session_.SelectedKind() != kind::kQuestionnaire) {
-        port_.ShowMessage(text::kNoPlaceForDeficiencies);
-        return;
-    }
     AddDeficiency(*node);
 }
 
@@ -64,37 +60,22 @@ bool EvaluationCommands::AddDeficiency(TreeNode& node, const std::string& picked
         questionnaire_valuation::Raised(questionnaire.GetField(field::kQuestionnaireValuation),
                                         record->GetField(field::kValuationCode)));
 
-    oToken* added = session_.AppendRecord(std::move(record), port_);
-    if (!added) return false;
-    added->SetField(field::kParent, questionnaire.GetField(field::kSlot));
-    added->SetField(field::kKind, std::string(1, kind::kDeficiency));
-    TreeNode* child =
-        session_.Tree().AddChild(&node, added->GetField(field::kItem), added, icon::kDeficiency);
-    session_.Table().SetNode(added->GetFieldInt(field::kSlot), child);
+    if (!session_.AttachRecord(node, std::move(record), kind::kDeficiency, field::kItem, port_)) return false;
     session_.Tree().Expand(&node);  // the new deficiency in sight; the selection stays
     session_.SetModified(true);
     return true;
 }
 
 void EvaluationCommands::IndicarMedidasPrev1Click() {
-    TreeNode* node = session_.Tree().Selected();
+    TreeNode* node = session_.SelectedOfKind({kind::kDeficiency}, text::kNoPlaceForMeasures, port_);
     if (!node) return;
     const UndoStep step(session_, W("Indicar Medidas Prev"));
-    if (session_.SelectedKind() != kind::kDeficiency) {
-        port_.ShowMessage(text::kNoPlaceForMeasures);
-        return;
-    }
     oToken& deficiency = *node->record;
     auto record = std::make_unique<oToken>();
     record->SetField(field::kParent, deficiency.GetField(field::kSlot));
     if (!EnterPreventiveMeasure(*record)) return;
 
-    oToken* added = session_.AppendRecord(std::move(record), port_);
-    if (!added) return;
-    added->SetField(field::kParent, deficiency.GetField(field::kSlot));
-    added->SetField(field::kKind, std::string(1, kind::kMeasure));
-    TreeNode* child = session_.Tree().AddChild(node, added->GetField(field::kMeasure), added, icon::kMeasure);
-    session_.Table().SetNode(added->GetFieldInt(field::kSlot), child);
+    if (!session_.AttachRecord(*node, std::move(record), kind::kMeasure, field::kMeasure, port_)) return;
     session_.Tree().Expand(node);
     session_.SetModified(true);
 }

@@ -40,12 +40,8 @@ QuestionnaireAnswering::QuestionnaireAnswering(DocumentSession& session, const C
     : session_(session), catalogue_(catalogue), port_(port), dialog_(dialog), deficiencies_(deficiencies) {}
 
 void QuestionnaireAnswering::ResponderCuestionario1Click() {
-    TreeNode* node = session_.Tree().Selected();
+    TreeNode* node = session_.SelectedOfKind({kind::kQuestionnaire}, text::kWrongKind, port_);
     if (!node) return;
-    if (session_.SelectedKind() != kind::kQuestionnaire) {
-        port_.ShowMessage(text::kWrongKind);
-        return;
-    }
     AnswerQuestionnaire(*node);
 }
 

@@ -7,6 +7,7 @@
 #include "cp1252.h"
 #include "data_files.h"
 #include "text_fold.h"
+#include "text_pieces.h"
 
 namespace help {
 
@@ -139,16 +140,7 @@ std::string PageText(std::string_view html) {
             text += html[i];
         }
     }
-    const std::string decoded = DecodeEntities(text);
-    std::string collapsed;
-    for (const char c : decoded) {
-        const bool blank = c == ' ' || c == '\t' || c == '\r' || c == '\n';
-        if (!blank) {
-            collapsed += c;
-        } else if (!collapsed.empty() && collapsed.back() != ' ') {
-            collapsed += ' ';
-        }
-    }
+    std::string collapsed = CollapseBlanks(DecodeEntities(text));
     if (!collapsed.empty() && collapsed.back() == ' ') collapsed.pop_back();
     return collapsed;
 }

@@ -1,5 +1,6 @@
 #include "document_session.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "kinds.h"
@@ -19,6 +20,28 @@ char DocumentSession::SelectedKind() const {
 oToken* DocumentSession::SelectedRecord() const {
     const TreeNode* node = tree_.Selected();
     return node ? node->record : nullptr;
+}
+
+TreeNode* DocumentSession::SelectedOfKind(std::initializer_list<char> kinds, const std::string& refusal,
+                                          UserPort& port) const {
+    TreeNode* node = tree_.Selected();
+    if (!node) return nullptr;
+    if (std::find(kinds.begin(), kinds.end(), SelectedKind()) == kinds.end()) {
+        port.ShowMessage(refusal);
+        return nullptr;
+    }
+    return node;
+}
+
+TreeNode* DocumentSession::AttachRecord(TreeNode& parent, std::unique_ptr<oToken> record, char kind,
+                                        int captionField, UserPort& port) {
+    oToken* added = AppendRecord(std::move(record), port);
+    if (!added) return nullptr;
+    added->SetField(field::kParent, parent.record->GetField(field::kSlot));
+    added->SetField(field::kKind, std::string(1, kind));
+    TreeNode* child = tree_.AddChild(&parent, added->GetField(captionField), added, KindIcon(kind));
+    table_.SetNode(added->GetFieldInt(field::kSlot), child);
+    return child;
 }
 
 oToken* DocumentSession::AppendRecord(std::unique_ptr<oToken>&& record, UserPort& port) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -71,10 +72,19 @@ public:
     // The kind letter of the selected node's record; a blank when there is none.
     char SelectedKind() const;
     oToken* SelectedRecord() const;
+    // The selected node, when its record is of one of `kinds`; otherwise shows `refusal` and gives
+    // nullptr. With nothing selected it gives nullptr and shows nothing.
+    TreeNode* SelectedOfKind(std::initializer_list<char> kinds, const std::string& refusal,
+                             UserPort& port) const;
 
     // Adds a record at the next slot; at the limit shows "ERROR.- Alcanzado el máximo",
     // adds nothing and leaves the record with the caller (then nullptr is returned).
     oToken* AppendRecord(std::unique_ptr<oToken>&& record, UserPort& port);
+    // Appends `record` as a child of `parent` of the given kind, its node captioned with the
+    // field `captionField`; the new node, or nullptr when the table is full (the record is dropped
+    // and "ERROR.- Alcanzado el máximo" shown).
+    TreeNode* AttachRecord(TreeNode& parent, std::unique_ptr<oToken> record, char kind, int captionField,
+                           UserPort& port);
     // Builds the geographic tree from the node table.
     void RebuildTree();
     void SetNodeIcon(TreeNode* node, int icon) { tree_.SetIcon(node, icon); }

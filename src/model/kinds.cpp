@@ -1,22 +1,19 @@
 #include "kinds.h"
 
+#include <utility>
+
 int KindIcon(char kind) {
-    switch (kind) {
-        case kind::kZone:
-            return icon::kZone;
-        case kind::kWorkstation:
-            return icon::kWorkstation;
-        case kind::kQuestionnaire:
-            return icon::kQuestionnaire;
-        case kind::kDeficiency:
-            return icon::kDeficiency;
-        case kind::kMeasure:
-            return icon::kMeasure;
-        case kind::kFirm:
-            return icon::kFirm;
-        default:
-            return icon::kUndated;
-    }
+    static constexpr std::pair<char, int> kIcons[] = {
+        {kind::kZone, icon::kZone},
+        {kind::kWorkstation, icon::kWorkstation},
+        {kind::kQuestionnaire, icon::kQuestionnaire},
+        {kind::kDeficiency, icon::kDeficiency},
+        {kind::kMeasure, icon::kMeasure},
+        {kind::kFirm, icon::kFirm},
+    };
+    for (const auto& [k, index] : kIcons)
+        if (k == kind) return index;
+    return icon::kUndated;
 }
 
 // A text shorter than two characters gives 0. Otherwise the first character gives its digit

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "line_source.h"
+#include "text_pieces.h"
 
 void oToken::SetField(int index, const std::string& text) {
     if (index < 1 || index > kMaxFields) return;
@@ -36,16 +37,7 @@ bool oToken::ReadLine(LineSource& source) {
 }
 
 void oToken::ParseLine(const std::string& rawLine) {
-    std::string line;
-    line.reserve(rawLine.size());
-    for (std::size_t i = 0; i < rawLine.size(); ++i) {
-        if (rawLine[i] == '~' && i + 1 < rawLine.size() && rawLine[i + 1] == '~') {
-            line += "\r\n";
-            ++i;
-        } else {
-            line += rawLine[i];
-        }
-    }
+    const std::string line = ReplaceAll(rawLine, "~~", "\r\n");
     fields_ = {};
     count_ = 1;
     std::size_t start = 0;
@@ -61,15 +53,7 @@ void oToken::ParseLine(const std::string& rawLine) {
 std::string oToken::WriteLine() const {
     std::string out;
     for (int i = 0; i < count_; ++i) {
-        const std::string& field = fields_[i];
-        for (std::size_t j = 0; j < field.size(); ++j) {
-            if (field[j] == '\r' && j + 1 < field.size() && field[j + 1] == '\n') {
-                out += "~~";
-                ++j;
-            } else {
-                out += field[j];
-            }
-        }
+        out += ReplaceAll(fields_[i], "\r\n", "~~");
         if (i + 1 < count_) out += '\t';
     }
     out += "\r\n";

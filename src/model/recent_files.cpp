@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "document_session.h"
+#include "text_pieces.h"
 
 RecentFiles::RecentFiles(const std::vector<FilePath>& paths) {
     for (const FilePath& path : paths) {
@@ -30,16 +31,6 @@ bool RecentFiles::Remove(const FilePath& path) {
 
 namespace {
 
-// The parts of a path between its slashes; an absolute path starts with an empty part.
-std::vector<std::string> PathParts(const std::string& path) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t slash; (slash = path.find('/', start)) != std::string::npos; start = slash + 1)
-        parts.push_back(path.substr(start, slash - start));
-    parts.push_back(path.substr(start));
-    return parts;
-}
-
 // Whether two paths end in the same `count` parts (a shorter path never does).
 bool SameEnd(const std::vector<std::string>& a, const std::vector<std::string>& b, std::size_t count) {
     return a.size() >= count && b.size() >= count && std::equal(a.end() - count, a.end(), b.end() - count);
@@ -50,7 +41,7 @@ bool SameEnd(const std::vector<std::string>& a, const std::vector<std::string>& 
 std::vector<std::string> RecentFileCaptions(const std::vector<FilePath>& paths) {
     std::vector<std::vector<std::string>> parts;
     for (const FilePath& path : paths)
-        parts.push_back(PathParts(path.Utf8()));
+        parts.push_back(SplitText(path.Utf8(), "/"));  // an absolute path starts with an empty part
     std::vector<std::string> captions;
     for (std::size_t i = 0; i < paths.size(); ++i) {
         // The fewest last parts that no other listed path ends in as well.

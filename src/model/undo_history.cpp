@@ -21,19 +21,18 @@ void UndoHistory::End(const std::string& name) {
 }
 
 void UndoHistory::Undo() {
-    if (undo_.empty()) return;
-    Step step = std::move(undo_.back());
-    undo_.pop_back();
-    redo_.push_back({step.name, DocumentSnapshot::Capture(session_, &step.snapshot)});
-    step.snapshot.RestoreInto(session_);
-    Changed();
+    Restore(undo_, redo_);
 }
 
 void UndoHistory::Redo() {
-    if (redo_.empty()) return;
-    Step step = std::move(redo_.back());
-    redo_.pop_back();
-    undo_.push_back({step.name, DocumentSnapshot::Capture(session_, &step.snapshot)});
+    Restore(redo_, undo_);
+}
+
+void UndoHistory::Restore(std::deque<Step>& from, std::deque<Step>& to) {
+    if (from.empty()) return;
+    Step step = std::move(from.back());
+    from.pop_back();
+    to.push_back({step.name, DocumentSnapshot::Capture(session_, &step.snapshot)});
     step.snapshot.RestoreInto(session_);
     Changed();
 }

@@ -3,7 +3,6 @@
 #include <deque>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "document_snapshot.h"
 
@@ -52,11 +51,14 @@ private:
 
     void Begin();
     void End(const std::string& name);
+    // Puts back the document that the last step of `from` holds; the present document becomes
+    // the last step of `to`, under the same name.
+    void Restore(std::deque<Step>& from, std::deque<Step>& to);
     void Changed();
 
     DocumentSession& session_;
     std::deque<Step> undo_;
-    std::vector<Step> redo_;
+    std::deque<Step> redo_;
     int depth_ = 0;
     std::optional<DocumentSnapshot> before_;
 };

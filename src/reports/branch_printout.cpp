@@ -8,6 +8,7 @@
 #include "header_texts.h"
 #include "kinds.h"
 #include "report_line_wrap.h"
+#include "text_pieces.h"
 
 namespace printout_text {
 
@@ -91,29 +92,14 @@ void BranchPrintout::PrintNode(const TreeNode& node) {
     }
 }
 
-namespace {
-
-// The lines of a text at its own line breaks: a break inside a field starts a new printed
-// line, as it does on screen.
-std::vector<std::string> FieldLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    lines.push_back(text.substr(start));
-    return lines;
-}
-
-}  // namespace
-
 std::vector<std::string> BranchPrintout::PrintedLines(const std::string& text) {
     std::vector<std::string> lines;
     if (const auto split = ReportSplitPoint(text)) {
-        lines = FieldLines(text.substr(0, *split));
-        for (std::string& line : FieldLines(text.substr(*split)))
+        lines = SplitText(text.substr(0, *split), "\r\n");
+        for (std::string& line : SplitText(text.substr(*split), "\r\n"))
             lines.push_back(std::move(line));
     } else {
-        lines = FieldLines(text);
+        lines = SplitText(text, "\r\n");
     }
     // On a page too narrow for that, the text flows by width instead, so that nothing runs past
     // the right edge however deep the indent.
@@ -123,7 +109,7 @@ std::vector<std::string> BranchPrintout::PrintedLines(const std::string& text) {
         fits = fits && canvas_.TextWidth(line) <= width;
     if (fits) return lines;
     std::vector<std::string> flowed;
-    for (const std::string& piece : FieldLines(text)) {
+    for (const std::string& piece : SplitText(text, "\r\n")) {
         for (std::string& line : FitToWidth(canvas_, piece, width))
             flowed.push_back(std::move(line));
     }

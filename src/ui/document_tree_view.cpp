@@ -125,6 +125,12 @@ bool DocumentTreeView::IsOwnDrag(const QMimeData* data) const {
     return data && dragEnabled() && data->data(kDragFormat) == DragKey();
 }
 
+bool DocumentTreeView::RefuseForeignDrag(QDropEvent* event) const {
+    if (IsOwnDrag(event->mimeData())) return false;
+    event->ignore();
+    return true;
+}
+
 void DocumentTreeView::startDrag(Qt::DropActions) {
     const QModelIndex index = currentIndex();
     if (!index.isValid()) return;
@@ -137,30 +143,21 @@ void DocumentTreeView::startDrag(Qt::DropActions) {
 }
 
 void DocumentTreeView::dragEnterEvent(QDragEnterEvent* event) {
-    if (!IsOwnDrag(event->mimeData())) {
-        event->ignore();
-        return;
-    }
+    if (RefuseForeignDrag(event)) return;
     setState(DraggingState);
     event->setDropAction(Qt::MoveAction);
     event->accept();
 }
 
 void DocumentTreeView::dragMoveEvent(QDragMoveEvent* event) {
-    if (!IsOwnDrag(event->mimeData())) {
-        event->ignore();
-        return;
-    }
+    if (RefuseForeignDrag(event)) return;
     QTreeView::dragMoveEvent(event);  // scrolls the tree when the pointer nears its edges
     event->setDropAction(Qt::MoveAction);
     event->accept();
 }
 
 void DocumentTreeView::dropEvent(QDropEvent* event) {
-    if (!IsOwnDrag(event->mimeData())) {
-        event->ignore();
-        return;
-    }
+    if (RefuseForeignDrag(event)) return;
     stopAutoScroll();
     setState(NoState);
     QModelIndex node;

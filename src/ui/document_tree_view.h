@@ -24,6 +24,8 @@ public:
     // The data a drag from this tree carries: it names this tree, so only its own drags drop.
     QMimeData* DragData() const;
     bool IsOwnDrag(const QMimeData* data) const;
+    // Only this tree's own drags are taken: anything else dragged over it is ignored (true).
+    bool RefuseForeignDrag(QDropEvent* event) const;
 
 signals:
     // A dragged node was let go over the tree.

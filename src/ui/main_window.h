@@ -138,6 +138,7 @@ private:
     void FindStep(node_find::Direction direction);
 
     // Views (main_window_views.cpp).
+    void ShowViewMode(view::Mode mode);
     void Geogrfica1Click();
     void emporal1Click();
     void Valoracin1Click();

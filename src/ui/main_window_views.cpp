@@ -4,28 +4,26 @@
 #include "main_window.h"
 #include "view_commands.h"
 
-void MainWindow::Geogrfica1Click() {
-    ShowView(session_, catalogue_, view::kGeographic);
-    EnableNodeCommands(true);
+// The arrangements' nodes carry no record: no command of the context menu but "Informe"
+// applies to them. The tree was hidden while it was refilled and lost the focus: it gets it back.
+void MainWindow::ShowViewMode(view::Mode mode) {
+    ShowView(session_, catalogue_, mode);
+    EnableNodeCommands(mode == view::kGeographic);
     TreeView->setFocus();
 }
 
-// The arrangements' nodes carry no record: no command of the context menu but "Informe"
-// applies to them. The tree was hidden while it was refilled and lost the focus: it gets it back.
+void MainWindow::Geogrfica1Click() {
+    ShowViewMode(view::kGeographic);
+}
+
 void MainWindow::emporal1Click() {
-    ShowView(session_, catalogue_, view::kTemporal);
-    EnableNodeCommands(false);
-    TreeView->setFocus();
+    ShowViewMode(view::kTemporal);
 }
 
 void MainWindow::Valoracin1Click() {
-    ShowView(session_, catalogue_, view::kValuation);
-    EnableNodeCommands(false);
-    TreeView->setFocus();
+    ShowViewMode(view::kValuation);
 }
 
 void MainWindow::Riesgos1Click() {
-    ShowView(session_, catalogue_, view::kRisk);
-    EnableNodeCommands(false);
-    TreeView->setFocus();
+    ShowViewMode(view::kRisk);
 }

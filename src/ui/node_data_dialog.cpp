@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <array>
+#include <functional>
 #include <initializer_list>
 
 #include "blankable_date_edit.h"
@@ -60,6 +62,28 @@ QGridLayout* LabelledGrid(QWidget* owner) {
     grid->setColumnMinimumWidth(1, kBoxWidth);
     grid->setColumnStretch(1, 1);
     return grid;
+}
+
+// The panel of one date, its controls named in `names` from the panel down: the calendar hint
+// across, the date's caption and calendar (with what `beside` makes at the row's end), and the
+// caption and name of the technician. Made in that order, which is also the order of the tab key.
+QFrame* DatePanel(const std::array<const char*, 6>& names, const QString& dateCaption,
+                  BlankableDateEdit*& date, QLineEdit*& technician,
+                  const std::function<QWidget*(QWidget*)>& beside, QWidget* parent) {
+    QFrame* panel = Panel(names[0], parent);
+    auto* grid = LabelledGrid(panel);
+    grid->addWidget(CaptionLabel(names[1], kCalendarHint, panel), 0, 0, 1, 2);
+    grid->addWidget(CaptionLabel(names[2], dateCaption, panel), 1, 0, Qt::AlignVCenter);
+    auto* dateRow = new QHBoxLayout;
+    date = DatePicker(names[3], panel);
+    dateRow->addWidget(date);
+    dateRow->addStretch();
+    if (beside) dateRow->addWidget(beside(panel));
+    grid->addLayout(dateRow, 1, 1);
+    grid->addWidget(CaptionLabel(names[4], QString::fromUtf8("Técnico:"), panel), 2, 0, Qt::AlignVCenter);
+    technician = NamedEdit(names[5], panel);
+    grid->addWidget(technician, 2, 1);
+    return panel;
 }
 
 // The level buttons only show the deficiency's level: disabled, in bold maroon.
@@ -132,41 +156,19 @@ void NodeDataDialog::BuildControls() {
     names->addLayout(levelRow, 2, 1);
     layout->addWidget(Panel1);
 
-    Panel2 = Panel("Panel2", this);
-    auto* planning = LabelledGrid(Panel2);
-    Label1 = CaptionLabel("Label1", kCalendarHint, Panel2);
-    Label6 = CaptionLabel("Label6", "Fecha Prevista:", Panel2);
-    DateTimePicker1 = DatePicker("DateTimePicker1", Panel2);
-    BitBtn3 = new QPushButton(QString::fromUtf8("Imp. Vacío"), Panel2);
-    BitBtn3->setObjectName("BitBtn3");
-    BitBtn3->setIcon(QIcon::fromTheme("document-print", style()->standardIcon(QStyle::SP_FileIcon)));
-    BitBtn3->setAutoDefault(false);
-    Label7 = CaptionLabel("Label7", QString::fromUtf8("Técnico:"), Panel2);
-    edt7 = NamedEdit("edt7", Panel2);
-    auto* plannedRow = new QHBoxLayout;
-    plannedRow->addWidget(DateTimePicker1);
-    plannedRow->addStretch();
-    plannedRow->addWidget(BitBtn3);
-    planning->addWidget(Label1, 0, 0, 1, 2);
-    planning->addWidget(Label6, 1, 0, Qt::AlignVCenter);
-    planning->addLayout(plannedRow, 1, 1);
-    planning->addWidget(Label7, 2, 0, Qt::AlignVCenter);
-    planning->addWidget(edt7, 2, 1);
-    layout->addWidget(Panel2);
-
-    Panel3 = Panel("Panel3", this);
-    auto* completion = LabelledGrid(Panel3);
-    Label2 = CaptionLabel("Label2", kCalendarHint, Panel3);
-    Label8 = CaptionLabel("Label8", "Fecha Realiz:", Panel3);
-    DateTimePicker2 = DatePicker("DateTimePicker2", Panel3);
-    Label9 = CaptionLabel("Label9", QString::fromUtf8("Técnico:"), Panel3);
-    edt9 = NamedEdit("edt9", Panel3);
-    completion->addWidget(Label2, 0, 0, 1, 2);
-    completion->addWidget(Label8, 1, 0, Qt::AlignVCenter);
-    completion->addWidget(DateTimePicker2, 1, 1, Qt::AlignLeft);
-    completion->addWidget(Label9, 2, 0, Qt::AlignVCenter);
-    completion->addWidget(edt9, 2, 1);
-    layout->addWidget(Panel3);
+    layout->addWidget(DatePanel(
+        {"Panel2", "Label1", "Label6", "DateTimePicker1", "Label7", "edt7"},
+        "Fecha Prevista:", DateTimePicker1, edt7,
+        [this](QWidget* panel) {
+        BitBtn3 = new QPushButton(QString::fromUtf8("Imp. Vacío"), panel);
+        BitBtn3->setObjectName("BitBtn3");
+        BitBtn3->setIcon(QIcon::fromTheme("document-print", style()->standardIcon(QStyle::SP_FileIcon)));
+        BitBtn3->setAutoDefault(false);
+        return BitBtn3;
+        },
+        this));
+    layout->addWidget(DatePanel({"Panel3", "Label2", "Label8", "DateTimePicker2", "Label9", "edt9"},
+                                "Fecha Realiz:", DateTimePicker2, edt9, nullptr, this));
 
     auto* observations = new QWidget(this);
     auto* observationsRow = LabelledGrid(observations);

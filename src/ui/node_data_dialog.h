@@ -35,7 +35,8 @@ private:
     void BitBtn3Click();
     void btnResponderClick();
 
-    // Controls by their names (also their object names), from top to bottom.
+    // Controls by their names (also their object names), from top to bottom; the date panels and
+    // their captions, which nothing changes once made, are found by their names alone.
     QLabel* Label11;
     QLineEdit* Edit2;
     QFrame* Panel1;
@@ -48,18 +49,10 @@ private:
     QRadioButton* RadioButton2;
     QRadioButton* RadioButton6;
     QRadioButton* RadioButton7;
-    QFrame* Panel2;
-    QLabel* Label1;
-    QLabel* Label6;
     BlankableDateEdit* DateTimePicker1;
     QPushButton* BitBtn3;
-    QLabel* Label7;
     QLineEdit* edt7;
-    QFrame* Panel3;
-    QLabel* Label2;
-    QLabel* Label8;
     BlankableDateEdit* DateTimePicker2;
-    QLabel* Label9;
     QLineEdit* edt9;
     QLabel* Label10;
     QPlainTextEdit* mem10;

@@ -3,13 +3,12 @@
 // files that are not documents, with the user's language.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <filesystem>
 
+#include "program_run.h"
 #include "temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -18,38 +17,16 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-struct ShellRun {
-    int status = -1;  // the exit status, or -1 when a signal ended the program
-    int signal = 0;
-    std::string out;
-    std::string err;
-};
-
 // Runs a shell script with the program's path in $KALDO, as a user other than root: when the
 // tests run as root, as "nobody". Every script ends in a time limit, so nothing can hang.
-ShellRun RunAsUser(const std::string& script) {
-    TempDir scratch;
-    const FilePath outPath = scratch.File("out"), errPath = scratch.File("err");
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int out = open(outPath.Utf8().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = open(errPath.Utf8().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(out, 1);
-        dup2(err, 2);
+ProgramRun RunAsUser(const std::string& script) {
+    return RunInChild([&] {
         if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
             _exit(126);
         setenv("KALDO", KALDO_PROGRAM, 1);
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         execl("/bin/sh", "sh", "-c", script.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    ShellRun run;
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadFile(outPath);
-    run.err = ReadFile(errPath);
-    return run;
+    });
 }
 
 // The program run by the script: "exec timeout -s KILL 20 $KALDO" and the arguments, so that the
@@ -74,7 +51,9 @@ struct UserFolder {
         return File(name);
     }
     static void Own(const FilePath& path) {
-        if (geteuid() == 0) EXPECT_EQ(chown(path.Utf8().c_str(), kNobody, kNobody), 0);
+        if (geteuid() == 0) {
+            EXPECT_EQ(chown(path.Utf8().c_str(), kNobody, kNobody), 0);
+        }
     }
     std::size_t Entries() const {
         std::size_t n = 0;
@@ -109,7 +88,7 @@ TEST(FileSafety, AWriteProtectedDocumentIsNotReplaced) {
     const FilePath source = folder.Write("in.kl3", kSource);
     const FilePath doc = folder.Write("doc.kl3", kOld);
     chmod(doc.Utf8().c_str(), 0444);
-    ShellRun run = RunAsUser("LC_ALL=C " + Kaldo("--normalizar " + Quoted(source) + " " + Quoted(doc)));
+    ProgramRun run = RunAsUser("LC_ALL=C " + Kaldo("--normalizar " + Quoted(source) + " " + Quoted(doc)));
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, doc.Utf8() + ": Permission denied\n");
     EXPECT_EQ(ReadFile(doc), kOld);
@@ -140,7 +119,7 @@ TEST(FileSafety, AFileSizeLimitMakesTheSaveFailInsteadOfKillingTheProgram) {
         big += std::to_string(n) + "\t1\tZ\tZona " + std::to_string(n) + std::string(200, '.') + "\r\n";
     const FilePath source = folder.Write("in.kl3", big);
     const FilePath doc = folder.Write("doc.kl3", kOld);
-    const ShellRun run =
+    const ProgramRun run =
         RunAsUser("ulimit -f 8 && LC_ALL=C " + Kaldo("--normalizar " + Quoted(source) + " " + Quoted(doc)));
     EXPECT_EQ(run.status, 2) << "128 + 25 is SIGXFSZ";
     EXPECT_EQ(run.err, doc.Utf8() + ": File too large\n");
@@ -164,7 +143,7 @@ TEST(FileSafety, OnlyRegularFilesAreOpened) {
     for (const auto& [name, reason] : cases) {
         SCOPED_TRACE(name);
         const FilePath path = folder.File(name);
-        const ShellRun run = RunAsUser(Kaldo("--verificar " + Quoted(path)));
+        const ProgramRun run = RunAsUser(Kaldo("--verificar " + Quoted(path)));
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.err, path.Utf8() + ": " + reason + "\n");
         EXPECT_EQ(run.out, "");
@@ -179,13 +158,13 @@ TEST(FileSafety, MessagesSpeakTheUsersLanguage) {
     const FilePath source = folder.Write("in.kl3", kSource);
     const FilePath doc = folder.Write("doc.kl3", kOld);
     chmod(doc.Utf8().c_str(), 0444);
-    const ShellRun run =
+    const ProgramRun run =
         RunAsUser(locale + " " + Kaldo("--normalizar " + Quoted(source) + " " + Quoted(doc)));
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, doc.Utf8() + ": Permiso denegado\n");
 
     const FilePath missing = folder.File("no/such/doc.kl3");
-    const ShellRun again =
+    const ProgramRun again =
         RunAsUser(locale + " " + Kaldo("--normalizar " + Quoted(source) + " " + Quoted(missing)));
     EXPECT_EQ(again.err, missing.Utf8() + ": No existe el fichero o el directorio\n");
 }

@@ -1,28 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
+#include "pdf_words.h"
 #include "program_run.h"
 #include "temp_dir.h"
-
-namespace {
-
-std::string Shell(const std::string& command) {
-    std::string out;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    ::pclose(pipe);
-    return out;
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-}  // namespace
+#include "text_checks.h"
 
 // tests/data/plan.kl3 on 8 December 2026, worked out by hand: Crítico first (overdue on 01/12,
 // then due on the day itself), A corregir (the deficiency without measure and the measure whose
@@ -75,16 +56,14 @@ TEST(PlanCommand, WorkbookAndPdfByTheExtension) {
         ASSERT_EQ(run.status, 0) << name << run.err;
     }
     // A real workbook: a zip whose first sheet is the plan.
-    EXPECT_TRUE(Contains(Shell("unzip -p '" + dir.File("plan.XLSX").Utf8() + "' xl/workbook.xml"),
+    EXPECT_TRUE(Contains(CommandOutput("unzip -p '" + dir.File("plan.XLSX").Utf8() + "' xl/workbook.xml"),
                          "<sheet name=\"Plan de acción\""));
-    const std::string text = Shell("pdftotext -layout '" + dir.File("plan.pdf").Utf8() + "' -");
-    for (const char* expected :
-         {"Plan de acción · Construcciones Ávila, S.L.", "A fecha de 09/12/2026", "Nivel", "Fecha",
-          "Instalar barandilla", "No imprescindible", "Página 1 de 1"})
-        EXPECT_TRUE(Contains(text, expected)) << expected << "\n" << text;
+    const std::string text = PdfLayoutText(dir.File("plan.pdf"));
+    ExpectContainsAll(text, {"Plan de acción · Construcciones Ávila, S.L.", "A fecha de 09/12/2026", "Nivel",
+                             "Fecha", "Instalar barandilla", "No imprescindible", "Página 1 de 1"});
     // On the 9th the measure due on the 8th is overdue too: no "Pendiente" is left.
     EXPECT_FALSE(Contains(text, "Pendiente"));
-    const std::string info = Shell("pdfinfo '" + dir.File("plan.pdf").Utf8() + "'");
+    const std::string info = PdfInfo(dir.File("plan.pdf"));
     EXPECT_TRUE(Contains(info, "842 x 595 pts (A4)")) << "landscape A4: " << info;
 }
 
@@ -92,12 +71,7 @@ TEST(PlanCommand, ErrorsInSpanishAndTheOldFileKept) {
     TempDir dir;
     const FilePath out = dir.File("plan.csv");
     WriteFile(out, "antiguo");
-    struct Case {
-        ProgramArguments arguments;
-        int status;
-        const char* message;
-    };
-    const Case cases[] = {
+    ExpectFailures({
         {{"--plan", TestData("plan.kl3"), dir.File("plan.ods")}, 3, "Formato desconocido"},
         {{"--plan", TestData("plan.kl3"), out, "--a-fecha", "31/02/2026"}, 3, "Fecha errónea: 31/02/2026"},
         {{"--plan", TestData("plan.kl3"), out, "--fecha", "01/02/2026"}, 3, "Uso: kaldo --plan"},
@@ -106,12 +80,7 @@ TEST(PlanCommand, ErrorsInSpanishAndTheOldFileKept) {
         {{"--plan", TestData("plan.kl3"), dir.File("no/plan.csv")},
          2,
          "No se puede escribir el plan de acción"},
-    };
-    for (const Case& c : cases) {
-        const ProgramRun run = RunProgram(c.arguments);
-        EXPECT_EQ(run.status, c.status) << c.message;
-        EXPECT_TRUE(Contains(run.err, c.message)) << run.err;
-    }
+    });
     EXPECT_EQ(ReadFile(out), "antiguo");
 }
 

@@ -9,7 +9,7 @@
 #include "cp1252.h"
 #include "pdf_words.h"
 #include "program_run.h"
-#include "scripted_port.h"
+#include "shipped_catalogue.h"
 #include "temp_dir.h"
 
 namespace {
@@ -56,10 +56,8 @@ std::vector<PdfWord> HeaderLine(const PdfPage& page) {
 // The header line ended past the right edge; recommendation boxes ran below the bottom of the
 // page on questionnaires 00, 02 and 11; "Ley 31/1-995", "REA-CH" were hyphenated.
 TEST(BlankQuestionnairePdf, EveryQuestionnaireStaysOnThePaperWithNumbersAndAcronymsWhole) {
-    ScriptedPort port;
     Catalogue catalogue;
-    ASSERT_EQ(catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port),
-              Catalogue::LoadResult::Loaded);
+    ASSERT_EQ(LoadShippedCatalogue(catalogue), Catalogue::LoadResult::Loaded);
     TempDir dir;
     for (int q = 0; q < Catalogue::kQuestionnaires; ++q) {
         const std::string number = (q < 10 ? "0" : "") + std::to_string(q);
@@ -82,7 +80,9 @@ TEST(BlankQuestionnairePdf, EveryQuestionnaireStaysOnThePaperWithNumbersAndAcron
             CountWords(cp1252::ToUtf8(catalogue.ItemRecommendation(q, k)), expected);
         }
         for (const auto& [word, count] : expected) {
-            if (NumberOrAcronym(word)) EXPECT_GE(printed[word], count) << word << " was broken";
+            if (NumberOrAcronym(word)) {
+                EXPECT_GE(printed[word], count) << word << " was broken";
+            }
         }
     }
 }

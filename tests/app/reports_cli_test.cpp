@@ -1,44 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <regex>
 
+#include "pdf_words.h"
 #include "program_run.h"
 #include "temp_dir.h"
+#include "text_checks.h"
 
 namespace {
 
-// The standard output of a shell command (the poppler tools that read PDFs back).
-std::string Shell(const std::string& command) {
-    std::string out;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    ::pclose(pipe);
-    return out;
-}
-
-std::string PdfText(const FilePath& pdf) {
-    return Shell("pdftotext -layout '" + pdf.Utf8() + "' -");
-}
-
 int PdfPages(const FilePath& pdf) {
     std::smatch match;
-    const std::string info = Shell("pdfinfo '" + pdf.Utf8() + "'");
+    const std::string info = PdfInfo(pdf);
     return std::regex_search(info, match, std::regex(R"(Pages:\s+(\d+))")) ? std::stoi(match[1]) : -1;
 }
 
 std::string PdfTitle(const FilePath& pdf) {
     std::smatch match;
-    const std::string info = Shell("pdfinfo '" + pdf.Utf8() + "'");
+    const std::string info = PdfInfo(pdf);
     return std::regex_search(info, match, std::regex(R"(Title:\s+([^\n]*))")) ? std::string(match[1]) : "";
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
 }
 
 }  // namespace
@@ -47,13 +28,12 @@ TEST(PrintPdf, PrintsTheWholeDocumentThroughThePrinterCanvas) {
     TempDir dir;
     const ProgramRun run = RunProgram({"--imprimir-pdf", TestData("taller.kl3"), dir.File("informe.pdf")});
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::string text = PdfText(dir.File("informe.pdf"));
-    for (const char* expected :
-         {"Talleres Hermanos Pérez, S.L.", "00.- Gestión Preventiva", "Nave de reparación",
-          "Mecánico de elevador", "Deficiencia detectada: No hay plan de prevención escrito",
-          "Nivel de intervención: A Corregir", "Nivel de intervención: Crítico",
-          "Medida específica: Entregar guantes", "Se observan cortes recientes", "Administrativa"})
-        EXPECT_TRUE(Contains(text, expected)) << expected;
+    const std::string text = PdfLayoutText(dir.File("informe.pdf"));
+    ExpectContainsAll(
+        text, {"Talleres Hermanos Pérez, S.L.", "00.- Gestión Preventiva", "Nave de reparación",
+               "Mecánico de elevador", "Deficiencia detectada: No hay plan de prevención escrito",
+               "Nivel de intervención: A Corregir", "Nivel de intervención: Crítico",
+               "Medida específica: Entregar guantes", "Se observan cortes recientes", "Administrativa"});
     EXPECT_FALSE(Contains(text, "Nivel de intervención: A mejorar\n          Medida específica: Redactar"));
     EXPECT_EQ(PdfPages(dir.File("informe.pdf")), 2);
     EXPECT_EQ(PdfTitle(dir.File("informe.pdf")), "Informe");
@@ -64,12 +44,11 @@ TEST(BlankQuestionnairePdf, PrintsQuestionnaire05WithItsItemsOnSeveralPages) {
     const ProgramRun run = RunProgram({"--cuestionario-pdf", "05", dir.File("q05.pdf"), "Almacén"});
     ASSERT_EQ(run.status, 0) << run.err;
     const FilePath pdf = dir.File("q05.pdf");
-    const std::string text = PdfText(pdf);
-    for (const char* expected :
-         {"CONDICIONES DE SEGURIDAD", "05.- Manipulación de objetos", "Personas afectadas: ______",
-          "Área de trabajo: Almacén", "Cumplimentado por:", "Fecha P.R.:", "1.- ¿Se almacenan", "16.- ", "SI",
-          "NO", "05.- Manipulación de objetos<2>"})
-        EXPECT_TRUE(Contains(text, expected)) << expected;
+    const std::string text = PdfLayoutText(pdf);
+    ExpectContainsAll(
+        text, {"CONDICIONES DE SEGURIDAD", "05.- Manipulación de objetos", "Personas afectadas: ______",
+               "Área de trabajo: Almacén", "Cumplimentado por:", "Fecha P.R.:", "1.- ¿Se almacenan", "16.- ",
+               "SI", "NO", "05.- Manipulación de objetos<2>"});
     EXPECT_FALSE(Contains(text, "<1>"));
     const int pages = PdfPages(pdf);
     EXPECT_GE(pages, 2);
@@ -81,7 +60,7 @@ TEST(BlankQuestionnairePdf, ANumberOutsideTheCataloguePrintsTheHeaderAlone) {
     TempDir dir;
     const ProgramRun run = RunProgram({"--cuestionario-pdf", "30", dir.File("q30.pdf")});
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::string text = PdfText(dir.File("q30.pdf"));
+    const std::string text = PdfLayoutText(dir.File("q30.pdf"));
     EXPECT_TRUE(Contains(text, "NÚMERO DE CUESTIONARIO ERRÓNEO"));
     EXPECT_TRUE(Contains(text, "Área de trabajo: ___________________________________"));
     EXPECT_FALSE(Contains(text, "SI"));

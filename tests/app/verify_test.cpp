@@ -5,11 +5,14 @@
 
 namespace {
 
-std::string Numbered(int n) {
+// "--verificar" run on a document of n lines: a firm and zones "z2" ... "zn" under it.
+ProgramRun VerifyNumbered(int n) {
     std::string bytes = "1\t0\tE\tfirm\r\n";
     for (int i = 2; i <= n; ++i)
         bytes += std::to_string(i) + "\t1\tZ\tz" + std::to_string(i) + "\r\n";
-    return bytes;
+    TempDir dir;
+    WriteFile(dir.File("big.kl3"), bytes);
+    return RunProgram({"--verificar", dir.File("big.kl3")});
 }
 
 int CountLines(const std::string& text, const std::string& line) {
@@ -53,9 +56,7 @@ TEST(Verify, ExitStatusTellsWhatHappened) {
 }
 
 TEST(Verify, AFileOf1030LinesKeeps1024Nodes) {
-    TempDir dir;
-    WriteFile(dir.File("big.kl3"), Numbered(1030));
-    const ProgramRun run = RunProgram({"--verificar", dir.File("big.kl3")});
+    const ProgramRun run = VerifyNumbered(1030);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(CountLines(run.err, "ERROR.- Alcanzado el máximo"), 6);
     EXPECT_EQ(CountLines(run.out, "  Z z1024") + CountLines(run.out, "  Z z1025"), 1);
@@ -67,9 +68,7 @@ TEST(Verify, AFileOf1030LinesKeeps1024Nodes) {
 
 // The window shows twenty messages of a load and then counts the rest; here every one counts.
 TEST(Verify, PrintsEveryMessageOfADamagedDocument) {
-    TempDir dir;
-    WriteFile(dir.File("big.kl3"), Numbered(5000));
-    const ProgramRun run = RunProgram({"--verificar", dir.File("big.kl3")});
+    const ProgramRun run = VerifyNumbered(5000);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(CountLines(run.err, "ERROR.- Alcanzado el máximo"), 3976);
     EXPECT_EQ(run.err.find("avisos más"), std::string::npos);

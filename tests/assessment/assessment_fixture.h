@@ -1,31 +1,23 @@
 #pragma once
 
-#include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "assessment.h"
 #include "catalogue.h"
 #include "cp1252.h"
+#include "document_lines.h"
 #include "document_session.h"
 #include "fixed_dates.h"
+#include "numbered_lines.h"
 #include "scripted_port.h"
-
-// The catalogue that ships with the program, loaded once.
-inline const Catalogue& ShippedCatalogue() {
-    static const Catalogue catalogue = [] {
-        Catalogue loaded;
-        ScriptedPort port;
-        loaded.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
-        return loaded;
-    }();
-    return catalogue;
-}
+#include "shipped_catalogue.h"
 
 // A firm with its data, a zone with a workstation, questionnaires at the firm and at the
 // workstation, deficiencies of every level (one not valued) and measures in every state on
 // 25/03/2026. Lines in UTF-8, fields separated by TAB.
-inline const std::initializer_list<const char*> kAssessedFirm = {
+inline const std::vector<std::string> kAssessedFirm = {
     "1\t0\tE\tTalleres Norte\t\t02/03/2026\tMarta\t20/03/2026\tLuis\t\tB12345678\t10000000000000000000000\t"
     "C/ Mayor 3, Ávila\t4520 Reparación de vehículos\tMarta Gómez\ttrabajadores=14; modalidad=ajeno; "
     "revision=01/03/2027",
@@ -42,22 +34,6 @@ inline const std::initializer_list<const char*> kAssessedFirm = {
     "12\t7\tD\t3. ¿Hay ventilación?\t\t\t\t\t\t\t",
 };
 
-// The document shown as its geographic tree.
-inline void LoadLines(DocumentSession& session, std::initializer_list<const char*> lines) {
-    session.ClearDocument();
-    int slot = 0;
-    for (const char* line : lines) {
-        auto record = std::make_unique<oToken>();
-        record->ParseLine(W(line));
-        session.Table().Put(++slot, std::move(record));
-    }
-    session.RebuildTree();
-}
-
-inline std::string U(const std::string& text) {
-    return cp1252::ToUtf8(text);
-}
-
 // A firm with n deficiencies spread over zones and workstations, each with a measure, their
 // texts long enough to wrap: item "k. Ítem Dk ...", detected "Detectada Dk ...",
 // recommendation "Recomendación Rk ...", measure "Medida Mk ...".
@@ -65,27 +41,24 @@ inline std::string ManyDeficiencies(int n) {
     const std::string filler =
         " con un texto que sigue y sigue para que ocupe varias líneas en la página y obligue a partir "
         "las líneas por palabras";
-    std::string bytes = "1\t0\tE\tEmpresa grande\t\t01/03/2026\r\n";
-    int line = 1;
-    auto add = [&](int parent, const std::string& rest) {
-        bytes += std::to_string(++line) + "\t" + std::to_string(parent) + "\t" + rest + "\r\n";
-        return line;
-    };
+    NumberedLines lines;
+    lines.Add(0, "E\tEmpresa grande\t\t01/03/2026");
     int zone = 0, post = 0, questionnaire = 0;
     for (int k = 1; k <= n; ++k) {
-        if (k % 20 == 1) zone = add(1, "Z\tZona " + std::to_string(k));
+        if (k % 20 == 1) zone = lines.Add(1, "Z\tZona " + std::to_string(k));
         if (k % 5 == 1) {
-            post = add(zone, "P\tPuesto " + std::to_string(k));
-            questionnaire = add(post, "C\t02.- Máquinas\t\t01/03/2026\t\t\t\t\t\t3");
+            post = lines.Add(zone, "P\tPuesto " + std::to_string(k));
+            questionnaire = lines.Add(post, "C\t02.- Máquinas\t\t01/03/2026\t\t\t\t\t\t3");
         }
         const std::string code[] = {"00000", "12111", "22332", "33332", ""};
         const int d =
-            add(questionnaire, "D\t" + std::to_string(k) + ". Ítem D" + std::to_string(k) + filler +
-                                   "\tRecomendación R" + std::to_string(k) + filler + "\t\t\t\t\t\t" +
-                                   code[k % 5] + "\t\tDetectada D" + std::to_string(k) + filler);
-        add(d, "R\tMedida M" + std::to_string(k) + "\t\t" + std::to_string(1 + k % 28) + "/04/2026\tAna");
+            lines.Add(questionnaire, "D\t" + std::to_string(k) + ". Ítem D" + std::to_string(k) + filler +
+                                         "\tRecomendación R" + std::to_string(k) + filler + "\t\t\t\t\t\t" +
+                                         code[k % 5] + "\t\tDetectada D" + std::to_string(k) + filler);
+        lines.Add(d,
+                  "R\tMedida M" + std::to_string(k) + "\t\t" + std::to_string(1 + k % 28) + "/04/2026\tAna");
     }
-    return W(bytes);
+    return W(lines.Bytes());
 }
 
 // The session holding a document given as file bytes, shown as its geographic tree.

@@ -8,6 +8,7 @@
 #include "assessment_printout.h"
 #include "plan_colours.h"
 #include "recording_canvas.h"
+#include "text_checks.h"
 #include "valuation_tables.h"
 
 namespace {
@@ -21,7 +22,7 @@ struct AssessmentPrintoutTest : ::testing::Test {
     FixedDates dates;
     RecordingCanvas canvas{4600, 6600, 5, 10};
 
-    void Print(std::initializer_list<const char*> lines = kAssessedFirm) {
+    void Print(const std::vector<std::string>& lines = kAssessedFirm) {
         LoadLines(session, lines);
         PrintSession();
     }
@@ -60,61 +61,57 @@ struct AssessmentPrintoutTest : ::testing::Test {
     }
 };
 
-bool Has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 }  // namespace
 
 TEST_F(AssessmentPrintoutTest, EverythingTheDocumentHoldsIsInIt) {
     Print();
     const std::string all = AllText();
-    for (const char* expected : {"Talleres Norte",
-                                 "B12345678",
-                                 "C/ Mayor 3, Ávila",
-                                 "4520 Reparación de vehículos",
-                                 "14",
-                                 "Servicio de prevención ajeno",
-                                 "Marta Gómez",
-                                 "01/03/2027",
-                                 "02/03/2026 (Marta)",
-                                 "20/03/2026 (Luis)",
-                                 "Fecha del documento:",
-                                 "25/03/2026",
-                                 "2. ¿Hay plan de prevención?",
-                                 "No hay plan escrito",
-                                 "Redacte el plan",
-                                 "Redactar el plan",
-                                 "Recursos: Consultora; 900 €",
-                                 "1. ¿Hay pantallas?",
-                                 "Cortina rota",
-                                 "comentario D",
-                                 "Reponer la cortina",
-                                 "Señalizar el puesto",
-                                 "2. ¿Hay gafas?",
-                                 "3. ¿Hay ventilación?",
-                                 "Trabajadores expuestos:",
-                                 "Puesto de trabajo: Nave / Soldador",
-                                 "Cuestionario 18.- Radiaciones no ionizantes",
-                                 "Muy Deficiente",
-                                 "Firma del evaluador",
-                                 "Firma de la empresa"})
-        EXPECT_TRUE(Has(all, expected)) << expected;
+    ExpectContainsAll(all, {"Talleres Norte",
+                            "B12345678",
+                            "C/ Mayor 3, Ávila",
+                            "4520 Reparación de vehículos",
+                            "14",
+                            "Servicio de prevención ajeno",
+                            "Marta Gómez",
+                            "01/03/2027",
+                            "02/03/2026 (Marta)",
+                            "20/03/2026 (Luis)",
+                            "Fecha del documento:",
+                            "25/03/2026",
+                            "2. ¿Hay plan de prevención?",
+                            "No hay plan escrito",
+                            "Redacte el plan",
+                            "Redactar el plan",
+                            "Recursos: Consultora; 900 €",
+                            "1. ¿Hay pantallas?",
+                            "Cortina rota",
+                            "comentario D",
+                            "Reponer la cortina",
+                            "Señalizar el puesto",
+                            "2. ¿Hay gafas?",
+                            "3. ¿Hay ventilación?",
+                            "Trabajadores expuestos:",
+                            "Puesto de trabajo: Nave / Soldador",
+                            "Cuestionario 18.- Radiaciones no ionizantes",
+                            "Muy Deficiente",
+                            "Firma del evaluador",
+                            "Firma de la empresa"});
     const Catalogue& catalogue = ShippedCatalogue();
-    EXPECT_TRUE(Has(all, "2. " + U(catalogue.ItemText(18, 2)))) << "an item answered Sí";
-    EXPECT_FALSE(Has(all, "1. " + U(catalogue.ItemText(18, 1)))) << "one answered No";
+    EXPECT_TRUE(Contains(all, "2. " + U(catalogue.ItemText(18, 2)))) << "an item answered Sí";
+    EXPECT_FALSE(Contains(all, "1. " + U(catalogue.ItemText(18, 1)))) << "one answered No";
     // Valuations in words, and the states of the measures on the document's date.
-    EXPECT_TRUE(Has(all,
-                    "Consecuencias: Mortal. Exposición: Continuada. Nivel de deficiencia: Muy deficiente. "
-                    "Probabilidad: Muy alta. Nivel de intervención: Crítico."));
-    EXPECT_TRUE(Has(all, "Nivel de intervención: sin valorar."));
-    EXPECT_TRUE(Has(all, "Fecha prevista: 23/03/2026 · Estado: Vencida"));
-    EXPECT_TRUE(Has(all, "Realizada: 18/03/2026 por Eva · Estado: Realizada"));
+    EXPECT_TRUE(
+        Contains(all,
+                 "Consecuencias: Mortal. Exposición: Continuada. Nivel de deficiencia: Muy deficiente. "
+                 "Probabilidad: Muy alta. Nivel de intervención: Crítico."));
+    EXPECT_TRUE(Contains(all, "Nivel de intervención: sin valorar."));
+    EXPECT_TRUE(Contains(all, "Fecha prevista: 23/03/2026 · Estado: Vencida"));
+    EXPECT_TRUE(Contains(all, "Realizada: 18/03/2026 por Eva · Estado: Realizada"));
     // The counts per level: legend of the chart, the cover's result.
     for (const char* count :
          {"Crítico: 1", "A corregir: 1", "A mejorar: 0", "No imprescindible: 1", "Sin valorar: 1"})
-        EXPECT_TRUE(Has(all, count)) << count;
-    EXPECT_TRUE(Has(all, "4 (1 Crítico, 1 A corregir, 1 No imprescindible, 1 Sin valorar)"));
+        EXPECT_TRUE(Contains(all, count)) << count;
+    EXPECT_TRUE(Contains(all, "4 (1 Crítico, 1 A corregir, 1 No imprescindible, 1 Sin valorar)"));
 }
 
 TEST_F(AssessmentPrintoutTest, NothingIsDrawnOutsideTheMargins) {
@@ -141,7 +138,8 @@ TEST_F(AssessmentPrintoutTest, EveryPageHasItsNumberOfAllAndTheFirmAtItsHead) {
     ASSERT_GT(pages, 5);
     for (int page = 1; page <= pages; ++page) {
         const std::string text = PageText(page);
-        EXPECT_TRUE(Has(text, "Página " + std::to_string(page) + " de " + std::to_string(pages))) << page;
+        EXPECT_TRUE(Contains(text, "Página " + std::to_string(page) + " de " + std::to_string(pages)))
+            << page;
         // The cover shows the firm in large type instead of the header.
         bool header = false;
         for (const Call& call : canvas.Texts())
@@ -238,7 +236,7 @@ TEST_F(AssessmentPrintoutTest, ThePlansHeadingRowOnEveryPageOfIt) {
         int headings = 0;
         for (const Call& call : canvas.Texts())
             headings += call.page == page && call.text == "Nivel" && call.style == FontStyle::Bold;
-        EXPECT_EQ(headings, page == last && !Has(PageText(page), "Medida M") ? 0 : 1) << page;
+        EXPECT_EQ(headings, page == last && !Contains(PageText(page), "Medida M") ? 0 : 1) << page;
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "catalogue.h"
 #include "cp1252.h"
+#include "document_lines.h"
 #include "load_messages.h"
 #include "scripted_port.h"
 #include "temp_dir.h"
@@ -20,10 +21,6 @@ std::string File(const Lines& lines) {
     for (const std::string& line : lines)
         bytes += W(line) + "\r\n";
     return bytes;
-}
-
-std::string Utf8(const std::string& bytes) {
-    return cp1252::ToUtf8(bytes);
 }
 
 struct CatalogueTest : ::testing::Test {
@@ -53,11 +50,11 @@ TEST_F(CatalogueTest, ItemsAreNumberedByTheirOrderAndTakeTheirLatestDegreeLine) 
     Load({"GSeguridad", "C00Gestión Preventiva", "07¿Primera?", "DRecomendación uno", "MRecomendación dos",
           "01¿Segunda?", "03¿Tercera?", "NTercera rec", "12", "N"});
     EXPECT_TRUE(port.messages.empty());
-    EXPECT_EQ(Utf8(catalogue.QuestionnaireTitle(0)), "00.- Gestión Preventiva");
+    EXPECT_EQ(U(catalogue.QuestionnaireTitle(0)), "00.- Gestión Preventiva");
     EXPECT_EQ(catalogue.ItemCount(0), 4);
-    EXPECT_EQ(Utf8(catalogue.ItemText(0, 1)), "¿Primera?") << "the number written in the line is not read";
+    EXPECT_EQ(U(catalogue.ItemText(0, 1)), "¿Primera?") << "the number written in the line is not read";
     EXPECT_EQ(catalogue.ItemDegree(0, 1), 'M') << "a second degree line replaces the first";
-    EXPECT_EQ(Utf8(catalogue.ItemRecommendation(0, 1)), "Recomendación dos");
+    EXPECT_EQ(U(catalogue.ItemRecommendation(0, 1)), "Recomendación dos");
     EXPECT_EQ(catalogue.ItemDegree(0, 2), '\0') << "an item without a degree line";
     EXPECT_EQ(catalogue.ItemRecommendation(0, 2), "");
     EXPECT_EQ(catalogue.ItemDegree(0, 3), 'N');
@@ -97,7 +94,7 @@ TEST_F(CatalogueTest, NoteLinesMissingAtTheEndAreEmpty) {
 
     Load({"C00Uno", "V"});
     EXPECT_EQ(catalogue.Note(0, 1), "");
-    EXPECT_EQ(Utf8(catalogue.QuestionnaireTitle(0)), "00.- Uno");
+    EXPECT_EQ(U(catalogue.QuestionnaireTitle(0)), "00.- Uno");
 }
 
 TEST_F(CatalogueTest, UnrecognisedLinesAreReportedAndSkipped) {
@@ -111,46 +108,46 @@ TEST_F(CatalogueTest, UnrecognisedLinesAreReportedAndSkipped) {
     EXPECT_EQ(catalogue.ItemCount(0), 2);
     EXPECT_EQ(catalogue.ItemText(0, 1), "Antes");
     EXPECT_EQ(catalogue.ItemDegree(0, 1), 'D') << "the degree line still belongs to the item before";
-    EXPECT_EQ(Utf8(catalogue.ItemText(0, 2)), "Después");
+    EXPECT_EQ(U(catalogue.ItemText(0, 2)), "Después");
     EXPECT_EQ(catalogue.GroupName(0), "Grupo");
 }
 
 TEST_F(CatalogueTest, LookupsOutOfRangeGiveTheFixedTexts) {
     Load({"GPrimero", "C00Uno", "01Item", "DRec"});
     for (int q : {-1, 23}) {
-        EXPECT_EQ(Utf8(catalogue.QuestionnaireTitle(q)), "NÚMERO DE CUESTIONARIO ERRÓNEO") << q;
-        EXPECT_EQ(Utf8(catalogue.QuestionnaireGroupName(q)), "GRUPO ERRÓNEO") << q;
-        EXPECT_EQ(Utf8(catalogue.ItemText(q, 1)), "ITEM ERRÓNEO") << q;
-        EXPECT_EQ(Utf8(catalogue.ItemRecommendation(q, 1)), "ITEM ERRÓNEO") << q;
+        EXPECT_EQ(U(catalogue.QuestionnaireTitle(q)), "NÚMERO DE CUESTIONARIO ERRÓNEO") << q;
+        EXPECT_EQ(U(catalogue.QuestionnaireGroupName(q)), "GRUPO ERRÓNEO") << q;
+        EXPECT_EQ(U(catalogue.ItemText(q, 1)), "ITEM ERRÓNEO") << q;
+        EXPECT_EQ(U(catalogue.ItemRecommendation(q, 1)), "ITEM ERRÓNEO") << q;
         EXPECT_EQ(catalogue.ItemDegree(q, 1), 'E') << q;
     }
     for (int item : {0, 2, 29}) {
-        EXPECT_EQ(Utf8(catalogue.ItemText(0, item)), "ITEM ERRÓNEO") << item;
-        EXPECT_EQ(Utf8(catalogue.ItemRecommendation(0, item)), "ITEM ERRÓNEO") << item;
+        EXPECT_EQ(U(catalogue.ItemText(0, item)), "ITEM ERRÓNEO") << item;
+        EXPECT_EQ(U(catalogue.ItemRecommendation(0, item)), "ITEM ERRÓNEO") << item;
         EXPECT_EQ(catalogue.ItemDegree(0, item), 'E') << item;
     }
-    EXPECT_EQ(Utf8(catalogue.GroupName(-1)), "GRUPO ERRÓNEO");
-    EXPECT_EQ(Utf8(catalogue.GroupName(5)), "GRUPO ERRÓNEO");
+    EXPECT_EQ(U(catalogue.GroupName(-1)), "GRUPO ERRÓNEO");
+    EXPECT_EQ(U(catalogue.GroupName(5)), "GRUPO ERRÓNEO");
     EXPECT_EQ(catalogue.GroupName(4), "") << "a slot that no group line filled";
 }
 
 TEST_F(CatalogueTest, QuestionnairesTakeTheLatestGroupAndUnfilledOnesGroupZero) {
     Load({"C00Sin grupo", "GPrimero", "C01Uno", "C02Dos", "GSegundo", "C03Tres"});
-    EXPECT_EQ(Utf8(catalogue.QuestionnaireGroupName(0)), "GRUPO ERRÓNEO") << "no group line before it";
+    EXPECT_EQ(U(catalogue.QuestionnaireGroupName(0)), "GRUPO ERRÓNEO") << "no group line before it";
     EXPECT_EQ(catalogue.QuestionnaireGroupName(1), "Primero");
     EXPECT_EQ(catalogue.QuestionnaireGroupName(2), "Primero");
     EXPECT_EQ(catalogue.QuestionnaireGroupName(3), "Segundo");
     // A questionnaire that no line reached.
     EXPECT_EQ(catalogue.QuestionnaireTitle(4), ".- ");
     EXPECT_EQ(catalogue.ItemCount(4), 0);
-    EXPECT_EQ(Utf8(catalogue.ItemText(4, 1)), "ITEM ERRÓNEO");
+    EXPECT_EQ(U(catalogue.ItemText(4, 1)), "ITEM ERRÓNEO");
     EXPECT_EQ(catalogue.ItemDegree(4, 1), 'E');
     EXPECT_EQ(catalogue.QuestionnaireGroupName(22), "Primero");
 }
 
 TEST_F(CatalogueTest, TitlesAreSplitByPositionOnly) {
     Load({"CAbTítulo", "C7", "C", "C12"});
-    EXPECT_EQ(Utf8(catalogue.QuestionnaireTitle(0)), "Ab.- Título");
+    EXPECT_EQ(U(catalogue.QuestionnaireTitle(0)), "Ab.- Título");
     EXPECT_EQ(catalogue.QuestionnaireTitle(1), "7.- ");
     EXPECT_EQ(catalogue.QuestionnaireTitle(2), ".- ");
     EXPECT_EQ(catalogue.QuestionnaireTitle(3), "12.- ");
@@ -161,9 +158,9 @@ TEST_F(CatalogueTest, ASixthGroupIsReportedAndChangesNoStoredGroup) {
     EXPECT_EQ(port.messages, std::vector<std::string>({"ERROR EN Seis"}));
     EXPECT_EQ(catalogue.GroupName(4), "Cinco");
     EXPECT_EQ(catalogue.QuestionnaireGroupName(0), "Cinco");
-    EXPECT_EQ(Utf8(catalogue.QuestionnaireGroupName(1)), "GRUPO ERRÓNEO")
+    EXPECT_EQ(U(catalogue.QuestionnaireGroupName(1)), "GRUPO ERRÓNEO")
         << "a questionnaire after the rejected group line is not filed under the fifth";
-    EXPECT_EQ(Utf8(catalogue.QuestionnaireTitle(1)), "01.- Sexto");
+    EXPECT_EQ(U(catalogue.QuestionnaireTitle(1)), "01.- Sexto");
 }
 
 TEST_F(CatalogueTest, LinesAfterA24thQuestionnaireAreReportedAndLeaveTheLastOneAlone) {
@@ -176,9 +173,9 @@ TEST_F(CatalogueTest, LinesAfterA24thQuestionnaireAreReportedAndLeaveTheLastOneA
     EXPECT_EQ(port.messages,
               std::vector<std::string>({"ERROR EN 23Sobrante", "ERROR EN Sin item", "ERROR EN 1Item de más",
                                         "ERROR EN Rec de más", "ERROR EN "}));
-    EXPECT_EQ(Utf8(catalogue.QuestionnaireTitle(22)), "22.- T");
+    EXPECT_EQ(U(catalogue.QuestionnaireTitle(22)), "22.- T");
     EXPECT_EQ(catalogue.ItemCount(22), 1);
-    EXPECT_EQ(Utf8(catalogue.ItemText(22, 1)), "Último");
+    EXPECT_EQ(U(catalogue.ItemText(22, 1)), "Último");
     EXPECT_EQ(catalogue.ItemDegree(22, 1), 'M');
     EXPECT_EQ(catalogue.ItemRecommendation(22, 1), "Rec");
     EXPECT_EQ(catalogue.Note(22, 1), "");
@@ -206,7 +203,7 @@ TEST_F(CatalogueTest, LinesBeforeAnyQuestionnaireAreReported) {
     EXPECT_EQ(port.messages,
               std::vector<std::string>({"ERROR EN 1Suelto", "ERROR EN Suelta", "ERROR EN Nota suelta"}))
         << "the three lines after the note line are still taken as its notes, not dispatched";
-    EXPECT_EQ(Utf8(catalogue.QuestionnaireTitle(0)), "00.- Uno");
+    EXPECT_EQ(U(catalogue.QuestionnaireTitle(0)), "00.- Uno");
     EXPECT_EQ(catalogue.QuestionnaireTitle(1), ".- ");
     EXPECT_EQ(catalogue.ItemCount(0), 1);
     EXPECT_EQ(catalogue.Note(0, 1), "");

@@ -12,6 +12,7 @@
 #include "questionnaire_selection_form.h"
 #include "questionnaire_selection_port.h"
 #include "scripted_port.h"
+#include "shipped_catalogue.h"
 #include "temp_dir.h"
 
 namespace {
@@ -64,9 +65,7 @@ std::function<bool(QuestionnaireSelectionForm&)> Choose(std::vector<std::string>
 
 struct QuestionnaireAssignmentTest : ::testing::Test {
     QuestionnaireAssignmentTest() {
-        ScriptedPort loading;
-        EXPECT_EQ(catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), loading),
-                  Catalogue::LoadResult::Loaded);
+        EXPECT_EQ(LoadShippedCatalogue(catalogue), Catalogue::LoadResult::Loaded);
     }
 
     // A document from its lines, fields separated by '|' (slots in order from 1).

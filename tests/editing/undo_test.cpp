@@ -11,6 +11,7 @@
 #include "questionnaire_assignment.h"
 #include "questionnaire_selection_form.h"
 #include "questionnaire_selection_port.h"
+#include "shipped_catalogue.h"
 #include "temp_dir.h"
 #include "tree_drop.h"
 #include "tree_editing.h"
@@ -47,8 +48,7 @@ struct Workbench : EditingFixture {
     EvaluationCommands evaluation{session, catalogue, port, dates, entryDialogs};
 
     Workbench() {
-        ScriptedPort loading;
-        catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), loading);
+        LoadShippedCatalogue(catalogue);
         WriteFile(dir.File("doc.kl3"),
                   W("1\t0\tE\tFirma\t\t\t\t\t\t\t\t10000000000000000000000\r\n"
                     "2\t1\tZ\tNave\r\n"

@@ -17,7 +17,7 @@ struct DeficiencyFormTest : ::testing::Test {
 
     DeficiencyFormTest() {
         catalogue.LoadFromBytes(TestCatalogueBytes(), port);
-        LoadRecords(session, kFirmLines);
+        LoadLines(session, kFirmLines);
     }
     // Opens the form for a new deficiency under the questionnaire of the slot.
     void OpenUnder(int slot, const std::string& storedCode = "") {
@@ -36,31 +36,34 @@ struct DeficiencyFormTest : ::testing::Test {
 }  // namespace
 
 TEST_F(DeficiencyFormTest, ChoicesGiveTheStoredCode) {
-    OpenUnder(4);
-    form.RadioButton5Click();   // Mortal
-    form.RadioButton16Click();  // Esporádica
-    form.RadioButton19Click();  // Mejorable
-    EXPECT_EQ(Written(), "10332");
-
-    OpenUnder(4);
-    form.RadioButton8Click();   // Leve
-    form.RadioButton15Click();  // Ocasional
-    form.RadioButton19Click();  // Mejorable
-    EXPECT_EQ(Written(), "33322");
+    using F = DeficiencyForm;
+    // The consequences, the exposure and the deficiency level as the user clicks them.
+    const struct {
+        void (F::*consequences)();
+        void (F::*exposure)();
+        void (F::*deficiency)();
+        const char* code;
+    } cases[] = {
+        // Mortal, Esporádica, Mejorable
+        {&F::RadioButton5Click, &F::RadioButton16Click, &F::RadioButton19Click, "10332"},
+        // Muy grave, Esporádica, Deficiente
+        {&F::RadioButton6Click, &F::RadioButton16Click, &F::RadioButton18Click, "11231"},
+        // Grave, Continuada, Muy deficiente
+        {&F::RadioButton7Click, &F::RadioButton13Click, &F::RadioButton17Click, "02000"},
+        // Leve, Ocasional, Mejorable
+        {&F::RadioButton8Click, &F::RadioButton15Click, &F::RadioButton19Click, "33322"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        OpenUnder(4);
+        (form.*c.consequences)();
+        (form.*c.exposure)();
+        (form.*c.deficiency)();
+        EXPECT_EQ(Written(), c.code);
+    }
+    // The last one's probability and level by their names.
     EXPECT_EQ(U(ValueName(kProbability, form.Code()[kProbability])), "Baja");
     EXPECT_EQ(U(InterventionLevelName(form.Code()[kLevel])), "No imprescindible");
-
-    OpenUnder(4);
-    form.RadioButton6Click();   // Muy grave
-    form.RadioButton16Click();  // Esporádica
-    form.RadioButton18Click();  // Deficiente
-    EXPECT_EQ(Written(), "11231");
-
-    OpenUnder(4);
-    form.RadioButton7Click();   // Grave
-    form.RadioButton13Click();  // Continuada
-    form.RadioButton17Click();  // Muy deficiente
-    EXPECT_EQ(Written(), "02000");
 }
 
 TEST_F(DeficiencyFormTest, PartialChoicesLeaveBlanks) {
@@ -214,8 +217,8 @@ TEST_F(DeficiencyFormTest, LocationRunsFromTheFirmToTheQuestionnairesHolder) {
 
 TEST(LocationPath, ParentNumbersThatGoNowhereOrRoundEndTheWalk) {
     DocumentSession session;
-    LoadRecords(session, {"1\t0\tE\tF", "2\t3\tZ\tA", "3\t2\tZ\tB", "4\t3\tC\t00.- G", "5\t4\tD\tdef",
-                          "6\t40\tC\t00.- H"});
+    LoadLines(session, {"1\t0\tE\tF", "2\t3\tZ\tA", "3\t2\tZ\tB", "4\t3\tC\t00.- G", "5\t4\tD\tdef",
+                        "6\t40\tC\t00.- H"});
     const NodeTable& table = session.Table();
     EXPECT_EQ(QuestionnaireLocation(table, *table.Record(4)), "A/B") << "each ancestor once";
     EXPECT_EQ(DeficiencyLocation(table, *table.Record(5)), "A/B/00.- G/def");
@@ -224,7 +227,7 @@ TEST(LocationPath, ParentNumbersThatGoNowhereOrRoundEndTheWalk) {
 
 TEST(LocationPath, MeasureSideEndsBelowTheFirm) {
     DocumentSession session;
-    LoadRecords(session, kFirmLines);
+    LoadLines(session, kFirmLines);
     auto add = [&](const std::string& line) {
         auto record = std::make_unique<oToken>();
         record->ParseLine(W(line));

@@ -1,30 +1,18 @@
 #pragma once
 
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "cp1252.h"
+#include "document_lines.h"
 #include "document_session.h"
 #include "node_data_editor.h"
 #include "node_data_form.h"
 #include "scripted_port.h"
-
-// Fills a session with a document given as file lines (UTF-8 in the source, TAB-separated
-// fields) and shows it as the geographic tree.
-inline void LoadLines(DocumentSession& session, std::initializer_list<std::string> lines) {
-    session.ClearDocument();
-    int slot = 0;
-    for (const std::string& line : lines) {
-        auto record = std::make_unique<oToken>();
-        record->ParseLine(W(line));
-        session.Table().Put(++slot, std::move(record));
-    }
-    session.RebuildTree();
-    session.SetModified(false);
-}
 
 // A data editor window driven by a script: each run hands the form to the next step of the
 // script, which may change the values and answers "Aceptar" (true) or "Cancelar" (false).
@@ -55,6 +43,12 @@ struct EditingFixture {
     ScriptedEditorDialog dialog;
     NodeDataEditor editor{session, dialog, port, dates};
 
+    // The data editor's form of a slot, opened; fails the test when it does not open.
+    std::unique_ptr<NodeDataForm> Open(int slot) {
+        auto form = std::make_unique<NodeDataForm>(session.Table(), *Node(slot), dates);
+        EXPECT_TRUE(form->Open(port));
+        return form;
+    }
     oToken& Record(int slot) { return *session.Table().Record(slot); }
     TreeNode* Node(int slot) { return session.Table().Node(slot); }
     std::string Field(int slot, int field) { return cp1252::ToUtf8(Record(slot).GetField(field)); }

@@ -7,21 +7,7 @@
 
 namespace {
 
-struct EvaluationCommandsTest : ::testing::Test {
-    DocumentSession session;
-    ScriptedPort port;
-    FixedDates dates;
-    Catalogue catalogue;
-    ScriptedEntryDialogs dialogs;
-    EvaluationCommands commands{session, catalogue, port, dates, dialogs};
-
-    EvaluationCommandsTest() {
-        catalogue.LoadFromBytes(TestCatalogueBytes(), port);
-        LoadRecords(session, kFirmLines);
-    }
-    oToken& Record(int slot) { return *session.Table().Record(slot); }
-    TreeNode* Node(int slot) { return session.Table().Node(slot); }
-
+struct EvaluationCommandsTest : EvaluationFixture {
     // Selects the node of the slot and enters a deficiency with the item and the clicks given.
     void AddDeficiency(int questionnaire, const std::string& entry,
                        std::function<void(DeficiencyForm&)> clicks) {

@@ -12,34 +12,41 @@
 #include "catalogue.h"
 #include "cp1252.h"
 #include "deficiency_form.h"
+#include "document_lines.h"
 #include "document_session.h"
 #include "entry_dialog_port.h"
+#include "evaluation_commands.h"
+#include "fixed_dates.h"
 #include "measure_form.h"
 #include "scripted_port.h"
 
-// A user at the entry dialogs: each dialog shown runs the next scripted action on its form,
-// and the action's result says whether the user pressed "Aceptar".
+// A dialog shown to a scripted user: its caption is kept (UTF-8) and the next scripted action
+// runs on its form, the action's result saying whether the user pressed "Aceptar". A dialog that
+// no action awaits fails the test and is cancelled.
+template <typename Form>
+bool RunNextAction(Form& form, std::deque<std::function<bool(Form&)>>& actions,
+                   std::vector<std::string>& shown) {
+    shown.push_back(cp1252::ToUtf8(form.Caption()));
+    if (actions.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << shown.back();
+        return false;
+    }
+    auto action = std::move(actions.front());
+    actions.pop_front();
+    return action(form);
+}
+
+// A user at the entry dialogs: each dialog shown runs the next scripted action on its form.
 class ScriptedEntryDialogs : public EntryDialogPort {
 public:
     std::deque<std::function<bool(DeficiencyForm&)>> deficiencyActions;
     std::deque<std::function<bool(MeasureForm&)>> measureActions;
     std::vector<std::string> shown;  // captions in UTF-8
 
-    bool ShowDeficiencyDialog(DeficiencyForm& form) override { return Run(form, deficiencyActions); }
-    bool ShowMeasureDialog(MeasureForm& form) override { return Run(form, measureActions); }
-
-private:
-    template <typename Form>
-    bool Run(Form& form, std::deque<std::function<bool(Form&)>>& actions) {
-        shown.push_back(cp1252::ToUtf8(form.Caption()));
-        if (actions.empty()) {
-            ADD_FAILURE() << "unexpected dialog: " << shown.back();
-            return false;
-        }
-        auto action = std::move(actions.front());
-        actions.pop_front();
-        return action(form);
+    bool ShowDeficiencyDialog(DeficiencyForm& form) override {
+        return RunNextAction(form, deficiencyActions, shown);
     }
+    bool ShowMeasureDialog(MeasureForm& form) override { return RunNextAction(form, measureActions, shown); }
 };
 
 // A small catalogue: questionnaire 00 with three items, 01 with twelve whose first four have
@@ -59,16 +66,6 @@ inline std::string TestCatalogueBytes() {
     return bytes;
 }
 
-// Fills a session's table from lines of TAB-separated fields (UTF-8) and builds the tree.
-inline void LoadRecords(DocumentSession& session, const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) {
-        auto record = std::make_unique<oToken>();
-        record->ParseLine(W(line));
-        session.Table().Append(std::move(record));
-    }
-    session.RebuildTree();
-}
-
 // A firm with a zone holding a workstation with questionnaire 01, and questionnaire 00 of the
 // firm itself.
 inline const std::vector<std::string> kFirmLines = {
@@ -79,7 +76,20 @@ inline const std::vector<std::string> kFirmLines = {
     "5\t1\tC\t00.- Gestión Preventiva",
 };
 
-// UTF-8 form of a Windows-1252 text, for readable comparisons.
-inline std::string U(const std::string& bytes) {
-    return cp1252::ToUtf8(bytes);
-}
+// The firm of kFirmLines with the small catalogue, a scripted user at the entry dialogs and the
+// evaluation commands working on them.
+struct EvaluationFixture : ::testing::Test {
+    DocumentSession session;
+    ScriptedPort port;
+    FixedDates dates;
+    Catalogue catalogue;
+    ScriptedEntryDialogs dialogs;
+    EvaluationCommands commands{session, catalogue, port, dates, dialogs};
+
+    EvaluationFixture() {
+        catalogue.LoadFromBytes(TestCatalogueBytes(), port);
+        LoadLines(session, kFirmLines);
+    }
+    oToken& Record(int slot) { return *session.Table().Record(slot); }
+    TreeNode* Node(int slot) { return session.Table().Node(slot); }
+};

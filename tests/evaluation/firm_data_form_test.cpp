@@ -18,11 +18,6 @@ struct FirmDataFormTest : EditingFixture, ::testing::Test {
                            });
     }
 
-    std::unique_ptr<NodeDataForm> Open(int slot) {
-        auto form = std::make_unique<NodeDataForm>(session.Table(), *Node(slot), dates);
-        EXPECT_TRUE(form->Open(port));
-        return form;
-    }
     // The form of a slot with the values given, checked and accepted when the check passes;
     // the check's message (UTF-8), empty when it passed.
     std::string Accept(int slot, const std::function<void(NodeDataValues&)>& entries) {

@@ -11,7 +11,7 @@ struct MeasureFormTest : ::testing::Test {
     FixedDates dates;
     MeasureForm form;
 
-    MeasureFormTest() { LoadRecords(session, kFirmLines); }
+    MeasureFormTest() { LoadLines(session, kFirmLines); }
     oToken& AddDeficiency(int questionnaire, const std::string& code) {
         auto record = std::make_unique<oToken>();
         record->ParseLine(W("0\t" + std::to_string(questionnaire) + "\tD\t3. Ítem 3\tRec\t\t\t\t\t\t" + code +

@@ -18,27 +18,16 @@ struct NodeDataFormTest : EditingFixture, ::testing::Test {
                       "6\t5\tR\tColocar resguardo\tcomR\t20/03/2026\tPepe\t25/03/2026\tJuan\tobsR",
                   });
     }
-
-    // Opens the form of a slot; fails the test when it does not open.
-    std::unique_ptr<NodeDataForm> Open(int slot) {
-        auto form = std::make_unique<NodeDataForm>(session.Table(), *Node(slot), dates);
-        EXPECT_TRUE(form->Open(port));
-        return form;
-    }
 };
-
-std::string Utf8(const std::string& text) {
-    return cp1252::ToUtf8(text);
-}
 
 }  // namespace
 
 TEST(NodeDataAdaptation, EachKindRelabelsAndShowsItsOwnControls) {
     const NodeDataAdaptation firm = AdaptationFor(kind::kFirm);
     EXPECT_EQ(firm.captionPrefix, "");
-    EXPECT_EQ(Utf8(firm.nameLabel), "Nombre:");
-    EXPECT_EQ(Utf8(firm.commentsLabel), "Comentarios:");
-    EXPECT_EQ(Utf8(firm.observationsLabel), "Observaciones:");
+    EXPECT_EQ(U(firm.nameLabel), "Nombre:");
+    EXPECT_EQ(U(firm.commentsLabel), "Comentarios:");
+    EXPECT_EQ(U(firm.observationsLabel), "Observaciones:");
     EXPECT_TRUE(firm.showsObservations && firm.showsFirmData);
     EXPECT_FALSE(firm.showsLevels || firm.showsLocation || firm.showsPrintBlank || firm.nameReadOnly ||
                  firm.commentsLabelWraps);
@@ -52,8 +41,8 @@ TEST(NodeDataAdaptation, EachKindRelabelsAndShowsItsOwnControls) {
     }
 
     const NodeDataAdaptation questionnaire = AdaptationFor(kind::kQuestionnaire);
-    EXPECT_EQ(Utf8(questionnaire.captionPrefix), "Cuestionario: ");
-    EXPECT_EQ(Utf8(questionnaire.commentsLabel), "Descripción de agentes implicados");
+    EXPECT_EQ(U(questionnaire.captionPrefix), "Cuestionario: ");
+    EXPECT_EQ(U(questionnaire.commentsLabel), "Descripción de agentes implicados");
     EXPECT_TRUE(questionnaire.commentsLabelWraps);
     EXPECT_TRUE(questionnaire.showsPrintBlank);
     EXPECT_TRUE(questionnaire.nameReadOnly);
@@ -62,12 +51,12 @@ TEST(NodeDataAdaptation, EachKindRelabelsAndShowsItsOwnControls) {
 
     const NodeDataAdaptation deficiency = AdaptationFor(kind::kDeficiency);
     const NodeDataAdaptation measure = AdaptationFor(kind::kMeasure);
-    EXPECT_EQ(Utf8(deficiency.nameLabel), "Item:");
-    EXPECT_EQ(Utf8(measure.nameLabel), "Medida específica:");
+    EXPECT_EQ(U(deficiency.nameLabel), "Item:");
+    EXPECT_EQ(U(measure.nameLabel), "Medida específica:");
     for (const NodeDataAdaptation& a : {deficiency, measure}) {
         EXPECT_EQ(a.captionPrefix, "");
-        EXPECT_EQ(Utf8(a.commentsLabel), "Deficiencia detectada:");
-        EXPECT_EQ(Utf8(a.observationsLabel), "Comentarios:");
+        EXPECT_EQ(U(a.commentsLabel), "Deficiencia detectada:");
+        EXPECT_EQ(U(a.observationsLabel), "Comentarios:");
         EXPECT_TRUE(a.showsLevels && a.showsLocation && a.showsObservations);
         EXPECT_FALSE(a.showsPrintBlank || a.nameReadOnly);
     }
@@ -78,53 +67,53 @@ TEST(NodeDataAdaptation, EachKindRelabelsAndShowsItsOwnControls) {
 
 TEST_F(NodeDataFormTest, OpensWithTheRecordsFieldsAndTheKindsCaption) {
     auto firm = Open(1);
-    EXPECT_EQ(Utf8(firm->Caption()), "Firma");
-    EXPECT_EQ(Utf8(firm->Values().name), "Firma");
-    EXPECT_EQ(Utf8(firm->Values().comments), "comE");
+    EXPECT_EQ(U(firm->Caption()), "Firma");
+    EXPECT_EQ(U(firm->Values().name), "Firma");
+    EXPECT_EQ(U(firm->Values().comments), "comE");
     EXPECT_EQ(firm->Values().planned, (Date{2026, 2, 1}));
-    EXPECT_EQ(Utf8(firm->Values().plannedBy), "Ana");
+    EXPECT_EQ(U(firm->Values().plannedBy), "Ana");
     EXPECT_EQ(firm->Values().completion, dates.today) << "an empty completion date opens on today";
     EXPECT_FALSE(firm->CompletionDateSet());
-    EXPECT_EQ(Utf8(firm->Values().observations), "obsE");
+    EXPECT_EQ(U(firm->Values().observations), "obsE");
     EXPECT_FALSE(firm->Level());
     EXPECT_EQ(firm->Location(), "");
 
     auto zone = Open(2);
     EXPECT_EQ(zone->Values().planned, dates.today) << "an empty planned date opens on today";
-    EXPECT_EQ(Utf8(zone->Values().observations), "obsZ") << "hidden, but kept to be written back";
+    EXPECT_EQ(U(zone->Values().observations), "obsZ") << "hidden, but kept to be written back";
 
-    EXPECT_EQ(Utf8(Open(4)->Caption()), "Cuestionario: 07.- Máquinas");
-    EXPECT_EQ(Utf8(Open(5)->Caption()), "3. Protecciones");
+    EXPECT_EQ(U(Open(4)->Caption()), "Cuestionario: 07.- Máquinas");
+    EXPECT_EQ(U(Open(5)->Caption()), "3. Protecciones");
 
     auto measure = Open(6);
     EXPECT_TRUE(measure->CompletionDateSet());
     EXPECT_EQ(measure->Values().completion, (Date{2026, 3, 25}));
-    EXPECT_EQ(Utf8(measure->Values().doneBy), "Juan");
+    EXPECT_EQ(U(measure->Values().doneBy), "Juan");
 }
 
 TEST_F(NodeDataFormTest, LocationRunsFromBelowTheFirmDownToTheParent) {
-    EXPECT_EQ(Utf8(Open(5)->Location()), "Nave/Torno/07.- Máquinas");
-    EXPECT_EQ(Utf8(Open(6)->Location()), "Nave/Torno/07.- Máquinas/3. Protecciones");
+    EXPECT_EQ(U(Open(5)->Location()), "Nave/Torno/07.- Máquinas");
+    EXPECT_EQ(U(Open(6)->Location()), "Nave/Torno/07.- Máquinas/3. Protecciones");
 
     // A questionnaire hung from the firm itself: the path is its title alone.
     Record(4).SetField(field::kParent, "1");
-    EXPECT_EQ(Utf8(Open(5)->Location()), "07.- Máquinas");
+    EXPECT_EQ(U(Open(5)->Location()), "07.- Máquinas");
     // A branch with no firm above it runs to the top.
     Record(2).SetField(field::kParent, "0");
     Record(4).SetField(field::kParent, "3");
-    EXPECT_EQ(Utf8(Open(5)->Location()), "Nave/Torno/07.- Máquinas");
+    EXPECT_EQ(U(Open(5)->Location()), "Nave/Torno/07.- Máquinas");
 }
 
 TEST_F(NodeDataFormTest, LocationEndsOnParentsThatTurnInACircle) {
     Record(2).SetField(field::kParent, "3");  // Nave under Torno, Torno under Nave
-    EXPECT_EQ(Utf8(Open(5)->Location()), "Nave/Torno/07.- Máquinas") << "each name is taken once";
+    EXPECT_EQ(U(Open(5)->Location()), "Nave/Torno/07.- Máquinas") << "each name is taken once";
     Record(4).SetField(field::kParent, "40");  // a parent that is not there
-    EXPECT_EQ(Utf8(Open(5)->Location()), "07.- Máquinas");
+    EXPECT_EQ(U(Open(5)->Location()), "07.- Máquinas");
 }
 
 TEST_F(NodeDataFormTest, DeficiencyShowsItsDetectedTextAndLevelAndKeepsTheRest) {
     auto form = Open(5);
-    EXPECT_EQ(Utf8(form->Values().comments), "Sin resguardo");
+    EXPECT_EQ(U(form->Values().comments), "Sin resguardo");
     EXPECT_EQ(form->Level(), 1);
     form->Values().comments = W("Sin resguardo fijo");
     form->Values().observations = "nuevo";
@@ -138,9 +127,9 @@ TEST_F(NodeDataFormTest, DeficiencyShowsItsDetectedTextAndLevelAndKeepsTheRest) 
 
 TEST_F(NodeDataFormTest, MeasureShowsItsDeficiencysTextWithoutStoringIt) {
     auto form = Open(6);
-    EXPECT_EQ(Utf8(form->Values().comments), "Sin resguardo");
+    EXPECT_EQ(U(form->Values().comments), "Sin resguardo");
     EXPECT_EQ(form->Level(), 1) << "the deficiency's level";
-    EXPECT_EQ(Utf8(form->Values().observations), "obsR") << "its \"Comentarios:\" are field 10";
+    EXPECT_EQ(U(form->Values().observations), "obsR") << "its \"Comentarios:\" are field 10";
     form->Values().comments = "cambiado";
     form->Values().observations = "hecho";
     form->Accept(session.Tree());

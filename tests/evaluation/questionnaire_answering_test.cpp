@@ -21,16 +21,7 @@ struct ScriptedChecklistDialog : ChecklistDialogPort {
     std::deque<std::function<bool(ChecklistForm&)>> actions;
     std::vector<std::string> shown;  // captions in UTF-8
 
-    bool ShowChecklistDialog(ChecklistForm& form) override {
-        shown.push_back(cp1252::ToUtf8(form.Caption()));
-        if (actions.empty()) {
-            ADD_FAILURE() << "unexpected dialog: " << shown.back();
-            return false;
-        }
-        auto action = std::move(actions.front());
-        actions.pop_front();
-        return action(form);
-    }
+    bool ShowChecklistDialog(ChecklistForm& form) override { return RunNextAction(form, actions, shown); }
     // The user answers the items in order (from item 1) and presses "Aceptar".
     void Answer(std::vector<checklist::Answer> answers) {
         actions.push_back([answers](ChecklistForm& form) {
@@ -43,23 +34,10 @@ struct ScriptedChecklistDialog : ChecklistDialogPort {
 
 // The firm of the fixture: questionnaire 01 (twelve items, degrees M, D, none, N, ...) in slot 4,
 // questionnaire 00 (three items) in slot 5.
-struct AnsweringTest : ::testing::Test {
-    DocumentSession session;
-    ScriptedPort port;
-    FixedDates dates;
-    Catalogue catalogue;
-    ScriptedEntryDialogs dialogs;
+struct AnsweringTest : EvaluationFixture {
     ScriptedChecklistDialog checklist;
-    EvaluationCommands evaluation{session, catalogue, port, dates, dialogs};
-    QuestionnaireAnswering answering{session, catalogue, port, checklist, evaluation};
+    QuestionnaireAnswering answering{session, catalogue, port, checklist, commands};
 
-    AnsweringTest() {
-        catalogue.LoadFromBytes(TestCatalogueBytes(), port);
-        LoadRecords(session, kFirmLines);
-        session.SetModified(false);
-    }
-    oToken& Record(int slot) { return *session.Table().Record(slot); }
-    TreeNode* Node(int slot) { return session.Table().Node(slot); }
     std::string Answers(int slot) { return Record(slot).GetField(field::kChecklistAnswers); }
     std::string Valuation(int slot) { return Record(slot).GetField(field::kQuestionnaireValuation); }
     void Respond(int slot) {

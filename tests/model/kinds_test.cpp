@@ -1,27 +1,41 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "kinds.h"
 
+// Kind letters are case-sensitive: 'e' is no kind.
 TEST(Kinds, IconsByKindLetter) {
-    EXPECT_EQ(KindIcon('Z'), 0);
-    EXPECT_EQ(KindIcon('P'), 1);
-    EXPECT_EQ(KindIcon('C'), 2);
-    EXPECT_EQ(KindIcon('D'), 3);
-    EXPECT_EQ(KindIcon('R'), 4);
-    EXPECT_EQ(KindIcon('E'), 5);
-    EXPECT_EQ(KindIcon(' '), 6);
-    EXPECT_EQ(KindIcon('e'), 6) << "kind letters are case-sensitive";
+    const struct {
+        char kind;
+        int icon;
+    } cases[] = {
+        {'Z', 0}, {'P', 1}, {'C', 2}, {'D', 3}, {'R', 4}, {'E', 5}, {' ', 6}, {'e', 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("kind '") + c.kind + "'");
+        EXPECT_EQ(KindIcon(c.kind), c.icon);
+    }
 }
 
 TEST(Kinds, TwoDigitNumberReadsTheFirstTwoCharacters) {
-    EXPECT_EQ(TwoDigitNumber("00.- Gestión Preventiva"), 0);
-    EXPECT_EQ(TwoDigitNumber("13.- Ruido"), 13);
-    EXPECT_EQ(TwoDigitNumber("7a"), 7);
-    EXPECT_EQ(TwoDigitNumber("a7"), 7);
-    EXPECT_EQ(TwoDigitNumber("ab"), 0);
-    EXPECT_EQ(TwoDigitNumber("9"), 0) << "a text of one character gives 0";
-    EXPECT_EQ(TwoDigitNumber(""), 0);
-    EXPECT_EQ(TwoDigitNumber("99 and more"), 99);
+    const struct {
+        const char* text;
+        int number;
+    } cases[] = {
+        {"00.- Gestión Preventiva", 0},
+        {"13.- Ruido", 13},
+        {"7a", 7},
+        {"a7", 7},
+        {"ab", 0},
+        {"9", 0},  // a text of one character gives 0
+        {"", 0},
+        {"99 and more", 99},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("\"") + c.text + "\"");
+        EXPECT_EQ(TwoDigitNumber(c.text), c.number);
+    }
 }
 
 TEST(Kinds, RepeatChar) {

@@ -34,14 +34,35 @@ std::string Shape(DocumentSession& session) {
     return out;
 }
 
-}  // namespace
-
-TEST(NodeTable, AppendFillsTheNextSlotUpToTheLimit) {
+// A document session and the user who is told its messages, with records added through the
+// session as the commands add them.
+struct NodeTableTest : ::testing::Test {
     DocumentSession session;
     ScriptedPort port;
+
+    oToken* Add(int parent, char kind, const std::string& name) {
+        return session.AppendRecord(Record(parent, kind, name), port);
+    }
+
+    struct Row {
+        int parent;
+        char kind;
+        const char* name;
+    };
+    // Adds the records in order and builds the tree from them.
+    void Build(std::initializer_list<Row> rows) {
+        for (const Row& row : rows)
+            Add(row.parent, row.kind, row.name);
+        session.RebuildTree();
+    }
+};
+
+}  // namespace
+
+TEST_F(NodeTableTest, AppendFillsTheNextSlotUpToTheLimit) {
     for (int i = 1; i <= 1023; ++i)
-        ASSERT_TRUE(session.AppendRecord(Record(0, 'Z', "z"), port));
-    oToken* last = session.AppendRecord(Record(0, 'Z', "z"), port);
+        ASSERT_TRUE(Add(0, 'Z', "z"));
+    oToken* last = Add(0, 'Z', "z");
     ASSERT_NE(last, nullptr);
     EXPECT_EQ(last->GetFieldInt(field::kSlot), 1024);
     EXPECT_TRUE(port.messages.empty());
@@ -53,24 +74,16 @@ TEST(NodeTable, AppendFillsTheNextSlotUpToTheLimit) {
     EXPECT_EQ(port.messages, std::vector<std::string>{"ERROR.- Alcanzado el máximo"});
 }
 
-TEST(NodeTable, EmptiedSlotsAreNotReused) {
-    DocumentSession session;
-    ScriptedPort port;
+TEST_F(NodeTableTest, EmptiedSlotsAreNotReused) {
     for (int i = 1; i <= 8; ++i)
-        session.AppendRecord(Record(0, 'Z', "z"), port);
+        Add(0, 'Z', "z");
     session.Table().Free(5);
     EXPECT_EQ(session.Table().Record(5), nullptr);
-    EXPECT_EQ(session.AppendRecord(Record(0, 'Z', "z"), port)->GetFieldInt(field::kSlot), 9);
+    EXPECT_EQ(Add(0, 'Z', "z")->GetFieldInt(field::kSlot), 9);
 }
 
-TEST(NodeTable, RebuildHangsRecordsUnderTheirParentSlotsInSlotOrder) {
-    DocumentSession session;
-    ScriptedPort port;
-    session.AppendRecord(Record(0, 'E', "firm"), port);
-    session.AppendRecord(Record(1, 'Z', "a"), port);
-    session.AppendRecord(Record(1, 'Z', "b"), port);
-    session.AppendRecord(Record(2, 'P', "a1"), port);
-    session.RebuildTree();
+TEST_F(NodeTableTest, RebuildHangsRecordsUnderTheirParentSlotsInSlotOrder) {
+    Build({{0, 'E', "firm"}, {1, 'Z', "a"}, {1, 'Z', "b"}, {2, 'P', "a1"}});
     EXPECT_EQ(Shape(session), "firm(a(a1) b)");
     EXPECT_EQ(session.ViewMode(), view::kGeographic);
     EXPECT_TRUE(session.SaveCommandsEnabled());
@@ -80,17 +93,15 @@ TEST(NodeTable, RebuildHangsRecordsUnderTheirParentSlotsInSlotOrder) {
     EXPECT_EQ(session.Table().Node(1)->record, session.Table().Record(1));
 }
 
-TEST(NodeTable, RebuildPutsNodesWithoutAPlacedParentAtTheTopLevel) {
-    DocumentSession session;
-    ScriptedPort port;
-    session.AppendRecord(Record(3, 'E', "firm"), port);  // slot 1 is always top level
-    session.AppendRecord(Record(40, 'Z', "far"), port);  // names no slot
-    session.AppendRecord(Record(1, 'Z', "child"), port);
-    session.AppendRecord(Record(-2, 'Z', "negative"), port);
-    session.AppendRecord(Record(0, 'X', "second top"), port);
-    session.AppendRecord(Record(5, 'C', "under X"), port);
+TEST_F(NodeTableTest, RebuildPutsNodesWithoutAPlacedParentAtTheTopLevel) {
+    Add(3, 'E', "firm");  // slot 1 is always top level
+    Add(40, 'Z', "far");  // names no slot
+    Add(1, 'Z', "child");
+    Add(-2, 'Z', "negative");
+    Add(0, 'X', "second top");
+    Add(5, 'C', "under X");
     session.Table().Free(3);
-    session.AppendRecord(Record(3, 'D', "under empty slot"), port);
+    Add(3, 'D', "under empty slot");
     session.RebuildTree();
     EXPECT_EQ(Shape(session), "firm far negative second top(under X) under empty slot");
     EXPECT_EQ(session.Table().Record(1)->GetFieldInt(field::kParent), 0)
@@ -98,51 +109,31 @@ TEST(NodeTable, RebuildPutsNodesWithoutAPlacedParentAtTheTopLevel) {
     EXPECT_EQ(session.Table().Node(5)->icon, icon::kUndated);
 }
 
-TEST(NodeTable, RebuildFindsAParentInALaterSlot) {
-    DocumentSession session;
-    ScriptedPort port;
-    session.AppendRecord(Record(0, 'E', "firm"), port);
-    session.AppendRecord(Record(3, 'Z', "moved"), port);  // moved under a node created later
-    session.AppendRecord(Record(1, 'Z', "later"), port);
-    session.RebuildTree();
+TEST_F(NodeTableTest, RebuildFindsAParentInALaterSlot) {
+    Build({{0, 'E', "firm"}, {3, 'Z', "moved"}, {1, 'Z', "later"}});  // "moved" under a node created later
     EXPECT_EQ(Shape(session), "firm(later(moved))");
 }
 
-TEST(NodeTable, RebuildBreaksParentCyclesInsteadOfLosingNodes) {
-    DocumentSession session;
-    ScriptedPort port;
-    session.AppendRecord(Record(0, 'E', "firm"), port);
-    session.AppendRecord(Record(3, 'Z', "a"), port);
-    session.AppendRecord(Record(2, 'Z', "b"), port);
-    session.AppendRecord(Record(4, 'Z', "self"), port);
-    session.RebuildTree();
+TEST_F(NodeTableTest, RebuildBreaksParentCyclesInsteadOfLosingNodes) {
+    Build({{0, 'E', "firm"}, {3, 'Z', "a"}, {2, 'Z', "b"}, {4, 'Z', "self"}});
     EXPECT_EQ(session.Tree().PreOrder().size(), 4u) << "every record keeps a node";
     EXPECT_EQ(Shape(session), "firm a(b) self");
 }
 
-TEST(NodeTable, OnlyTheFirstTopLevelNodeIsExpanded) {
+TEST_F(NodeTableTest, OnlyTheFirstTopLevelNodeIsExpanded) {
     struct Expansions : TreeObserver {
         std::vector<TreeNode*> expanded;
         void ExpandRequested(TreeNode* node) override { expanded.push_back(node); }
     } observer;
-    DocumentSession session;
-    ScriptedPort port;
     session.Tree().SetObserver(&observer);
-    session.AppendRecord(Record(0, 'E', "one"), port);
-    session.AppendRecord(Record(0, 'E', "two"), port);
-    session.RebuildTree();
+    Build({{0, 'E', "one"}, {0, 'E', "two"}});
     ASSERT_EQ(observer.expanded.size(), 1u);
     EXPECT_EQ(observer.expanded[0]->text, "one");
     session.Tree().SetObserver(nullptr);
 }
 
-TEST(NodeTable, ReindexMakesSlotsEqualThePreOrder) {
-    DocumentSession session;
-    ScriptedPort port;
-    session.AppendRecord(Record(0, 'E', "firm"), port);
-    session.AppendRecord(Record(1, 'Z', "gone"), port);
-    session.AppendRecord(Record(1, 'Z', "kept"), port);
-    session.RebuildTree();
+TEST_F(NodeTableTest, ReindexMakesSlotsEqualThePreOrder) {
+    Build({{0, 'E', "firm"}, {1, 'Z', "gone"}, {1, 'Z', "kept"}});
     session.Tree().Remove(session.Table().Node(2));
     session.Table().Free(2);
     std::vector<oToken*> records;
@@ -157,12 +148,9 @@ TEST(NodeTable, ReindexMakesSlotsEqualThePreOrder) {
     EXPECT_EQ(session.Table().Node(2)->text, "kept");
 }
 
-TEST(NodeTable, SelectedKindIsABlankWithoutARecord) {
-    DocumentSession session;
-    ScriptedPort port;
+TEST_F(NodeTableTest, SelectedKindIsABlankWithoutARecord) {
     EXPECT_EQ(session.SelectedKind(), ' ');
-    session.AppendRecord(Record(0, 'E', "firm"), port);
-    session.RebuildTree();
+    Build({{0, 'E', "firm"}});
     session.Tree().Select(session.Table().Node(1));
     EXPECT_EQ(session.SelectedKind(), 'E');
     TreeNode* bare = session.Tree().AddChild(nullptr, "view node", nullptr, icon::kPending);
@@ -170,17 +158,14 @@ TEST(NodeTable, SelectedKindIsABlankWithoutARecord) {
     EXPECT_EQ(session.SelectedKind(), ' ');
 }
 
-TEST(NodeTable, DeleteSubtreeFreesTheWholeBranchAndKeepsTheSlotsCounted) {
-    DocumentSession session;
-    ScriptedPort port;
-    session.AppendRecord(Record(0, 'E', "firm"), port);
-    session.AppendRecord(Record(1, 'Z', "zone"), port);
-    session.AppendRecord(Record(2, 'P', "post"), port);
-    session.AppendRecord(Record(3, 'C', "02.- q"), port);
-    session.AppendRecord(Record(4, 'D', "d"), port);
-    session.AppendRecord(Record(5, 'R', "r"), port);
-    session.AppendRecord(Record(1, 'Z', "other"), port);
-    session.RebuildTree();
+TEST_F(NodeTableTest, DeleteSubtreeFreesTheWholeBranchAndKeepsTheSlotsCounted) {
+    Build({{0, 'E', "firm"},
+           {1, 'Z', "zone"},
+           {2, 'P', "post"},
+           {3, 'C', "02.- q"},
+           {4, 'D', "d"},
+           {5, 'R', "r"},
+           {1, 'Z', "other"}});
     session.Tree().Select(session.Table().Node(5));
     session.DeleteSubtree(session.Table().Node(2));
     for (int s = 2; s <= 6; ++s) {

@@ -8,11 +8,15 @@ namespace {
 const std::pair<std::string, std::string> kStartup{"Kaldo 3.0", "Mostrar Inicio"};
 const std::pair<std::string, std::string> kRequest{"Kaldo 3.1", "Mostrar Inicio"};
 
+// The setting over a store in memory, empty at first.
+struct TipSettingTest : ::testing::Test {
+    MemorySettings store;
+    TipSetting setting{store};
+};
+
 }  // namespace
 
-TEST(TipSetting, OnlyTheExactValueNoSwitchesTheTipOff) {
-    MemorySettings store;
-    TipSetting setting(store);
+TEST_F(TipSettingTest, OnlyTheExactValueNoSwitchesTheTipOff) {
     EXPECT_TRUE(setting.ShowAtStartup()) << "first run: nothing stored";
     for (const char* value : {"no", "No", "nO", "NO ", " NO", "", "SI"}) {
         store.values[kStartup] = value;
@@ -25,9 +29,7 @@ TEST(TipSetting, OnlyTheExactValueNoSwitchesTheTipOff) {
     EXPECT_TRUE(setting.ShowAtStartup()) << "another value name of the same key";
 }
 
-TEST(TipSetting, EveryChangeOfTheBoxWritesNo) {
-    MemorySettings store;
-    TipSetting setting(store);
+TEST_F(TipSettingTest, EveryChangeOfTheBoxWritesNo) {
     store.values[kStartup] = "No";
     setting.BoxChanged();
     EXPECT_EQ(store.values.at(kStartup), "NO");
@@ -37,9 +39,7 @@ TEST(TipSetting, EveryChangeOfTheBoxWritesNo) {
     EXPECT_EQ(store.values.size(), 1u);
 }
 
-TEST(TipSetting, AskingForTheTipWritesSiUnderTheOtherKeyOnly) {
-    MemorySettings store;
-    TipSetting setting(store);
+TEST_F(TipSettingTest, AskingForTheTipWritesSiUnderTheOtherKeyOnly) {
     store.values[kStartup] = "NO";
     setting.TipRequested();
     EXPECT_EQ(store.values.at(kRequest), "SI");
@@ -47,10 +47,8 @@ TEST(TipSetting, AskingForTheTipWritesSiUnderTheOtherKeyOnly) {
     EXPECT_FALSE(setting.ShowAtStartup()) << "the value under the second key is never read";
 }
 
-TEST(TipSetting, AStoreThatRefusesWritesKeepsShowingTheTip) {
-    MemorySettings store;
+TEST_F(TipSettingTest, AStoreThatRefusesWritesKeepsShowingTheTip) {
     store.refuseWrites = true;
-    TipSetting setting(store);
     setting.BoxChanged();
     setting.TipRequested();
     EXPECT_TRUE(store.values.empty());

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 #include <regex>
 
@@ -11,24 +10,14 @@
 #include "plan_fixture.h"
 #include "plan_pdf.h"
 #include "plan_xlsx.h"
+#include "program_run.h"
 #include "recording_canvas.h"
 
 namespace {
 
-// The standard output of a shell command (unzip, which reads the workbook back).
-std::string Shell(const std::string& command) {
-    std::string out;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    ::pclose(pipe);
-    return out;
-}
-
+// An entry of a zip file (the workbook) as unzip reads it back.
 std::string ZipEntry(const FilePath& zip, const std::string& entry) {
-    return Shell("unzip -p '" + zip.Utf8() + "' '" + entry + "'");
+    return CommandOutput("unzip -p '" + zip.Utf8() + "' '" + entry + "'");
 }
 
 // The value of a cell in a sheet's XML, and whether it holds a number (no t="s").

@@ -8,6 +8,7 @@
 #include "action_plan.h"
 #include "cp1252.h"
 #include "document_commands.h"
+#include "document_lines.h"
 #include "document_session.h"
 #include "fixed_dates.h"
 #include "scripted_port.h"
@@ -28,8 +29,3 @@ struct PlanDocument : ::testing::Test {
     }
     plan::ActionPlan Plan(Date asOf = {2026, 12, 8}) { return plan::BuildActionPlan(session, dates, asOf); }
 };
-
-// UTF-8 form of a Windows-1252 text, for readable comparisons.
-inline std::string U(const std::string& bytes) {
-    return cp1252::ToUtf8(bytes);
-}

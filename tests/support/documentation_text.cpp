@@ -8,21 +8,9 @@
 
 #include "cp1252.h"
 #include "temp_dir.h"
+#include "text_pieces.h"
 
 namespace {
-
-std::string CollapseBlanks(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        const bool blank = c == ' ' || c == '\t' || c == '\n' || c == '\r';
-        if (!blank) {
-            out += c;
-        } else if (!out.empty() && out.back() != ' ') {
-            out += ' ';
-        }
-    }
-    return out;
-}
 
 // Groups whose content is not text: picture data, tables of fonts, colours and styles, the
 // document's information, and every "\*" destination.

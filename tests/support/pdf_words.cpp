@@ -54,3 +54,11 @@ std::vector<std::string> WordsNearTheEdges(const std::vector<PdfPage>& pages, do
     }
     return near;
 }
+
+std::string PdfLayoutText(const FilePath& pdf) {
+    return CommandOutput("pdftotext -layout '" + pdf.Utf8() + "' -");
+}
+
+std::string PdfInfo(const FilePath& pdf) {
+    return CommandOutput("pdfinfo '" + pdf.Utf8() + "'");
+}

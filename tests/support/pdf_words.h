@@ -22,3 +22,8 @@ std::vector<PdfPage> PdfWords(const FilePath& pdf);
 // The words closer than the margin (in millimetres) to an edge of their page, as
 // "text (page n)"; empty when every word keeps its distance.
 std::vector<std::string> WordsNearTheEdges(const std::vector<PdfPage>& pages, double millimetres);
+
+// The text of a PDF file as "pdftotext -layout" lays it out on the page (UTF-8).
+std::string PdfLayoutText(const FilePath& pdf);
+// What "pdfinfo" says of a PDF file: its title, page size, number of pages ...
+std::string PdfInfo(const FilePath& pdf);

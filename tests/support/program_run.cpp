@@ -6,38 +6,46 @@
 
 #include <cstdio>
 
+#include <gtest/gtest.h>
+
 #include "temp_dir.h"
 
 namespace {
 
-pid_t StartProgramFile(const FilePath& programFile, const ProgramArguments& arguments,
-                       const FilePath& workingDir, const FilePath& outPath, const FilePath& errPath) {
+// A child process whose output and errors go to the given files and which runs `start` (an exec);
+// when that returns, the child ends with status 127.
+pid_t StartChild(const FilePath& outPath, const FilePath& errPath, const std::function<void()>& start) {
     const pid_t pid = fork();
     if (pid == 0) {
         const int out = open(outPath.Utf8().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int err = open(errPath.Utf8().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         dup2(out, 1);
         dup2(err, 2);
-        if (chdir(workingDir.Utf8().c_str()) != 0) _exit(127);
-        std::vector<char*> argv;
-        std::string program = programFile.Utf8();
-        argv.push_back(program.data());
-        ProgramArguments copies = arguments;
-        for (ProgramArgument& argument : copies)
-            argv.push_back(argument.utf8.data());
-        argv.push_back(nullptr);
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        execv(program.c_str(), argv.data());
+        start();
         _exit(127);
     }
     return pid;
+}
+
+// Runs the program file in the working folder, with no display of its own (in the child).
+void ExecProgram(const FilePath& programFile, const ProgramArguments& arguments, const FilePath& workingDir) {
+    if (chdir(workingDir.Utf8().c_str()) != 0) return;
+    std::vector<char*> argv;
+    std::string program = programFile.Utf8();
+    argv.push_back(program.data());
+    ProgramArguments copies = arguments;
+    for (ProgramArgument& argument : copies)
+        argv.push_back(argument.utf8.data());
+    argv.push_back(nullptr);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    execv(program.c_str(), argv.data());
 }
 
 }  // namespace
 
 int StartProgram(const ProgramArguments& arguments, const FilePath& workingDir, const FilePath& outPath,
                  const FilePath& errPath) {
-    return StartProgramFile(FilePath(KALDO_PROGRAM), arguments, workingDir, outPath, errPath);
+    return StartChild(outPath, errPath, [&] { ExecProgram(FilePath(KALDO_PROGRAM), arguments, workingDir); });
 }
 
 ProgramRun RunProgram(const ProgramArguments& arguments, const FilePath& workingDir) {
@@ -46,9 +54,13 @@ ProgramRun RunProgram(const ProgramArguments& arguments, const FilePath& working
 
 ProgramRun RunProgramFile(const FilePath& programFile, const ProgramArguments& arguments,
                           const FilePath& workingDir) {
+    return RunInChild([&] { ExecProgram(programFile, arguments, workingDir); });
+}
+
+ProgramRun RunInChild(const std::function<void()>& start) {
     TempDir scratch;
     const FilePath outPath = scratch.File("out"), errPath = scratch.File("err");
-    const pid_t pid = StartProgramFile(programFile, arguments, workingDir, outPath, errPath);
+    const pid_t pid = StartChild(outPath, errPath, start);
     int status = 0;
     waitpid(pid, &status, 0);
     ProgramRun run;
@@ -67,4 +79,13 @@ std::string CommandOutput(const std::string& command) {
         out.append(buffer, n);
     ::pclose(pipe);
     return out;
+}
+
+void ExpectFailures(const std::vector<FailingRun>& runs) {
+    for (const FailingRun& failing : runs) {
+        SCOPED_TRACE(failing.message);
+        const ProgramRun run = RunProgram(failing.arguments);
+        EXPECT_EQ(run.status, failing.status);
+        EXPECT_NE(run.err.find(failing.message), std::string::npos) << run.err;
+    }
 }

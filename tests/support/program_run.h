@@ -1,11 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "file_path.h"
 
-// The result of running the kaldo program as a separate process.
+// The result of running the kaldo program (or another) as a separate process.
 struct ProgramRun {
     int status = -1;
     std::string out;
@@ -27,6 +28,11 @@ ProgramRun RunProgram(const ProgramArguments& arguments, const FilePath& working
 ProgramRun RunProgramFile(const FilePath& program, const ProgramArguments& arguments,
                           const FilePath& workingDir = FilePath("."));
 
+// Runs `start` in a child process and waits for it: `start` replaces the child with another
+// program (an exec); when it returns, the child ends with status 127. What the child writes on
+// its output and errors is kept.
+ProgramRun RunInChild(const std::function<void()>& start);
+
 // Starts the built program without waiting for it, its output and errors sent to the given
 // files ("/dev/null" to drop them); returns its process id.
 int StartProgram(const ProgramArguments& arguments, const FilePath& workingDir = FilePath("."),
@@ -35,3 +41,13 @@ int StartProgram(const ProgramArguments& arguments, const FilePath& workingDir =
 
 // What a shell command (a tool such as pdftotext) writes on its standard output.
 std::string CommandOutput(const std::string& command);
+
+// A run of the program that must fail: its arguments, the exit status it must end with and a
+// part of what it must write on its error output.
+struct FailingRun {
+    ProgramArguments arguments;
+    int status;
+    const char* message;
+};
+// Runs each one and checks its status and its message; each failure names the run's message.
+void ExpectFailures(const std::vector<FailingRun>& runs);

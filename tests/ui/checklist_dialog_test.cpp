@@ -20,6 +20,7 @@
 #include "main_window.h"
 #include "named_child.h"
 #include "scripted_port.h"
+#include "shipped_catalogue.h"
 #include "temp_dir.h"
 #include "text_codec.h"
 #include "tree_model.h"
@@ -64,8 +65,7 @@ struct ChecklistWindowTest : ::testing::Test {
     int items = 0;
 
     ChecklistWindowTest() {
-        EXPECT_EQ(catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port),
-                  Catalogue::LoadResult::Loaded);
+        EXPECT_EQ(LoadShippedCatalogue(catalogue), Catalogue::LoadResult::Loaded);
         items = catalogue.ItemCount(13);
         WriteFile(dir.File("firma.kl3"), W("1\t0\tE\tTalleres Ruiz\r\n2\t1\tZ\tNave\r\n3\t2\tP\tSoldadura\r\n"
                                            "4\t3\tC\t13.- Ruido\r\n"

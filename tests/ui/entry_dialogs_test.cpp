@@ -28,6 +28,7 @@
 #include "measure_form.h"
 #include "named_child.h"
 #include "scripted_port.h"
+#include "shipped_catalogue.h"
 #include "temp_dir.h"
 #include "text_codec.h"
 #include "tree_model.h"
@@ -48,22 +49,37 @@ struct EntryDialogsTest : ::testing::Test {
     DocumentSession session;  // the document, for the dialogs tested without the main window
 
     EntryDialogsTest() {
-        EXPECT_EQ(catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port),
-                  Catalogue::LoadResult::Loaded);
+        EXPECT_EQ(LoadShippedCatalogue(catalogue), Catalogue::LoadResult::Loaded);
         WriteFile(document, W("1\t0\tE\tTalleres Ruiz\r\n2\t1\tZ\tNave\r\n3\t2\tP\tSoldadura\r\n"
                               "4\t3\tC\t01.- Lugares de trabajo\r\n"
                               "5\t1\tC\t00.- Gestión Preventiva\r\n"
                               "6\t4\tD\t3. Suelos\tLimpiar\t\t\t\t\t\t21222\t\tAceite en el suelo\r\n"));
         DocumentCommands(session, port, dates).LoadDocument(document);
     }
+
+    // Opens the form for a new deficiency of the questionnaire in slot 4, as "Indicar
+    // Deficiencias" does.
+    void OpenNewDeficiency(DeficiencyForm& form) {
+        oToken record;
+        record.SetField(field::kParent, "4");
+        form.Open(session.Table(), catalogue, record, port);
+    }
 };
 
-// Runs action on the modal window that opens next, once it is showing.
-void OnNextModal(std::function<void(QWidget*)> action) {
+// Shows the dialog and waits until it is on the screen.
+void ShowAndWait(QDialog& dialog) {
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+}
+
+// Runs action on the modal window that opens next, once it is showing; no window of that type
+// fails the test.
+template <typename Window>
+void OnNextModal(std::function<void(Window&)> action) {
     QTimer::singleShot(0, [action] {
-        QWidget* modal = QApplication::activeModalWidget();
+        auto* modal = qobject_cast<Window*>(QApplication::activeModalWidget());
         ASSERT_NE(modal, nullptr);
-        action(modal);
+        action(*modal);
     });
 }
 
@@ -108,13 +124,10 @@ std::vector<bool> Checked(const std::vector<QRadioButton*>& buttons) {
 }  // namespace
 
 TEST_F(EntryDialogsTest, DeficiencyDialogDerivesWhileTheUserChooses) {
-    oToken record;
-    record.SetField(field::kParent, "4");
     DeficiencyForm form;
-    form.Open(session.Table(), catalogue, record, port);
+    OpenNewDeficiency(form);
     DeficiencyDialog dialog(form);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    ASSERT_NO_FATAL_FAILURE(ShowAndWait(dialog));
 
     EXPECT_EQ(dialog.windowTitle(), "Deficiencias para 01.- Lugares de trabajo");
     EXPECT_EQ(Named<QLineEdit>(dialog, "Edit2")->text(), "Talleres Ruiz/Nave/Soldadura");
@@ -195,19 +208,15 @@ TEST_F(EntryDialogsTest, DeficiencyDialogDerivesWhileTheUserChooses) {
 }
 
 TEST_F(EntryDialogsTest, ACharacterOutsideTheDocumentsCharacterSetKeepsTheDialogOpen) {
-    oToken record;
-    record.SetField(field::kParent, "4");
     DeficiencyForm form;
-    form.Open(session.Table(), catalogue, record, port);
+    OpenNewDeficiency(form);
     DeficiencyDialog dialog(form);
     dialog.show();
     Named<QPlainTextEdit>(dialog, "Memo2")->setPlainText("Tensión → 400 V");
     auto message = std::make_shared<QString>();
-    OnNextModal([message](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        *message = box->text();
-        box->accept();
+    OnNextModal<QMessageBox>([message](QMessageBox& box) {
+        *message = box.text();
+        box.accept();
     });
     Named<QPushButton>(dialog, "BitBtn1")->click();
     EXPECT_TRUE(message->contains("→")) << message->toStdString();
@@ -228,8 +237,7 @@ TEST_F(EntryDialogsTest, MeasureDialogShowsTheDeficiencyAndTakesTheDate) {
     MeasureForm form;
     form.Open(session.Table(), record, dates, port);
     MeasureDialog dialog(form);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    ASSERT_NO_FATAL_FAILURE(ShowAndWait(dialog));
 
     EXPECT_EQ(dialog.windowTitle(), "Medida Preventiva");
     EXPECT_EQ(Named<QLineEdit>(dialog, "Edit1")->text(), "Nave/Soldadura/01.- Lugares de trabajo/3. Suelos");
@@ -285,14 +293,12 @@ TEST_F(EntryDialogsTest, TheContextMenuEntersDeficienciesAndMeasures) {
     session.Tree().Select(session.Table().Node(4));
     window.PrepareContextMenu();
     EXPECT_TRUE(window.IndicarDeficiencias1->isEnabled());
-    OnNextModal([](QWidget* modal) {
-        auto* dialog = qobject_cast<DeficiencyDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        Named<QPlainTextEdit>(*dialog, "Memo3")->setPlainText("7. Ventanas");
-        Named<QRadioButton>(*dialog, "RadioButton6")->click();
-        Named<QRadioButton>(*dialog, "RadioButton16")->click();
-        Named<QRadioButton>(*dialog, "RadioButton18")->click();
-        Named<QPushButton>(*dialog, "BitBtn1")->click();
+    OnNextModal<DeficiencyDialog>([](DeficiencyDialog& dialog) {
+        Named<QPlainTextEdit>(dialog, "Memo3")->setPlainText("7. Ventanas");
+        Named<QRadioButton>(dialog, "RadioButton6")->click();
+        Named<QRadioButton>(dialog, "RadioButton16")->click();
+        Named<QRadioButton>(dialog, "RadioButton18")->click();
+        Named<QPushButton>(dialog, "BitBtn1")->click();
     });
     window.IndicarDeficiencias1->trigger();
     ASSERT_EQ(session.Table().count(), 7);
@@ -308,12 +314,10 @@ TEST_F(EntryDialogsTest, TheContextMenuEntersDeficienciesAndMeasures) {
     session.Tree().Select(session.Table().Node(7));
     window.PrepareContextMenu();
     EXPECT_TRUE(window.IndicarMedidasPrev1->isEnabled());
-    OnNextModal([](QWidget* modal) {
-        auto* dialog = qobject_cast<MeasureDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_TRUE(Named<QRadioButton>(*dialog, "RadioButton2")->isChecked());
-        Named<QLineEdit>(*dialog, "Edit2")->setText("Sustituir cristales");
-        Named<QPushButton>(*dialog, "BitBtn1")->click();
+    OnNextModal<MeasureDialog>([](MeasureDialog& dialog) {
+        EXPECT_TRUE(Named<QRadioButton>(dialog, "RadioButton2")->isChecked());
+        Named<QLineEdit>(dialog, "Edit2")->setText("Sustituir cristales");
+        Named<QPushButton>(dialog, "BitBtn1")->click();
     });
     window.IndicarMedidasPrev1->trigger();
     ASSERT_EQ(session.Table().count(), 8);
@@ -333,27 +337,25 @@ TEST_F(EntryDialogsTest, ATypedItemNumberIsNoPick) {
     DocumentSession& session = window.Session();
     session.Tree().Select(session.Table().Node(4));
     auto checks = std::make_shared<std::vector<std::string>>();
-    OnNextModal([checks](QWidget* modal) {
-        auto* dialog = qobject_cast<DeficiencyDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        auto* item = Named<QPlainTextEdit>(*dialog, "Memo3");
-        auto* recommendation = Named<QPlainTextEdit>(*dialog, "Memo1");
-        auto* cmb = Named<QComboBox>(*dialog, "cmb");
+    OnNextModal<DeficiencyDialog>([checks](DeficiencyDialog& dialog) {
+        auto* item = Named<QPlainTextEdit>(dialog, "Memo3");
+        auto* recommendation = Named<QPlainTextEdit>(dialog, "Memo1");
+        auto* cmb = Named<QComboBox>(dialog, "cmb");
         item->setPlainText("Hueco sin tapa junto al muelle");
         recommendation->setPlainText("Tapar el hueco");
         for (const char* name :
              {"RadioButton8", "RadioButton15", "RadioButton19"})  // Leve, Ocasional, Mejorable
-            Named<QRadioButton>(*dialog, name)->click();
+            Named<QRadioButton>(dialog, name)->click();
         auto unchanged = [&](const char* step) {
             if (item->toPlainText() != "Hueco sin tapa junto al muelle" ||
                 recommendation->toPlainText() != "Tapar el hueco" ||
-                !Named<QRadioButton>(*dialog, "RadioButton19")->isChecked()) {
+                !Named<QRadioButton>(dialog, "RadioButton19")->isChecked()) {
                 checks->push_back(step);
             }
         };
 
-        dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog)) << "focus changes need the window active";
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog)) << "focus changes need the window active";
         cmb->setFocus();
         ASSERT_TRUE(cmb->hasFocus());
         QTest::keyClicks(cmb, "03");
@@ -366,14 +368,14 @@ TEST_F(EntryDialogsTest, ATypedItemNumberIsNoPick) {
         cmb->lineEdit()->selectAll();
         QTest::keyClicks(cmb, "03");
         QTest::keyClick(cmb, Qt::Key_Return);
-        EXPECT_TRUE(dialog->isVisible()) << "Return in the field does not accept the dialog";
+        EXPECT_TRUE(dialog.isVisible()) << "Return in the field does not accept the dialog";
         EXPECT_FALSE(cmb->view()->isVisible());
         unchanged("Return");
 
-        QTest::mouseClick(Named<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
-        if (dialog->isVisible()) {
+        QTest::mouseClick(Named<QPushButton>(dialog, "BitBtn1"), Qt::LeftButton);
+        if (dialog.isVisible()) {
             checks->push_back("not accepted");
-            dialog->reject();
+            dialog.reject();
         }
     });
     window.IndicarDeficiencias1->trigger();
@@ -392,13 +394,10 @@ TEST_F(EntryDialogsTest, ATypedItemNumberIsNoPick) {
 // Neither the mouse wheel nor an arrow key over the closed list picks an item; the arrow keys
 // open it.
 TEST_F(EntryDialogsTest, OnlyTheOpenListPicksAnItem) {
-    oToken record;
-    record.SetField(field::kParent, "4");
     DeficiencyForm form;
-    form.Open(session.Table(), catalogue, record, port);
+    OpenNewDeficiency(form);
     DeficiencyDialog dialog(form);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    ASSERT_NO_FATAL_FAILURE(ShowAndWait(dialog));
     auto* cmb = Named<QComboBox>(dialog, "cmb");
     auto* item = Named<QPlainTextEdit>(dialog, "Memo3");
 

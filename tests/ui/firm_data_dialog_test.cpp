@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "cp1252.h"
+#include "document_lines.h"
 #include "document_session.h"
 #include "named_child.h"
 #include "node_data_dialog.h"
@@ -27,18 +28,11 @@ struct FirmDataDialogTest : ::testing::Test {
     std::unique_ptr<NodeDataDialog> dialog;
 
     FirmDataDialogTest() {
-        const char* lines[] = {
-            "1\t0\tE\tFirma\tcomE\t01/02/2026\tAna\t\t\tobsE\t\t10000000000000000000000",
-            "2\t1\tZ\tNave\t\t01/02/2026\t\t\t\t",
-            "3\t2\tP\tTorno\t\t01/02/2026\t\t\t\t",
-        };
-        int slot = 0;
-        for (const char* line : lines) {
-            auto record = std::make_unique<oToken>();
-            record->ParseLine(W(line));
-            session.Table().Put(++slot, std::move(record));
-        }
-        session.RebuildTree();
+        LoadLines(session, {
+                               "1\t0\tE\tFirma\tcomE\t01/02/2026\tAna\t\t\tobsE\t\t10000000000000000000000",
+                               "2\t1\tZ\tNave\t\t01/02/2026\t\t\t\t",
+                               "3\t2\tP\tTorno\t\t01/02/2026\t\t\t\t",
+                           });
     }
 
     void Open(int slot) {

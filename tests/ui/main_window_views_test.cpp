@@ -8,6 +8,7 @@
 #include "document_tree_view.h"
 #include "main_window.h"
 #include "scripted_port.h"
+#include "shipped_catalogue.h"
 #include "temp_dir.h"
 #include "text_codec.h"
 #include "tree_model.h"
@@ -16,7 +17,7 @@ namespace {
 
 struct MainWindowViewsTest : ::testing::Test {
     MainWindowViewsTest() {
-        catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
+        LoadShippedCatalogue(catalogue);
         window.resize(748, 499);
         window.show();
         window.OpenStartupDocument({PathToQt(TestData("carpinteria.kl3"))});

@@ -16,6 +16,7 @@
 
 #include "blankable_date_edit.h"
 #include "cp1252.h"
+#include "document_lines.h"
 #include "document_session.h"
 #include "named_child.h"
 #include "node_data_dialog.h"
@@ -33,21 +34,15 @@ struct NodeDataDialogTest : ::testing::Test {
     std::unique_ptr<NodeDataForm> form;
 
     NodeDataDialogTest() {
-        const char* lines[] = {
-            "1\t0\tE\tFirma\tcomE\t01/02/2026\tAna\t\t\tobsE",
-            "2\t1\tZ\tNave\tcomZ",
-            "3\t2\tP\tTorno",
-            "4\t3\tC\t07.- Máquinas\tagentes\t10/03/2026\tLuis\t12/03/2026\tEva",
-            "5\t4\tD\t3. Protecciones\trecomendación\t\t\t\t\tcomD\t23021\t\tSin resguardo",
-            "6\t5\tR\tColocar resguardo\tcomR\t20/03/2026\tPepe\t\t\tobsR",
-        };
-        int slot = 0;
-        for (const char* line : lines) {
-            auto record = std::make_unique<oToken>();
-            record->ParseLine(W(line));
-            session.Table().Put(++slot, std::move(record));
-        }
-        session.RebuildTree();
+        LoadLines(session,
+                  {
+                      "1\t0\tE\tFirma\tcomE\t01/02/2026\tAna\t\t\tobsE",
+                      "2\t1\tZ\tNave\tcomZ",
+                      "3\t2\tP\tTorno",
+                      "4\t3\tC\t07.- Máquinas\tagentes\t10/03/2026\tLuis\t12/03/2026\tEva",
+                      "5\t4\tD\t3. Protecciones\trecomendación\t\t\t\t\tcomD\t23021\t\tSin resguardo",
+                      "6\t5\tR\tColocar resguardo\tcomR\t20/03/2026\tPepe\t\t\tobsR",
+                  });
     }
 
     std::unique_ptr<NodeDataDialog> Open(int slot, BlankQuestionnaireHook printBlank = {}) {
@@ -251,7 +246,8 @@ TEST_F(NodeDataDialogTest, AnEmptyCompletionDateShowsNoDateWhateverTheStyle) {
     EXPECT_EQ(Shown(*picker).trimmed(), "");
     EXPECT_EQ(Shown(*Named<BlankableDateEdit>(*dialog, "DateTimePicker1")), "15/03/2026");
 
-    QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(picker->width() - 6, picker->height() / 2));  // arrow
+    QTest::mouseClick(picker, Qt::LeftButton, {},
+                      QPoint(picker->width() - 6, picker->height() / 2));  // arrow
     QCalendarWidget* calendar = picker->calendarWidget();
     ASSERT_TRUE(calendar->isVisible());
     EXPECT_EQ(calendar->selectedDate(), QDate(2026, 3, 15));

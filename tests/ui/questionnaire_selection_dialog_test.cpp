@@ -20,6 +20,7 @@
 #include "questionnaire_selection_dialog.h"
 #include "questionnaire_selection_form.h"
 #include "scripted_port.h"
+#include "shipped_catalogue.h"
 #include "tree_model.h"
 
 namespace {
@@ -188,8 +189,7 @@ TEST_F(SelectionDialogTest, DatePickerShowsAndSetsTheDate) {
 TEST(AssignmentCommandTest, AcceptedSelectionAddsANodeToTheTree) {
     Catalogue catalogue;
     ScriptedPort port;
-    ASSERT_EQ(catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port),
-              Catalogue::LoadResult::Loaded);
+    ASSERT_EQ(LoadShippedCatalogue(catalogue), Catalogue::LoadResult::Loaded);
     FixedDates dates;
     MainWindow window(catalogue, &port, &dates);
     window.Nuevo1->trigger();

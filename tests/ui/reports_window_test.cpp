@@ -22,6 +22,7 @@
 #include "print_dialog.h"
 #include "recording_canvas.h"
 #include "scripted_port.h"
+#include "shipped_catalogue.h"
 #include "temp_dir.h"
 #include "text_codec.h"
 #include "tree_model.h"
@@ -51,7 +52,7 @@ struct ReportsWindowTest : ::testing::Test {
     ScriptedPrintPort printer;
 
     ReportsWindowTest() {
-        catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
+        LoadShippedCatalogue(catalogue);
         port.answers = {false};  // "&Nuevo" over nothing asks nothing; spare answer for safety
         window.Commands().New();
         port.answers.clear();
@@ -258,7 +259,9 @@ TEST_F(ReportsWindowTest, AZonesReportShortensLongHeaderTextsToStayApartAndOnThe
               [](const PdfWord& a, const PdfWord& b) { return a.left < b.left; });
     std::string line;
     for (std::size_t i = 0; i < header.size(); ++i) {
-        if (i > 0) EXPECT_LT(header[i - 1].right, header[i].left) << header[i].text << " overprints";
+        if (i > 0) {
+            EXPECT_LT(header[i - 1].right, header[i].left) << header[i].text << " overprints";
+        }
         line += header[i].text + " ";
     }
     EXPECT_EQ(line.rfind("Construcciones, Reformas y", 0), 0u) << line;

@@ -19,6 +19,7 @@
 #include "print_port.h"
 #include "recording_canvas.h"
 #include "scripted_port.h"
+#include "shipped_catalogue.h"
 #include "temp_dir.h"
 #include "text_codec.h"
 #include "tree_model.h"
@@ -202,7 +203,7 @@ TEST_F(TreeEditingWindowTest, NewZoneShowsTheAcceptedZoneSelected) {
 }
 
 TEST_F(TreeEditingWindowTest, TheQuestionnairesEditorPrintsItBlankAndStaysOpen) {
-    catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
+    LoadShippedCatalogue(catalogue);
     PrintingPort printer;
     window.SetPrintPort(&printer);
     window.SetNodeDataDialog(nullptr);  // the real window

@@ -10,6 +10,7 @@
 #include "cp1252.h"
 #include "document_session.h"
 #include "scripted_port.h"
+#include "shipped_catalogue.h"
 #include "tree_observer.h"
 #include "tree_outline.h"
 #include "view_commands.h"
@@ -42,7 +43,7 @@ struct TreeEvents : TreeObserver {
 // UTF-8), and the catalogue the program ships.
 struct ViewsTest : ::testing::Test {
     ViewsTest() {
-        catalogue.Load(FilePath(KALDO_SOURCE_DIR "/data/C31.TXT"), port);
+        LoadShippedCatalogue(catalogue);
         session.Tree().SetObserver(&events);
     }
     ~ViewsTest() override { session.Tree().SetObserver(nullptr); }
