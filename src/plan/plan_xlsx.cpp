@@ -103,8 +103,11 @@ struct Formats {
     std::array<lxw_format*, kLevelCount> levels{};
 };
 
+// Spreadsheets count dates from 1900: an earlier one would be a negative number.
+constexpr int kFirstSerialYear = 1900;
+
 void WriteDate(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const PlanDate& date, const Formats& f) {
-    if (date.date) {
+    if (date.date && date.date->year >= kFirstSerialYear) {
         lxw_datetime value{date.date->year, date.date->month, date.date->day, 0, 0, 0};
         worksheet_write_datetime(sheet, row, col, &value, f.date);
     } else if (!date.text.empty()) {
@@ -161,7 +164,7 @@ void WriteSummarySheet(lxw_workbook* book, const ActionPlan& plan, const Formats
     worksheet_write_string(sheet, 2, 0, "Nivel", f.heading);
     for (int s = 0; s < kStateCount; ++s) {
         worksheet_write_string(sheet, 2, static_cast<lxw_col_t>(s + 1),
-                               CellText(StateName(static_cast<State>(s))).c_str(), f.heading);
+                               CellText(StateHeading(static_cast<State>(s))).c_str(), f.heading);
     }
     worksheet_write_string(sheet, 2, kStateCount + 1, "Total", f.heading);
     lxw_row_t r = 3;
