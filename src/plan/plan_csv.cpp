@@ -1,29 +1,15 @@
 #include "plan_csv.h"
 
-#include "cp1252.h"
+#include "csv_field.h"
 
 namespace plan {
 
 namespace {
 
-void AppendField(std::string& out, const std::string& text) {
-    const std::string utf8 = cp1252::ToUtf8(text);
-    if (utf8.find_first_of(";\"\r\n") == std::string::npos) {
-        out += utf8;
-        return;
-    }
-    out += '"';
-    for (const char c : utf8) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
 void AppendLine(std::string& out, const auto& cellOf) {
     for (int c = 0; c < kColumnCount; ++c) {
         if (c > 0) out += ';';
-        AppendField(out, cellOf(static_cast<Column>(c)));
+        AppendCsvField(out, cellOf(static_cast<Column>(c)));
     }
     out += "\r\n";
 }
