@@ -127,6 +127,7 @@ void MainWindow::BuildMenus() {
     Imprimir1 = add(ArchivoMenu, "Imprimir1", "&Imprimir");
     InformeEvaluacion1 =
         add(ArchivoMenu, "InformeEvaluacion1", QString::fromUtf8("Informe de evaluación ..."));
+    ArchivoMenu->addSeparator();
     ResumenCarpeta1 = add(ArchivoMenu, "ResumenCarpeta1", "Resumen de una carpeta ...");
     ArchivoMenu->addSeparator();
     Salir1 = add(ArchivoMenu, "Salir1", "&Salir");
