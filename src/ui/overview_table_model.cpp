@@ -118,5 +118,9 @@ QVariant OverviewTableModel::TotalData(Column column, int role) const {
 QVariant OverviewTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= overview::kColumnCount)
         return {};
-    return ToQt(overview::ColumnHeading(static_cast<Column>(section)));
+    // Headings on two lines, so that the columns of numbers and dates stay narrow.
+    QString heading = ToQt(overview::ColumnHeading(static_cast<Column>(section)));
+    const int space = heading.lastIndexOf(' ');
+    if (space > 0) heading[space] = '\n';
+    return heading;
 }

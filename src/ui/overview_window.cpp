@@ -24,6 +24,11 @@
 
 namespace {
 
+// Long names and reasons are cut at this width; their tooltips show them whole.
+constexpr int kWidestColumn = 220;
+// Room beside a heading for the sort indicator.
+constexpr int kHeadingPadding = 28;
+
 QPushButton* Button(const char* name, const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
@@ -103,15 +108,6 @@ void OverviewWindow::BuildControls() {
     tblResumen->horizontalHeader()->setStretchLastSection(true);
     tblResumen->setSortingEnabled(true);
     tblResumen->sortByColumn(static_cast<int>(overview::Column::kFile), Qt::AscendingOrder);
-    const QFontMetrics metrics = tblResumen->fontMetrics();
-    for (int c = 0; c < overview::kColumnCount; ++c) {
-        const auto column = static_cast<overview::Column>(c);
-        const int heading = metrics.horizontalAdvance(ToQt(overview::ColumnHeading(column))) + 24;
-        tblResumen->setColumnWidth(c, overview::IsCount(column) ? heading : std::max(heading, 110));
-    }
-    tblResumen->setColumnWidth(static_cast<int>(overview::Column::kFirm), 200);
-    tblResumen->setColumnWidth(static_cast<int>(overview::Column::kFile), 170);
-
     prgLectura = new QProgressBar(this);
     prgLectura->setObjectName("prgLectura");
     prgLectura->setFormat("%v de %m documentos");
@@ -189,7 +185,22 @@ bool OverviewWindow::Loading() const {
     return loader_->Running();
 }
 
+void OverviewWindow::FitColumns() {
+    // As wide as the cells and the longest line of the heading (the header measures it whole).
+    const QFontMetrics metrics = tblResumen->horizontalHeader()->fontMetrics();
+    for (int c = 0; c < overview::kColumnCount; ++c) {
+        int heading = 0;
+        for (const QString& line : sorted_->headerData(c, Qt::Horizontal).toString().split('\n'))
+            heading = std::max(heading, metrics.horizontalAdvance(line));
+        const int width = std::max(static_cast<QAbstractItemView*>(tblResumen)->sizeHintForColumn(c), heading + kHeadingPadding);
+        tblResumen->setColumnWidth(c, std::min(width, kWidestColumn));
+    }
+    columnsFitted_ = true;
+}
+
 void OverviewWindow::Loaded() {
+    // Once, so that widths the user chose stay when the folder is read again.
+    if (!columnsFitted_ && !model_->Rows().empty()) FitColumns();
     prgLectura->setVisible(false);
     btnCancelar->setVisible(false);
     btnXlsx->setEnabled(!model_->Rows().empty());

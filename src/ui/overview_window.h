@@ -56,6 +56,7 @@ private:
     void BuildControls();
     void BuildLayout();
     void Loaded();
+    void FitColumns();
     void Save(overview::Format format);
     Date AsOf() const;
 
@@ -66,4 +67,5 @@ private:
     OverviewTableModel* model_;
     OverviewSortModel* sorted_;
     OverviewLoader* loader_;
+    bool columnsFitted_ = false;
 };
