@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -144,4 +145,20 @@ TEST_F(OverviewWindowTest, ExportsWhatItShowsThroughTheSaveDialog) {
         << text;
     EXPECT_NE(text.find("\r\nTotal: 7 documentos;"), std::string::npos);
     EXPECT_TRUE(port.errors.empty());
+}
+
+TEST_F(OverviewWindowTest, CancelStopsTheReadingAndNothingOfItArrivesAfterwards) {
+    OverviewWindow* overview = window.OpenOverview(dir.path());
+    // Nothing read has reached the window yet: it comes through the window's event loop.
+    overview->btnCancelar->click();
+    EXPECT_FALSE(overview->Loading());
+    EXPECT_FALSE(overview->prgLectura->isVisible());
+    EXPECT_EQ(overview->lblEstado->text(), "Lectura cancelada: faltan documentos.");
+    QTest::qWait(200);
+    EXPECT_EQ(Column(*overview, overview::Column::kFirm), QStringList({"Total: 0 documentos"}));
+
+    overview->chkSubcarpetas->setChecked(true);  // reads again, whole
+    WaitLoaded(*overview);
+    EXPECT_EQ(Column(*overview, overview::Column::kFirm).back(), "Total: 8 documentos");
+    EXPECT_TRUE(overview->lblEstado->text().isEmpty());
 }
