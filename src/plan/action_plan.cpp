@@ -133,6 +133,10 @@ const std::string& StateName(State state) {
     return kStateNames[static_cast<int>(state)];
 }
 
+Level DeficiencyLevel(const oToken& deficiency) {
+    return LevelOf(&deficiency);
+}
+
 bool Before(const Date& a, const Date& b) {
     return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
 }

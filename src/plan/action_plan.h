@@ -8,6 +8,7 @@
 #include "date_port.h"
 
 class DocumentSession;
+class oToken;
 
 // The action plan: every preventive measure of the document, and every deficiency that has no
 // measure yet, as the rows of one table with the level, place, dates and state of each, in the
@@ -53,6 +54,9 @@ const std::string& LevelName(Level level);  // "Crítico" ... "Sin valorar"
 const std::string& StateName(State state);  // "Vencida" ... "Sin medida"
 // The heading of a count of rows in a state: "Vencidas" ... "Sin medida".
 const std::string& StateHeading(State state);
+
+// The intervention level that a deficiency's valuation code names.
+Level DeficiencyLevel(const oToken& deficiency);
 
 // A date field as stored and as read: the text is kept whatever it holds; the date is there only
 // when the text is a date in the document's short date format.
