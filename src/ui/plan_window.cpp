@@ -193,10 +193,7 @@ void PlanWindow::FitColumns() {
     for (int c = 0; c < plan::kColumnCount; ++c) {
         if (!userSet(c)) tblPlan->resizeColumnToContents(c);
         natural[c] = tblPlan->columnWidth(c);
-        if (!shared[c]) {
-            tblPlan->setColumnWidth(c, natural[c]);
-            fixed += natural[c];
-        }
+        if (!shared[c]) fixed += natural[c];
     }
     const QMargins margins = layout()->contentsMargins();
     const int available = width() - margins.left() - margins.right() - 2 * tblPlan->frameWidth() -
