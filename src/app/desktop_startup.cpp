@@ -1,6 +1,5 @@
 #include "desktop_startup.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 #include "application_title.h"
@@ -24,12 +23,11 @@ void DesktopStartupWindows::ShowTipWindow() {
     tip.exec();
 }
 
-void DesktopStartupWindows::NameApplication() {
-    qApp->setProperty("applicationTitle", ApplicationTitle());
-    QGuiApplication::setDesktopFileName("kaldo");
-    // The help file's name, kept with the application as the platform's help viewer expects it.
-    qApp->setProperty("helpFile", "KALDO31.chm");
-}
+// Nothing is left to name here. The title the desktop shows for the program comes from its
+// desktop entry, which the application's desktop file name names; that is set once, before any
+// window exists (main.cpp), since Wayland matches each window to the entry when it is made.
+// The message boxes take ApplicationTitle() and the help launcher finds the help by itself.
+void DesktopStartupWindows::NameApplication() {}
 
 void DesktopStartupWindows::CreateMainWindow() {
     window_ = std::make_unique<MainWindow>(catalogue_);

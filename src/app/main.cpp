@@ -21,6 +21,7 @@
 #include "qt_spanish.h"
 #include "qt_user_port.h"
 #include "scratch_file.h"
+#include "screen_fit.h"
 #include "settings_store.h"
 #include "startup.h"
 #include "tip_setting.h"
@@ -56,9 +57,12 @@ int RunDesktop(int argc, char** argv) {
     QApplication application(argc, argv);
     application.setOrganizationName(setting::kOrganisation);
     application.setApplicationName("kaldo");
-    // Wayland desktops match the window to its desktop entry, invalid.torve.kaldo.desktop, by this.
+    // The application's identity, set here only and before any window: Wayland desktops match
+    // each window to the desktop entry invalid.torve.kaldo.desktop by it when the window is made.
     application.setDesktopFileName("invalid.torve.kaldo");
     InstallQtSpanishTranslations(application);
+    // Before any window, the tip window included: every window opens within the screen.
+    ScreenFit screenFit;
 
     Catalogue catalogue;
     QtSettingsStore settings;

@@ -11,6 +11,7 @@ std::string TopicOf(std::string_view windowName) {
         {"frmRespuestas", "deficiencias.htm"},                     // deficiency entry
         {"frmCuestionario", "responder-cuestionario.htm"},         // answering a questionnaire
         {"frmMedida", "medidas.htm"},                              // preventive measure
+        {"frmPlan", "12a-plan-de-accion.htm"},                     // action plan window
         {"PrintDialog1", "informes.htm#el-dialogo-de-impresion"},  // print dialog
         {"frmSplash", "ayuda.htm#ver-sugerencia"},                 // tip window
         {"AboutBox", "ayuda.htm#acerca-de"},                       // about box

@@ -23,7 +23,8 @@ FileDialogSpec DocumentCommands::OpenDialog() {
 
 FileDialogSpec DocumentCommands::SaveDialog(const FilePath& proposed) {
     return {FileDialogSpec::Mode::Save, "Guardar como ...",
-            "Archivos KALDO 3.1 (*.kl3)|*.kl3|Todos archivos (*.*)|*.*", "kl3", proposed};
+            "Archivos KALDO 3.1 (*.kl3)|*.kl3|Todos archivos (*.*)|*.*", "kl3", proposed,
+            /*confirmOverwrite=*/false};
 }
 
 void DocumentCommands::ShowNoDocument() {
@@ -41,16 +42,15 @@ DocumentCommands::LoadResult DocumentCommands::LoadDocument(const FilePath& path
         port_.ShowError(cp1252::FromUtf8(*refusal));
         return LoadResult::Refused;
     }
-    if (session_.ViewMode() != view::kNone && !AskSaveChanges()) return LoadResult::Abandoned;
-    session_.ClearDocument();
-
+    // Read before the open document is given up: a file that cannot be read leaves it open,
+    // under its name and caption, unasked.
     std::string bytes, utf8Error;
     if (!file_io::ReadAll(path, bytes, &utf8Error)) {
-        ShowNoDocument();
-        session_.SetModified(false);
         port_.ShowError(cp1252::FromUtf8(utf8Error));
         return LoadResult::ReadError;
     }
+    if (session_.ViewMode() != view::kNone && !AskSaveChanges()) return LoadResult::Abandoned;
+    session_.ClearDocument();
 
     LoadMessages messages(port_);
     document_reader::ReadLines(std::move(bytes), session_.Table(), messages);
@@ -199,7 +199,6 @@ void DocumentCommands::New() {
     session_.EnableDocumentCommands(true);
     session_.SetModified(true);
     session_.SetViewMode(view::kGeographic);
-    session_.SetDragEnabled(true);
 }
 
 void DocumentCommands::Open() {
@@ -218,9 +217,12 @@ bool DocumentCommands::Save() {
 bool DocumentCommands::SaveAs() {
     auto path = port_.ChooseFile(SaveDialog(session_.FileName()));
     if (!path) return false;
+    // The document takes the new name only once the file holds it: after a failed save the
+    // caption still names the old file, and "&Guardar" writes there.
+    if (!SaveDocument(*path)) return false;
     session_.SetFileName(*path);
     session_.SetCaption(path->Utf8());
-    return SaveDocument(*path);
+    return true;
 }
 
 void DocumentCommands::Close() {

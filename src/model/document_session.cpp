@@ -7,9 +7,34 @@
 #include "texts.h"
 #include "user_port.h"
 
+DocumentSession::DocumentSession() {
+    tree_.SetChangeListener([this] { NotifyDocumentChanged(); });
+}
+
+void DocumentSession::AddObserver(SessionObserver* observer) {
+    if (observer && std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
+        observers_.push_back(observer);
+}
+
+void DocumentSession::RemoveObserver(SessionObserver* observer) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+// A copy is walked: an observer may add or remove observers while it is told.
+void DocumentSession::NotifyStateChanged() {
+    const std::vector<SessionObserver*> observers = observers_;
+    for (SessionObserver* observer : observers)
+        observer->StateChanged();
+}
+
+void DocumentSession::NotifyDocumentChanged() {
+    const std::vector<SessionObserver*> observers = observers_;
+    for (SessionObserver* observer : observers)
+        observer->DocumentChanged();
+}
+
 void DocumentSession::EnableDocumentCommands(bool on) {
     Change(documentCommands_, on);
-    Change(saveCommands_, on);
 }
 
 char DocumentSession::SelectedKind() const {
@@ -52,9 +77,7 @@ oToken* DocumentSession::AppendRecord(std::unique_ptr<oToken>&& record, UserPort
 
 void DocumentSession::RebuildTree() {
     SetViewMode(view::kGeographic);
-    SetSaveCommandsEnabled(true);
     if (oToken* first = table_.Record(1)) first->SetField(field::kParent, "0");
-    SetDragEnabled(true);
 
     // Every node is linked to the slot its field::kParent names, wherever that slot lies, so that a
     // parent in a later slot (after a move) still takes its children. A parent that names no

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "document_tree.h"
 #include "file_path.h"
@@ -18,11 +19,14 @@ enum class Mode { kNone, kGeographic, kTemporal, kValuation, kRisk };
 using enum Mode;
 }  // namespace view
 
-// Told when the window state of a session (caption, enabled commands, ...) changes.
+// Follows a session: the window that mirrors its state, and whatever shows the document's content.
 class SessionObserver {
 public:
     virtual ~SessionObserver() = default;
-    virtual void StateChanged() = 0;
+    // The window state (caption, enabled commands, modified flag, history ...) changed.
+    virtual void StateChanged() {}
+    // The document's tree or what one of its nodes shows changed.
+    virtual void DocumentChanged() {}
 };
 
 // The open document and the main window's state around it: the node table that owns the
@@ -30,7 +34,7 @@ public:
 // caption and which commands are enabled. Commands change it; the window mirrors it.
 class DocumentSession {
 public:
-    DocumentSession() = default;
+    DocumentSession();
     DocumentSession(const DocumentSession&) = delete;
     DocumentSession& operator=(const DocumentSession&) = delete;
 
@@ -39,13 +43,13 @@ public:
     DocumentTree& Tree() { return tree_; }
     const DocumentTree& Tree() const { return tree_; }
 
-    void SetObserver(SessionObserver* observer) { observer_ = observer; }
+    // Observers are told in the order they were added; each is removed before it goes.
+    void AddObserver(SessionObserver* observer);
+    void RemoveObserver(SessionObserver* observer);
     // The steps of "Deshacer" and "Rehacer"; a command becomes one with an UndoStep.
     UndoHistory& History() { return history_; }
     const UndoHistory& History() const { return history_; }
-    void HistoryChanged() {
-        if (observer_) observer_->StateChanged();
-    }
+    void HistoryChanged() { NotifyStateChanged(); }
 
     const FilePath& FileName() const { return fileName_; }
     void SetFileName(const FilePath& name) { fileName_ = name; }
@@ -61,11 +65,11 @@ public:
     void SetTreeVisible(bool on) { Change(treeVisible_, on); }
     // "&Importar ...", "&Imprimir", "&Cerrar" and the four views (EnableDocumentCommands).
     bool DocumentCommandsEnabled() const { return documentCommands_; }
-    // "&Guardar" and "G&uardar como ...": on with the document commands, off in the views.
-    bool SaveCommandsEnabled() const { return saveCommands_; }
-    void SetSaveCommandsEnabled(bool on) { Change(saveCommands_, on); }
-    bool DragEnabled() const { return dragEnabled_; }
-    void SetDragEnabled(bool on) { Change(dragEnabled_, on); }
+    // "&Guardar" and "G&uardar como ...": on while the document's own tree is shown, from which
+    // the file is written; off with no document and in the views.
+    bool SaveCommandsEnabled() const { return viewMode_ == view::kGeographic; }
+    // Nodes are dragged only in the document's own tree.
+    bool DragEnabled() const { return viewMode_ == view::kGeographic; }
 
     void EnableDocumentCommands(bool on);
 
@@ -99,12 +103,14 @@ private:
     void Change(T& member, const T& value) {
         if (member == value) return;
         member = value;
-        if (observer_) observer_->StateChanged();
+        NotifyStateChanged();
     }
+    void NotifyStateChanged();
+    void NotifyDocumentChanged();
 
     NodeTable table_;
     DocumentTree tree_;
-    SessionObserver* observer_ = nullptr;
+    std::vector<SessionObserver*> observers_;
     UndoHistory history_{*this};
     FilePath fileName_;
     bool modified_ = false;
@@ -112,6 +118,4 @@ private:
     std::string caption_;
     bool treeVisible_ = false;
     bool documentCommands_ = false;
-    bool saveCommands_ = false;
-    bool dragEnabled_ = false;
 };

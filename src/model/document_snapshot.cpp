@@ -77,8 +77,6 @@ void DocumentSnapshot::RestoreInto(DocumentSession& session) const {
     tree.Select(selected);
 
     session.SetViewMode(view::kGeographic);
-    session.SetSaveCommandsEnabled(true);
-    session.SetDragEnabled(true);
     session.SetModified(modified_);
 }
 

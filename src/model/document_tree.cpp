@@ -15,6 +15,7 @@ TreeNode* DocumentTree::AddChild(TreeNode* parent, const std::string& text, oTok
     if (observer_ && !rebuilding_) observer_->BeginInsert(owner, row);
     owner->children.push_back(std::move(node));
     if (observer_ && !rebuilding_) observer_->EndInsert();
+    Changed();
     return owner->children.back().get();
 }
 
@@ -26,6 +27,7 @@ void DocumentTree::Remove(TreeNode* node) {
     if (observer_ && !rebuilding_) observer_->BeginRemove(owner, row);
     owner->children.erase(owner->children.begin() + row);
     if (observer_ && !rebuilding_) observer_->EndRemove();
+    Changed();
 }
 
 bool DocumentTree::Move(TreeNode* node, TreeNode* newParent, int row) {
@@ -45,6 +47,7 @@ bool DocumentTree::Move(TreeNode* node, TreeNode* newParent, int row) {
     owned->parent = target;
     target->children.insert(target->children.begin() + insertAt, std::move(owned));
     if (observer_) observer_->EndMove();
+    Changed();
     return true;
 }
 
@@ -61,7 +64,9 @@ void DocumentTree::SetIcon(TreeNode* node, int icon) {
 }
 
 void DocumentTree::Touch(TreeNode* node) {
-    if (observer_ && !rebuilding_ && node) observer_->NodeChanged(node);
+    if (!node) return;
+    if (observer_ && !rebuilding_) observer_->NodeChanged(node);
+    Changed();
 }
 
 void DocumentTree::Rebuild(const std::function<void(DocumentTree&)>& fill) {
@@ -72,6 +77,7 @@ void DocumentTree::Rebuild(const std::function<void(DocumentTree&)>& fill) {
     fill(*this);
     rebuilding_ = false;
     if (observer_) observer_->EndReset();
+    Changed();
     if (observer_) observer_->SelectionChanged(nullptr);
 }
 

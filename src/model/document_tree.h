@@ -17,6 +17,9 @@ public:
     DocumentTree& operator=(const DocumentTree&) = delete;
 
     void SetObserver(TreeObserver* observer) { observer_ = observer; }
+    // Called after every change of the content (nodes, texts, icons; not the selection or which
+    // branches are open), for whoever follows the document rather than shows the tree.
+    void SetChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
 
     // The invisible root; its children are the top-level nodes.
     TreeNode* Root() { return &root_; }
@@ -54,9 +57,13 @@ public:
 
 private:
     TreeNode* ParentOrRoot(TreeNode* parent) { return parent ? parent : &root_; }
+    void Changed() {
+        if (changed_ && !rebuilding_) changed_();
+    }
 
     TreeNode root_;
     TreeNode* selected_ = nullptr;
     TreeObserver* observer_ = nullptr;
+    std::function<void()> changed_;
     bool rebuilding_ = false;
 };

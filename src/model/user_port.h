@@ -12,6 +12,9 @@ struct FileDialogSpec {
     std::string filter;
     std::string defaultSuffix;  // added to a name typed without an extension
     FilePath proposedName;
+    // A save dialog asks before an existing file is replaced, unless the command's own rules
+    // say it does not (the document's "G&uardar como ...", the branch export).
+    bool confirmOverwrite = true;
 };
 
 // The one way the toolkit-free commands reach the user: message boxes, the yes/no question

@@ -50,7 +50,7 @@ FilePath ProposedName(const FilePath& documentFile) {
 
 FileDialogSpec SaveDialog(const FilePath& documentFile) {
     return {FileDialogSpec::Mode::Save, "", "Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*",
-            "txt", ProposedName(documentFile)};
+            "txt", ProposedName(documentFile), /*confirmOverwrite=*/false};
 }
 
 bool WriteExport(const DocumentTree& tree, const TreeNode& node, const FilePath& path, UserPort& port) {

@@ -29,7 +29,7 @@ DeficiencyDialog::DeficiencyDialog(DeficiencyForm& form, QWidget* parent) : QDia
     ShowFromStart(Edit2, ToQt(form_.Location()));
     for (const std::string& entry : form_.Items())
         cmb->addItem(ToQt(entry));
-    cmb->setCurrentIndex(cmb->findText(ToQt(form_.Picked())));  // -1, none, unless picked already
+    cmb->ShowPicked(cmb->findText(ToQt(form_.Picked())));  // -1, none, unless picked already
     Memo3->setPlainText(MemoToQt(form_.ItemText()));
     Memo1->setPlainText(MemoToQt(form_.Recommendation()));
     Memo2->setPlainText(MemoToQt(form_.Detected()));

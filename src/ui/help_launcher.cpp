@@ -58,13 +58,17 @@ void HelpLauncher::Show(const std::string& topic, QWidget* over) {
         return;
     }
     HelpWindow* window = nullptr;
-    if (!over || over == &mainWindow_) {
+    if (!over || over == &mainWindow_ || !over->isModal()) {
         if (!mainHelp_) mainHelp_ = new HelpWindow(*folder, &mainWindow_);
         window = mainHelp_;
     } else {
-        // A child of the dialog, so that the dialog's modality does not block it.
-        window = new HelpWindow(*folder, over);
-        window->setAttribute(Qt::WA_DeleteOnClose);
+        // A child of the modal dialog, so that the dialog's modality does not block it; the
+        // dialog's next F1 uses it again.
+        window = over->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!window) {
+            window = new HelpWindow(*folder, over);
+            window->setAttribute(Qt::WA_DeleteOnClose);
+        }
     }
     window->ShowTopic(topic);
     window->show();

@@ -20,8 +20,9 @@ class HelpLauncher : public QObject {
 public:
     HelpLauncher(QWidget& mainWindow, UserPort& port);
 
-    // Shows the help at a page ("editor.htm"; empty for the first page) over a window: the main
-    // window's help window is kept and reused, a dialog's goes with the dialog.
+    // Shows the help at a page ("editor.htm"; empty for the first page) over a window: one help
+    // window is kept for the main window and the windows beside it (the plan's), and reused; a
+    // modal dialog has its own, which goes with the dialog.
     void Show(const std::string& topic, QWidget* over = nullptr);
     HelpWindow* MainHelpWindow() const;
 

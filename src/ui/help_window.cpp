@@ -106,6 +106,10 @@ HelpWindow::HelpWindow(const FilePath& folder, QWidget* parent)
         if (!first.isEmpty()) txtPagina->find(first);
     });
     connect(lstResultados, &QListWidget::itemClicked, lstResultados, &QListWidget::itemActivated);
+    // The search tab is there to type: its box takes the cursor.
+    connect(tabIndice, &QTabWidget::currentChanged, this, [this, searchPage](int index) {
+        if (tabIndice->widget(index) == searchPage) edtBuscarAyuda->setFocus(Qt::TabFocusReason);
+    });
     btnAtras->setEnabled(false);
     btnAdelante->setEnabled(false);
 

@@ -9,8 +9,16 @@ ItemListCombo::ItemListCombo(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     connect(this, &QComboBox::activated, this, [this](int index) {
-        if (!finishingEdit_ && index >= 0) emit itemPicked(index);
+        if (finishingEdit_ || index < 0) return;
+        picked_ = index;
+        emit itemPicked(index);
     });
+}
+
+void ItemListCombo::ShowPicked(int index) {
+    picked_ = index;
+    setCurrentIndex(index);
+    if (index < 0) setEditText(QString());
 }
 
 void ItemListCombo::keyPressEvent(QKeyEvent* event) {
@@ -52,6 +60,8 @@ void ItemListCombo::focusOutEvent(QFocusEvent* event) {
     finishingEdit_ = true;
     QComboBox::focusOutEvent(event);
     finishingEdit_ = false;
+    // Not while its own list takes the focus: that is still choosing.
+    if (event->reason() != Qt::PopupFocusReason && !view()->isVisible()) ShowPicked(picked_);
 }
 
 void ItemListCombo::wheelEvent(QWheelEvent* event) {

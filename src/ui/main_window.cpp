@@ -16,6 +16,7 @@
 #include "document_tree_view.h"
 #include "icon_set.h"
 #include "info_panel.h"
+#include "plan_presenter.h"
 #include "print_dialog.h"
 #include "qt_dates.h"
 #include "qt_print_port.h"
@@ -62,7 +63,7 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     SetUpOverview();
     SetUpDesktop();
     SetUpHelp();
-    session_.SetObserver(this);
+    session_.AddObserver(this);
     StateChanged();
 }
 
@@ -75,7 +76,9 @@ MainWindow::~MainWindow() {
     TreeView->setModel(nullptr);
     delete model_;
     model_ = nullptr;
-    session_.SetObserver(nullptr);
+    delete plan_;
+    plan_ = nullptr;
+    session_.RemoveObserver(this);
     // The members go now, in the reverse order of their declaration: the commands, then the
     // session with its records.
 }
@@ -156,8 +159,6 @@ void MainWindow::BuildMenus() {
     Abrir1->setShortcut(QKeySequence::Open);
     Guardar1->setShortcut(QKeySequence::Save);
     Imprimir1->setShortcut(QKeySequence::Print);
-    Salir1->setShortcut(QKeySequence::Quit);
-    Ayuda2->setShortcut(QKeySequence::HelpContents);
 
     connect(Nuevo1, &QAction::triggered, this, [this] { commands_.New(); });
     connect(Abrir1, &QAction::triggered, this, [this] { commands_.Open(); });

@@ -209,6 +209,7 @@ private:
     EvaluationCommands evaluation_;
     // "Responder Cuestionario", also offered by the data editor of a questionnaire.
     QuestionnaireAnswering answering_;
-    // The action plan's window and notice.
+    // The action plan's window and notice; the dialogs of its exports (real ones only).
     PlanPresenter* plan_ = nullptr;
+    std::unique_ptr<UserPort> ownPlanPort_;
 };

@@ -39,7 +39,6 @@ void MainWindow::SetUpDesktop() {
     new EmptyCaption(*this);
     setWindowIcon(ApplicationIcon());
     if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(windowIcon());
-    QGuiApplication::setDesktopFileName("kaldo");
 
     new WindowStateKeeper(*this, *Splitter1, settings_);
 

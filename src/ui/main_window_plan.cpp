@@ -8,7 +8,8 @@
 #include "document_tree_view.h"
 #include "main_window.h"
 #include "plan_presenter.h"
-#include "tree_model.h"
+#include "plan_window.h"
+#include "qt_user_port.h"
 
 void MainWindow::SetUpPlan() {
     VistasMenu->addSeparator();
@@ -28,7 +29,11 @@ void MainWindow::SetUpPlan() {
         raise();
         activateWindow();
     };
-    plan_ = new PlanPresenter(session_, dates_, *model_, *bar, this, selectNode, ownPort_ ? nullptr : &port_);
+    // The plan's window is made hidden now; its export dialogs go over it, unless tests answer them.
+    auto* planWindow = new PlanWindow(this);
+    if (ownPort_) ownPlanPort_ = std::make_unique<QtUserPort>(planWindow);
+    plan_ = new PlanPresenter(session_, dates_, *planWindow, ownPlanPort_ ? *ownPlanPort_ : port_, *bar,
+                              selectNode);
     connect(PlanAccion1, &QAction::triggered, plan_, [this] { plan_->ShowPlan(); });
 
     // The status bar goes below the client area, which keeps its size: the window grows by the
@@ -43,5 +48,4 @@ void MainWindow::SetUpPlan() {
 void MainWindow::PlanStateChanged() {
     if (!plan_) return;
     PlanAccion1->setEnabled(session_.DocumentCommandsEnabled());
-    plan_->DocumentChanged();
 }

@@ -1,6 +1,8 @@
 #include "plan_filter_model.h"
 
 #include "plan_table_model.h"
+#include "text_codec.h"
+#include "text_fold.h"
 
 PlanFilterModel::PlanFilterModel(QObject* parent) : QSortFilterProxyModel(parent) {
     setSortRole(PlanTableModel::SortRole);
@@ -18,7 +20,7 @@ void PlanFilterModel::SetLevel(std::optional<int> level) {
 }
 
 void PlanFilterModel::SetText(const QString& text) {
-    text_ = text.trimmed();
+    foldedText_ = FoldForSearch(FromQt(text.trimmed()));
     invalidateFilter();
 }
 
@@ -27,13 +29,10 @@ bool PlanFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceP
     const QModelIndex first = model->index(sourceRow, 0, sourceParent);
     if (state_ && first.data(PlanTableModel::StateRole).toInt() != *state_) return false;
     if (level_ && first.data(PlanTableModel::LevelRole).toInt() != *level_) return false;
-    if (text_.isEmpty()) return true;
+    if (foldedText_.empty()) return true;
     for (int c = 0; c < model->columnCount(sourceParent); ++c) {
-        if (model->index(sourceRow, c, sourceParent)
-                .data(Qt::ToolTipRole)
-                .toString()
-                .contains(text_, Qt::CaseInsensitive))
-            return true;
+        const QString cell = model->index(sourceRow, c, sourceParent).data(Qt::ToolTipRole).toString();
+        if (ContainsFolded(FoldForSearch(FromQt(cell)), foldedText_)) return true;
     }
     return false;
 }

@@ -2,9 +2,11 @@
 
 #include <QSortFilterProxyModel>
 #include <optional>
+#include <string>
 
 // The plan window's view of the plan: the rows of one state and one level only, when chosen,
-// whose cells contain a text (ignoring case), sorted by the cells' sort keys. Rows that sort
+// whose cells contain a text (ignoring case and accents, as the tree's find does: "metalurgica"
+// finds "Metalúrgica"), sorted by the cells' sort keys. Rows that sort
 // alike keep the plan's order.
 class PlanFilterModel : public QSortFilterProxyModel {
     Q_OBJECT
@@ -22,5 +24,5 @@ protected:
 private:
     std::optional<int> state_;
     std::optional<int> level_;
-    QString text_;
+    std::string foldedText_;  // Windows-1252, folded for searching
 };

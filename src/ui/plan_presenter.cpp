@@ -1,28 +1,24 @@
 #include "plan_presenter.h"
 
-#include <QAbstractItemModel>
 #include <QDate>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 
-#include "document_session.h"
 #include "plan_commands.h"
 #include "plan_summary.h"
 #include "plan_window.h"
 #include "qt_dates.h"
-#include "qt_user_port.h"
 #include "text_codec.h"
 
-PlanPresenter::PlanPresenter(DocumentSession& session, DatePort& dates, QAbstractItemModel& treeModel,
-                             QStatusBar& statusBar, QWidget* mainWindow, std::function<void(int)> selectNode,
-                             UserPort* port)
-    : QObject(mainWindow),
+PlanPresenter::PlanPresenter(DocumentSession& session, DatePort& dates, PlanWindow& window, UserPort& port,
+                             QStatusBar& statusBar, std::function<void(int)> selectNode)
+    : QObject(&window),
       session_(session),
       dates_(dates),
-      mainWindow_(mainWindow),
-      selectNode_(std::move(selectNode)),
-      testPort_(port) {
+      window_(&window),
+      port_(port),
+      selectNode_(std::move(selectNode)) {
     notice_ = new QToolButton(&statusBar);
     notice_->setObjectName("PlanStatus");
     notice_->setAutoRaise(true);
@@ -32,17 +28,15 @@ PlanPresenter::PlanPresenter(DocumentSession& session, DatePort& dates, QAbstrac
     statusBar.addWidget(notice_);
     connect(notice_, &QToolButton::clicked, this, [this] { ShowPlan(plan::State::kOverdue); });
 
-    // Every change of the document reaches the tree's model; the views and loading reset it.
-    using Model = QAbstractItemModel;
-    connect(&treeModel, &Model::modelReset, this, &PlanPresenter::DocumentChanged);
-    connect(&treeModel, &Model::rowsInserted, this, &PlanPresenter::DocumentChanged);
-    connect(&treeModel, &Model::rowsRemoved, this, &PlanPresenter::DocumentChanged);
-    connect(&treeModel, &Model::rowsMoved, this, &PlanPresenter::DocumentChanged);
-    connect(&treeModel, &Model::dataChanged, this, &PlanPresenter::DocumentChanged);
-    connect(&treeModel, &Model::layoutChanged, this, &PlanPresenter::DocumentChanged);
+    connect(window_, &PlanWindow::asOfChanged, this, [this] { DocumentChanged(); });
+    connect(window_, &PlanWindow::nodeRequested, this, [this](int slot) { selectNode_(slot); });
+    connect(window_, &PlanWindow::exportRequested, this, &PlanPresenter::Export);
+    session_.AddObserver(this);
 }
 
-PlanPresenter::~PlanPresenter() = default;
+PlanPresenter::~PlanPresenter() {
+    session_.RemoveObserver(this);
+}
 
 plan::ActionPlan PlanPresenter::Build(const Date& asOf) const {
     return plan::BuildActionPlan(session_, dates_, asOf);
@@ -62,17 +56,10 @@ void PlanPresenter::Refresh() {
     const std::string overdue = document ? plan::OverdueText(Build(dates_.Today())) : std::string();
     notice_->setText(ToQt(overdue));
     notice_->setVisible(!overdue.empty());
-    if (window_ && window_->isVisible()) window_->SetPlan(Build(QtDates::FromQDate(window_->AsOf())));
+    if (window_->isVisible()) window_->SetPlan(Build(QtDates::FromQDate(window_->AsOf())));
 }
 
 void PlanPresenter::ShowPlan(std::optional<plan::State> state) {
-    if (!window_) {
-        window_ = new PlanWindow(mainWindow_);
-        if (!testPort_) windowPort_ = std::make_unique<QtUserPort>(window_);
-        connect(window_, &PlanWindow::asOfChanged, this, [this] { DocumentChanged(); });
-        connect(window_, &PlanWindow::nodeRequested, this, [this](int slot) { selectNode_(slot); });
-        connect(window_, &PlanWindow::exportRequested, this, &PlanPresenter::Export);
-    }
     // A window opened anew, or opened on a state, shows the plan of today.
     if (!window_->isVisible() || state) window_->SetAsOf(QtDates::ToQDate(dates_.Today()));
     if (state || !window_->isVisible()) window_->FilterState(state);
@@ -84,5 +71,5 @@ void PlanPresenter::ShowPlan(std::optional<plan::State> state) {
 
 void PlanPresenter::Export(plan::Format format) {
     // The whole plan as the window shows it, whatever the filters hide.
-    plan::SavePlan(window_->Plan(), format, session_.FileName(), testPort_ ? *testPort_ : *windowPort_, pdf_);
+    plan::SavePlan(window_->Plan(), format, session_.FileName(), port_, pdf_);
 }

@@ -6,13 +6,12 @@
 #include <optional>
 
 #include "action_plan.h"
+#include "document_session.h"
 #include "plan_export.h"
 #include "qt_pdf_canvas_source.h"
 
 class DatePort;
-class DocumentSession;
 class PlanWindow;
-class QAbstractItemModel;
 class QStatusBar;
 class QToolButton;
 class UserPort;
@@ -20,20 +19,22 @@ class UserPort;
 // The action plan in the main window: the "Plan de acción" window, opened on demand and kept up
 // to date while the document changes, and the status bar's notice of overdue measures, which
 // opens the plan on them when clicked.
-class PlanPresenter : public QObject {
+class PlanPresenter : public QObject, public SessionObserver {
     Q_OBJECT
 public:
-    // treeModel: the document tree's model, whose changes are the document's. selectNode: shows
-    // the node of a slot in the document tree. port: the user of tests (nullptr: real dialogs).
-    PlanPresenter(DocumentSession& session, DatePort& dates, QAbstractItemModel& treeModel,
-                  QStatusBar& statusBar, QWidget* mainWindow, std::function<void(int slot)> selectNode,
-                  UserPort* port);
+    // window: the plan's window, shown on demand; port: the dialogs of its exports, over it.
+    // selectNode: shows the node of a slot in the document tree. The presenter observes the
+    // session until it goes, which must be before the session does.
+    PlanPresenter(DocumentSession& session, DatePort& dates, PlanWindow& window, UserPort& port,
+                  QStatusBar& statusBar, std::function<void(int slot)> selectNode);
     ~PlanPresenter() override;
 
     // Opens (or raises) the window; with a state, shows that state only, on today's date.
     void ShowPlan(std::optional<plan::State> state = std::nullopt);
-    // The document may have changed: the window and the notice follow once the change is over.
-    void DocumentChanged();
+    // The document or the window state may have changed: the window and the notice follow once
+    // the change is over.
+    void DocumentChanged() override;
+    void StateChanged() override { DocumentChanged(); }
 
     PlanWindow* Window() const { return window_; }
     QToolButton* Notice() const { return notice_; }
@@ -45,12 +46,10 @@ private:
 
     DocumentSession& session_;
     DatePort& dates_;
-    QWidget* mainWindow_;
+    PlanWindow* window_;
+    UserPort& port_;
     std::function<void(int)> selectNode_;
-    UserPort* testPort_;
-    std::unique_ptr<UserPort> windowPort_;
     QtPdfCanvasSource pdf_;
-    PlanWindow* window_ = nullptr;
     QToolButton* notice_;
     bool refreshPending_ = false;
 };

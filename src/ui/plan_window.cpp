@@ -65,6 +65,9 @@ void PlanWindow::BuildControls() {
     ShowCalendarInSpanish(*dtAFecha);
     dtAFecha->setDisplayFormat(QString::fromStdString(QtDates().Format().Pattern()));
     lblRecuentos = Label("lblRecuentos", QString(), this);
+    // A long firm name or many counts wrap rather than widen the window beyond the screen.
+    lblTitulo->setWordWrap(true);
+    lblRecuentos->setWordWrap(true);
 
     cmbEstado = new QComboBox(this);
     cmbEstado->setObjectName("cmbEstado");
@@ -159,44 +162,59 @@ void PlanWindow::SetPlan(plan::ActionPlan plan) {
     model_->SetPlan(std::move(plan));
     for (QPushButton* button : {btnXlsx, btnCsv, btnPdf})
         button->setEnabled(rows);
-    if (firstPlan) FitColumns();
+    if (firstPlan && isVisible()) FitColumns();
     SelectSlot(selected);
 }
 
+void PlanWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Now the window has the size it opens with on this screen.
+    FitColumns();
+}
+
+// Each column as wide as its content, within the window's width: the columns of long texts share
+// what the others leave (their full texts are in the tooltips), the narrower first taking all
+// they need. A width the user set is kept.
 void PlanWindow::FitColumns() {
-    tblPlan->resizeColumnsToContents();
-    // Every column, "Estado" included, in the window's width at first: the columns of long texts
-    // share what the others leave (their full texts are in the tooltips).
     const plan::Column texts[] = {plan::Column::kPlace,      plan::Column::kQuestionnaire,
                                   plan::Column::kDeficiency, plan::Column::kMeasure,
                                   plan::Column::kResources,  plan::Column::kResponsible,
                                   plan::Column::kDoneBy,     plan::Column::kComments};
+    const int last = plan::kColumnCount - 1;  // stretched to the window's edge
+    auto userSet = [&](int c) {
+        return c != last && static_cast<int>(fitted_.size()) == plan::kColumnCount &&
+               tblPlan->columnWidth(c) != fitted_[c];
+    };
+    std::vector<bool> shared(plan::kColumnCount, false);
+    for (const plan::Column column : texts)
+        shared[static_cast<int>(column)] = !userSet(static_cast<int>(column));
+    std::vector<int> natural(plan::kColumnCount);
+    int fixed = 0;
+    for (int c = 0; c < plan::kColumnCount; ++c) {
+        if (!userSet(c)) tblPlan->resizeColumnToContents(c);
+        natural[c] = tblPlan->columnWidth(c);
+        if (!shared[c]) fixed += natural[c];
+    }
     const QMargins margins = layout()->contentsMargins();
     const int available = width() - margins.left() - margins.right() - 2 * tblPlan->frameWidth() -
                           tblPlan->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    int others = 0;
-    for (int c = 0; c < plan::kColumnCount; ++c)
-        others += tblPlan->columnWidth(c);
-    for (const plan::Column column : texts)
-        others -= tblPlan->columnWidth(static_cast<int>(column));
-    // Narrow texts keep their width and leave the rest to the long ones.
-    std::vector<int> natural;
-    for (const plan::Column column : texts)
-        natural.push_back(tblPlan->columnWidth(static_cast<int>(column)));
-    int room = available - others, wide = static_cast<int>(std::size(texts));
-    for (int pass = 0; pass < 2; ++pass) {
-        const int share = std::max(kNarrowestText, room / std::max(1, wide));
-        room = available - others;
-        wide = 0;
-        for (std::size_t i = 0; i < natural.size(); ++i) {
-            tblPlan->setColumnWidth(static_cast<int>(texts[i]), std::min(natural[i], share));
-            if (natural[i] > share) {
-                ++wide;
-            } else {
-                room -= natural[i];
-            }
-        }
+    std::vector<int> order;
+    for (int c = 0; c < plan::kColumnCount; ++c) {
+        if (shared[c]) order.push_back(c);
     }
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return natural[a] < natural[b]; });
+    int room = available - fixed, left = static_cast<int>(order.size());
+    // On a narrow screen the long texts share what there is, narrower than they would be made.
+    const int narrowest = std::min(kNarrowestText, std::max(1, room / std::max(1, left)));
+    for (const int c : order) {
+        const int width = std::min(natural[c], std::max(narrowest, room / left));
+        tblPlan->setColumnWidth(c, width);
+        room -= width;
+        --left;
+    }
+    fitted_.clear();
+    for (int c = 0; c < plan::kColumnCount; ++c)
+        fitted_.push_back(tblPlan->columnWidth(c));
 }
 
 const plan::ActionPlan& PlanWindow::Plan() const {

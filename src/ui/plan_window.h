@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "action_plan.h"
 #include "plan_export.h"
@@ -48,6 +49,9 @@ public:
     QPushButton* btnPdf;
     QPushButton* btnCerrar;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 signals:
     void asOfChanged(const QDate& date);
     // A double click on a row: the slot of its measure or deficiency.
@@ -65,4 +69,6 @@ private:
 
     PlanTableModel* model_;
     PlanFilterModel* filter_;
+    // The widths FitColumns gave; a column that has another now was set by the user.
+    std::vector<int> fitted_;
 };

@@ -42,7 +42,7 @@ std::optional<FilePath> QtUserPort::ChooseFile(const FileDialogSpec& options) {
     const bool save = options.mode == FileDialogSpec::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);  // neither dialog insists that the file exists
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.confirmOverwrite);
     if (!options.defaultSuffix.empty()) dialog.setDefaultSuffix(ToQt(options.defaultSuffix));
     if (!options.proposedName.empty()) dialog.selectFile(PathToQt(options.proposedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

@@ -18,8 +18,6 @@ void AddItems(DocumentTree& tree, TreeNode* parent, const std::vector<ViewItem>&
 void ShowArrangement(DocumentSession& session, view::Mode mode, const std::vector<ViewItem>& items) {
     session.SetTreeVisible(false);
     session.SetViewMode(mode);
-    session.SetSaveCommandsEnabled(false);
-    session.SetDragEnabled(false);
     // The document's nodes go away with the tree's content; no slot may keep pointing at them.
     NodeTable& table = session.Table();
     for (int s = 1; s <= table.count(); ++s)

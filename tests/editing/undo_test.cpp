@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 
 #include "catalogue.h"
 #include "display_text.h"
@@ -64,14 +65,16 @@ struct Workbench : EditingFixture {
     void Select(int slot) { session.Tree().Select(Node(slot)); }
     std::string Bytes() const { return DocumentCommands::FileBytes(session); }
     // Everything a step must restore: each slot's record (or its emptiness), the tree by slots
-    // and depth, the selection and the modified flag.
+    // and depth with the open branches ("+"), the selection and the modified flag.
     std::string State() const {
         std::string out;
         const NodeTable& table = session.Table();
         for (int s = 1; s <= table.count(); ++s)
             out += table.Record(s) ? table.Record(s)->WriteLine() : "-\r\n";
-        for (const TreeNode* node : session.Tree().PreOrder())
-            out += std::to_string(table.SlotOf(node->record)) + "@" + std::to_string(node->Depth()) + " ";
+        for (const TreeNode* node : session.Tree().PreOrder()) {
+            out += std::to_string(table.SlotOf(node->record)) + "@" + std::to_string(node->Depth()) +
+                   (node->expanded ? "+ " : " ");
+        }
         const TreeNode* selected = session.Tree().Selected();
         out += "\nselected " + std::to_string(selected ? table.SlotOf(selected->record) : 0);
         out += session.Modified() ? " modified" : " saved";
@@ -162,6 +165,18 @@ const Command kCommands[] =
      }},
     };
 
+// The command of that name (UTF-8), and of that slot when two share the name.
+const Command& Named(const std::string& name, int slot = 0) {
+    const Command* found = nullptr;
+    for (const Command& command : kCommands) {
+        if (command.name != name || (slot != 0 && command.slot != slot)) continue;
+        if (found) throw std::invalid_argument("more than one command " + name);
+        found = &command;
+    }
+    if (!found) throw std::invalid_argument("no command " + name);
+    return *found;
+}
+
 }  // namespace
 
 TEST(Undo, EveryCommandIsOneStepThatUndoesAndRedoesExactly) {
@@ -195,12 +210,12 @@ TEST(Undo, StepsGoBackOneByOneThroughSavesAndTheSavedStateIsTheUnmodifiedOne) {
     Workbench w;
     const std::string original = ReadFile(w.dir.File("doc.kl3"));
     w.Select(2);
-    kCommands[3].run(w);  // deletes the zone, leaving slots 2 to 6 empty
+    Named("Eliminar").run(w);  // deletes the zone, leaving slots 2 to 6 empty
     ASSERT_TRUE(w.commands.SaveDocument(w.dir.File("doc.kl3")));
     const std::string saved = ReadFile(w.dir.File("doc.kl3"));
     EXPECT_EQ(w.session.Table().count(), 3) << "renumbered by the save";
     w.Select(1);
-    kCommands[1].run(w);  // a new zone
+    Named("Nueva Zona").run(w);
 
     w.session.History().Undo();
     EXPECT_FALSE(w.session.Modified()) << "back at what was saved";
@@ -232,10 +247,10 @@ TEST(Undo, WhatChangesNothingIsNoStepAndANewStepForgetsWhatWasUndone) {
     EXPECT_FALSE(w.session.History().CanUndo());
 
     w.Select(2);
-    kCommands[3].run(w);  // delete the zone
+    Named("Eliminar").run(w);
     w.session.History().Undo();
     ASSERT_TRUE(w.session.History().CanRedo());
-    kCommands[8].run(w);  // edit it instead
+    Named("Edición de Datos", 2).run(w);  // edit the zone instead
     EXPECT_FALSE(w.session.History().CanRedo());
     EXPECT_EQ(U(w.session.History().UndoName()), "Edición de Datos");
 }
@@ -244,9 +259,9 @@ TEST(Undo, TheHistoryGoesWithTheDocumentAndStepsInsideAStepAreOne) {
     Workbench w;
     {
         const UndoStep outer(w.session, W("Reorganizar"));
-        kCommands[4].run(w);
+        Named("Mover").run(w);
         w.Select(2);
-        kCommands[3].run(w);
+        Named("Eliminar").run(w);
     }
     EXPECT_EQ(U(w.session.History().UndoName()), "Reorganizar");
     w.session.History().Undo();
@@ -263,7 +278,7 @@ TEST(Undo, TheHistoryGoesWithTheDocumentAndStepsInsideAStepAreOne) {
     EXPECT_FALSE(w.session.History().CanUndo());
     w.session.Table().Record(2)->SetField(field::kName, "Nave");
     // Importing, which is offered in the views too, brings back the document's tree first.
-    kCommands[0].run(w);
+    Named("Importar").run(w);
     ASSERT_EQ(U(w.session.History().UndoName()), "Importar");
     w.session.History().Undo();
     EXPECT_EQ(w.session.ViewMode(), view::kGeographic);
@@ -273,7 +288,7 @@ TEST(Undo, TheHistoryGoesWithTheDocumentAndStepsInsideAStepAreOne) {
                          +[](Workbench& w) { w.commands.LoadDocument(w.dir.File("doc.kl3")); },
                          +[](Workbench& w) { w.commands.Close(); }}) {
         w.Select(2);
-        kCommands[8].run(w);
+        Named("Edición de Datos", 2).run(w);
         w.session.SetModified(false);  // nothing to ask before the document goes
         ASSERT_TRUE(w.session.History().CanUndo());
         replace(w);
@@ -300,4 +315,28 @@ TEST(Undo, TheOldestStepsGoBeyondTheLimit) {
     }
     EXPECT_EQ(undone, UndoHistory::kMaxSteps);
     EXPECT_EQ(w.Field(2, field::kName), "Nave 4");
+}
+
+// The save happens with a step waiting to be redone: what redo brings back is not in the file.
+TEST(Undo, RedoingAfterASaveGivesAModifiedDocumentThatClosingAsksAbout) {
+    Workbench w;
+    w.Select(1);
+    Named("Nueva Zona").run(w);
+    w.Select(2);
+    Named("Eliminar").run(w);
+    w.session.History().Undo();
+    ASSERT_TRUE(w.session.Modified()) << "the new zone is still there";
+    ASSERT_TRUE(w.commands.Save());
+    const std::string saved = ReadFile(w.dir.File("doc.kl3"));
+    ASSERT_FALSE(w.session.Modified());
+
+    w.session.History().Redo();
+    EXPECT_TRUE(w.session.Modified());
+    w.port.questions.clear();
+    w.port.answers.push_back(false);
+    w.commands.Close();
+    EXPECT_EQ(w.port.questions,
+              std::vector<std::string>{
+                  "Guardar información|El archivo actual no se ha grabado. ¿Quiere guardarlo?"});
+    EXPECT_EQ(ReadFile(w.dir.File("doc.kl3")), saved);
 }

@@ -164,16 +164,53 @@ TEST_F(Commands, AMissingFileChangesNothingAndAsksNothing) {
     EXPECT_TRUE(session.Modified());
 }
 
-TEST_F(Commands, AReadErrorIsReportedAndLeavesNoDocument) {
-    commands.New();
-    session.SetModified(false);
+// A failed "&Abrir ..." leaves the open document under its name: the next "&Guardar" writes
+// the file it came from.
+TEST_F(Commands, AFailedOpenLeavesTheDocumentItsNameAndCaption) {
+    const FilePath path = Write("doc.kl3", "1\t0\tE\tfirm\r\n");
+    commands.LoadDocument(path);
+    session.Table().Record(1)->SetField(field::kName, "firm 2");
+    session.SetModified(true);
     // /proc/self/mem exists but cannot be read from its start, even by root.
-    EXPECT_EQ(commands.LoadDocument(FilePath("/proc/self/mem")), DocumentCommands::LoadResult::ReadError);
-    ASSERT_EQ(port.errors.size(), 1u);
+    port.files = {dir.File("no/folder/x.kl3"), FilePath("/proc/self/mem")};
+    commands.Open();
+    commands.Open();
+    ASSERT_EQ(port.errors.size(), 1u) << "a missing file is no error; the unreadable one is";
     EXPECT_NE(port.errors[0].find("/proc/self/mem: "), std::string::npos);
-    EXPECT_EQ(session.Table().count(), 0);
-    EXPECT_FALSE(session.TreeVisible());
-    EXPECT_FALSE(session.DocumentCommandsEnabled());
+    EXPECT_TRUE(port.questions.empty()) << "nothing to give up for a file that cannot be read";
+    EXPECT_EQ(session.FileName(), path);
+    EXPECT_EQ(session.Caption(), path.Utf8());
+    EXPECT_TRUE(session.Modified());
+    EXPECT_TRUE(session.TreeVisible());
+    EXPECT_TRUE(session.SaveCommandsEnabled());
+
+    EXPECT_TRUE(commands.Save());
+    EXPECT_EQ(ReadFile(path), "1\t0\tE\tfirm 2\r\n");
+}
+
+// A failed "G&uardar como ..." keeps the old name: the caption does not name a file that does
+// not hold the document, and the next "&Guardar" writes the original file.
+TEST_F(Commands, AFailedSaveAsLeavesTheNameCaptionAndModifiedFlag) {
+    const FilePath path = Write("doc.kl3", "1\t0\tE\tfirm\r\n");
+    commands.LoadDocument(path);
+    session.Table().Record(1)->SetField(field::kName, "firm 2");
+    session.SetModified(true);
+    port.files = {dir.File("no/folder/copy.kl3")};
+    EXPECT_FALSE(commands.SaveAs());
+    EXPECT_EQ(port.errors.size(), 1u);
+    EXPECT_EQ(session.FileName(), path);
+    EXPECT_EQ(session.Caption(), path.Utf8());
+    EXPECT_TRUE(session.Modified());
+
+    EXPECT_TRUE(commands.Save());
+    EXPECT_EQ(port.dialogs.size(), 1u) << "saved under its name, without a dialog";
+    EXPECT_EQ(ReadFile(path), "1\t0\tE\tfirm 2\r\n");
+    EXPECT_FALSE(session.Modified());
+
+    port.files = {dir.File("copy.kl3")};
+    EXPECT_TRUE(commands.SaveAs());
+    EXPECT_EQ(session.FileName(), dir.File("copy.kl3"));
+    EXPECT_EQ(session.Caption(), dir.File("copy.kl3").Utf8());
 }
 
 // Opening something that is no document file keeps the open document, unasked.

@@ -83,6 +83,16 @@ TEST_F(DesktopTest, TheUsualShortcutsReachTheirCommands) {
     }
 }
 
+// The program names itself once, before any window, by its desktop entry's id, which Wayland
+// desktops match each window with; the main window leaves that name alone.
+TEST_F(DesktopTest, TheMainWindowLeavesTheApplicationsIdentityAlone) {
+    const QString before = QGuiApplication::desktopFileName();
+    QGuiApplication::setDesktopFileName("invalid.torve.kaldo");
+    { MainWindow another(catalogue, &port, &dates); }
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "invalid.torve.kaldo");
+    QGuiApplication::setDesktopFileName(before);
+}
+
 TEST_F(DesktopTest, F1OpensTheHelpWindow) {
     DesktopRecorder desktop(dir.path());
     std::filesystem::copy(KALDO_BINARY_DIR "/share/kaldo/ayuda", dir.File("ayuda").Utf8(),

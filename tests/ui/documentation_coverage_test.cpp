@@ -72,3 +72,11 @@ TEST_F(DocumentationTest, TheProgramsMessagesAreQuotedExactly) {
         EXPECT_NE(help.find(shown), std::string::npos) << shown;
     }
 }
+
+// Every command that changes the document can be undone; neither text may say otherwise.
+TEST_F(DocumentationTest, NoCommandIsSaidToBeBeyondUndo) {
+    for (const std::string* text : {&manual, &help}) {
+        EXPECT_EQ(text->find("no se puede deshacer"), std::string::npos);
+        EXPECT_NE(text->find("El borrado se puede deshacer"), std::string::npos);
+    }
+}

@@ -90,6 +90,21 @@ TEST_F(EditMenuTest, UndoWaitsForTheGeographicViewAndGoesWithTheDocument) {
     EXPECT_FALSE(window.Buscar1->isEnabled());
 }
 
+// The second deletion undone leaves the document modified by the first: the menu still follows.
+TEST_F(EditMenuTest, AnUndoThatLeavesTheDocumentModifiedStillUpdatesTheMenu) {
+    for (const int slot : {6, 2}) {
+        window.TreeView->setCurrentIndex(Index(slot));
+        port.answers.push_back(true);
+        window.Eliminar1->trigger();
+    }
+    ASSERT_FALSE(window.Rehacer1->isEnabled());
+    window.Deshacer1->trigger();
+    ASSERT_TRUE(window.Session().Modified());
+    EXPECT_TRUE(window.Rehacer1->isEnabled());
+    EXPECT_EQ(window.Rehacer1->text(), "Rehacer Eliminar");
+    EXPECT_EQ(window.Deshacer1->text(), "Deshacer Eliminar");
+}
+
 TEST_F(EditMenuTest, FindIgnoresAccentsShowsCollapsedMatchesAndGoesBothWays) {
     auto* bar = Named<FindBar>(window, "FindBar");
     auto* box = Named<QLineEdit>(*bar, "edtBuscar");

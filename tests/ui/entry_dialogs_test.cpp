@@ -391,6 +391,36 @@ TEST_F(EntryDialogsTest, ATypedItemNumberIsNoPick) {
     EXPECT_EQ(session.Table().Record(4)->GetField(field::kQuestionnaireValuation), "2");
 }
 
+// After a typed number the box shows the picked item again once the focus leaves it, so that
+// the number beside the item's text is the item's.
+TEST_F(EntryDialogsTest, LeavingTheItemBoxShowsThePickedItemAgain) {
+    DeficiencyForm form;
+    OpenNewDeficiency(form);
+    DeficiencyDialog dialog(form);
+    ASSERT_NO_FATAL_FAILURE(ShowAndWait(dialog));
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog)) << "focus changes need the window active";
+    auto* cmb = Named<QComboBox>(dialog, "cmb");
+    auto* item = Named<QPlainTextEdit>(dialog, "Memo3");
+
+    cmb->setFocus();
+    QTest::keyClicks(cmb, "07");
+    QTest::keyClick(cmb, Qt::Key_Tab);
+    EXPECT_EQ(cmb->currentText(), "") << "nothing picked yet";
+
+    PickFromList(*cmb, 4);
+    ASSERT_EQ(cmb->currentText(), "05");
+    const QString fifth = item->toPlainText();
+    cmb->setFocus();
+    cmb->lineEdit()->selectAll();
+    QTest::keyClicks(cmb, "03");
+    QTest::keyClick(cmb, Qt::Key_Tab);
+    ASSERT_FALSE(cmb->hasFocus());
+    EXPECT_EQ(cmb->currentText(), "05");
+    EXPECT_EQ(item->toPlainText(), fifth);
+    EXPECT_EQ(form.Picked(), "05");
+}
+
 // Neither the mouse wheel nor an arrow key over the closed list picks an item; the arrow keys
 // open it.
 TEST_F(EntryDialogsTest, OnlyTheOpenListPicksAnItem) {

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QTableView>
 #include <QTreeWidget>
 #include <filesystem>
 
@@ -22,6 +23,7 @@
 #include "help_window.h"
 #include "main_window.h"
 #include "named_child.h"
+#include "plan_window.h"
 #include "scripted_port.h"
 #include "settings_fixture.h"
 #include "splash_window.h"
@@ -164,14 +166,44 @@ TEST_F(HelpCommandsTest, F1InADialogOpensItsPageOverIt) {
     QTimer::singleShot(0, [&] {
         QWidget* editor = QApplication::activeModalWidget();
         ASSERT_NE(editor, nullptr);
-        QTest::keyClick(editor->focusWidget() ? editor->focusWidget() : editor, Qt::Key_F1);
+        for (int press = 0; press < 2; ++press)
+            QTest::keyClick(editor->focusWidget() ? editor->focusWidget() : editor, Qt::Key_F1);
         auto* help = editor->findChild<HelpWindow*>("frmAyuda");
         ASSERT_NE(help, nullptr) << "a window of the dialog's own, not blocked by it";
+        EXPECT_EQ(editor->findChildren<HelpWindow*>().size(), 1) << "the second F1 uses it again";
         shown = help->txtPagina->source().fileName();
         editor->close();
     });
     window.TreeView->treeDoubleClicked();
     EXPECT_EQ(shown, "editor.htm");
+}
+
+// The plan's window sits beside the main window: its F1 shows the plan's page in the one help
+// window, whose search tab then takes the typing.
+TEST_F(HelpCommandsTest, F1InThePlanWindowShowsItsPageInTheOneHelpWindow) {
+    TempDir folder;
+    DesktopRecorder desktop(folder.path());
+    CopyHelpPages(folder);
+    window.show();
+    window.Nuevo1->trigger();
+    window.PlanAccion1->trigger();
+    auto* plan = window.findChild<PlanWindow*>("frmPlan");
+    ASSERT_TRUE(plan && plan->isVisible());
+    window.Ayuda2->trigger();
+    QTest::keyClick(plan->tblPlan, Qt::Key_F1);
+    QTest::keyClick(plan->edtBuscar, Qt::Key_F1);
+    const QList<HelpWindow*> helps = window.findChildren<HelpWindow*>();
+    ASSERT_EQ(helps.size(), 1);
+    HelpWindow* help = helps.constFirst();
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->txtPagina->source().fileName(), "12a-plan-de-accion.htm");
+    EXPECT_TRUE(help->txtPagina->toPlainText().contains(QString::fromUtf8("El plan de acción")));
+
+    help->tabIndice->setCurrentIndex(1);
+    EXPECT_EQ(help->focusWidget(), help->edtBuscarAyuda);
+    help->tabIndice->setCurrentIndex(0);
+    help->tabIndice->setCurrentIndex(1);
+    EXPECT_EQ(help->focusWidget(), help->edtBuscarAyuda) << "each time the tab is chosen";
 }
 
 TEST_F(HelpCommandsTest, WhatNoProgramOpensIsSaidWithItsPath) {

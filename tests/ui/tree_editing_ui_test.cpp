@@ -158,10 +158,11 @@ TEST_F(TreeEditingWindowTest, FilesDroppedOnTheTreeAreOpenedByTheWindow) {
 }
 
 TEST_F(TreeEditingWindowTest, NothingIsDraggedInTheOtherViews) {
-    window.Session().SetDragEnabled(false);
     std::unique_ptr<QMimeData> own(view->DragData());
+    const QPoint at = OnLabel(5);
+    window.emporal1->trigger();
     EXPECT_FALSE(view->IsOwnDrag(own.get()));
-    QDragEnterEvent enter(OnLabel(5), Qt::MoveAction, own.get(), Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(at, Qt::MoveAction, own.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(view->viewport(), &enter);
     EXPECT_FALSE(enter.isAccepted());
     QDragLeaveEvent leave;
