@@ -6,6 +6,7 @@
 #include "cli_document.h"
 #include "cli_plan.h"
 #include "cli_reports.h"
+#include "cli_sheets.h"
 #include "cli_views.h"
 
 const std::vector<HeadlessOption>& HeadlessOptions() {
@@ -37,6 +38,10 @@ const std::vector<HeadlessOption>& HeadlessOptions() {
          "escribe en un PDF el informe de evaluación de riesgos de DOC: portada con los datos de la empresa, "
          "método, resumen, deficiencias por lugar y plan de acción, a fecha de hoy o de la fecha indicada",
          2, 4, &RunAssessmentPdf},
+        {"--fichas", "DOC SALIDA.pdf [--a-fecha DD/MM/AAAA] [--puesto N]",
+         "escribe en un PDF la ficha de cada puesto de trabajo de DOC para sus trabajadores (una copia por "
+         "trabajador del puesto), o solo la del puesto de la línea N; estados a fecha de hoy o de la fecha indicada",
+         2, 6, &RunSheets},
     };
     return options;
 }

@@ -58,6 +58,7 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     ConnectTree();
     ConnectEditing();
     ConnectReports();
+    SetUpSheets();
     SetUpPlan();
     SetUpDesktop();
     SetUpHelp();
@@ -211,7 +212,8 @@ void MainWindow::BuildContextMenu() {
 
 void MainWindow::EnableNodeCommands(bool on) {
     for (QAction* action : {NuevaZona1, NuevoPuesto1, AsignarCuestionarios1, IndicarDeficiencias1,
-                            IndicarMedidasPrev1, ResponderCuestionario1, Informe1, Exportar1, Eliminar1}) {
+                            IndicarMedidasPrev1, ResponderCuestionario1, Informe1, Exportar1, Eliminar1,
+                            FichaPuesto1}) {
         action->setEnabled(on);
     }
 }
@@ -228,9 +230,11 @@ void MainWindow::PrepareContextMenu() {
         {Informe1, state.informe},
         {Exportar1, state.exportar},
         {Eliminar1, state.eliminar},
+        {FichaPuesto1, state.fichaPuesto},
     };
     for (const auto& [action, on] : entries)
         action->setEnabled(on);
+    FichaPuesto1->setVisible(state.fichaPuesto);
 }
 
 // The selected node is the one the user sees highlighted. Qt's current index (the focus frame)
@@ -263,7 +267,8 @@ void MainWindow::StateChanged() {
     TreeView->setVisible(session_.TreeVisible());
     const bool documents = session_.DocumentCommandsEnabled();
     for (QAction* action :
-         {Importar1, Imprimir1, InformeEvaluacion1, Cerrar1, Geogrfica1, emporal1, Valoracin1, Riesgos1}) {
+         {Importar1, Imprimir1, InformeEvaluacion1, FichasPuestos1, Cerrar1, Geogrfica1, emporal1, Valoracin1,
+          Riesgos1}) {
         action->setEnabled(documents);
     }
     Guardar1->setEnabled(session_.SaveCommandsEnabled());

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "assessment_command.h"
+#include "sheet_command.h"
 #include "document_commands.h"
 #include "document_session.h"
 #include "evaluation_commands.h"
@@ -84,6 +85,7 @@ public:
     QAction* Cerrar1;
     QAction* Imprimir1;
     QAction* InformeEvaluacion1;  // "Informe de evaluación ...", after "&Imprimir"
+    QAction* FichasPuestos1;      // "Fichas de los puestos ...", after "Informe de evaluación ..."
     QAction* Salir1;
     QAction* Deshacer1;
     QAction* Rehacer1;
@@ -111,6 +113,7 @@ public:
     QAction* Informe1;
     QAction* Exportar1;
     QAction* Eliminar1;
+    QAction* FichaPuesto1;  // "Ficha del Puesto ...", last, for a workstation
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -146,6 +149,8 @@ private:
 
     // Reports (main_window_reports.cpp).
     void ConnectReports();
+    // The workers' sheets of the workstations (main_window_sheets.cpp).
+    void SetUpSheets();
 
     // The action plan: its window, its menu entry and the status bar's notice of overdue
     // measures (main_window_plan.cpp).
@@ -189,6 +194,7 @@ private:
     std::unique_ptr<PrintPort> ownPrintPort_;
     std::unique_ptr<ReportCommands> reports_;
     std::unique_ptr<AssessmentCommand> assessment_;
+    std::unique_ptr<SheetCommand> sheets_;
     BlankQuestionnaireHook blankQuestionnaireHook_;
     // Editing: the data editor and the tree editing commands.
     QtNodeDataDialog nodeDataDialog_;
