@@ -2,7 +2,9 @@
 
 #include "cp1252.h"
 #include "firm_data.h"
+#include "kinds.h"
 #include "otoken.h"
+#include "temp_dir.h"
 #include "workstation_data.h"
 
 namespace {
@@ -66,4 +68,25 @@ TEST(WorkstationData, WorkerNamesAreTheLinesWithoutBlanksOrEmptyLines) {
     EXPECT_EQ(WorkerNames("Ana\nLuis\rMarta"), (std::vector<std::string>{"Ana", "Luis", "Marta"}));
     EXPECT_TRUE(WorkerNames("").empty());
     EXPECT_TRUE(WorkerNames(" \r\n \t").empty());
+}
+
+// The documents of the tests, written before these data existed: every workstation's data read
+// and written back leave every line byte for byte as the file has it.
+TEST(WorkstationData, DocumentsWithoutTheDataKeepEveryByte) {
+    for (const char* name : {"taller.kl3", "carpinteria.kl3", "evaluacion.kl3", "plan.kl3"}) {
+        const std::string bytes = ReadFile(TestData(name));
+        std::string written;
+        int workstations = 0;
+        for (std::size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
+            oToken record;
+            record.ParseLine(bytes.substr(start, end - start));
+            if (record.GetKind(field::kKind) == kind::kWorkstation) {
+                ++workstations;
+                workstation_data::Write(record, workstation_data::Read(record));
+            }
+            written += record.WriteLine();
+        }
+        EXPECT_GT(workstations, 0) << name;
+        EXPECT_EQ(written, bytes) << name;
+    }
 }

@@ -57,10 +57,10 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesInOrder) {
     for (QAction* action : window.menuBar()->actions())
         menus << action->text();
     EXPECT_EQ(menus, QStringList({"&Archivo", "&Edición", "Vistas", "A&yuda"}));
-    // The assessment document with the other printout.
+    // The assessment document and the workstations' sheets with the other printout.
     EXPECT_EQ(Entries(window.ArchivoMenu),
-              QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...",
-                           "&Cerrar", "-", "&Imprimir", "Informe de evaluación ...", "-", "&Salir"}));
+              QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...", "&Cerrar", "-",
+                           "&Imprimir", "Informe de evaluación ...", "Fichas de los puestos ...", "-", "&Salir"}));
     EXPECT_EQ(Entries(window.EdicionMenu),
               QStringList({"Deshacer", "Rehacer", "-", "Buscar ...", "Buscar siguiente", "Buscar anterior"}));
     // The Part's four views, then the action plan behind a separator.
@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesInOrder) {
     EXPECT_EQ(Entries(window.PopupMenu1),
               QStringList({"Nueva Zona", "Nuevo Puesto", "-", "Asignar Cuestionarios", "Indicar Deficiencias",
                            "Indicar Medidas Prev", "Responder Cuestionario", "-", "Informe",
-                           "Exportar a un archivo ...", "-", "Eliminar"}));
+                           "Exportar a un archivo ...", "-", "Eliminar", "-", "Ficha del Puesto ..."}));
 }
 
 TEST_F(MainWindowTest, DocumentEntriesFollowTheDocument) {
