@@ -42,7 +42,8 @@ int RunSheets(HeadlessContext& context, const std::vector<std::string>& argument
 
     HeadlessDocument document(context, FilePath(arguments[0]));
     if (document.status != exit_status::kOk) return document.status;
-    std::vector<sheets::Sheet> chosen = sheets::Gather(document.session, context.catalogue, context.dates, *asOf);
+    std::vector<sheets::Sheet> chosen =
+        sheets::Gather(document.session, context.catalogue, context.dates, *asOf);
     if (line) {
         const std::optional<sheets::Sheet> sheet = sheets::SheetAt(chosen, *line);
         if (!sheet) {

@@ -24,7 +24,8 @@ void Write(oToken& workstation, const WorkstationData& data) {
 std::vector<std::string> WorkerNames(const std::string& workers) {
     std::vector<std::string> names;
     // A name typed alone or pasted may end in a lone CR or LF.
-    for (const std::string& line : SplitText(ReplaceAll(ReplaceAll(workers, "\r\n", "\n"), "\r", "\n"), "\n")) {
+    for (const std::string& line :
+         SplitText(ReplaceAll(ReplaceAll(workers, "\r\n", "\n"), "\r", "\n"), "\n")) {
         const std::size_t first = line.find_first_not_of(" \t");
         if (first == std::string::npos) continue;
         names.push_back(line.substr(first, line.find_last_not_of(" \t") + 1 - first));

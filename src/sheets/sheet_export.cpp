@@ -32,7 +32,6 @@ bool ExportPdf(const std::vector<Sheet>& sheets, const FilePath& path, PdfCanvas
 }
 
 std::string ProposedFileName(const std::string& prefix, const std::string& name) {
-
     const std::string cleaned = assessment::ProposedFileName(prefix + " " + name);
     return cleaned;
 }

@@ -33,13 +33,14 @@ void DrawFrame(Canvas& canvas, const PageFlow::Body& body, const Copy& copy, int
     canvas.SetFontSize(kSmall);
     const int line = canvas.TextHeight("W");
     canvas.SetFontStyle(FontStyle::Bold);
-    const HeaderTexts header = FitHeaderTexts(canvas, copy.sheet->firm, "Ficha del puesto: " + copy.sheet->workstation,
-                                              body.right - body.left, 2 * canvas.TextWidth("W"));
+    const HeaderTexts header =
+        FitHeaderTexts(canvas, copy.sheet->firm, "Ficha del puesto: " + copy.sheet->workstation,
+                       body.right - body.left, 2 * canvas.TextWidth("W"));
     canvas.DrawText(body.left, line, header.left);
     canvas.SetFontStyle(FontStyle::Regular);
     canvas.DrawText(body.right - canvas.TextWidth(header.right), line, header.right);
-    canvas.FillRectangle(body.left, 2 * line + line / 4, body.right, 2 * line + line / 4 + std::max(1, line / 12),
-                         kRule);
+    canvas.FillRectangle(body.left, 2 * line + line / 4, body.right,
+                         2 * line + line / 4 + std::max(1, line / 12), kRule);
     const int foot = canvas.PageHeight() - 2 * line;
     canvas.DrawText(body.left, foot, copy.sheet->date);
     const std::string number =
@@ -59,11 +60,12 @@ public:
         Risks(sheet);
         Findings(sheet);
         List(W("Medidas ya aplicadas"),
-             W("Lo que se comprobó en su puesto, en su zona y en la empresa, y se encontró correcto:"), sheet.applied,
-             W("No hay comprobaciones anotadas todavía."));
+             W("Lo que se comprobó en su puesto, en su zona y en la empresa, y se encontró correcto:"),
+             sheet.applied, W("No hay comprobaciones anotadas todavía."));
         Paragraph(W("Equipos de protección individual"), sheet.data.protectiveEquipment,
                   W("El puesto no exige equipos de protección individual."));
-        Paragraph(W("Formación e información"), sheet.data.training, W("No se ha indicado formación para el puesto."));
+        Paragraph(W("Formación e información"), sheet.data.training,
+                  W("No se ha indicado formación para el puesto."));
         Paragraph("Vigilancia de la salud", sheet.data.healthSurveillance,
                   W("No se ha indicado ningún protocolo de vigilancia de la salud."));
         Acknowledgement(sheet, worker);
@@ -113,13 +115,14 @@ private:
     void Risks(const Sheet& sheet) {
         Heading("Riesgos de su puesto");
         if (sheet.risks.empty()) {
-            flow_.Text(W("No se ha aplicado todavía ningún cuestionario de riesgos a su puesto, a su zona ni a la "
-                         "empresa."),
-                       Left(), flow_.Width());
+            flow_.Text(
+                W("No se ha aplicado todavía ningún cuestionario de riesgos a su puesto, a su zona ni a la "
+                  "empresa."),
+                Left(), flow_.Width());
             return;
         }
-        flow_.Text(W("Se han revisado estos riesgos, que le afectan a usted; cada uno con su resultado:"), Left(),
-                   flow_.Width());
+        flow_.Text(W("Se han revisado estos riesgos, que le afectan a usted; cada uno con su resultado:"),
+                   Left(), flow_.Width());
         for (const Risk& risk : sheet.risks)
             Bullet(risk.questionnaire + " (" + risk.place + "): " + risk.result);
     }
@@ -177,9 +180,10 @@ private:
         const int rows = worker ? 1 : sheet.blankLines;
         flow_.KeepTogether([&] {
             Heading(W("He recibido esta información"));
-            flow_.Text(W("Con mi firma declaro que he recibido esta ficha con la información sobre los riesgos "
-                         "de mi puesto y las medidas de protección."),
-                       Left(), flow_.Width());
+            flow_.Text(
+                W("Con mi firma declaro que he recibido esta ficha con la información sobre los riesgos "
+                  "de mi puesto y las medidas de protección."),
+                Left(), flow_.Width());
             flow_.Gap(flow_.LineHeight() / 2);
             ColumnHeadings();
             SignatureRow(worker ? *worker : std::string());
@@ -196,7 +200,8 @@ private:
     // The columns of the signatures: name, DNI, date and signature, across the body.
     std::vector<int> Columns() const {
         const int w = flow_.Width();
-        return {Left(), Left() + w * 45 / 100, Left() + w * 62 / 100, Left() + w * 77 / 100, flow_.body().right};
+        return {Left(), Left() + w * 45 / 100, Left() + w * 62 / 100, Left() + w * 77 / 100,
+                flow_.body().right};
     }
     int RowHeight() const { return flow_.LineHeight() * 2; }
 
@@ -253,7 +258,8 @@ bool PrintSheets(const std::vector<Sheet>& sheets, Canvas& canvas, std::string* 
     const int margin = 3 * canvas.TextWidth("W");
     canvas.SetFontSize(kSmall);
     const int frame = canvas.TextHeight("W");
-    const PageFlow::Body body{margin, canvas.PageWidth() - margin, 4 * frame, canvas.PageHeight() - 4 * frame};
+    const PageFlow::Body body{margin, canvas.PageWidth() - margin, 4 * frame,
+                              canvas.PageHeight() - 4 * frame};
     PageFlow flow(pages, body);
     SheetLayout layout(flow);
 
@@ -262,7 +268,8 @@ bool PrintSheets(const std::vector<Sheet>& sheets, Canvas& canvas, std::string* 
         for (int c = 0; c < sheet.Copies(); ++c) {
             if (!copies.empty()) flow.NewPage();
             const int first = pages.Pages() - 1;
-            layout.Print(sheet, sheet.workers.empty() ? nullptr : &sheet.workers[static_cast<std::size_t>(c)]);
+            layout.Print(sheet,
+                         sheet.workers.empty() ? nullptr : &sheet.workers[static_cast<std::size_t>(c)]);
             copies.push_back({&sheet, first, pages.Pages()});
         }
     }

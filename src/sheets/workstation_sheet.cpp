@@ -81,7 +81,8 @@ Sheet SheetFor(const assessment::Assessment& a, const std::vector<const assessme
     sheet.workers = workstation_data::WorkerNames(sheet.data.workers);
     sheet.blankLines = BlankLines(own.exposedWorkers);
     for (const assessment::Place* place : chain) {
-        if (place->kind == kind::kZone) sheet.zone += (sheet.zone.empty() ? "" : kZoneSeparator) + place->name;
+        if (place->kind == kind::kZone)
+            sheet.zone += (sheet.zone.empty() ? "" : kZoneSeparator) + place->name;
     }
     // The workstation's own first, then the zones' from the nearest, then the firm's.
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
@@ -92,10 +93,12 @@ Sheet SheetFor(const assessment::Assessment& a, const std::vector<const assessme
                 sheet.applied.push_back(WithoutNumber(item));
             if (place.kind == kind::kFirm) continue;
             for (const assessment::Deficiency& d : q.deficiencies) {
-                Finding finding{WithoutNumber(d.item), d.detected, PlaceName(place), LevelInWords(d.level), {}};
+                Finding finding{
+                    WithoutNumber(d.item), d.detected, PlaceName(place), LevelInWords(d.level), {}};
                 for (const std::size_t r : d.measures) {
                     const plan::PlanRow& row = a.plan.rows[r];
-                    const std::string& date = row.state == plan::State::kDone ? row.done.text : row.planned.text;
+                    const std::string& date =
+                        row.state == plan::State::kDone ? row.done.text : row.planned.text;
                     finding.actions.push_back({row.measure, plan::StateName(row.state), date});
                 }
                 sheet.findings.push_back(std::move(finding));

@@ -52,7 +52,7 @@ struct Sheet {
     std::vector<std::string> applied;  // the items answered "Sí" in the risks' questionnaires
     workstation_data::WorkstationData data;
     std::vector<std::string> workers;  // "Trabajadores del puesto", one copy of the sheet each
-    int blankLines = 1;  // without names: "Trabajadores expuestos", at least one
+    int blankLines = 1;                // without names: "Trabajadores expuestos", at least one
 
     // One copy per named worker, or one with blank lines to sign.
     int Copies() const { return workers.empty() ? 1 : static_cast<int>(workers.size()); }

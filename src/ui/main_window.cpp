@@ -211,9 +211,9 @@ void MainWindow::BuildContextMenu() {
 }
 
 void MainWindow::EnableNodeCommands(bool on) {
-    for (QAction* action : {NuevaZona1, NuevoPuesto1, AsignarCuestionarios1, IndicarDeficiencias1,
-                            IndicarMedidasPrev1, ResponderCuestionario1, Informe1, Exportar1, Eliminar1,
-                            FichaPuesto1}) {
+    for (QAction* action :
+         {NuevaZona1, NuevoPuesto1, AsignarCuestionarios1, IndicarDeficiencias1, IndicarMedidasPrev1,
+          ResponderCuestionario1, Informe1, Exportar1, Eliminar1, FichaPuesto1}) {
         action->setEnabled(on);
     }
 }
@@ -266,9 +266,8 @@ void MainWindow::StateChanged() {
     setWindowTitle(QString::fromStdString(session_.Caption()));
     TreeView->setVisible(session_.TreeVisible());
     const bool documents = session_.DocumentCommandsEnabled();
-    for (QAction* action :
-         {Importar1, Imprimir1, InformeEvaluacion1, FichasPuestos1, Cerrar1, Geogrfica1, emporal1, Valoracin1,
-          Riesgos1}) {
+    for (QAction* action : {Importar1, Imprimir1, InformeEvaluacion1, FichasPuestos1, Cerrar1, Geogrfica1,
+                            emporal1, Valoracin1, Riesgos1}) {
         action->setEnabled(documents);
     }
     Guardar1->setEnabled(session_.SaveCommandsEnabled());

@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "assessment_command.h"
-#include "sheet_command.h"
 #include "document_commands.h"
 #include "document_session.h"
 #include "evaluation_commands.h"
@@ -18,6 +17,7 @@
 #include "questionnaire_answering.h"
 #include "questionnaire_assignment.h"
 #include "report_commands.h"
+#include "sheet_command.h"
 #include "tree_drop.h"
 #include "tree_editing.h"
 

@@ -27,11 +27,11 @@ public:
 private:
     // Controls by their names (also their object names).
     QLabel* lblEpis;
-    QPlainTextEdit* memEpis;          // "Equipos de protección individual:"
+    QPlainTextEdit* memEpis;  // "Equipos de protección individual:"
     QLabel* lblFormacion;
-    QPlainTextEdit* memFormacion;     // "Formación e información:"
+    QPlainTextEdit* memFormacion;  // "Formación e información:"
     QLabel* lblVigilancia;
-    QPlainTextEdit* memVigilancia;    // "Vigilancia de la salud:"
+    QPlainTextEdit* memVigilancia;  // "Vigilancia de la salud:"
     QLabel* lblTrabajadores;
     QPlainTextEdit* memTrabajadores;  // "Trabajadores del puesto:"
     QGridLayout* rows_;

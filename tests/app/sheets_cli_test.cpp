@@ -52,12 +52,9 @@ std::vector<Copy> Copies(const FilePath& pdf) {
 }
 
 const char* const kSections[] = {
-    "Riesgos de su puesto",
-    "Lo que se ha encontrado y lo que se va a hacer",
-    "Medidas ya aplicadas",
-    "Equipos de protección individual",
-    "Formación e información",
-    "Vigilancia de la salud",
+    "Riesgos de su puesto",         "Lo que se ha encontrado y lo que se va a hacer",
+    "Medidas ya aplicadas",         "Equipos de protección individual",
+    "Formación e información",      "Vigilancia de la salud",
     "He recibido esta información",
 };
 
@@ -65,22 +62,24 @@ const char* const kSections[] = {
 
 TEST(SheetsCommand, TheExamplesSheetsReadBackWithTheirSectionsNamesAndCounts) {
     TempDir dir;
-    const ProgramRun run = RunProgram({"--fichas", kExample, dir.File("fichas.pdf"), "--a-fecha", "25/03/2026"});
+    const ProgramRun run =
+        RunProgram({"--fichas", kExample, dir.File("fichas.pdf"), "--a-fecha", "25/03/2026"});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::vector<Copy> copies = Copies(dir.File("fichas.pdf"));
     // The pit mechanic without names, the welder's two workers, the storeman's three.
     ASSERT_EQ(copies.size(), 6u);
-    const std::string workstations[] = {"Mecánico de foso", "Soldador", "Soldador",
-                                        "Mozo de almacén", "Mozo de almacén", "Mozo de almacén"};
+    const std::string workstations[] = {"Mecánico de foso", "Soldador",        "Soldador",
+                                        "Mozo de almacén",  "Mozo de almacén", "Mozo de almacén"};
     for (std::size_t c = 0; c < copies.size(); ++c) {
         EXPECT_TRUE(copies[c].workstation.rfind(workstations[c], 0) == 0) << copies[c].workstation;
         for (const char* section : kSections)
             EXPECT_EQ(Occurrences(copies[c].text, section), 1) << workstations[c] << ": " << section;
-        ExpectContainsAll(copies[c].text, {"Empresa:", "Talleres Mecánicos del Valle, S.L.", "Fecha:", "25/03/2026"});
+        ExpectContainsAll(copies[c].text,
+                          {"Empresa:", "Talleres Mecánicos del Valle, S.L.", "Fecha:", "25/03/2026"});
     }
     // One worker's name in each copy of the named workstations, under "Trabajador:" and to sign.
-    const char* const names[] = {"Rubén Ortega Díaz", "Sara Gil Moreno", "Javier Sanz Pérez", "Lucía Martín Rey",
-                                 "Pedro Alonso Gil"};
+    const char* const names[] = {"Rubén Ortega Díaz", "Sara Gil Moreno", "Javier Sanz Pérez",
+                                 "Lucía Martín Rey", "Pedro Alonso Gil"};
     for (std::size_t c = 1; c < copies.size(); ++c) {
         for (std::size_t n = 0; n < std::size(names); ++n)
             EXPECT_EQ(Occurrences(copies[c].text, names[n]), c == n + 1 ? 2 : 0) << c << " " << names[n];
@@ -104,7 +103,8 @@ TEST(SheetsCommand, TheExamplesSheetsReadBackWithTheirSectionsNamesAndCounts) {
         const Counts& expected = counts.at(workstations[c]);
         const std::string& text = copies[c].text;
         // A risk is "questionnaire (place): result"; a finding's place has no colon after it.
-        EXPECT_EQ(Occurrences(text, "(Su puesto):") + Occurrences(text, std::string("(Zona: ") + expected.zone + "):") +
+        EXPECT_EQ(Occurrences(text, "(Su puesto):") +
+                      Occurrences(text, std::string("(Zona: ") + expected.zone + "):") +
                       Occurrences(text, "(Toda la empresa):"),
                   expected.risks)
             << workstations[c];
@@ -114,9 +114,9 @@ TEST(SheetsCommand, TheExamplesSheetsReadBackWithTheirSectionsNamesAndCounts) {
     ExpectContainsAll(copies[0].text,
                       {"Crítico: se corrige de inmediato", "(Vencida, 20/03/2026)", "(Realizada, 17/03/2026)",
                        "Calzado de seguridad con puntera", "Protocolo de manipulación manual de cargas"});
-    ExpectContainsAll(copies[1].text, {"Pantalla de soldador con filtro DIN 11",
-                                       "Soldadura por arco: radiaciones y humos",
-                                       "Protocolo de radiaciones no ionizantes"});
+    ExpectContainsAll(copies[1].text,
+                      {"Pantalla de soldador con filtro DIN 11", "Soldadura por arco: radiaciones y humos",
+                       "Protocolo de radiaciones no ionizantes"});
     ExpectContainsAll(copies[3].text, {"(Realizada, 19/03/2026)", "Orden y apilado seguro en estanterías"});
 }
 
@@ -130,8 +130,8 @@ TEST(SheetsCommand, OneWorkstationByItsLineOnItsOwn) {
     for (const Copy& copy : copies)
         EXPECT_EQ(copy.workstation.rfind("Soldador", 0), 0u) << copy.workstation;
     // The options in either order.
-    const ProgramRun both = RunProgram(
-        {"--fichas", kExample, dir.File("mozo.pdf"), "--puesto", "31", "--a-fecha", "15/03/2026"});
+    const ProgramRun both =
+        RunProgram({"--fichas", kExample, dir.File("mozo.pdf"), "--puesto", "31", "--a-fecha", "15/03/2026"});
     ASSERT_EQ(both.status, 0) << both.err;
     const std::vector<Copy> storeman = Copies(dir.File("mozo.pdf"));
     ASSERT_EQ(storeman.size(), 3u);
@@ -146,15 +146,21 @@ TEST(SheetsCommand, ErrorsInSpanishAndTheOldFileKept) {
     WriteFile(dir.File("sin-puestos.kl3"), "1\t0\tE\tEmpresa\r\n2\t1\tZ\tNave\r\n");
     ExpectFailures({
         {{"--fichas", kExample, out, "--a-fecha", "31/02/2026"}, 3, "Fecha errónea: 31/02/2026"},
-        {{"--fichas", kExample, out, "--puesto", "5"}, 3, "La línea 5 del documento no es un puesto de trabajo."},
+        {{"--fichas", kExample, out, "--puesto", "5"},
+         3,
+         "La línea 5 del documento no es un puesto de trabajo."},
         {{"--fichas", kExample, out, "--puesto", "cinco"}, 3, "Número de línea erróneo: cinco"},
         {{"--fichas", kExample, out, "--puesto", "22", "--puesto", "31"},
          3,
          "Uso: kaldo --fichas DOC SALIDA.pdf [--a-fecha DD/MM/AAAA] [--puesto N]"},
         {{"--fichas", kExample}, 3, "Uso: kaldo --fichas"},
-        {{"--fichas", dir.File("sin-puestos.kl3"), out}, 3, "El documento no tiene ningún puesto de trabajo."},
+        {{"--fichas", dir.File("sin-puestos.kl3"), out},
+         3,
+         "El documento no tiene ningún puesto de trabajo."},
         {{"--fichas", dir.File("no-existe.kl3"), out}, 2, "No existe el archivo"},
-        {{"--fichas", kExample, dir.File("no/fichas.pdf")}, 2, "No se pueden escribir las fichas de los puestos: "},
+        {{"--fichas", kExample, dir.File("no/fichas.pdf")},
+         2,
+         "No se pueden escribir las fichas de los puestos: "},
     });
     EXPECT_EQ(ReadFile(out), "antiguo");
 }

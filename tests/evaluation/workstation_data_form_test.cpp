@@ -49,4 +49,3 @@ TEST_F(WorkstationDataFormTest, AnUntouchedWorkstationKeepsItsLineAndAZoneStores
     Accept(2, [](NodeDataValues& v) { v.workstation.workers = "Ana"; });
     EXPECT_EQ(cp1252::ToUtf8(Record(2).WriteLine()), "2\t1\tZ\tNave\t\t15/03/2026\t\t\t\t\r\n");
 }
-

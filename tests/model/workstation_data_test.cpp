@@ -44,8 +44,9 @@ TEST(WorkstationData, EachTextHasItsFieldWithItsLineBreaksWrittenAsTildes) {
 }
 
 TEST(WorkstationData, EmptyValuesWriteNothingAndOneValueOnlyItsField) {
-    for (const std::string& line : {std::string("3\t2\tP\tTorno"), std::string("3\t2\tP\tTorno\t\t\t\t\t\t\t\t0"),
-                                    std::string("3\t2\tP\tT\t\t\t\t\t\t\t\t\t\t\t\texpuestos=2")}) {
+    for (const std::string& line :
+         {std::string("3\t2\tP\tTorno"), std::string("3\t2\tP\tTorno\t\t\t\t\t\t\t\t0"),
+          std::string("3\t2\tP\tT\t\t\t\t\t\t\t\t\t\t\t\texpuestos=2")}) {
         oToken record = Line(line);
         const std::string before = record.WriteLine();
         workstation_data::Write(record, {});
@@ -77,7 +78,8 @@ TEST(WorkstationData, DocumentsWithoutTheDataKeepEveryByte) {
         const std::string bytes = ReadFile(TestData(name));
         std::string written;
         int workstations = 0;
-        for (std::size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        for (std::size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos;
+             start = end + 2) {
             oToken record;
             record.ParseLine(bytes.substr(start, end - start));
             if (record.GetKind(field::kKind) == kind::kWorkstation) {

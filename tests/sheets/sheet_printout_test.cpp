@@ -13,12 +13,9 @@ namespace {
 using Call = RecordingCanvas::Call;
 
 const char* const kSections[] = {
-    "Riesgos de su puesto",
-    "Lo que se ha encontrado y lo que se va a hacer",
-    "Medidas ya aplicadas",
-    "Equipos de protección individual",
-    "Formación e información",
-    "Vigilancia de la salud",
+    "Riesgos de su puesto",         "Lo que se ha encontrado y lo que se va a hacer",
+    "Medidas ya aplicadas",         "Equipos de protección individual",
+    "Formación e información",      "Vigilancia de la salud",
     "He recibido esta información",
 };
 
@@ -57,12 +54,14 @@ std::vector<std::string> LongSheet(int deficiencies, int exposed) {
     NumberedLines lines;
     lines.Add(0, "E\tTalleres Norte\t\t02/03/2026");
     const int zone = lines.Add(1, "Z\tNave");
-    const int post = lines.Add(zone, "P\tSoldador\t\t\t\t\t\t\t\t\t\t\t\t\texpuestos=" + std::to_string(exposed));
+    const int post =
+        lines.Add(zone, "P\tSoldador\t\t\t\t\t\t\t\t\t\t\t\t\texpuestos=" + std::to_string(exposed));
     const int q = lines.Add(post, "C\t18.- Radiaciones no ionizantes\t\t17/03/2026\t\t\t\t\t3");
     for (int d = 1; d <= deficiencies; ++d) {
-        const int def = lines.Add(q, "D\t1. ¿Hay pantallas " + std::to_string(d) +
-                                         "?\t\t\t\t\t\t\t12111\t\tLa cortina está rota y el arco se ve desde el "
-                                         "puesto de al lado, lo que obliga a pararse cada vez");
+        const int def =
+            lines.Add(q, "D\t1. ¿Hay pantallas " + std::to_string(d) +
+                             "?\t\t\t\t\t\t\t12111\t\tLa cortina está rota y el arco se ve desde el "
+                             "puesto de al lado, lo que obliga a pararse cada vez");
         lines.Add(def, "R\tReponer la cortina " + std::to_string(d) + "\t\t23/04/2026\tPedro");
     }
     std::vector<std::string> out;
@@ -93,7 +92,9 @@ TEST_F(SheetPrintoutTest, EachCopyStartsAPageWithEverySectionAndItsWorkersName) 
         for (int page = starts[c]; page < starts[c + 1]; ++page) {
             for (const std::string& text : PageTexts(page))
                 ++texts[text];
-            EXPECT_EQ(Count(page, "Página " + std::to_string(page - starts[c] + 1) + " de " + std::to_string(pages)), 1)
+            EXPECT_EQ(Count(page, "Página " + std::to_string(page - starts[c] + 1) + " de " +
+                                      std::to_string(pages)),
+                      1)
                 << page;
         }
         int signatures = 0;

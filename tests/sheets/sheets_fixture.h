@@ -23,7 +23,8 @@ inline const std::vector<std::string> kSheetFirm = {
     "5\t4\tC\t01.- Lugares de trabajo\t\t02/03/2026\t\t\t\t\t4",
     "6\t5\tD\t3. ¿Están protegidos los fosos?\t\t\t\t\t\t\t00000\t\tFoso abierto",
     "7\t6\tR\tInstalar barandilla\t\t20/03/2026\tAna",
-    "8\t4\tP\tSoldador\t\t17/03/2026\t\t\t\t\tAna Pérez~~ Luis Gil \t\tPantalla~~Guantes\tCurso de soldadura\t"
+    "8\t4\tP\tSoldador\t\t17/03/2026\t\t\t\t\tAna Pérez~~ Luis Gil \t\tPantalla~~Guantes\tCurso de "
+    "soldadura\t"
     "Protocolo de radiaciones\texpuestos=2",
     "9\t8\tC\t18.- Radiaciones no ionizantes\t\t17/03/2026\t\t\t\t\t2",
     "10\t9\tD\t1. ¿Hay pantallas?\t\t\t\t\t\t\t33232\t\tCortina rota",

@@ -88,9 +88,10 @@ TEST_F(WorkstationDataDialogTest, TypedLinesAreStoredWithTildesAndShownAgain) {
     Memo("memEpis")->setPlainText(QString::fromUtf8("Gafas de protección\nGuantes"));
     Memo("memTrabajadores")->setPlainText(QString::fromUtf8("Ana Pérez\nLuis Gil"));
     EXPECT_EQ(PressAccept(), "");
-    EXPECT_EQ(Line(3),
-              "3\t2\tP\tTorno\t\t01/02/2026\t\t\t\t\tAna Pérez~~Luis Gil\t\tGafas de protección~~Guantes\t\t\t"
-              "expuestos=2\r\n");
+    EXPECT_EQ(
+        Line(3),
+        "3\t2\tP\tTorno\t\t01/02/2026\t\t\t\t\tAna Pérez~~Luis Gil\t\tGafas de protección~~Guantes\t\t\t"
+        "expuestos=2\r\n");
     Open(3);
     EXPECT_EQ(Memo("memTrabajadores")->toPlainText(), QString::fromUtf8("Ana Pérez\nLuis Gil"));
     EXPECT_EQ(Memo("memFormacion")->toPlainText(), "");
