@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "assessment_style.h"
 #include "cp1252.h"
 #include "deferred_canvas.h"
 #include "header_texts.h"
@@ -138,7 +139,7 @@ private:
             flow_.Gap(flow_.LineHeight() / 4);
             flow_.KeepTogether([&] {
                 flow_.Font(kBody, FontStyle::Bold);
-                Bullet(finding.item + " (" + finding.place + ")");
+                Bullet(assessment::style::OrDash(finding.item) + " (" + finding.place + ")");
                 flow_.Font(kBody, FontStyle::Regular);
                 const int x = Left() + 2 * indent_;
                 const int label = LabelWidth({"Encontrado:", "Gravedad:", "Medidas:"});
@@ -152,7 +153,7 @@ private:
                 for (const Action& action : finding.actions) {
                     std::string state = action.state;
                     if (!action.date.empty()) state += ", " + action.date;
-                    Bullet(action.measure + " (" + state + ")", 1);
+                    Bullet(assessment::style::OrDash(action.measure) + " (" + state + ")", 1);
                 }
             });
         }

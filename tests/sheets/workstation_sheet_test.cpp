@@ -96,6 +96,9 @@ TEST_F(WorkstationSheetTest, NamesGiveOneCopyEachAndWithoutThemTheExposedWorkers
     EXPECT_EQ(all[1].Copies(), 1);
     EXPECT_EQ(all[1].blankLines, 3);
     EXPECT_EQ(all[2].blankLines, 1) << "at least one line, without exposed workers";
+    // A figure mistyped by thousands prints no crowd of lines.
+    EXPECT_EQ(Sheets({"1\t0\tE\tF", "2\t1\tP\tTorno\t\t\t\t\t\t\t\t\t\t\t\texpuestos=30000"})[0].blankLines,
+              500);
 }
 
 TEST_F(WorkstationSheetTest, ADocumentWithoutWorkstationsHasNoSheet) {
