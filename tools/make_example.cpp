@@ -306,12 +306,39 @@ void MakeExample(ExampleUser& user) {
         const char* zone;
         const char* workstation;
         const char* count;
+        // What its workers are told, and their names (none: the sheet has lines to fill in).
+        const char* equipment;
+        const char* training;
+        const char* surveillance;
+        const char* workers;
     };
-    for (const Exposed& e : {Exposed{"Nave de reparación", "Mecánico de foso", "6"},
-                             Exposed{"Nave de reparación", "Soldador", "2"},
-                             Exposed{"Almacén de recambios", "Mozo de almacén", "3"}}) {
+    for (const Exposed& e :
+         {Exposed{
+              "Nave de reparación", "Mecánico de foso", "6",
+              "Calzado de seguridad con puntera\r\nGuantes de protección mecánica\r\nGafas de montura "
+              "integral "
+              "bajo el vehículo",
+              "Trabajo en foso y riesgo de caída a distinto nivel\r\nManipulación manual de cargas (ruedas)",
+              "Protocolo de manipulación manual de cargas\r\nProtocolo de ruido", ""},
+          Exposed{
+              "Nave de reparación", "Soldador", "2",
+              "Pantalla de soldador con filtro DIN 11\r\nGuantes y mandil de cuero\r\nCalzado de seguridad",
+              "Soldadura por arco: radiaciones y humos\r\nPrevención de incendios en trabajos en caliente",
+              "Protocolo de radiaciones no ionizantes\r\nProtocolo de humos de soldadura (asma laboral)",
+              "Rubén Ortega Díaz\r\nSara Gil Moreno"},
+          Exposed{"Almacén de recambios", "Mozo de almacén", "3",
+                  "Calzado de seguridad\r\nGuantes de protección mecánica",
+                  "Manipulación manual de cargas\r\nOrden y apilado seguro en estanterías",
+                  "Protocolo de manipulación manual de cargas",
+                  "Javier Sanz Pérez\r\nLucía Martín Rey\r\nPedro Alonso Gil"}}) {
         user.Select({firm, e.zone, e.workstation});
-        user.Edit([&e](NodeDataValues& v, NodeDataForm&) { v.exposedWorkers = e.count; });
+        user.Edit([&e](NodeDataValues& v, NodeDataForm&) {
+            v.exposedWorkers = e.count;
+            v.workstation.protectiveEquipment = W(e.equipment);
+            v.workstation.training = W(e.training);
+            v.workstation.healthSurveillance = W(e.surveillance);
+            v.workstation.workers = W(e.workers);
+        });
     }
     user.Select({firm, "Nave de reparación", "01", "3.", "Instalar"});
     user.Edit([](NodeDataValues& v, NodeDataForm&) {

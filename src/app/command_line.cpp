@@ -7,6 +7,7 @@
 #include "cli_overview.h"
 #include "cli_plan.h"
 #include "cli_reports.h"
+#include "cli_sheets.h"
 #include "cli_views.h"
 
 const std::vector<HeadlessOption>& HeadlessOptions() {
@@ -42,6 +43,10 @@ const std::vector<HeadlessOption>& HeadlessOptions() {
          "escribe en SALIDA (libro .xlsx o .csv) el resumen de los documentos .kl3 de CARPETA, una fila por "
          "empresa, con sus subcarpetas si se indica; los estados, a fecha de hoy o de la fecha indicada",
          2, 5, &RunOverview},
+        {"--fichas", "DOC SALIDA.pdf [--a-fecha DD/MM/AAAA] [--puesto N]",
+         "escribe en un PDF la ficha de cada puesto de trabajo de DOC para sus trabajadores (una copia por "
+         "trabajador del puesto), o solo la del puesto de la línea N; estados a fecha de hoy o de la fecha indicada",
+         2, 6, &RunSheets},
     };
     return options;
 }

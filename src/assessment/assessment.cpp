@@ -78,6 +78,7 @@ private:
     void AddPlace(std::size_t i, const oToken& record, char kind) {
         Place place;
         place.kind = kind;
+        place.record = &record;
         place.name = record.GetField(field::kName);
         const Where* above = Nearest(i, &Where::place);
         if (above) {

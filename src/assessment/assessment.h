@@ -9,6 +9,7 @@
 
 class Catalogue;
 class DocumentSession;
+class oToken;
 
 // What the risk assessment document says, gathered from the document: the firm and its data,
 // every place (the firm, its zones and workstations) in the order of the tree with the
@@ -43,6 +44,7 @@ struct Questionnaire {
 
 struct Place {
     char kind = ' ';             // kind::kFirm, kZone, kWorkstation; a blank for none
+    const oToken* record = nullptr;  // its own, in the session's node table; none for none
     std::string name;            // its own
     std::string path;            // the places from below the firm down to it, " / "; the firm: its name
     int depth = 0;               // 0 for the firm

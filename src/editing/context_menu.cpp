@@ -14,5 +14,6 @@ ContextMenuState ContextMenuFor(char k) {
     s.exportar = place;
     s.eliminar = k == kind::kZone || k == kind::kWorkstation || k == kind::kQuestionnaire ||
                  k == kind::kDeficiency || k == kind::kMeasure;
+    s.fichaPuesto = k == kind::kWorkstation;
     return s;
 }

@@ -2,7 +2,9 @@
 
 // Which entries of the tree's context menu are enabled for the kind of the selected node.
 // "Informe" is always on; the firm can never be deleted from the menu. "Responder Cuestionario",
-// after "Indicar Medidas Prev", is enabled where "Indicar Deficiencias" is.
+// after "Indicar Medidas Prev", is enabled where "Indicar Deficiencias" is. "Ficha del Puesto ...",
+// the last entry, is shown and enabled for a workstation only, so that the other kinds' menus
+// stay as they were.
 struct ContextMenuState {
     bool nuevaZona = false;
     bool nuevoPuesto = false;
@@ -13,6 +15,7 @@ struct ContextMenuState {
     bool informe = true;
     bool exportar = false;
     bool eliminar = false;
+    bool fichaPuesto = false;
 
     bool operator==(const ContextMenuState&) const = default;
 };

@@ -20,6 +20,7 @@ NodeDataAdaptation AdaptationFor(char kind) {
         case kind::kWorkstation:
             a.showsObservations = false;
             a.showsExposedWorkers = kind == kind::kWorkstation;
+            a.showsWorkstationData = kind == kind::kWorkstation;
             break;
         case kind::kQuestionnaire:
             a.captionPrefix = W("Cuestionario: ");
@@ -99,6 +100,7 @@ bool NodeDataForm::Open(UserPort& port) {
     values_.resources = record_.GetField(field::kResources);
     values_.firm = firm_data::Read(record_);
     values_.exposedWorkers = firm_data::ReadExposedWorkers(record_);
+    values_.workstation = workstation_data::Read(record_);
     return true;
 }
 
@@ -128,6 +130,7 @@ void NodeDataForm::Accept(DocumentTree& tree) {
         firm_data::Write(record_, values_.firm);
     if (adaptation_.showsExposedWorkers && values_.exposedWorkers != firm_data::ReadExposedWorkers(record_))
         firm_data::WriteExposedWorkers(record_, values_.exposedWorkers);
+    if (adaptation_.showsWorkstationData) workstation_data::Write(record_, values_.workstation);
     // A deficiency's or a measure's shown text is made of several fields.
     tree.Touch(&node_);
 }

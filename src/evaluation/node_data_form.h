@@ -5,6 +5,7 @@
 
 #include "date_port.h"
 #include "firm_data.h"
+#include "workstation_data.h"
 
 class DocumentTree;
 class NodeTable;
@@ -31,6 +32,8 @@ struct NodeDataAdaptation {
     // Below the other controls: the firm's data (the firm), "Trabajadores expuestos:" (workstations).
     bool showsFirmData = false;
     bool showsExposedWorkers = false;
+    // Below those, a workstation's protective equipment, training, health surveillance and workers.
+    bool showsWorkstationData = false;
 
     bool operator==(const NodeDataAdaptation&) const = default;
 };
@@ -50,6 +53,7 @@ struct NodeDataValues {
     // The firm's data (firm_data.h) and a workstation's "Trabajadores expuestos:".
     firm_data::FirmData firm;
     std::string exposedWorkers;
+    workstation_data::WorkstationData workstation;
 };
 
 // The node data editor without its window: reads a tree node's record into the controls'

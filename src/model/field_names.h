@@ -44,4 +44,10 @@ constexpr int kActivity = 14;    // E: "Actividad (CNAE):"
 constexpr int kEvaluator = 15;   // E: "Evaluación realizada por:"
 constexpr int kPlaceFigures = 16;  // E, P: "clave=valor" pairs: workers, modality, next review; exposed workers
 
+// What a workstation's worker is told (workstation_data.h): texts with line breaks.
+constexpr int kWorkstationWorkers = 11;    // P: "Trabajadores del puesto:", one name per line
+constexpr int kProtectiveEquipment = 13;   // P: "Equipos de protección individual:"
+constexpr int kTraining = 14;              // P: "Formación e información:"
+constexpr int kHealthSurveillance = 15;    // P: "Vigilancia de la salud:"
+
 }  // namespace field

@@ -59,6 +59,7 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     ConnectTree();
     ConnectEditing();
     ConnectReports();
+    SetUpSheets();
     SetUpPlan();
     SetUpOverview();
     SetUpDesktop();
@@ -214,8 +215,9 @@ void MainWindow::BuildContextMenu() {
 }
 
 void MainWindow::EnableNodeCommands(bool on) {
-    for (QAction* action : {NuevaZona1, NuevoPuesto1, AsignarCuestionarios1, IndicarDeficiencias1,
-                            IndicarMedidasPrev1, ResponderCuestionario1, Informe1, Exportar1, Eliminar1}) {
+    for (QAction* action :
+         {NuevaZona1, NuevoPuesto1, AsignarCuestionarios1, IndicarDeficiencias1, IndicarMedidasPrev1,
+          ResponderCuestionario1, Informe1, Exportar1, Eliminar1, FichaPuesto1}) {
         action->setEnabled(on);
     }
 }
@@ -232,9 +234,11 @@ void MainWindow::PrepareContextMenu() {
         {Informe1, state.informe},
         {Exportar1, state.exportar},
         {Eliminar1, state.eliminar},
+        {FichaPuesto1, state.fichaPuesto},
     };
     for (const auto& [action, on] : entries)
         action->setEnabled(on);
+    FichaPuesto1->setVisible(state.fichaPuesto);
 }
 
 // The selected node is the one the user sees highlighted. Qt's current index (the focus frame)
@@ -266,8 +270,8 @@ void MainWindow::StateChanged() {
     setWindowTitle(QString::fromStdString(session_.Caption()));
     TreeView->setVisible(session_.TreeVisible());
     const bool documents = session_.DocumentCommandsEnabled();
-    for (QAction* action :
-         {Importar1, Imprimir1, InformeEvaluacion1, Cerrar1, Geogrfica1, emporal1, Valoracin1, Riesgos1}) {
+    for (QAction* action : {Importar1, Imprimir1, InformeEvaluacion1, FichasPuestos1, Cerrar1, Geogrfica1,
+                            emporal1, Valoracin1, Riesgos1}) {
         action->setEnabled(documents);
     }
     Guardar1->setEnabled(session_.SaveCommandsEnabled());

@@ -17,6 +17,7 @@
 #include "questionnaire_answering.h"
 #include "questionnaire_assignment.h"
 #include "report_commands.h"
+#include "sheet_command.h"
 #include "tree_drop.h"
 #include "tree_editing.h"
 
@@ -89,6 +90,7 @@ public:
     QAction* Imprimir1;
     QAction* InformeEvaluacion1;  // "Informe de evaluación ...", after "&Imprimir"
     QAction* ResumenCarpeta1;     // "Resumen de una carpeta ...", after "Informe de evaluación ..."
+    QAction* FichasPuestos1;      // "Fichas de los puestos ...", after "Informe de evaluación ..."
     QAction* Salir1;
     QAction* Deshacer1;
     QAction* Rehacer1;
@@ -116,6 +118,7 @@ public:
     QAction* Informe1;
     QAction* Exportar1;
     QAction* Eliminar1;
+    QAction* FichaPuesto1;  // "Ficha del Puesto ...", last, for a workstation
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -151,6 +154,8 @@ private:
 
     // Reports (main_window_reports.cpp).
     void ConnectReports();
+    // The workers' sheets of the workstations (main_window_sheets.cpp).
+    void SetUpSheets();
 
     // The action plan: its window, its menu entry and the status bar's notice of overdue
     // measures (main_window_plan.cpp).
@@ -195,6 +200,7 @@ private:
     std::unique_ptr<PrintPort> ownPrintPort_;
     std::unique_ptr<ReportCommands> reports_;
     std::unique_ptr<AssessmentCommand> assessment_;
+    std::unique_ptr<SheetCommand> sheets_;
     BlankQuestionnaireHook blankQuestionnaireHook_;
     // Editing: the data editor and the tree editing commands.
     QtNodeDataDialog nodeDataDialog_;

@@ -16,6 +16,7 @@ void MainWindow::SetPrintPort(PrintPort* port) {
     PrintPort& printer = port ? *port : *ownPrintPort_;
     reports_ = std::make_unique<ReportCommands>(session_, catalogue_, port_, dates_, printer);
     assessment_ = std::make_unique<AssessmentCommand>(session_, catalogue_, port_, dates_, printer);
+    sheets_ = std::make_unique<SheetCommand>(session_, catalogue_, port_, dates_, printer);
 }
 
 void MainWindow::PrintBlankQuestionnaire(int number, const std::string& heading) {

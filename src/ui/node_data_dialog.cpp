@@ -26,6 +26,7 @@
 #include "node_data_form.h"
 #include "qt_dates.h"
 #include "text_codec.h"
+#include "workstation_data_box.h"
 
 namespace {
 
@@ -200,6 +201,8 @@ void NodeDataDialog::BuildControls() {
 
     firmData = new FirmDataBox(this);
     layout->addWidget(firmData);
+    workstationData = new WorkstationDataBox(this);
+    layout->addWidget(workstationData);
 
     auto* buttons = new QHBoxLayout;
     AddOkCancelButtons(*this, *buttons, {"BitBtn1", "Aceptar"}, {"BitBtn2", "Cancelar"}, true)
@@ -212,6 +215,7 @@ void NodeDataDialog::BuildControls() {
     observationsRow->setContentsMargins(inset, 0, inset, 0);
     resourcesRow->setContentsMargins(inset, 0, inset, 0);
     firmData->AlignWith(kLabelWidth, inset);
+    workstationData->AlignWith(kLabelWidth, inset);
     answersRow->setContentsMargins(inset, 0, inset, 0);
 
     // Shown only for the kinds that need them.
@@ -234,6 +238,7 @@ void NodeDataDialog::Adapt() {
     SetVisible({Label11->parentWidget(), Label11, Edit2}, a.showsLocation);
     SetVisible({LabelRecursos->parentWidget(), LabelRecursos, memRecursos}, a.showsResources);
     firmData->Adapt(a);
+    workstationData->Adapt(a);
     BitBtn3->setVisible(a.showsPrintBlank);
     BitBtn3->setEnabled(static_cast<bool>(printBlank_));
     Memo1->setReadOnly(a.nameReadOnly);
@@ -257,6 +262,7 @@ void NodeDataDialog::Fill() {
     ShowFromStart(Edit2, ToQt(form_.Location()));
     lblRespondidos->setText(ToQt(form_.AnswersSummary()));
     firmData->Fill(values);
+    workstationData->Fill(values);
 }
 
 void NodeDataDialog::DateTimePicker2Change() {
@@ -289,6 +295,7 @@ void NodeDataDialog::accept() {
     values.observations = reader.Memo(mem10->toPlainText());
     values.resources = reader.Memo(memRecursos->toPlainText());
     firmData->Take(reader, values);
+    workstationData->Take(reader, values);
     if (reader.Refused(this)) return;
     if (const auto problem = form_.CheckFigures(values)) {
         QMessageBox::warning(this, windowTitle(), ToQt(*problem));

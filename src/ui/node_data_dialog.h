@@ -6,6 +6,7 @@
 
 class BlankableDateEdit;
 class FirmDataBox;
+class WorkstationDataBox;
 class NodeDataForm;
 class QFrame;
 class QLabel;
@@ -64,6 +65,8 @@ private:
     QPushButton* btnResponder;
     // Below them all: the firm's data, or a workstation's exposed workers.
     FirmDataBox* firmData;
+    // Below those, for a workstation: what its workers are told, and their names.
+    WorkstationDataBox* workstationData;
 
     NodeDataForm& form_;
     BlankQuestionnaireHook printBlank_;

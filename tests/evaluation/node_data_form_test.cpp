@@ -37,6 +37,7 @@ TEST(NodeDataAdaptation, EachKindRelabelsAndShowsItsOwnControls) {
         expected.showsObservations = false;
         expected.showsFirmData = false;
         expected.showsExposedWorkers = k == kind::kWorkstation;
+        expected.showsWorkstationData = k == kind::kWorkstation;
         EXPECT_EQ(AdaptationFor(k), expected) << k;
     }
 

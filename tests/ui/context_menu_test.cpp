@@ -77,7 +77,7 @@ TEST_F(ContextMenuTest, EntriesFollowTheKindOfTheNodeUnderThePointer) {
     EXPECT_EQ(RightClick(2), QStringList({"Nueva Zona", "Nuevo Puesto", "Asignar Cuestionarios", "Informe",
                                           "Exportar a un archivo ...", "Eliminar"}));
     EXPECT_EQ(RightClick(3), QStringList({"Nuevo Puesto", "Asignar Cuestionarios", "Informe",
-                                          "Exportar a un archivo ...", "Eliminar"}));
+                                          "Exportar a un archivo ...", "Eliminar", "Ficha del Puesto ..."}));
     EXPECT_EQ(RightClick(4),
               QStringList({"Indicar Deficiencias", "Responder Cuestionario", "Informe", "Eliminar"}));
     EXPECT_EQ(RightClick(5), QStringList({"Indicar Medidas Prev", "Informe", "Eliminar"}));

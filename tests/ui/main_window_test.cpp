@@ -57,10 +57,11 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesInOrder) {
     for (QAction* action : window.menuBar()->actions())
         menus << action->text();
     EXPECT_EQ(menus, QStringList({"&Archivo", "&Edición", "Vistas", "A&yuda"}));
-    // The assessment document with the other printout; the overview of a folder on its own.
+    // The assessment document and the workstations' sheets with the other printout; the overview of a
+    // folder on its own.
     EXPECT_EQ(Entries(window.ArchivoMenu),
               QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...", "&Cerrar",
-                           "-", "&Imprimir", "Informe de evaluación ...", "-", "Resumen de una carpeta ...", "-",
+                           "-", "&Imprimir", "Informe de evaluación ...", "Fichas de los puestos ...", "-", "Resumen de una carpeta ...", "-",
                            "&Salir"}));
     EXPECT_EQ(Entries(window.EdicionMenu),
               QStringList({"Deshacer", "Rehacer", "-", "Buscar ...", "Buscar siguiente", "Buscar anterior"}));
@@ -70,7 +71,7 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesInOrder) {
     EXPECT_EQ(Entries(window.PopupMenu1),
               QStringList({"Nueva Zona", "Nuevo Puesto", "-", "Asignar Cuestionarios", "Indicar Deficiencias",
                            "Indicar Medidas Prev", "Responder Cuestionario", "-", "Informe",
-                           "Exportar a un archivo ...", "-", "Eliminar"}));
+                           "Exportar a un archivo ...", "-", "Eliminar", "-", "Ficha del Puesto ..."}));
 }
 
 TEST_F(MainWindowTest, DocumentEntriesFollowTheDocument) {

@@ -1,0 +1,39 @@
+#include "sheet_export.h"
+
+#include <memory>
+
+#include "assessment_export.h"
+#include "canvas.h"
+#include "cp1252.h"
+#include "pdf_canvas_source.h"
+#include "scratch_file.h"
+#include "sheet_printout.h"
+
+namespace sheets {
+
+const char* const kNoWorkstation = "El documento no tiene ningún puesto de trabajo.";
+
+bool ExportPdf(const std::vector<Sheet>& sheets, const FilePath& path, PdfCanvasSource& pdf,
+               std::string* utf8Error) {
+    if (sheets.empty()) {
+        if (utf8Error) *utf8Error = kNoWorkstation;
+        return false;
+    }
+    return file_io::WriteThroughScratchFile(
+        path, ".pdf",
+        [&](const FilePath& scratch, std::string* error) {
+        const std::unique_ptr<Canvas> canvas = pdf.Open(scratch, PdfCanvasSource::Orientation::kPortrait);
+        std::string reason;
+        if (PrintSheets(sheets, *canvas, &reason)) return true;
+        if (error) *error = cp1252::ToUtf8(reason);
+        return false;
+        },
+        utf8Error);
+}
+
+std::string ProposedFileName(const std::string& prefix, const std::string& name) {
+    const std::string cleaned = assessment::ProposedFileName(prefix + " " + name);
+    return cleaned;
+}
+
+}  // namespace sheets
