@@ -1,13 +1,7 @@
 #include "scratch_file.h"
 
-#include <stdlib.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-
 #include "file_io.h"
+#include "system_files.h"
 
 namespace file_io {
 
@@ -17,19 +11,10 @@ namespace {
 class ScratchFile {
 public:
     explicit ScratchFile(const std::string& suffix) {
-        std::error_code ignored;
-        std::string name =
-            (std::filesystem::temp_directory_path(ignored) / "kaldo-export-XXXXXX").string() + suffix;
-        const int fd = ::mkstemps(name.data(), static_cast<int>(suffix.size()));
-        if (fd >= 0) {
-            ::close(fd);
-            path_ = FilePath(name);
-        } else {
-            error_ = name + ": " + std::strerror(errno);
-        }
+        if (!CreateScratchFile("kaldo-export-", suffix, path_, &error_)) path_ = FilePath();
     }
     ~ScratchFile() {
-        if (!path_.empty()) ::unlink(path_.Utf8().c_str());
+        if (!path_.empty()) RemoveFile(path_);
     }
     ScratchFile(const ScratchFile&) = delete;
     ScratchFile& operator=(const ScratchFile&) = delete;
