@@ -1,10 +1,7 @@
 // The kaldo program: the desktop application, or with an option the headless mode that checks,
 // converts and prints documents without a window.
 
-#include <libintl.h>
 #include <QApplication>
-#include <clocale>
-#include <csignal>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -16,6 +13,7 @@
 #include "cp1252.h"
 #include "data_files.h"
 #include "desktop_startup.h"
+#include "process_setup.h"
 #include "qt_dates.h"
 #include "qt_settings_store.h"
 #include "qt_spanish.h"
@@ -26,19 +24,12 @@
 
 namespace {
 
-// The system's error texts in the user's language (LC_ALL, LC_MESSAGES, LANG), in UTF-8 like
-// all of the headless mode's output. Only the messages: dates and numbers keep their rules.
-void SpeakTheUsersLanguage() {
-    std::setlocale(LC_MESSAGES, "");
-    ::bind_textdomain_codeset("libc", "UTF-8");
-}
-
 int RunHeadlessMode(const std::vector<std::string>& arguments) {
+    PrepareConsole();
     if (arguments[0] == "--help" || arguments[0] == "-h") {
         PrintUsage(std::cout);
         return exit_status::kOk;
     }
-    SpeakTheUsersLanguage();
     ConsolePort port(std::cerr);
     Catalogue catalogue;
     if (const std::optional<std::string> failure =
@@ -72,10 +63,8 @@ int RunDesktop(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A write beyond the file-size limit (ulimit -f) then fails like any other write, reported
-    // with the document kept, instead of ending the program with the user's changes.
-    std::signal(SIGXFSZ, SIG_IGN);
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    PrepareProcess();
+    const std::vector<std::string> arguments = ProgramArguments(argc, argv);
     if (IsHeadless(arguments)) return RunHeadlessMode(arguments);
     return RunDesktop(argc, argv);
 }
