@@ -1,7 +1,8 @@
 # Cross-compiling for 64-bit Windows from Debian with MinGW-w64 (the posix-thread compilers,
-# whose C++ library has std::thread and std::mutex). Used for Qt, zlib, libxlsxwriter and the
-# program itself; scripts/package-windows passes the cache folder holding those as
-# KALDO_WINDOWS_PREFIX, where find_package and pkg-config look first.
+# whose C++ library has std::thread and std::mutex). Used for Qt, zlib, libxlsxwriter,
+# GoogleTest and the program itself. KALDO_WINDOWS_PREFIX lists the folders that hold those
+# libraries built for Windows (scripts/package-windows passes its cache's), where find_package
+# and pkg-config look, and nowhere on the build machine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(triple x86_64-w64-mingw32)
@@ -12,13 +13,16 @@ set(CMAKE_RC_COMPILER ${triple}-windres)
 set(CMAKE_AR ${triple}-ar CACHE FILEPATH "")
 set(CMAKE_RANLIB ${triple}-ranlib CACHE FILEPATH "")
 
-# Libraries and headers of the target only, from the MinGW sysroot and the cache folder;
-# programs (moc, rcc, python3) from the build machine.
+# Libraries and headers of the target only; programs (moc, rcc, python3) of the build machine.
 list(APPEND CMAKE_FIND_ROOT_PATH /usr/${triple})
-if(KALDO_WINDOWS_PREFIX)
-    list(PREPEND CMAKE_FIND_ROOT_PATH ${KALDO_WINDOWS_PREFIX})
-    list(PREPEND CMAKE_PREFIX_PATH ${KALDO_WINDOWS_PREFIX})
-endif()
+set(pkg_config_dirs "")
+foreach(folder IN LISTS KALDO_WINDOWS_PREFIX)
+    list(PREPEND CMAKE_FIND_ROOT_PATH ${folder})
+    list(PREPEND CMAKE_PREFIX_PATH ${folder})
+    string(APPEND pkg_config_dirs "${folder}/lib/pkgconfig:")
+endforeach()
+set(ENV{PKG_CONFIG_LIBDIR} "${pkg_config_dirs}")
+set(ENV{PKG_CONFIG_PATH} "")
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -24,8 +24,15 @@ debian_source() {
     mkdir -p "$src"
     found=$(find "$src" -maxdepth 1 -type d -name "$1-[0-9]*" | head -1)
     if [[ -z "$found" ]]; then
-        step "Descargando las fuentes de $1" bash -c "cd '$src' && apt-get source -qq '$1'"
+        echo "$(date +%H:%M:%S) Descargando las fuentes de $1"
+        # The newest version first; a mirror may lack a security update's source, and then an
+        # older version of the same suite does.
+        local version
+        for version in $(apt-cache showsrc "$1" | sed -n 's/^Version: //p' | sort -u -r -V); do
+            (cd "$src" && apt-get source -qq "$1=$version") >> "$log" 2>&1 && break
+        done
         found=$(find "$src" -maxdepth 1 -type d -name "$1-[0-9]*" | head -1)
+        [[ -n "$found" ]] || { echo "No se obtienen las fuentes de $1 (véase $log)"; exit 1; }
     fi
     source_dir="$found"
 }
@@ -35,9 +42,19 @@ build_gtest() {
     cmake_library googletest /usr/src/googletest -DBUILD_SHARED_LIBS=OFF -Dgtest_disable_pthreads=ON
 }
 
+# zlib as a static library, linked into libxlsxwriter's DLL: Debian's source leaves out win32/,
+# which its DLL's resource file comes from. Qt has its own copy.
 build_zlib() {
+    [[ -e "$prefix/.hecho-zlib" ]] && return 0
     debian_source zlib
-    cmake_library zlib "$source_dir" -DBUILD_SHARED_LIBS=ON
+    local build="$cache/build-zlib"
+    step "Compilando zlib para Windows" cmake -G Ninja -S "$source_dir" -B "$build" \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix"
+    step "  (compilación de zlib)" nice -n 19 cmake --build "$build" -j2 --target zlibstatic
+    mkdir -p "$prefix/lib" "$prefix/include"
+    cp "$build/libzlibstatic.a" "$prefix/lib/libz.a"
+    cp "$source_dir/zlib.h" "$build/zconf.h" "$prefix/include/"
+    touch "$prefix/.hecho-zlib"
 }
 
 build_xlsxwriter() {

@@ -24,8 +24,15 @@ fetch_qt_source() {
 
 build_qt() {
     [[ -e "$qt_prefix/.hecho" ]] && return 0
-    fetch_qt_source
     local build="$cache/qt6-build"
+    # One Qt build at a time: a second run while the first still compiles says so and stops.
+    exec {qt_lock}> "$cache/qt6-build.lock"
+    if ! flock -n "$qt_lock" || pgrep -f -- "ninja -C $build" > /dev/null; then
+        echo "Qt para Windows se está compilando en otro proceso; su registro: $build/ninja.log"
+        echo "Cuando termine, vuelva a ejecutar scripts/package-windows."
+        exit 3
+    fi
+    fetch_qt_source
     step "Configurando Qt para Windows" cmake -G Ninja -S "$qt_source" -B "$build" \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_INSTALL_PREFIX="$qt_prefix" \
