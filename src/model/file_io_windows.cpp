@@ -92,6 +92,31 @@ std::optional<std::wstring> TemporaryPrefix(const std::wstring& directory, std::
     return L"." + base + L".kaldo-";
 }
 
+// A new file of the folder named prefix and six random characters, opened for writing. No
+// FILE_SHARE_DELETE: another save's clean-up cannot take it while it is written.
+HANDLE CreateTemporary(const std::wstring& directory, const std::wstring& prefix, std::wstring& name) {
+    HANDLE made = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 100 && made == INVALID_HANDLE_VALUE; ++attempt) {
+        name = directory + L"\\" + prefix + RandomPart();
+        made = ::CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (made == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) break;
+    }
+    return made;
+}
+
+// Writes all the bytes; the error code of the write that failed, or 0.
+DWORD WriteAll(HANDLE file, const std::string& bytes) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1u << 20));
+        DWORD n = 0;
+        if (!::WriteFile(file, bytes.data() + written, chunk, &n, nullptr)) return ::GetLastError();
+        written += n;
+    }
+    return 0;
+}
+
 // Removes the temporary files that killed saves of the same file left behind. A save holds its
 // temporary file open without letting others delete it until it is written, so one that is
 // still being written elsewhere is left alone.
@@ -184,30 +209,15 @@ bool WriteAtomically(const FilePath& path, const std::string& bytes, std::string
     if (!prefix) return Refuse(utf8Error, path, windows_names::kTooLong);
 
     std::wstring temp;
-    HANDLE made = INVALID_HANDLE_VALUE;
-    for (int attempt = 0; attempt < 100 && made == INVALID_HANDLE_VALUE; ++attempt) {
-        temp = directory + L"\\" + *prefix + RandomPart();
-        // No FILE_SHARE_DELETE: another save's clean-up cannot take it while it is written.
-        made = ::CreateFileW(temp.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (made == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) break;
-    }
-    Handle file(made);
+    Handle file(CreateTemporary(directory, *prefix, temp));
     if (!file.Ok()) return Fail(utf8Error, path, ::GetLastError());
 
-    DWORD code = 0;
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1u << 20));
-        DWORD n = 0;
-        if (!::WriteFile(file.get(), bytes.data() + written, chunk, &n, nullptr)) {
-            code = ::GetLastError();
-            break;
-        }
-        written += n;
-    }
+    DWORD code = WriteAll(file.get(), bytes);
     // On disk before it takes the old file's place.
     if (code == 0 && !::FlushFileBuffers(file.get())) code = ::GetLastError();
+    // Closed for the move, as Windows moves no file that is open without FILE_SHARE_DELETE. A
+    // clean-up by another save in this instant would take it; the move then fails with its
+    // reason and the old file stays.
     file.Close();
     // A hidden or system document stays so.
     if (code == 0 && old)
