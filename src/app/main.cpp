@@ -19,6 +19,7 @@
 #include "qt_spanish.h"
 #include "qt_user_port.h"
 #include "settings_store.h"
+#include "shipped_fonts.h"
 #include "startup.h"
 #include "tip_setting.h"
 
@@ -49,6 +50,7 @@ int RunDesktop(int argc, char** argv) {
     // Wayland desktops match the window to its desktop entry, invalid.torve.kaldo.desktop, by this.
     application.setDesktopFileName("invalid.torve.kaldo");
     InstallQtSpanishTranslations(application);
+    AddShippedFonts();
 
     Catalogue catalogue;
     QtSettingsStore settings;
