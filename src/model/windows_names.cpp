@@ -8,8 +8,8 @@
 namespace windows_names {
 
 const char* const kTooLong =
-    "la ruta tiene más de 259 caracteres, más de los que admite Windows; guárdelo en una carpeta de "
-    "ruta más corta o con un nombre más corto";
+    "la ruta es demasiado larga para Windows, que admite 259 caracteres; guárdelo en una carpeta "
+    "de ruta más corta o con un nombre más corto";
 
 std::wstring Wide(const FilePath& path) {
     const std::string& utf8 = path.Utf8();

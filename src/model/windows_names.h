@@ -13,7 +13,8 @@ namespace windows_names {
 // calls of programs, like this one, that do not opt in to long paths: MAX_PATH less one.
 constexpr std::size_t kLongestPath = 259;
 
-// Why a path beyond kLongestPath is refused, in Spanish.
+// Why a path beyond kLongestPath, or one whose folder leaves no room for the save's temporary
+// file, is refused, in Spanish.
 extern const char* const kTooLong;
 
 // The path in UTF-16 with '\' separators, converted from UTF-8 (never through the ANSI code

@@ -119,7 +119,7 @@ TEST(FileIoWindows, APathBeyondWindowsLimitIsRefusedAndOneAtTheLimitIsSaved) {
     std::string error;
     const FilePath tooLong = dir.File(std::string(300 - dir.path().Utf8().size(), 'a') + ".kl3");
     EXPECT_FALSE(file_io::WriteAtomically(tooLong, "x", &error));
-    EXPECT_NE(error.find("la ruta tiene más de 259 caracteres"), std::string::npos) << error;
+    EXPECT_NE(error.find("la ruta es demasiado larga para Windows, que admite 259 caracteres"), std::string::npos) << error;
 
     // 259 characters in all: the temporary file's name is cut to fit beside it.
     const std::size_t room = windows_names::kLongestPath - dir.path().Utf8().size() - 1;
