@@ -13,6 +13,7 @@
 #include "cp1252.h"
 #include "date_port.h"
 #include "printer_canvas.h"
+#include "shipped_fonts.h"
 #include "text_codec.h"
 #include "text_report.h"
 
@@ -47,7 +48,9 @@ std::unique_ptr<QGuiApplication> HeadlessGuiApplication() {
     static int argc = 1;
     static char name[] = "kaldo";
     static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    AddShippedFonts();
+    return application;
 }
 
 int RunTextReport(HeadlessContext& context, const std::vector<std::string>& arguments) {

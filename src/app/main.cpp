@@ -1,10 +1,7 @@
 // The kaldo program: the desktop application, or with an option the headless mode that checks,
 // converts and prints documents without a window.
 
-#include <libintl.h>
 #include <QApplication>
-#include <clocale>
-#include <csignal>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -16,6 +13,7 @@
 #include "cp1252.h"
 #include "data_files.h"
 #include "desktop_startup.h"
+#include "process_setup.h"
 #include "qt_dates.h"
 #include "qt_settings_store.h"
 #include "qt_spanish.h"
@@ -23,24 +21,18 @@
 #include "scratch_file.h"
 #include "screen_fit.h"
 #include "settings_store.h"
+#include "shipped_fonts.h"
 #include "startup.h"
 #include "tip_setting.h"
 
 namespace {
 
-// The system's error texts in the user's language (LC_ALL, LC_MESSAGES, LANG), in UTF-8 like
-// all of the headless mode's output. Only the messages: dates and numbers keep their rules.
-void SpeakTheUsersLanguage() {
-    std::setlocale(LC_MESSAGES, "");
-    ::bind_textdomain_codeset("libc", "UTF-8");
-}
-
 int RunHeadlessMode(const std::vector<std::string>& arguments) {
+    PrepareConsole();
     if (arguments[0] == "--help" || arguments[0] == "-h") {
         PrintUsage(std::cout);
         return exit_status::kOk;
     }
-    SpeakTheUsersLanguage();
     ConsolePort port(std::cerr);
     Catalogue catalogue;
     if (const std::optional<std::string> failure =
@@ -63,6 +55,7 @@ int RunDesktop(int argc, char** argv) {
     InstallQtSpanishTranslations(application);
     // Before any window, the tip window included: every window opens within the screen.
     ScreenFit screenFit;
+    AddShippedFonts();
 
     Catalogue catalogue;
     QtSettingsStore settings;
@@ -77,11 +70,9 @@ int RunDesktop(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A write beyond the file-size limit (ulimit -f) then fails like any other write, reported
-    // with the document kept, instead of ending the program with the user's changes.
-    std::signal(SIGXFSZ, SIG_IGN);
+    PrepareProcess();
     file_io::RemoveStaleScratchFiles();
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> arguments = ProgramArguments(argc, argv);
     if (IsHeadless(arguments)) return RunHeadlessMode(arguments);
     return RunDesktop(argc, argv);
 }

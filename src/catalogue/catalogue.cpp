@@ -6,6 +6,7 @@
 #include "file_io.h"
 #include "line_source.h"
 #include "load_messages.h"
+#include "native_path.h"
 #include "user_port.h"
 
 std::string CatalogueNotFoundMessage() {
@@ -16,7 +17,7 @@ Catalogue::LoadResult Catalogue::Load(const FilePath& path, UserPort& port, std:
     // A file that is there but cannot be opened counts as missing, and so does anything that is
     // not a regular file (a pipe would block the opening); a failure while reading it leaves the
     // catalogue as it was and is reported with the system's text.
-    if (!file_io::IsFile(path) || !std::ifstream(path.Utf8(), std::ios::binary)) return LoadResult::NotFound;
+    if (!file_io::IsFile(path) || !std::ifstream(NativePath(path), std::ios::binary)) return LoadResult::NotFound;
     std::string bytes;
     if (!file_io::ReadAll(path, bytes, utf8Error)) return LoadResult::ReadError;
     LoadMessages messages(port);

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "document_session.h"
+#include "native_path.h"
 #include "text_pieces.h"
 
 RecentFiles::RecentFiles(const std::vector<FilePath>& paths) {
@@ -70,7 +71,7 @@ std::vector<std::string> RecentFileCaptions(const std::vector<FilePath>& paths) 
 
 std::optional<FilePath> DocumentInStepWithFile(const DocumentSession& session, const FilePath& currentDir) {
     if (!session.TreeVisible() || session.Modified() || session.FileName().empty()) return std::nullopt;
-    std::filesystem::path path(session.FileName().Utf8());
-    if (path.is_relative()) path = std::filesystem::path(currentDir.Utf8()) / path;
-    return FilePath(path.lexically_normal().string());
+    std::filesystem::path path = NativePath(session.FileName());
+    if (path.is_relative()) path = NativePath(currentDir) / path;
+    return FromNativePath(path.lexically_normal());
 }

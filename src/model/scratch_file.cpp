@@ -1,15 +1,10 @@
 #include "scratch_file.h"
 
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <filesystem>
 
 #include "file_io.h"
+#include "system_files.h"
 
 namespace file_io {
 
@@ -27,18 +22,10 @@ std::filesystem::path TemporaryFolder() {
 class ScratchFile {
 public:
     explicit ScratchFile(const std::string& suffix) {
-        std::string name =
-            (TemporaryFolder() / (kScratchPrefix + std::string(kScratchLetters, 'X'))).string() + suffix;
-        const int fd = ::mkstemps(name.data(), static_cast<int>(suffix.size()));
-        if (fd >= 0) {
-            ::close(fd);
-            path_ = FilePath(name);
-        } else {
-            error_ = name + ": " + std::strerror(errno);
-        }
+        if (!CreateScratchFile("kaldo-export-", suffix, path_, &error_)) path_ = FilePath();
     }
     ~ScratchFile() {
-        if (!path_.empty()) ::unlink(path_.Utf8().c_str());
+        if (!path_.empty()) RemoveFile(path_);
     }
     ScratchFile(const ScratchFile&) = delete;
     ScratchFile& operator=(const ScratchFile&) = delete;
@@ -77,9 +64,7 @@ int RemoveStaleScratchFiles(const FilePath& folder) {
         const std::string name = it->path().filename().string();
         if (name.rfind(kScratchPrefix, 0) != 0 || name.size() < kScratchPrefix.size() + kScratchLetters)
             continue;
-        struct stat info {};
-        if (::lstat(it->path().c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::getuid())
-            continue;
+        if (!IsOwnRegularFile(FilePath(it->path().string()))) continue;
         std::error_code ignored;
         if (fs::last_write_time(it->path(), ignored) < dayAgo && fs::remove(it->path(), ignored)) ++removed;
     }

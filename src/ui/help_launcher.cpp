@@ -9,9 +9,9 @@
 
 #include "cp1252.h"
 #include "data_files.h"
-#include "desktop_association.h"
 #include "help_pages.h"
 #include "help_topics.h"
+#include "program_for_file.h"
 #include "help_window.h"
 #include "text_codec.h"
 #include "user_port.h"
@@ -39,7 +39,7 @@ void OpenWithDesktopOrSay(const FilePath& name, UserPort& port) {
                          cp1252::FromUtf8(InstalledDataDirectory().Utf8()));
         return;
     }
-    if (!desktop_association::AnyProgramFor(TypesOf(*path)) ||
+    if (!ProgramOpens(*path, TypesOf(*path)) ||
         !QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQt(*path)))) {
         port.ShowMessage(W("Ningún programa del escritorio abre el archivo ") +
                          cp1252::FromUtf8(path->Utf8()) + W(". Puede abrirlo con el programa que prefiera."));

@@ -1,4 +1,5 @@
 #include "file_io.h"
+#include "system_files.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 namespace file_io {
@@ -226,6 +228,36 @@ bool WriteAtomically(const FilePath& path, const std::string& bytes, std::string
     }
     RemoveLeftTemporaries(pattern);
     return true;
+}
+
+bool CreateScratchFile(const std::string& prefix, const std::string& suffix, FilePath& made,
+                       std::string* utf8Error) {
+    std::error_code ignored;
+    std::string name =
+        (std::filesystem::temp_directory_path(ignored) / (prefix + kRandomPart)).string() + suffix;
+    const int fd = ::mkstemps(name.data(), static_cast<int>(suffix.size()));
+    if (fd < 0) {
+        if (utf8Error) *utf8Error = name + ": " + std::strerror(errno);
+        return false;
+    }
+    ::close(fd);
+    made = FilePath(name);
+    return true;
+}
+
+bool RemoveFile(const FilePath& path) {
+    return ::unlink(path.Utf8().c_str()) == 0;
+}
+
+FilePath RunningExecutable() {
+    std::error_code error;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? FilePath() : FilePath(exe.string());
+}
+
+bool IsOwnRegularFile(const FilePath& path) {
+    struct stat info {};
+    return ::lstat(path.Utf8().c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::getuid();
 }
 
 }  // namespace file_io
