@@ -11,6 +11,7 @@
 #include "file_io.h"
 #include "kinds.h"
 #include "load_messages.h"
+#include "photo_folder.h"
 #include "texts.h"
 
 DocumentCommands::DocumentCommands(DocumentSession& session, UserPort& port, DatePort& dates)
@@ -54,6 +55,9 @@ DocumentCommands::LoadResult DocumentCommands::LoadDocument(const FilePath& path
 
     LoadMessages messages(port_);
     document_reader::ReadLines(std::move(bytes), session_.Table(), messages);
+    // A photo the document lists but its folder lacks stays listed: it may come back with the folder.
+    for (const MissingPhoto& missing : MissingPhotos(session_.Table(), PhotoFolderOf(path)))
+        messages.ShowMessage(MissingPhotoMessage(missing));
     messages.Finish();
 
     session_.SetModified(false);
@@ -117,7 +121,9 @@ bool DocumentCommands::SaveDocument(const FilePath& path) {
         return false;
     }
     std::string utf8Error;
-    if (!file_io::WriteAtomically(path, bytes, &utf8Error)) {
+    // The photos go first: a document saved elsewhere must not list photos its folder lacks.
+    if (!CopyListedPhotos(session_.Table(), session_.FileName(), path, &utf8Error) ||
+        !file_io::WriteAtomically(path, bytes, &utf8Error)) {
         port_.ShowError(cp1252::FromUtf8(utf8Error));
         return false;
     }

@@ -1,0 +1,84 @@
+#include "photo_folder.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "cp1252.h"
+#include "node_table.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool FileExists(const fs::path& path) {
+    std::error_code error;
+    return fs::exists(path, error);
+}
+
+template <typename Visit>
+void ForEachPhotoRecord(const NodeTable& table, Visit visit) {
+    for (int slot = 1; slot <= table.count(); ++slot) {
+        const oToken* record = table.Record(slot);
+        if (record && KindHasPhotos(record->GetKind(3))) visit(*record);
+    }
+}
+
+}  // namespace
+
+FilePath PhotoFolderOf(const FilePath& document) {
+    const fs::path path(document.Utf8());
+    return FilePath((path.parent_path() / (path.stem().string() + " fotos")).string());
+}
+
+std::set<std::string> ListedPhotoNames(const NodeTable& table) {
+    std::set<std::string> names;
+    ForEachPhotoRecord(table, [&](const oToken& record) {
+        for (const Photo& photo : ParsePhotoList(record.GetField(kPhotoField))) names.insert(photo.file);
+    });
+    return names;
+}
+
+std::string NewPhotoName(char kind, const FilePath& folder, const std::set<std::string>& taken) {
+    for (int number = 1;; ++number) {
+        char name[32];
+        std::snprintf(name, sizeof name, "%c-%04d.jpg", kind, number);
+        if (!taken.count(name) && !FileExists(fs::path(folder.Utf8()) / name)) return name;
+    }
+}
+
+std::vector<MissingPhoto> MissingPhotos(const NodeTable& table, const FilePath& folder) {
+    std::vector<MissingPhoto> missing;
+    ForEachPhotoRecord(table, [&](const oToken& record) {
+        for (const Photo& photo : ParsePhotoList(record.GetField(kPhotoField)))
+            if (!FileExists(fs::path(folder.Utf8()) / photo.file))
+                missing.push_back({record.GetFieldInt(1), photo.file});
+    });
+    return missing;
+}
+
+std::string MissingPhotoMessage(const MissingPhoto& missing) {
+    return W("Falta la foto ") + missing.file + W(" de la línea ") + std::to_string(missing.line);
+}
+
+bool CopyListedPhotos(const NodeTable& table, const FilePath& fromDocument, const FilePath& toDocument,
+                      std::string* utf8Error) {
+    const std::set<std::string> names = ListedPhotoNames(table);
+    if (names.empty() || fromDocument.empty()) return true;
+    std::error_code error;
+    const fs::path from = fs::absolute(PhotoFolderOf(fromDocument).Utf8(), error).lexically_normal();
+    const fs::path to = fs::absolute(PhotoFolderOf(toDocument).Utf8(), error).lexically_normal();
+    if (error || from == to || !fs::is_directory(from, error)) return true;
+    if (!fs::is_directory(to, error) && !fs::create_directories(to, error)) {
+        *utf8Error = to.string() + ": " + error.message();
+        return false;
+    }
+    for (const std::string& name : names) {
+        if (!FileExists(from / name)) continue;
+        fs::copy_file(from / name, to / name, fs::copy_options::overwrite_existing, error);
+        if (error) {
+            *utf8Error = (to / name).string() + ": " + error.message();
+            return false;
+        }
+    }
+    return true;
+}
