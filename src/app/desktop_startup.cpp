@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "application_title.h"
 #include "main_window.h"
@@ -35,4 +36,6 @@ void DesktopStartupWindows::CreateMainWindow() {
     window_ = std::make_unique<MainWindow>(catalogue_);
     window_->show();
     window_->OpenStartupDocument(arguments_);
+    // Once the window shows: what a program that did not end normally left unsaved.
+    QTimer::singleShot(0, window_.get(), [window = window_.get()] { window->OfferRecoveryCopies(); });
 }

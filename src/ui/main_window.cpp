@@ -21,6 +21,7 @@
 #include "qt_print_port.h"
 #include "qt_user_port.h"
 #include "recent_files_menu.h"
+#include "recovery_service.h"
 #include "text_codec.h"
 #include "tree_model.h"
 
@@ -61,6 +62,7 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     SetUpPlan();
     SetUpDesktop();
     SetUpHelp();
+    SetUpRecovery();
     session_.SetObserver(this);
     StateChanged();
 }
@@ -75,6 +77,8 @@ MainWindow::~MainWindow() {
     delete model_;
     model_ = nullptr;
     session_.SetObserver(nullptr);
+    delete recovery_;
+    recovery_ = nullptr;
     // The members go now, in the reverse order of their declaration: the commands, then the
     // session with its records.
 }
@@ -272,6 +276,7 @@ void MainWindow::StateChanged() {
     PlanStateChanged();
     EditStateChanged();
     DesktopStateChanged();
+    if (recovery_) recovery_->SessionChanged();
 }
 
 void MainWindow::OpenStartupDocument(const QStringList& arguments) {
@@ -281,6 +286,7 @@ void MainWindow::OpenStartupDocument(const QStringList& arguments) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // After "&Salir" the question has been asked already.
     if (quitting_ || commands_.MayQuit()) {
+        recovery_->Leave();
         event->accept();
     } else {
         event->ignore();

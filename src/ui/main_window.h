@@ -32,6 +32,7 @@ class QMenu;
 class QModelIndex;
 class QSplitter;
 class RecentFilesMenu;
+class RecoveryService;
 class TreeModel;
 class UserPort;
 namespace node_find {
@@ -56,6 +57,9 @@ public:
 
     // The document named by the first command-line argument, if any.
     void OpenStartupDocument(const QStringList& arguments);
+    // "Recuperar documentos", when a program that did not end normally left copies.
+    void OfferRecoveryCopies();
+    RecoveryService* Recovery() const { return recovery_; }
     // Sets the enabled state of the context-menu entries for the selected kind.
     void PrepareContextMenu();
 
@@ -85,6 +89,7 @@ public:
     QAction* Imprimir1;
     QAction* InformeEvaluacion1;  // "Informe de evaluación ...", after "&Imprimir"
     QAction* Salir1;
+    QAction* CopiaRecuperacion1;  // "Copia de recuperación ...", after "&Salir"
     QAction* Deshacer1;
     QAction* Rehacer1;
     QAction* Buscar1;
@@ -165,6 +170,9 @@ private:
     // the command that made the change has finished.
     void DesktopStateChanged();
 
+    // Recovery copies of unsaved work (main_window_recovery.cpp).
+    void SetUpRecovery();
+
     const Catalogue& catalogue_;
     // The open document. It lives apart from the window so that nothing can reach it once it is
     // gone: whatever observes it is taken away first, in ~MainWindow.
@@ -205,4 +213,6 @@ private:
     QuestionnaireAnswering answering_;
     // The action plan's window and notice.
     PlanPresenter* plan_ = nullptr;
+    // The recovery copy of the open document; stopped in ~MainWindow, before the session goes.
+    RecoveryService* recovery_ = nullptr;
 };

@@ -99,13 +99,15 @@ TEST_F(DesktopTest, F1OpensTheHelpWindow) {
 TEST_F(DesktopTest, OpenedDocumentsAreListedNewestFirstBeforeSalir) {
     EXPECT_EQ(Entries(window.ArchivoMenu),
               QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...",
-                           "&Cerrar", "-", "&Imprimir", "Informe de evaluación ...", "-", "&Salir"}));
+                           "&Cerrar", "-", "&Imprimir", "Informe de evaluación ...", "-", "&Salir", "-",
+                           "Copia de recuperación ..."}));
     Open(Document("primera.kl3"));
     Open(Document("Pérez & Hijos.kl3"));
     EXPECT_EQ(Entries(window.ArchivoMenu),
               QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...",
                            "&Cerrar", "-", "&Imprimir", "Informe de evaluación ...", "-",
-                           "&1 Pérez && Hijos.kl3", "&2 primera.kl3", "-", "&Salir"}));
+                           "&1 Pérez && Hijos.kl3", "&2 primera.kl3", "-", "&Salir", "-",
+                           "Copia de recuperación ..."}));
     EXPECT_EQ(EntryNamed(window.ArchivoMenu, "&2 primera.kl3")->toolTip(), PathToQt(dir.File("primera.kl3")));
 
     Open(dir.File("primera.kl3"));  // opened again: moves up, not listed twice
@@ -153,7 +155,7 @@ TEST_F(DesktopTest, AnEntryWhoseDocumentHasGoneIsRemovedWhenChosen) {
     FinishCommand();
     EXPECT_EQ(window.Session().FileName(), kept);  // the open document stays
     EXPECT_TRUE(port.messages.empty());
-    EXPECT_EQ(Entries(window.ArchivoMenu).mid(9), QStringList({"-", "&1 abierta.kl3", "-", "&Salir"}));
+    EXPECT_EQ(Entries(window.ArchivoMenu).mid(9), QStringList({"-", "&1 abierta.kl3", "-", "&Salir", "-", "Copia de recuperación ..."}));
 }
 
 TEST_F(DesktopTest, EveryWindowSharesTheListThroughTheSettings) {

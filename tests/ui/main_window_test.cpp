@@ -60,7 +60,8 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesInOrder) {
     // The assessment document with the other printout.
     EXPECT_EQ(Entries(window.ArchivoMenu),
               QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...",
-                           "&Cerrar", "-", "&Imprimir", "Informe de evaluación ...", "-", "&Salir"}));
+                           "&Cerrar", "-", "&Imprimir", "Informe de evaluación ...", "-", "&Salir", "-",
+                           "Copia de recuperación ..."}));
     EXPECT_EQ(Entries(window.EdicionMenu),
               QStringList({"Deshacer", "Rehacer", "-", "Buscar ...", "Buscar siguiente", "Buscar anterior"}));
     // The Part's four views, then the action plan behind a separator.
