@@ -11,10 +11,14 @@ constexpr std::string_view kCopiedKey = "copia=";
 std::string Escape(const std::string& text) {
     std::string out;
     for (const char c : text) {
-        if (c == '\\') out += "\\\\";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else out += c;
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else
+            out += c;
     }
     return out;
 }
@@ -28,10 +32,17 @@ std::optional<std::string> Unescape(std::string_view text) {
         }
         if (++k == text.size()) return std::nullopt;
         switch (text[k]) {
-            case '\\': out += '\\'; break;
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            default: return std::nullopt;
+            case '\\':
+                out += '\\';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            default:
+                return std::nullopt;
         }
     }
     return out;
@@ -73,7 +84,8 @@ std::optional<RecoveryCopy> ParseCopy(const std::string& fileBytes) {
 
     RecoveryCopy copy;
     const auto path = Unescape(*document);
-    const auto [end, error] = std::from_chars(copied->data(), copied->data() + copied->size(), copy.copiedAtMs);
+    const auto [end, error] =
+        std::from_chars(copied->data(), copied->data() + copied->size(), copy.copiedAtMs);
     if (!path || error != std::errc() || end != copied->data() + copied->size()) return std::nullopt;
     copy.document = FilePath(*path);
     copy.bytes = fileBytes.substr(pos);

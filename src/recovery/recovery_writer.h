@@ -33,7 +33,8 @@ public:
     RecoveryWriter(const RecoveryWriter&) = delete;
     RecoveryWriter& operator=(const RecoveryWriter&) = delete;
 
-    void Write(const FilePath& copy, DocumentSnapshot snapshot, const FilePath& document, std::int64_t copiedAtMs);
+    void Write(const FilePath& copy, DocumentSnapshot snapshot, const FilePath& document,
+               std::int64_t copiedAtMs);
     void Remove(const FilePath& copy);
     // Waits until everything asked so far is done.
     void WaitIdle();

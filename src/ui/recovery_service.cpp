@@ -18,9 +18,9 @@
 namespace {
 
 FilePath OwnCopyPath(const SystemRecoveryClock& clock) {
-    return recovery_folder::CopyPath(RecoveryService::Folder(),
-                                     recovery_folder::NewId(static_cast<int>(QApplication::applicationPid()),
-                                                            clock.NowMs()));
+    return recovery_folder::CopyPath(
+        RecoveryService::Folder(),
+        recovery_folder::NewId(static_cast<int>(QApplication::applicationPid()), clock.NowMs()));
 }
 
 }  // namespace
@@ -89,12 +89,13 @@ void RecoveryService::Tick() {
 void RecoveryService::OfferCopies() {
     std::vector<OrphanedCopy> copies = FindOrphanedCopies(Folder(), locks_, keeper_.CopyPath());
     if (copies.empty()) return;
-    RecoveryWindow window(std::move(copies),
-                          [this](const OrphanedCopy& copy) {
-                              recovery_folder::Remove(copy.path);
-                              locks_.Release(copy.path);
-                          },
-                          window_);
+    RecoveryWindow window(
+        std::move(copies),
+        [this](const OrphanedCopy& copy) {
+        recovery_folder::Remove(copy.path);
+        locks_.Release(copy.path);
+        },
+        window_);
     window.exec();
     // Those left for later are let go, for another program or the next start.
     for (const OrphanedCopy& copy : window.Remaining())
@@ -115,15 +116,16 @@ void RecoveryService::OfferCopies() {
 void RecoveryService::SetIntervalMinutes(int minutes) {
     keeper_.SetInterval(minutes);
     if (!recovery_setting::StoreMinutes(settings_, keeper_.IntervalMinutes()))
-        bar_.showMessage(QString::fromUtf8("No se pudo guardar el ajuste de la copia de recuperación"), 30'000);
+        bar_.showMessage(QString::fromUtf8("No se pudo guardar el ajuste de la copia de recuperación"),
+                         30'000);
 }
 
 void RecoveryService::ChangeInterval() {
     bool accepted = false;
-    const int minutes = QInputDialog::getInt(
-        window_, QString::fromUtf8("Copia de recuperación"),
-        QString::fromUtf8("Copia de recuperación cada N minutos (0 la desactiva):"), keeper_.IntervalMinutes(), 0,
-        RecoverySchedule::kLongestMinutes, 1, &accepted);
+    const int minutes =
+        QInputDialog::getInt(window_, QString::fromUtf8("Copia de recuperación"),
+                             QString::fromUtf8("Copia de recuperación cada N minutos (0 la desactiva):"),
+                             keeper_.IntervalMinutes(), 0, RecoverySchedule::kLongestMinutes, 1, &accepted);
     if (accepted) SetIntervalMinutes(minutes);
 }
 

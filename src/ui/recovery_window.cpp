@@ -26,8 +26,8 @@ QString DocumentTime(const OrphanedCopy& copy) {
 
 }  // namespace
 
-RecoveryWindow::RecoveryWindow(std::vector<OrphanedCopy> copies, std::function<void(const OrphanedCopy&)> discard,
-                               QWidget* parent)
+RecoveryWindow::RecoveryWindow(std::vector<OrphanedCopy> copies,
+                               std::function<void(const OrphanedCopy&)> discard, QWidget* parent)
     : QDialog(parent), copies_(std::move(copies)), discard_(std::move(discard)) {
     setObjectName("TfrmRecuperar");
     setWindowTitle("Recuperar documentos");
@@ -40,8 +40,7 @@ RecoveryWindow::RecoveryWindow(std::vector<OrphanedCopy> copies, std::function<v
 
     ListaCopias = new QTableWidget(0, 4, this);
     ListaCopias->setObjectName("ListaCopias");
-    ListaCopias->setHorizontalHeaderLabels(
-        {"Documento", "Carpeta", "Copia", "Archivo"});
+    ListaCopias->setHorizontalHeaderLabels({"Documento", "Carpeta", "Copia", "Archivo"});
     ListaCopias->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListaCopias->setSelectionMode(QAbstractItemView::SingleSelection);
     ListaCopias->setEditTriggers(QAbstractItemView::NoEditTriggers);

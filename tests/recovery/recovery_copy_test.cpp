@@ -35,9 +35,9 @@ TEST(RecoveryCopyFile, AFileThatIsNotAWholeCopyIsRefused) {
     const std::string whole = ComposeCopy({FilePath("/d/x.kl3"), 7, "1\t0\tE\r\n"});
     const std::string refused[] = {
         "",
-        "1\t0\tE\tTaller\r\n",                     // a document, not a copy
-        whole.substr(0, whole.find("copia=")),     // cut in the header
-        whole.substr(0, whole.find("\n\n") + 1),   // no empty line after the header
+        "1\t0\tE\tTaller\r\n",                                              // a document, not a copy
+        whole.substr(0, whole.find("copia=")),                              // cut in the header
+        whole.substr(0, whole.find("\n\n") + 1),                            // no empty line after the header
         "KALDO copia de recuperacion 1\ndocumento=/d\\x.kl3\ncopia=7\n\n",  // an unknown escape
         "KALDO copia de recuperacion 1\ndocumento=/d/x.kl3\ncopia=7s\n\n",  // a time that is no number
         "KALDO copia de recuperacion 2\ndocumento=/d/x.kl3\ncopia=7\n\n",   // a format not known

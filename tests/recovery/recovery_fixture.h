@@ -40,7 +40,9 @@ public:
         if (it != owners_.end() && it->second == program) owners_.erase(it);
     }
     // A program that ended, however: its locks can be taken again.
-    void End(int program) { std::erase_if(owners_, [&](const auto& entry) { return entry.second == program; }); }
+    void End(int program) {
+        std::erase_if(owners_, [&](const auto& entry) { return entry.second == program; });
+    }
 
 private:
     std::map<std::string, int> owners_;

@@ -6,7 +6,7 @@
 namespace {
 
 void Touch(const FilePath& path, std::int64_t ms) {
-    const struct utimbuf times{static_cast<time_t>(ms / 1000), static_cast<time_t>(ms / 1000)};
+    const struct utimbuf times { static_cast<time_t>(ms / 1000), static_cast<time_t>(ms / 1000) };
     ::utime(path.Utf8().c_str(), &times);
 }
 

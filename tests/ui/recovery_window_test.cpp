@@ -151,7 +151,8 @@ TEST_F(RecoveryUi, AnOpenedCopyIsTheDocumentUnsavedUntilSavedOverTheOriginal) {
     ScriptedPort port;
     FixedDates dates;
     MainWindow window(catalogue, &port, &dates);
-    const auto watch = WhenShown<RecoveryWindow>([](RecoveryWindow* offer) { Named<QPushButton>(*offer, "btnAbrir")->click(); });
+    const auto watch = WhenShown<RecoveryWindow>(
+        [](RecoveryWindow* offer) { Named<QPushButton>(*offer, "btnAbrir")->click(); });
     window.OfferRecoveryCopies();
 
     EXPECT_EQ(window.windowTitle(), PathToQt(document));
@@ -194,7 +195,8 @@ TEST_F(RecoveryUi, TheIntervalIsAskedForAndKeptInTheSettings) {
         MainWindow window(catalogue, &port, &dates);
         EXPECT_EQ(window.Recovery()->IntervalMinutes(), 2);
         const auto watch = WhenShown<QInputDialog>([](QInputDialog* ask) {
-            EXPECT_TRUE(ask->labelText().startsWith(QString::fromUtf8("Copia de recuperación cada N minutos")));
+            EXPECT_TRUE(
+                ask->labelText().startsWith(QString::fromUtf8("Copia de recuperación cada N minutos")));
             ask->setIntValue(0);
             ask->accept();
         });
@@ -245,8 +247,8 @@ TEST_F(RecoveryUi, AKilledProgramsCopyIsOfferedOpenedAndSavedOverTheOriginal) {
     ASSERT_GT(pid, 0);
     const bool copied = QTest::qWaitFor(
         [&] {
-            const auto copies = recovery_folder::Copies(RecoveryService::Folder());
-            return !copies.empty() && ParseCopy(ReadFile(copies.front()));
+        const auto copies = recovery_folder::Copies(RecoveryService::Folder());
+        return !copies.empty() && ParseCopy(ReadFile(copies.front()));
         },
         30'000);
     ::kill(pid, SIGKILL);
