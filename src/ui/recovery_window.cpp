@@ -46,6 +46,7 @@ RecoveryWindow::RecoveryWindow(std::vector<OrphanedCopy> copies,
     ListaCopias->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListaCopias->verticalHeader()->setVisible(false);
     ListaCopias->horizontalHeader()->setStretchLastSection(true);
+    ListaCopias->setWordWrap(false);
     layout->addWidget(ListaCopias);
 
     lblAviso = new QLabel(this);
@@ -73,7 +74,7 @@ RecoveryWindow::RecoveryWindow(std::vector<OrphanedCopy> copies,
     connect(ListaCopias, &QTableWidget::itemSelectionChanged, this, &RecoveryWindow::SelectionChanged);
     connect(ListaCopias, &QTableWidget::cellDoubleClicked, this, &RecoveryWindow::AbrirClick);
     Fill();
-    resize(760, 300);
+    resize(860, 300);
 }
 
 void RecoveryWindow::Fill() {
@@ -97,7 +98,7 @@ void RecoveryWindow::SelectionChanged() {
     btnAbrir->setEnabled(any);
     btnDescartar->setEnabled(any);
     const bool savedAfter = any && copies_[static_cast<std::size_t>(row)].SavedAfterCopy();
-    lblAviso->setText(savedAfter ? QString::fromUtf8("Atención: %1; puede tener menos que el archivo.")
+    lblAviso->setText(savedAfter ? QString::fromUtf8("Atención: %1; la copia puede tener menos que el archivo.")
                                        .arg(QString::fromUtf8(kSavedAfter))
                                  : QString());
 }
