@@ -29,7 +29,7 @@ QString DocumentTime(const OrphanedCopy& copy) {
 RecoveryWindow::RecoveryWindow(std::vector<OrphanedCopy> copies,
                                std::function<void(const OrphanedCopy&)> discard, QWidget* parent)
     : QDialog(parent), copies_(std::move(copies)), discard_(std::move(discard)) {
-    setObjectName("TfrmRecuperar");
+    setObjectName("frmRecuperar");
     setWindowTitle("Recuperar documentos");
     auto* layout = new QVBoxLayout(this);
     auto* intro = new QLabel(QString::fromUtf8(
