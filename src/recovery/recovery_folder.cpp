@@ -18,8 +18,8 @@ FilePath CopyPath(const FilePath& folder, const std::string& id) {
     return FilePath(folder.Utf8() + "/" + id + kSuffix);
 }
 
-std::string NewId(int processId, std::int64_t nowMs) {
-    return std::to_string(nowMs) + "-" + std::to_string(processId);
+std::string NewId(int processId, std::int64_t nowMs, int window) {
+    return std::to_string(nowMs) + "-" + std::to_string(processId) + "-" + std::to_string(window);
 }
 
 std::vector<FilePath> Copies(const FilePath& folder) {

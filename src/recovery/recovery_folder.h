@@ -18,8 +18,8 @@ constexpr const char* kFolderName = "recuperacion";
 constexpr const char* kSuffix = ".kaldo-copia";
 
 FilePath CopyPath(const FilePath& folder, const std::string& id);
-// An id that no other program running now or earlier has: the process and the time.
-std::string NewId(int processId, std::int64_t nowMs);
+// An id that no other copy has: the time, the process and the window's number in the process.
+std::string NewId(int processId, std::int64_t nowMs, int window);
 // The copies in the folder, by name; none when the folder does not exist.
 std::vector<FilePath> Copies(const FilePath& folder);
 bool Remove(const FilePath& copy);

@@ -18,9 +18,10 @@
 namespace {
 
 FilePath OwnCopyPath(const SystemRecoveryClock& clock) {
+    static int windows = 0;
     return recovery_folder::CopyPath(
         RecoveryService::Folder(),
-        recovery_folder::NewId(static_cast<int>(QApplication::applicationPid()), clock.NowMs()));
+        recovery_folder::NewId(static_cast<int>(QApplication::applicationPid()), clock.NowMs(), ++windows));
 }
 
 }  // namespace
@@ -77,8 +78,9 @@ bool RecoveryService::PrepareFolder() {
 }
 
 void RecoveryService::Tick() {
-    // Nothing is made in the user's folder before there is something to keep.
-    if (session_.Modified() && keeper_.IntervalMinutes() > 0 && !PrepareFolder()) return;
+    // Nothing is made in the user's folder before there is something to keep. A folder that
+    // cannot be made is told as the failed write that follows.
+    if (session_.Modified() && keeper_.IntervalMinutes() > 0) PrepareFolder();
     if (const auto failure = keeper_.Tick()) {
         bar_.showMessage(QString::fromUtf8("No se pudo escribir la copia de recuperación: %1")
                              .arg(QString::fromStdString(*failure)),
