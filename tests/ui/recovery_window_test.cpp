@@ -207,6 +207,27 @@ TEST_F(RecoveryUi, TheIntervalIsAskedForAndKeptInTheSettings) {
     EXPECT_EQ(next.Recovery()->IntervalMinutes(), 0);
 }
 
+TEST_F(RecoveryUi, ACopyThatCannotBeWrittenIsToldInTheStatusBarAndEditingGoesOn) {
+    // A file where the data folder would be made: no user can write a copy there.
+    std::filesystem::remove_all(home.path().Utf8() + "/.qttest");
+    WriteFile(home.File(".qttest"), "");
+    Catalogue catalogue;
+    ScriptedPort port;
+    FixedDates dates;
+    MainWindow window(catalogue, &port, &dates);
+    window.Commands().LoadDocument(document);
+    RenameZone(window.Session());
+    const QString told = QString::fromUtf8("No se pudo escribir la copia de recuperación");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return window.statusBar()->currentMessage().startsWith(told); }, 15'000));
+    EXPECT_TRUE(port.errors.empty());
+    EXPECT_TRUE(port.messages.empty());
+    // Saving does not depend on the copy.
+    window.Guardar1->trigger();
+    EXPECT_FALSE(window.Session().Modified());
+    EXPECT_EQ(ReadFile(document), EditedBytes(TestData("taller.kl3")));
+}
+
 // The program to be killed: run by RecoveryKill in a process of its own, never on its own.
 TEST(DISABLED_RecoveryChild, EditsADocumentAndWaitsToBeKilled) {
     const QByteArray document = qgetenv("KALDO_RECOVERY_DOCUMENT");
