@@ -9,11 +9,18 @@
 #include "cli_plan.h"
 #include "cli_reports.h"
 #include "command_line.h"
+#include "plan_export.h"
 #include "qt_pdf_canvas_source.h"
 
 int RunAssessmentPdf(HeadlessContext& context, const std::vector<std::string>& arguments) {
-    const std::optional<Date> asOf = AsOfArgument(
-        context, arguments, 2, "Uso: kaldo --evaluacion-pdf DOC SALIDA.pdf [--a-fecha DD/MM/AAAA]");
+    const std::string usage = "Uso: kaldo --evaluacion-pdf DOC SALIDA.pdf [--a-fecha DD/MM/AAAA]";
+    if (AsOfMisplaced(context, arguments, 2, usage)) return exit_status::kUsage;
+    const FilePath out(arguments[1]);
+    if (plan::FormatOf(out) != plan::Format::kPdf) {
+        context.err << "Formato desconocido: " << out.Utf8() << " (use .pdf)\n";
+        return exit_status::kUsage;
+    }
+    const std::optional<Date> asOf = AsOfArgument(context, arguments, 2, usage);
     if (!asOf) return exit_status::kUsage;
 
     HeadlessDocument document(context, FilePath(arguments[0]));
@@ -23,7 +30,7 @@ int RunAssessmentPdf(HeadlessContext& context, const std::vector<std::string>& a
     const auto application = HeadlessGuiApplication();
     QtPdfCanvasSource pdf;
     std::string error;
-    if (!assessment::ExportPdf(gathered, FilePath(arguments[1]), pdf, &error)) {
+    if (!assessment::ExportPdf(gathered, out, pdf, &error)) {
         context.err << "No se puede escribir el informe de evaluación: " << error << '\n';
         return exit_status::kIoError;
     }

@@ -23,15 +23,26 @@ std::optional<Date> AsOfArgument(HeadlessContext& context, const std::vector<std
     return date;
 }
 
+bool AsOfMisplaced(HeadlessContext& context, const std::vector<std::string>& arguments, std::size_t from,
+                   const std::string& usage) {
+    for (std::size_t i = 0; i < from && i < arguments.size(); ++i) {
+        if (arguments[i] != "--a-fecha") continue;
+        context.err << "La opción --a-fecha va detrás de DOC y SALIDA\n" << usage << '\n';
+        return true;
+    }
+    return false;
+}
+
 int RunPlan(HeadlessContext& context, const std::vector<std::string>& arguments) {
+    const std::string usage = "Uso: kaldo --plan DOC SALIDA [--a-fecha DD/MM/AAAA]";
+    if (AsOfMisplaced(context, arguments, 2, usage)) return exit_status::kUsage;
     const FilePath out(arguments[1]);
     const std::optional<plan::Format> format = plan::FormatOf(out);
     if (!format) {
         context.err << "Formato desconocido: " << out.Utf8() << " (use .xlsx, .csv o .pdf)\n";
         return exit_status::kUsage;
     }
-    const std::optional<Date> asOf =
-        AsOfArgument(context, arguments, 2, "Uso: kaldo --plan DOC SALIDA [--a-fecha DD/MM/AAAA]");
+    const std::optional<Date> asOf = AsOfArgument(context, arguments, 2, usage);
     if (!asOf) return exit_status::kUsage;
 
     HeadlessDocument document(context, FilePath(arguments[0]));

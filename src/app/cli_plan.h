@@ -13,6 +13,10 @@ struct HeadlessContext;
 // not that option with a date; the date is always day, month and year, whatever the locale.
 std::optional<Date> AsOfArgument(HeadlessContext& context, const std::vector<std::string>& arguments,
                                  std::size_t from, const std::string& usage);
+// Whether "--a-fecha" stands before arguments[from], where DOC and SALIDA belong; if so the
+// error output says where it goes, with the usage.
+bool AsOfMisplaced(HeadlessContext& context, const std::vector<std::string>& arguments, std::size_t from,
+                   const std::string& usage);
 
 // --plan DOC OUT [--a-fecha DD/MM/AAAA]: the action plan of a document on today's date or the
 // given one, written to OUT as a workbook, CSV or PDF by OUT's extension.

@@ -4,6 +4,7 @@
 
 #include "cli_assessment.h"
 #include "cli_document.h"
+#include "cli_overview.h"
 #include "cli_plan.h"
 #include "cli_reports.h"
 #include "cli_views.h"
@@ -37,6 +38,10 @@ const std::vector<HeadlessOption>& HeadlessOptions() {
          "escribe en un PDF el informe de evaluación de riesgos de DOC: portada con los datos de la empresa, "
          "método, resumen, deficiencias por lugar y plan de acción, a fecha de hoy o de la fecha indicada",
          2, 4, &RunAssessmentPdf},
+        {"--resumen", "CARPETA SALIDA [--a-fecha DD/MM/AAAA] [--subcarpetas]",
+         "escribe en SALIDA (libro .xlsx o .csv) el resumen de los documentos .kl3 de CARPETA, una fila por "
+         "empresa, con sus subcarpetas si se indica; los estados, a fecha de hoy o de la fecha indicada",
+         2, 5, &RunOverview},
     };
     return options;
 }

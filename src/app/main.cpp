@@ -20,6 +20,7 @@
 #include "qt_settings_store.h"
 #include "qt_spanish.h"
 #include "qt_user_port.h"
+#include "scratch_file.h"
 #include "settings_store.h"
 #include "startup.h"
 #include "tip_setting.h"
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
     // A write beyond the file-size limit (ulimit -f) then fails like any other write, reported
     // with the document kept, instead of ending the program with the user's changes.
     std::signal(SIGXFSZ, SIG_IGN);
+    file_io::RemoveStaleScratchFiles();
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (IsHeadless(arguments)) return RunHeadlessMode(arguments);
     return RunDesktop(argc, argv);

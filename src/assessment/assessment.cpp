@@ -1,5 +1,6 @@
 #include "assessment.h"
 
+#include <cctype>
 #include <numeric>
 
 #include "catalogue.h"
@@ -17,14 +18,12 @@ namespace {
 
 const std::string kPathSeparator = " / ";
 
-bool IsPlace(char kind) {
-    return kind == kind::kFirm || kind == kind::kZone || kind == kind::kWorkstation;
-}
-
-plan::Level LevelOf(const std::string& code) {
-    const char c = code[valuation::kLevel];
-    return valuation::IsSet(valuation::kLevel, c) ? static_cast<plan::Level>(c - '0')
-                                                  : plan::Level::kNotValued;
+// "Sin valorar", "Muy deficiente": the view's captions ("Sin Valorar") as a sentence writes them.
+std::string ValuationInWords(const std::string& field) {
+    std::string name = questionnaire_valuation::Name(field);
+    for (std::size_t i = 1; i < name.size(); ++i)
+        name[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[i])));
+    return name;
 }
 
 // Walks the outline once, hanging every questionnaire on the nearest place above it, every
@@ -41,7 +40,7 @@ public:
         for (std::size_t i = 0; i < outline_.size(); ++i) {
             const oToken& record = *outline_[i].record;
             const char kind = record.GetKind(field::kKind);
-            if (IsPlace(kind)) {
+            if (kind::IsPlace(kind)) {
                 AddPlace(i, record, kind);
             } else if (kind == kind::kQuestionnaire) {
                 AddQuestionnaire(i, record);
@@ -108,7 +107,7 @@ private:
     void AddQuestionnaire(std::size_t i, const oToken& record) {
         Questionnaire q;
         q.title = record.GetField(field::kTitle);
-        q.valuation = questionnaire_valuation::Name(record.GetField(field::kQuestionnaireValuation));
+        q.valuation = ValuationInWords(record.GetField(field::kQuestionnaireValuation));
         q.agents = record.GetField(field::kComments);
         q.planned = record.GetField(field::kPlannedDate);
         q.plannedBy = record.GetField(field::kPlannedBy);
@@ -116,7 +115,7 @@ private:
         q.doneBy = record.GetField(field::kDoneBy);
         const checklist::ChecklistAnswers answers = checklist::ChecklistAnswers::Of(record, catalogue_);
         if (answers.Stored()) {
-            q.answers = answers.Summary();
+            q.answers = answers.Counted();
             const int number = UncheckedTwoDigitNumber(q.title);
             for (const int item : answers.Items(checklist::Answer::kYes))
                 q.checked.push_back(std::to_string(item) + ". " + catalogue_.ItemText(number, item));
@@ -142,7 +141,7 @@ private:
         d.recommendation = record.GetField(field::kRecommendation);
         d.comments = record.GetField(field::kObservations);
         d.code = valuation::WorkingCopy(record.GetField(field::kValuationCode));
-        d.level = LevelOf(d.code);
+        d.level = plan::LevelOfCode(d.code);
         Place& place = out_.places[where.place];
         ++place.levels[static_cast<int>(d.level)];
         ++out_.levels[static_cast<int>(d.level)];

@@ -31,10 +31,10 @@ struct Deficiency {
 
 struct Questionnaire {
     std::string title;
-    std::string valuation;  // "Sin Valorar" ... "Muy Deficiente"
+    std::string valuation;  // "Sin valorar" ... "Muy deficiente"
     std::string agents;     // "Descripción de agentes implicados"
     std::string planned, plannedBy, done, doneBy;
-    // Its checklist answers: "Respondidos: 24 de 24 (Sí 20, No 2, No procede 2)", empty when it
+    // Its checklist answers: "24 de 24 (Sí 20, No 2, No procede 2)" answered, empty when it
     // was never answered; and the items answered "Sí", number and text, what was found in order.
     std::string answers;
     std::vector<std::string> checked;

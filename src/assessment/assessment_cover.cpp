@@ -1,4 +1,5 @@
 #include <string>
+#include <vector>
 
 #include "assessment_sections.h"
 #include "assessment_style.h"
@@ -15,16 +16,26 @@ std::string DateAndWho(const std::string& date, const std::string& who) {
     return who.empty() ? date : date + " (" + who + ")";
 }
 
-// "8: 1 Crítico, 3 A corregir, ..." with the levels that have deficiencies.
+// "8 (Crítico: 1, A corregir: 3, ...)" with the levels that have deficiencies.
 std::string LevelsText(const Assessment& assessment) {
     std::string out = std::to_string(assessment.Deficiencies());
     std::string parts;
     for (int l = 0; l < plan::kLevelCount; ++l) {
         if (assessment.levels[l] == 0) continue;
-        parts += (parts.empty() ? "" : ", ") + std::to_string(assessment.levels[l]) + " " +
-                 plan::LevelName(static_cast<plan::Level>(l));
+        parts += (parts.empty() ? "" : ", ") + plan::LevelName(static_cast<plan::Level>(l)) + ": " +
+                 std::to_string(assessment.levels[l]);
     }
     return parts.empty() ? out : out + " (" + parts + ")";
+}
+
+struct Line {
+    std::string label;
+    std::string value;
+};
+
+void Fields(PageFlow& flow, const std::vector<Line>& lines, int labelWidth) {
+    for (const Line& line : lines)
+        flow.Field(line.label, line.value, flow.body().left, labelWidth);
 }
 
 }  // namespace
@@ -50,39 +61,35 @@ void PrintCover(PageFlow& flow, const Assessment& a) {
     flow.Font(kBody, FontStyle::Regular);
     flow.Gap(2 * flow.LineHeight());
 
+    // Stored values are printed as they are, even those the data editor would not take.
     const firm_data::FirmData& f = a.firm;
-    const std::string labels[] = {"NIF/CIF:",
-                                  "Domicilio:",
-                                  "Actividad (CNAE):",
-                                  W("Nº de trabajadores:"),
-                                  "Modalidad preventiva:",
-                                  W("Evaluación realizada por:"),
-                                  W("Fecha prevista de la evaluación:"),
-                                  W("Fecha de realización:"),
-                                  W("Próxima revisión:"),
-                                  "Fecha del documento:",
-                                  "Deficiencias:",
-                                  W("Plan de acción:")};
-    const int labelWidth = LabelWidth(flow, {labels[6]});
+    const std::string plannedLabel = W("Fecha prevista de la evaluación:");
+    const int labelWidth = LabelWidth(flow, {plannedLabel});
     Heading(flow, "Datos de la empresa", kHeading);
-    const std::string firmValues[] = {f.taxId, f.address, f.activity, f.workers,
-                                      firm_data::ModalityName(f.modality)};
-    for (int i = 0; i < 5; ++i)
-        flow.Field(labels[i], OrDash(firmValues[i]), body.left, labelWidth);
+    Fields(flow,
+           {{"NIF/CIF:", OrDash(f.taxId)},
+            {"Domicilio:", OrDash(f.address)},
+            {"Actividad (CNAE):", OrDash(f.activity)},
+            {W("N.º de trabajadores:"), OrDash(f.workers)},
+            {"Modalidad preventiva:", OrDash(firm_data::ModalityName(f.modality))}},
+           labelWidth);
     flow.Gap(flow.LineHeight());
 
     Heading(flow, W("La evaluación"), kHeading);
-    flow.Field(labels[5], OrDash(f.evaluator), body.left, labelWidth);
-    flow.Field(labels[6], DateAndWho(a.planned, a.plannedBy), body.left, labelWidth);
-    flow.Field(labels[7], DateAndWho(a.done, a.doneBy), body.left, labelWidth);
-    flow.Field(labels[8], OrDash(f.nextReview), body.left, labelWidth);
-    flow.Field(labels[9], a.date, body.left, labelWidth);
+    Fields(flow,
+           {{W("Evaluación realizada por:"), OrDash(f.evaluator)},
+            {plannedLabel, DateAndWho(a.planned, a.plannedBy)},
+            {W("Fecha de realización:"), DateAndWho(a.done, a.doneBy)},
+            {W("Próxima revisión:"), OrDash(f.nextReview)},
+            {"Fecha del documento:", a.date}},
+           labelWidth);
     flow.Gap(flow.LineHeight());
 
     Heading(flow, "Resultado", kHeading);
-    flow.Field(labels[10], LevelsText(a), body.left, labelWidth);
-    flow.Field(labels[11], plan::CountsText(a.plan.counts) + W(" a fecha de ") + a.date, body.left,
-               labelWidth);
+    Fields(flow,
+           {{"Deficiencias:", LevelsText(a)},
+            {W("Plan de acción:"), plan::CountsText(a.plan.counts) + W(", a fecha de ") + a.date}},
+           labelWidth);
     flow.Gap(2 * flow.LineHeight());
 }
 

@@ -30,13 +30,18 @@ std::string PlaceHeading(const Place& place) {
     return place.kind == ' ' ? KindName(place.kind) : KindName(place.kind) + ": " + place.path;
 }
 
-// "Consecuencias: Grave. Exposición: Frecuente. ..." for the five positions of a code.
+// "Consecuencias: Grave. Exposición: Frecuente. ..." for the five positions of a code; "sin
+// valorar" once for a code with none set.
 std::string ValuationWords(const std::string& code) {
     static const char* const kLabels[valuation::kPositions] = {
         "Nivel de intervención", "Consecuencias", "Probabilidad", "Exposición", "Nivel de deficiencia"};
     // In the order of the method: the three choices, then what follows from them.
     static const int kOrder[] = {valuation::kConsequences, valuation::kExposure, valuation::kDeficiency,
                                  valuation::kProbability, valuation::kLevel};
+    bool valued = false;
+    for (int position = 0; position < valuation::kPositions; ++position)
+        valued = valued || valuation::IsSet(position, code[static_cast<std::size_t>(position)]);
+    if (!valued) return "sin valorar";
     std::string out;
     for (const int position : kOrder) {
         const std::string name = valuation::ValueName(position, code[static_cast<std::size_t>(position)]);
@@ -61,7 +66,7 @@ std::string MeasureDetails(const plan::PlanRow& row) {
     add("Recursos", row.resources);
     add("Responsable", row.responsible);
     add("Fecha prevista", row.planned.text.empty() ? "sin fecha" : row.planned.text);
-    add(W("Realizada"), row.done.text.empty()
+    add(W("Fecha realización"), row.done.text.empty()
                             ? std::string()
                             : row.done.text + (row.doneBy.empty() ? "" : " por " + row.doneBy));
     add("Estado", plan::StateName(row.state));
@@ -114,7 +119,7 @@ private:
             if (!done.empty()) inspection += (inspection.empty() ? "" : kDot) + done;
             if (!inspection.empty()) flow_.Field(W("Inspección:"), inspection, left, labelWidth_);
             if (!q.agents.empty()) flow_.Field("Agentes implicados:", q.agents, left, labelWidth_);
-            if (!q.answers.empty()) flow_.Field("Respuestas:", q.answers, left, labelWidth_);
+            if (!q.answers.empty()) flow_.Field("Respondidos:", q.answers, left, labelWidth_);
             if (q.deficiencies.empty()) {
                 flow_.Text("Sin deficiencias anotadas.", left, flow_.body().right - left);
             } else {

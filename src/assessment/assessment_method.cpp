@@ -31,8 +31,8 @@ const char* const kLevels[][2] = {
 };
 
 const char* const kQuestionnaires =
-    "Cada cuestionario aplicado lleva además una valoración (Sin Valorar, Aplicado, Mejorable, Deficiente o "
-    "Muy Deficiente) que recoge el nivel de deficiencia más grave anotado en él.";
+    "Cada cuestionario aplicado lleva además una valoración (sin valorar, aplicado, mejorable, deficiente o "
+    "muy deficiente) que recoge el nivel de deficiencia más grave anotado en él.";
 
 // A cell of a table of the method: its text and colour.
 struct Cell {
@@ -158,12 +158,12 @@ void PrintMethod(PageFlow& flow) {
     });
     DrawGrid(flow, W("Tabla 2. Nivel de intervención según las consecuencias y la probabilidad"),
              W("Consecuencias \\ Probabilidad"), Names(valuation::kProbability),
-             Names(valuation::kConsequences),
-             [&](int row, int column) {
-        const char l =
-            *valuation::InterventionLevelFor(static_cast<char>('0' + row), static_cast<char>('0' + column));
-        return Cell{valuation::ValueName(valuation::kLevel, l), LevelRgb(static_cast<plan::Level>(l - '0'))};
-    });
+             Names(valuation::kConsequences), [&](int row, int column) {
+                 const char l = *valuation::InterventionLevelFor(static_cast<char>('0' + row),
+                                                                 static_cast<char>('0' + column));
+                 return Cell{valuation::ValueName(valuation::kLevel, l),
+                             LevelRgb(plan::LevelOfCode(std::string(1, l)))};
+             });
 }
 
 }  // namespace assessment

@@ -26,6 +26,15 @@ const std::vector<plan::Column> kPlanColumns = {
     plan::Column::kPlannedDate, plan::Column::kDoneDate,  plan::Column::kState,
 };
 
+// On a portrait page the deficiency and the measure get more of the width than in the plan's
+// own PDF; the other columns keep the plan's weights.
+const std::vector<std::pair<plan::Column, int>> kPlanWeights = {
+    {plan::Column::kPlace, 13},
+    {plan::Column::kDeficiency, 21},
+    {plan::Column::kMeasure, 17},
+    {plan::Column::kResponsible, 12},
+};
+
 // The sections as the contents list them, with the page each starts on (from 0).
 struct Section {
     std::string title;
@@ -88,30 +97,25 @@ void PrintPlan(PageFlow& flow, const Assessment& a) {
         flow.body().left, flow.Width());
     flow.Gap(flow.LineHeight() / 2);
     if (a.plan.rows.empty()) return;
-    // On a portrait page the deficiency and the measure get more of the width than in the plan's
-    // own PDF, and the places go without the firm's name in front, which is on every page.
     std::vector<TableColumn> columns = plan::PlanTableColumns(kPlanColumns);
     std::vector<std::vector<std::string>> rows = plan::PlanTableRows(a.plan, kPlanColumns);
-    for (std::size_t c = 0; c < kPlanColumns.size(); ++c) {
-        if (kPlanColumns[c] == plan::Column::kPlace) {
-            columns[c].weight = 13;
-            const std::string firm = a.firmName + " / ";
-            for (auto& row : rows) {
-                if (!a.firmName.empty() && row[c].compare(0, firm.size(), firm) == 0)
-                    row[c].erase(0, firm.size());
-            }
-        }
-        if (kPlanColumns[c] == plan::Column::kDeficiency) columns[c].weight = 21;
-        if (kPlanColumns[c] == plan::Column::kMeasure) columns[c].weight = 17;
-        if (kPlanColumns[c] == plan::Column::kResponsible) columns[c].weight = 12;
+    auto indexOf = [](plan::Column column) {
+        return static_cast<std::size_t>(std::find(kPlanColumns.begin(), kPlanColumns.end(), column) -
+                                        kPlanColumns.begin());
+    };
+    for (const auto& [column, weight] : kPlanWeights)
+        columns[indexOf(column)].weight = weight;
+    // The places go without the firm's name in front, which is on every page.
+    const std::size_t place = indexOf(plan::Column::kPlace);
+    const std::string firm = a.firmName + " / ";
+    for (auto& row : rows) {
+        if (!a.firmName.empty() && row[place].compare(0, firm.size(), firm) == 0)
+            row[place].erase(0, firm.size());
     }
     // The level's cell in a light tint of its colour, as the plan's window and workbook colour it.
-    const auto level =
-        std::find(kPlanColumns.begin(), kPlanColumns.end(), plan::Column::kLevel) - kPlanColumns.begin();
+    const std::size_t level = indexOf(plan::Column::kLevel);
     style::PrintTable(flow, std::move(columns), rows, [&a, level](std::size_t row, std::size_t column) {
-        return column == static_cast<std::size_t>(level)
-                   ? std::optional<int>(style::LevelTint(a.plan.rows[row].level))
-                   : std::nullopt;
+        return column == level ? std::optional<int>(style::LevelTint(a.plan.rows[row].level)) : std::nullopt;
     });
 }
 

@@ -11,9 +11,6 @@ namespace assessment {
 
 namespace {
 
-const char* const kStateHeadings[plan::kStateCount] = {"Vencidas", "Pendientes", "Sin fecha", "Realizadas",
-                                                       "Sin medida"};
-
 void LevelTable(PageFlow& flow, const Assessment& a) {
     std::vector<TableColumn> columns{{"Lugar", 1}};
     for (int l = 0; l < plan::kLevelCount; ++l)
@@ -60,7 +57,7 @@ void StateTable(PageFlow& flow, const Assessment& a) {
     std::vector<TableColumn> columns;
     std::vector<std::string> row;
     for (int s = 0; s < plan::kStateCount; ++s) {
-        columns.push_back({kStateHeadings[s], 1});
+        columns.push_back({plan::StateHeading(static_cast<plan::State>(s)), 1});
         row.push_back(std::to_string(a.plan.counts.byState[s]));
     }
     columns.push_back({"Total", 1});

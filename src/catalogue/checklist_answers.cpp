@@ -62,11 +62,15 @@ std::vector<int> ChecklistAnswers::Items(Answer answer) const {
     return items;
 }
 
-std::string ChecklistAnswers::Summary() const {
+std::string ChecklistAnswers::Counted() const {
     const Tally t = Counts();
-    return W("Respondidos: ") + std::to_string(t.Answered()) + " de " + std::to_string(t.items) + W(" (Sí ") +
+    return std::to_string(t.Answered()) + " de " + std::to_string(t.items) + W(" (Sí ") +
            std::to_string(t.yes) + ", No " + std::to_string(t.no) + ", No procede " +
            std::to_string(t.notApplicable) + ")";
+}
+
+std::string ChecklistAnswers::Summary() const {
+    return W("Respondidos: ") + Counted();
 }
 
 std::string ReportLine(const oToken& record, const Catalogue& catalogue) {

@@ -48,7 +48,9 @@ public:
     Tally Counts() const;
     // The numbers of the items with this answer, in item order.
     std::vector<int> Items(Answer answer) const;
-    // "Respondidos: 24 de 24 (Sí 20, No 2, No procede 2)", in Windows-1252.
+    // "24 de 24 (Sí 20, No 2, No procede 2)": the items answered, in Windows-1252.
+    std::string Counted() const;
+    // "Respondidos: " and the same.
     std::string Summary() const;
 
 private:

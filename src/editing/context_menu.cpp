@@ -4,7 +4,7 @@
 
 ContextMenuState ContextMenuFor(char k) {
     ContextMenuState s;
-    const bool place = k == kind::kFirm || k == kind::kZone || k == kind::kWorkstation;
+    const bool place = kind::IsPlace(k);
     s.nuevaZona = k == kind::kFirm || k == kind::kZone;
     s.nuevoPuesto = place;  // the command itself refuses a workstation
     s.asignarCuestionarios = place;

@@ -27,7 +27,7 @@ void Clear(oToken& owner, int n) {
 void Set(oToken& owner, int n) {
     const char kind = owner.GetKind(field::kKind);
     if (!InCatalogue(n)) return;
-    if (kind != kind::kFirm && kind != kind::kZone && kind != kind::kWorkstation) return;
+    if (!kind::IsPlace(kind)) return;
     owner.SetField(field::kAssignmentFlags,
                    assignment_flags::With(owner.GetField(field::kAssignmentFlags), n, true));
 }

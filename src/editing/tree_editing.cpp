@@ -6,6 +6,7 @@
 #include "document_session.h"
 #include "kinds.h"
 #include "node_data_editor.h"
+#include "questionnaire_answering.h"
 #include "questionnaire_owner_flags.h"
 #include "texts.h"
 #include "user_port.h"
@@ -60,6 +61,13 @@ void TreeEditing::Delete() {
         return;
     }
     const UndoStep step(session_, W("Eliminar"));
+    // A deficiency that stood for a "No" answer takes the answer with it.
+    oToken* answered = nullptr;
+    std::optional<int> item;
+    if (node->record->GetKind(field::kKind) == kind::kDeficiency) {
+        answered = session_.Table().Parent(*node->record);
+        item = DeficiencyItem(node->record->GetField(field::kItem));
+    }
     if (node->record->GetKind(field::kKind) == kind::kQuestionnaire) {
         // A title that does not begin with a number stands for no flag: nothing to clear.
         oToken* owner = session_.Table().Parent(*node->record);
@@ -67,6 +75,8 @@ void TreeEditing::Delete() {
         if (owner && number) owner_flags::Clear(*owner, *number);
     }
     session_.DeleteSubtree(node);
+    if (answered && item && answered->GetKind(field::kKind) == kind::kQuestionnaire)
+        ForgetNoWithoutDeficiency(session_.Table(), *answered, *item);
     session_.SetModified(true);
 }
 

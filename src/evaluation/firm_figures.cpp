@@ -45,6 +45,14 @@ std::optional<std::string> DateText(const std::string& typed, DatePort& dates) {
     return dates.ToText(*date);
 }
 
+bool AcceptedCount(const std::string& stored) {
+    return Count(stored) == stored;
+}
+
+bool AcceptedDate(const std::string& stored, DatePort& dates) {
+    return DateText(stored, dates) == stored;
+}
+
 std::optional<std::string> Check(NodeDataValues& values, const NodeDataAdaptation& adaptation,
                                  DatePort& dates) {
     if (adaptation.showsFirmData) {

@@ -26,9 +26,7 @@ void MeasureForm::Open(const NodeTable& table, const oToken& record, DatePort& d
     location_.clear();
     if (const oToken* deficiency = table.Parent(record)) {
         detected_ = deficiency->GetField(field::kDeficiencyDetected);
-        const char level =
-            valuation::WorkingCopy(deficiency->GetField(field::kValuationCode))[valuation::kLevel];
-        if (valuation::IsSet(valuation::kLevel, level)) level_ = level - '0';
+        level_ = valuation::InterventionLevel(deficiency->GetField(field::kValuationCode)).value_or(kNone);
         location_ = DeficiencyLocation(table, *deficiency);
     }
 }

@@ -90,11 +90,7 @@ bool NodeDataForm::Open(UserPort& port) {
             record_.GetField(kind_ == kind::kDeficiency ? field::kDeficiencyDetected : field::kComments);
     }
     level_.reset();
-    if (deficiency) {
-        const char level =
-            valuation::WorkingCopy(deficiency->GetField(field::kValuationCode))[valuation::kLevel];
-        if (valuation::IsSet(valuation::kLevel, level)) level_ = level - '0';
-    }
+    if (deficiency) level_ = valuation::InterventionLevel(deficiency->GetField(field::kValuationCode));
     if (adaptation_.showsLocation) location_ = ParentLocation(table_, record_);
 
     values_.plannedBy = record_.GetField(field::kPlannedBy);

@@ -1,5 +1,6 @@
 #include "questionnaire_answering.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "catalogue.h"
@@ -10,6 +11,7 @@
 #include "evaluation_commands.h"
 #include "evaluation_texts.h"
 #include "kinds.h"
+#include "node_table.h"
 #include "questionnaire_valuation.h"
 #include "texts.h"
 #include "undo_history.h"
@@ -17,11 +19,8 @@
 
 using checklist::Answer;
 
-namespace {
-
-// The item a deficiency was recorded for: its item text begins with the item's number and a
-// point, as the deficiency dialog writes it when an item is picked ("7. " and the text). A
-// number that goes on after the point ("1.5 m") is no item number.
+// The item text begins with the item's number and a point; a number that goes on after the
+// point ("1.5 m") is no item number.
 std::optional<int> DeficiencyItem(const std::string& itemText) {
     std::size_t i = 0;
     int number = 0;
@@ -32,7 +31,22 @@ std::optional<int> DeficiencyItem(const std::string& itemText) {
     return number;
 }
 
-}  // namespace
+bool ForgetNoWithoutDeficiency(const NodeTable& table, oToken& questionnaire, int item) {
+    std::string stored = questionnaire.GetField(field::kChecklistAnswers);
+    const auto at = static_cast<std::size_t>(item - 1);
+    if (item < 1 || at >= stored.size() || checklist::FromCharacter(stored[at]) != Answer::kNo) return false;
+    for (int s = 1; s <= table.count(); ++s) {
+        const oToken* record = table.Record(s);
+        if (record && record->GetKind(field::kKind) == kind::kDeficiency &&
+            table.Parent(*record) == &questionnaire && DeficiencyItem(record->GetField(field::kItem)) == item)
+            return false;
+    }
+    stored[at] = static_cast<char>(Answer::kNone);
+    const bool anyAnswer = std::any_of(stored.begin(), stored.end(),
+                                       [](char c) { return checklist::FromCharacter(c) != Answer::kNone; });
+    SetNewDataField(questionnaire, field::kChecklistAnswers, anyAnswer ? stored : std::string());
+    return true;
+}
 
 QuestionnaireAnswering::QuestionnaireAnswering(DocumentSession& session, const Catalogue& catalogue,
                                                UserPort& port, ChecklistDialogPort& dialog,
@@ -76,8 +90,15 @@ bool QuestionnaireAnswering::AnswerQuestionnaire(TreeNode& node) {
         changed = true;
     }
     if (checklist::Count(answers).Compliant()) {
+        // Found right with nothing wrong recorded under it: "Aplicado", whatever it read before
+        // (a deficiency since deleted leaves its level behind).
+        const bool deficiencies =
+            std::any_of(node.children.begin(), node.children.end(), [](const auto& child) {
+                return child->record && child->record->GetKind(field::kKind) == kind::kDeficiency;
+            });
         const std::string valuation = questionnaire.GetField(field::kQuestionnaireValuation);
-        const std::string applied = questionnaire_valuation::Applied(valuation);
+        const std::string applied =
+            deficiencies ? questionnaire_valuation::Applied(valuation) : std::string(1, '1');
         if (applied != valuation) {
             questionnaire.SetField(field::kQuestionnaireValuation, applied);
             changed = true;
@@ -88,7 +109,8 @@ bool QuestionnaireAnswering::AnswerQuestionnaire(TreeNode& node) {
 }
 
 std::string QuestionnaireAnswering::Summary(const oToken& questionnaire) const {
-    return checklist::ChecklistAnswers::Of(questionnaire, catalogue_).Summary();
+    return checklist::ChecklistAnswers::Of(questionnaire, catalogue_).Summary() + W(" · Valoración: ") +
+           questionnaire_valuation::Name(questionnaire.GetField(field::kQuestionnaireValuation));
 }
 
 std::set<int> QuestionnaireAnswering::ItemsWithDeficiency(const TreeNode& node) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <set>
 #include <string>
 
 class Catalogue;
 class ChecklistForm;
+class NodeTable;
 class DocumentSession;
 class EvaluationCommands;
 class UserPort;
@@ -23,7 +25,8 @@ public:
 // every item newly answered "No" is recorded as a deficiency through the deficiency dialog, with
 // the item picked, exactly as "Indicar Deficiencias" records one (an item whose dialog is
 // cancelled is left unanswered); then the answers are stored, and a questionnaire whose every item
-// is answered and none "No" is valued "Aplicado" at least.
+// is answered and none "No" is valued "Aplicado": at least, while deficiencies hang under it,
+// else exactly.
 class QuestionnaireAnswering {
 public:
     QuestionnaireAnswering(DocumentSession& session, const Catalogue& catalogue, UserPort& port,
@@ -35,7 +38,7 @@ public:
     // the user. Returns whether the document changed.
     bool AnswerQuestionnaire(TreeNode& node);
 
-    // "Respondidos: ..." for a questionnaire record.
+    // "Respondidos: ... · Valoración: Aplicado" for a questionnaire record.
     std::string Summary(const oToken& questionnaire) const;
     // The numbers of the items that the deficiencies under a questionnaire node were recorded for.
     static std::set<int> ItemsWithDeficiency(const TreeNode& node);
@@ -47,3 +50,13 @@ private:
     ChecklistDialogPort& dialog_;
     EvaluationCommands& deficiencies_;
 };
+
+// The item a deficiency was recorded for, from its item text ("7. " and the item's text, as
+// the deficiency dialog writes it); nothing for a text that names no item.
+std::optional<int> DeficiencyItem(const std::string& itemText);
+
+// What deleting a deficiency does to its questionnaire's answers: an item answered "No" that no
+// deficiency under the questionnaire stands for any longer is left unanswered, so that a "No"
+// never outlives its deficiency. Called once the deficiency is gone from the table; whether the
+// answers changed.
+bool ForgetNoWithoutDeficiency(const NodeTable& table, oToken& questionnaire, int item);

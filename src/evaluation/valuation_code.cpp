@@ -32,6 +32,12 @@ std::string WorkingCopy(const std::string& field) {
     return code;
 }
 
+std::optional<int> InterventionLevel(const std::string& storedCode) {
+    const char c = WorkingCopy(storedCode)[kLevel];
+    if (!IsSet(kLevel, c)) return std::nullopt;
+    return c - '0';
+}
+
 std::string ValueName(int position, char c) {
     if (!IsSet(position, c)) return {};
     return W(kNames[position][c - '0']);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // The valuation code of a deficiency (field::kValuationCode): five characters, each '0'.. or a blank,
@@ -20,5 +21,8 @@ std::string ValueName(int position, char c);
 inline std::string InterventionLevelName(char c) {
     return ValueName(kLevel, c);
 }
+// The intervention level that a stored code holds, 0 (Crítico) to 3 (No imprescindible); nothing
+// when its first position is not set. The one reading of a deficiency's level.
+std::optional<int> InterventionLevel(const std::string& storedCode);
 
 }  // namespace valuation

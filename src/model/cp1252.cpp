@@ -94,6 +94,11 @@ std::string FromUtf8(std::string_view utf8, std::string* unmappable) {
     return out;
 }
 
+bool IsControl(unsigned char byte) {
+    return byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 ||
+           byte == 0x9D;
+}
+
 }  // namespace cp1252
 
 std::string W(std::string_view utf8Literal) {

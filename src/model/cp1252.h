@@ -13,6 +13,10 @@ char32_t ToUnicode(unsigned char byte);
 // The byte of a code point, or -1 when Windows-1252 cannot hold it.
 int FromUnicode(char32_t codePoint);
 
+// A control character: C0, DEL, and the five bytes that Windows-1252 leaves undefined (which
+// stand for C1 controls).
+bool IsControl(unsigned char byte);
+
 std::string ToUtf8(std::string_view bytes);
 // Appends the UTF-8 form of a code point.
 void AppendUtf8(std::string& out, char32_t codePoint);

@@ -1,6 +1,8 @@
 #include "firm_data.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <utility>
 #include <vector>
 
@@ -58,9 +60,17 @@ Pairs ReadPairs(const std::string& field) {
     return pairs;
 }
 
+// Keys and the modality's values are read in any case ("Modalidad=AJENO"), written as the
+// program writes them.
+bool SameLetters(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
 std::string Value(const Pairs& pairs, const std::string& key) {
     for (const auto& [k, value] : pairs) {
-        if (k == key) return value;
+        if (SameLetters(k, key)) return value;
     }
     return {};
 }
@@ -79,7 +89,7 @@ std::string WritePairs(const std::string& field, const Pairs& known) {
     for (const auto& [key, value] : ReadPairs(field)) {
         bool ours = false;
         for (const auto& pair : known)
-            ours = ours || pair.first == key;
+            ours = ours || SameLetters(pair.first, key);
         if (!ours) add(key.empty() ? value : key + "=" + value);
     }
     return out;
@@ -101,7 +111,7 @@ FirmData Read(const oToken& firm) {
     data.workers = Value(pairs, kWorkers);
     const std::string modality = Value(pairs, kModality);
     for (int m = 1; m < kModalityCount; ++m) {
-        if (modality == kModalities[m].key) data.modality = static_cast<Modality>(m);
+        if (SameLetters(modality, kModalities[m].key)) data.modality = static_cast<Modality>(m);
     }
     data.nextReview = Value(pairs, kNextReview);
     return data;

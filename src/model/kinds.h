@@ -10,6 +10,10 @@ constexpr char kWorkstation = 'P';
 constexpr char kQuestionnaire = 'C';
 constexpr char kDeficiency = 'D';
 constexpr char kMeasure = 'R';
+// The firm, a zone or a workstation: a node that questionnaires are applied to.
+constexpr bool IsPlace(char k) {
+    return k == kFirm || k == kZone || k == kWorkstation;
+}
 }  // namespace kind
 
 // Icon indexes of the main window's image list.

@@ -1,9 +1,11 @@
 #include "scratch_file.h"
 
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 
@@ -13,13 +15,20 @@ namespace file_io {
 
 namespace {
 
+const std::string kScratchPrefix = "kaldo-export-";
+constexpr std::size_t kScratchLetters = 6;  // the X of the name's template
+
+std::filesystem::path TemporaryFolder() {
+    std::error_code ignored;
+    return std::filesystem::temp_directory_path(ignored);
+}
+
 // A file of the system's temporary folder, removed when it goes.
 class ScratchFile {
 public:
     explicit ScratchFile(const std::string& suffix) {
-        std::error_code ignored;
         std::string name =
-            (std::filesystem::temp_directory_path(ignored) / "kaldo-export-XXXXXX").string() + suffix;
+            (TemporaryFolder() / (kScratchPrefix + std::string(kScratchLetters, 'X'))).string() + suffix;
         const int fd = ::mkstemps(name.data(), static_cast<int>(suffix.size()));
         if (fd >= 0) {
             ::close(fd);
@@ -56,6 +65,25 @@ bool WriteThroughScratchFile(const FilePath& path, const std::string& suffix,
     std::string bytes;
     return write(scratch.Path(), utf8Error) && ReadAll(scratch.Path(), bytes, utf8Error) &&
            WriteAtomically(path, bytes, utf8Error);
+}
+
+int RemoveStaleScratchFiles(const FilePath& folder) {
+    namespace fs = std::filesystem;
+    const fs::path where = folder.empty() ? TemporaryFolder() : fs::path(folder.Utf8());
+    const auto dayAgo = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    int removed = 0;
+    std::error_code error;
+    for (fs::directory_iterator it(where, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.rfind(kScratchPrefix, 0) != 0 || name.size() < kScratchPrefix.size() + kScratchLetters)
+            continue;
+        struct stat info {};
+        if (::lstat(it->path().c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::getuid())
+            continue;
+        std::error_code ignored;
+        if (fs::last_write_time(it->path(), ignored) < dayAgo && fs::remove(it->path(), ignored)) ++removed;
+    }
+    return removed;
 }
 
 }  // namespace file_io

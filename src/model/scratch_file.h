@@ -17,4 +17,10 @@ bool WriteThroughScratchFile(
     const std::function<bool(const FilePath& scratch, std::string* utf8Error)>& write,
     std::string* utf8Error);
 
+// Removes the scratch files that exports of this user killed before their end left in a
+// folder (the system's temporary folder when empty): files named as WriteThroughScratchFile
+// names them, owned by the user, last written more than a day ago, so that no export still
+// running loses its file. How many went.
+int RemoveStaleScratchFiles(const FilePath& folder = FilePath());
+
 }  // namespace file_io

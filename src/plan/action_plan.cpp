@@ -23,13 +23,14 @@ const std::array<std::string, kLevelCount> kLevelNames = {
 const std::array<std::string, kStateCount> kStateNames = {
     "Vencida", "Pendiente", "Sin fecha", "Realizada", "Sin medida",
 };
+const std::array<std::string, kStateCount> kStateHeadings = {
+    "Vencidas", "Pendientes", "Sin fecha", "Realizadas", "Sin medida",
+};
 const std::string kDetectedSeparator = W(" — ");
 const std::string kPlaceSeparator = " / ";
 
 Level LevelOf(const oToken* deficiency) {
-    if (!deficiency) return Level::kNotValued;
-    const char c = valuation::WorkingCopy(deficiency->GetField(field::kValuationCode))[valuation::kLevel];
-    return valuation::IsSet(valuation::kLevel, c) ? static_cast<Level>(c - '0') : Level::kNotValued;
+    return deficiency ? LevelOfCode(deficiency->GetField(field::kValuationCode)) : Level::kNotValued;
 }
 
 PlanDate ReadDate(const oToken& record, int field, DatePort& dates) {
@@ -71,14 +72,12 @@ PlanRow MeasureRow(const NodeTable& table, const oToken& measure, DatePort& date
     row.planned = ReadDate(measure, field::kPlannedDate, dates);
     row.done = ReadDate(measure, field::kDoneDate, dates);
     row.doneBy = measure.GetField(field::kDoneBy);
-    row.comments = measure.GetField(field::kObservations);
-    if (!row.done.text.empty()) {
-        row.state = State::kDone;
-    } else if (!row.planned.date) {
-        row.state = State::kUndated;
-    } else {
-        row.state = Before(*row.planned.date, asOf) ? State::kOverdue : State::kPending;
-    }
+    // The measure dialog's comments, then the data editor's: both are the measure's own.
+    row.comments = measure.GetField(field::kComments);
+    const std::string observations = measure.GetField(field::kObservations);
+    if (!row.comments.empty() && !observations.empty()) row.comments += "\r\n";
+    row.comments += observations;
+    row.state = MeasureState(row.planned, row.done, asOf);
     return row;
 }
 
@@ -110,6 +109,18 @@ std::vector<int> DocumentOrder(const DocumentSession& session) {
 
 }  // namespace
 
+const std::string& StateHeading(State state) {
+    return kStateHeadings[static_cast<int>(state)];
+}
+
+Level LevelOfCode(const std::string& storedCode) {
+    // The code's levels '0'..'3', most urgent first.
+    static constexpr Level kByCode[] = {Level::kCritical, Level::kToCorrect, Level::kToImprove,
+                                        Level::kNotEssential};
+    const std::optional<int> level = valuation::InterventionLevel(storedCode);
+    return level ? kByCode[*level] : Level::kNotValued;
+}
+
 const std::string& ColumnHeading(Column column) {
     return kHeadings[static_cast<int>(column)];
 }
@@ -122,8 +133,18 @@ const std::string& StateName(State state) {
     return kStateNames[static_cast<int>(state)];
 }
 
+Level DeficiencyLevel(const oToken& deficiency) {
+    return LevelOf(&deficiency);
+}
+
 bool Before(const Date& a, const Date& b) {
     return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
+}
+
+State MeasureState(const PlanDate& planned, const PlanDate& done, const Date& asOf) {
+    if (done.date && !Before(asOf, *done.date)) return State::kDone;
+    if (!planned.date) return State::kUndated;
+    return Before(*planned.date, asOf) ? State::kOverdue : State::kPending;
 }
 
 const std::string& PlanRow::Text(Column column) const {

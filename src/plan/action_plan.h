@@ -8,6 +8,7 @@
 #include "date_port.h"
 
 class DocumentSession;
+class oToken;
 
 // The action plan: every preventive measure of the document, and every deficiency that has no
 // measure yet, as the rows of one table with the level, place, dates and state of each, in the
@@ -24,7 +25,7 @@ enum class State {
     kOverdue,    // "Vencida": not done and planned before the plan's date
     kPending,    // "Pendiente": not done and planned on or after it
     kUndated,    // "Sin fecha": not done and without a readable planned date
-    kDone,       // "Realizada": the completion date is set
+    kDone,       // "Realizada": done on or before the plan's date
     kNoMeasure,  // "Sin medida": a deficiency without any measure
 };
 constexpr int kStateCount = 5;
@@ -47,8 +48,15 @@ enum class Column {
 constexpr int kColumnCount = 12;
 
 const std::string& ColumnHeading(Column column);
+// The level of a deficiency's stored valuation code (field::kValuationCode).
+Level LevelOfCode(const std::string& storedCode);
 const std::string& LevelName(Level level);  // "Crítico" ... "Sin valorar"
 const std::string& StateName(State state);  // "Vencida" ... "Sin medida"
+// The heading of a count of rows in a state: "Vencidas" ... "Sin medida".
+const std::string& StateHeading(State state);
+
+// The intervention level that a deficiency's valuation code names.
+Level DeficiencyLevel(const oToken& deficiency);
 
 // A date field as stored and as read: the text is kept whatever it holds; the date is there only
 // when the text is a date in the document's short date format.
@@ -71,7 +79,7 @@ struct PlanRow {
     PlanDate done;
     std::string doneBy;
     State state = State::kNoMeasure;
-    std::string comments;
+    std::string comments;  // the measure's two comments (fields 5 and 10), on lines of their own
 
     // The cell's text, as the CSV and the window show it (dates as in the document).
     const std::string& Text(Column column) const;
@@ -104,5 +112,10 @@ ActionPlan BuildActionPlan(const DocumentSession& session, DatePort& dates, cons
 
 // Whether a date is earlier than another.
 bool Before(const Date& a, const Date& b);
+
+// The state of a measure on the date asOf: "Realizada" only when its done date reads as a date
+// on or before asOf; until then (and for a done field that is not a date) "Vencida",
+// "Pendiente" or "Sin fecha" by its planned date. Every output of a measure's state asks this.
+State MeasureState(const PlanDate& planned, const PlanDate& done, const Date& asOf);
 
 }  // namespace plan

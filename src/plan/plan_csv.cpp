@@ -1,29 +1,15 @@
 #include "plan_csv.h"
 
-#include "cp1252.h"
+#include "csv_field.h"
 
 namespace plan {
 
 namespace {
 
-void AppendField(std::string& out, const std::string& text) {
-    const std::string utf8 = cp1252::ToUtf8(text);
-    if (utf8.find_first_of(";\"\r\n") == std::string::npos) {
-        out += utf8;
-        return;
-    }
-    out += '"';
-    for (const char c : utf8) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
 void AppendLine(std::string& out, const auto& cellOf) {
     for (int c = 0; c < kColumnCount; ++c) {
         if (c > 0) out += ';';
-        AppendField(out, cellOf(static_cast<Column>(c)));
+        AppendCsvField(out, cellOf(static_cast<Column>(c)));
     }
     out += "\r\n";
 }
@@ -32,7 +18,11 @@ void AppendLine(std::string& out, const auto& cellOf) {
 
 std::string PlanCsv(const ActionPlan& plan) {
     std::string out = "\xEF\xBB\xBF";
-    AppendLine(out, [](Column c) -> const std::string& { return ColumnHeading(c); });
+    // The states are those of the plan's date, which the file would not say otherwise.
+    const std::string state = ColumnHeading(Column::kState) + " a " + plan.asOfText;
+    AppendLine(out, [&state](Column c) -> const std::string& {
+        return c == Column::kState ? state : ColumnHeading(c);
+    });
     for (const PlanRow& row : plan.rows)
         AppendLine(out, [&row](Column c) -> const std::string& { return row.Text(c); });
     return out;

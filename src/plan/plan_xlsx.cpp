@@ -8,6 +8,7 @@
 #include "cp1252.h"
 #include "plan_colours.h"
 #include "plan_summary.h"
+#include "xlsx_book.h"
 
 namespace plan {
 
@@ -20,54 +21,6 @@ constexpr lxw_row_t kFirstDataRow = 3;
 // Column widths in characters: at least the narrowest, at most the widest; longer texts wrap.
 constexpr double kNarrowest = 8;
 constexpr double kWidest = 48;
-
-// Text for a cell: UTF-8, line breaks as a spreadsheet keeps them inside a cell.
-std::string CellText(const std::string& text) {
-    std::string utf8 = cp1252::ToUtf8(text);
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') continue;
-        out += utf8[i];
-    }
-    return out;
-}
-
-// The characters of a text's longest line (UTF-8 continuation bytes are not counted).
-double LongestLine(const std::string& utf8) {
-    std::size_t longest = 0, current = 0;
-    for (const char c : utf8) {
-        if (c == '\n') {
-            current = 0;
-            continue;
-        }
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) longest = std::max(longest, ++current);
-    }
-    return static_cast<double>(longest);
-}
-
-class Workbook {
-public:
-    explicit Workbook(const FilePath& path) : book_(workbook_new(path.Utf8().c_str())) {}
-    ~Workbook() {
-        if (book_) workbook_close(book_);
-    }
-    Workbook(const Workbook&) = delete;
-    Workbook& operator=(const Workbook&) = delete;
-
-    lxw_workbook* get() const { return book_; }
-    // Writes the file; the reason of a failure in *error.
-    bool Close(const FilePath& path, std::string* error) {
-        const lxw_error result = book_ ? workbook_close(book_) : LXW_ERROR_MEMORY_MALLOC_FAILED;
-        book_ = nullptr;
-        if (result == LXW_NO_ERROR) return true;
-        if (error) *error = path.Utf8() + ": " + lxw_strerror(result);
-        return false;
-    }
-
-private:
-    lxw_workbook* book_;
-};
 
 struct Formats {
     explicit Formats(lxw_workbook* book) {
@@ -103,23 +56,26 @@ struct Formats {
     std::array<lxw_format*, kLevelCount> levels{};
 };
 
+// Spreadsheets count dates from 1900: an earlier one would be a negative number.
+constexpr int kFirstSerialYear = 1900;
+
 void WriteDate(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const PlanDate& date, const Formats& f) {
-    if (date.date) {
+    if (date.date && date.date->year >= kFirstSerialYear) {
         lxw_datetime value{date.date->year, date.date->month, date.date->day, 0, 0, 0};
         worksheet_write_datetime(sheet, row, col, &value, f.date);
     } else if (!date.text.empty()) {
-        worksheet_write_string(sheet, row, col, CellText(date.text).c_str(), f.text);
+        worksheet_write_string(sheet, row, col, XlsxText(date.text).c_str(), f.text);
     }
 }
 
 void WritePlanSheet(lxw_workbook* book, const ActionPlan& plan, const Formats& f) {
     lxw_worksheet* sheet = workbook_add_worksheet(book, cp1252::ToUtf8(W("Plan de acción")).c_str());
-    worksheet_write_string(sheet, kTitleRow, 0, CellText(TitleText(plan)).c_str(), f.title);
-    worksheet_write_string(sheet, kCountsRow, 0, CellText(CountsText(plan.counts)).c_str(), nullptr);
+    worksheet_write_string(sheet, kTitleRow, 0, XlsxText(TitleText(plan)).c_str(), f.title);
+    worksheet_write_string(sheet, kCountsRow, 0, XlsxText(CountsText(plan.counts)).c_str(), nullptr);
 
     std::array<double, kColumnCount> widths{};
     for (int c = 0; c < kColumnCount; ++c) {
-        const std::string heading = CellText(ColumnHeading(static_cast<Column>(c)));
+        const std::string heading = XlsxText(ColumnHeading(static_cast<Column>(c)));
         worksheet_write_string(sheet, kHeadingRow, static_cast<lxw_col_t>(c), heading.c_str(), f.heading);
         widths[c] = LongestLine(heading);
     }
@@ -133,7 +89,7 @@ void WritePlanSheet(lxw_workbook* book, const ActionPlan& plan, const Formats& f
                 widths[c] = std::max(widths[c], 10.0);
                 continue;
             }
-            const std::string text = CellText(row.Text(column));
+            const std::string text = XlsxText(row.Text(column));
             if (text.empty()) continue;
             lxw_format* format = column == Column::kLevel ? f.levels[static_cast<int>(row.level)] : f.text;
             worksheet_write_string(sheet, r, col, text.c_str(), format);
@@ -157,17 +113,17 @@ void WritePlanSheet(lxw_workbook* book, const ActionPlan& plan, const Formats& f
 
 void WriteSummarySheet(lxw_workbook* book, const ActionPlan& plan, const Formats& f) {
     lxw_worksheet* sheet = workbook_add_worksheet(book, "Resumen");
-    worksheet_write_string(sheet, 0, 0, CellText(TitleText(plan)).c_str(), f.title);
+    worksheet_write_string(sheet, 0, 0, XlsxText(TitleText(plan)).c_str(), f.title);
     worksheet_write_string(sheet, 2, 0, "Nivel", f.heading);
     for (int s = 0; s < kStateCount; ++s) {
         worksheet_write_string(sheet, 2, static_cast<lxw_col_t>(s + 1),
-                               CellText(StateName(static_cast<State>(s))).c_str(), f.heading);
+                               XlsxText(StateHeading(static_cast<State>(s))).c_str(), f.heading);
     }
     worksheet_write_string(sheet, 2, kStateCount + 1, "Total", f.heading);
     lxw_row_t r = 3;
     for (int l = 0; l < kLevelCount; ++l, ++r) {
         const auto level = static_cast<Level>(l);
-        worksheet_write_string(sheet, r, 0, CellText(LevelName(level)).c_str(), f.levels[l]);
+        worksheet_write_string(sheet, r, 0, XlsxText(LevelName(level)).c_str(), f.levels[l]);
         int total = 0;
         for (int s = 0; s < kStateCount; ++s) {
             const int n = plan.counts.Of(level, static_cast<State>(s));
@@ -187,11 +143,8 @@ void WriteSummarySheet(lxw_workbook* book, const ActionPlan& plan, const Formats
 }  // namespace
 
 bool WritePlanXlsx(const ActionPlan& plan, const FilePath& path, std::string* utf8Error) {
-    Workbook book(path);
-    if (!book.get()) {
-        if (utf8Error) *utf8Error = path.Utf8() + ": " + lxw_strerror(LXW_ERROR_CREATING_XLSX_FILE);
-        return false;
-    }
+    XlsxWorkbook book(path);
+    if (!book.get()) return book.Close(path, utf8Error);
     const Formats formats(book.get());
     WritePlanSheet(book.get(), plan, formats);
     WriteSummarySheet(book.get(), plan, formats);

@@ -60,6 +60,7 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     ConnectEditing();
     ConnectReports();
     SetUpPlan();
+    SetUpOverview();
     SetUpDesktop();
     SetUpHelp();
     SetUpRecovery();
@@ -130,6 +131,8 @@ void MainWindow::BuildMenus() {
     Imprimir1 = add(ArchivoMenu, "Imprimir1", "&Imprimir");
     InformeEvaluacion1 =
         add(ArchivoMenu, "InformeEvaluacion1", QString::fromUtf8("Informe de evaluación ..."));
+    ArchivoMenu->addSeparator();
+    ResumenCarpeta1 = add(ArchivoMenu, "ResumenCarpeta1", "Resumen de una carpeta ...");
     ArchivoMenu->addSeparator();
     Salir1 = add(ArchivoMenu, "Salir1", "&Salir");
     // The documents used last, just before "&Salir" (main_window_desktop.cpp).

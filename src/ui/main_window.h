@@ -26,6 +26,7 @@ class DocumentTreeView;
 class FindBar;
 class HelpLauncher;
 class InfoPanel;
+class OverviewWindow;
 class PlanPresenter;
 class PrintDialog;
 class QMenu;
@@ -57,6 +58,9 @@ public:
 
     // The document named by the first command-line argument, if any.
     void OpenStartupDocument(const QStringList& arguments);
+    // "Resumen de una carpeta ..." once the folder is chosen: the overview window of that folder,
+    // whose double click opens a document here as "&Abrir ..." does (main_window_overview.cpp).
+    OverviewWindow* OpenOverview(const FilePath& folder);
     // "Recuperar documentos", when a program that did not end normally left copies.
     void OfferRecoveryCopies();
     RecoveryService* Recovery() const { return recovery_; }
@@ -88,6 +92,7 @@ public:
     QAction* Cerrar1;
     QAction* Imprimir1;
     QAction* InformeEvaluacion1;  // "Informe de evaluación ...", after "&Imprimir"
+    QAction* ResumenCarpeta1;     // "Resumen de una carpeta ...", after "Informe de evaluación ..."
     QAction* Salir1;
     QAction* CopiaRecuperacion1;  // "Copia de recuperación ...", after "&Salir"
     QAction* Deshacer1;
@@ -155,6 +160,7 @@ private:
     // The action plan: its window, its menu entry and the status bar's notice of overdue
     // measures (main_window_plan.cpp).
     void SetUpPlan();
+    void SetUpOverview();
     void PlanStateChanged();
 
     // Help: the entries of "A&yuda", and F1 in the dialogs (main_window_help.cpp).

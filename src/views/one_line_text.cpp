@@ -1,12 +1,6 @@
 #include "one_line_text.h"
 
-namespace {
-
-bool IsControl(unsigned char c) {
-    return c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
-}
-
-}  // namespace
+#include "cp1252.h"
 
 std::string OneLineText(const std::string& text) {
     static const char kHex[] = "0123456789abcdef";
@@ -17,7 +11,7 @@ std::string OneLineText(const std::string& text) {
         if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
             out += "~~";
             ++i;
-        } else if (IsControl(c)) {
+        } else if (cp1252::IsControl(c)) {
             out += "\\x";
             out += kHex[c >> 4];
             out += kHex[c & 0xF];

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "cp1252.h"
+#include "file_io.h"
 #include "numbered_lines.h"
 #include "pdf_words.h"
 #include "program_run.h"
@@ -82,7 +83,7 @@ TEST(AssessmentCommand, TheExampleReadsBackWithItsFirmDataDeficienciesAndMeasure
         text,
         {"Evaluación de riesgos laborales", "Talleres Mecánicos del Valle, S.L.", "NIF/CIF: B47123456",
          "Polígono Las Eras, nave 14. 47151 Boecillo (Valladolid)",
-         "4520 Mantenimiento y reparación de vehículos de motor", "Nº de trabajadores: 14",
+         "4520 Mantenimiento y reparación de vehículos de motor", "N.º de trabajadores: 14",
          "Modalidad preventiva: Servicio de prevención ajeno", "Próxima revisión: 16/03/2027",
          "Fecha del documento: 25/03/2026", "Trabajadores expuestos: 6",
          // Every deficiency's item and every measure of the example.
@@ -132,7 +133,7 @@ TEST(AssessmentCommand, AFullDocumentIsAllThereAndInsideThePaper) {
         EXPECT_TRUE(words.count("M" + Padded(k))) << "measure " << k;
 
     const std::string text = PdfText(pdf);
-    ExpectContainsAll(text, {"B12345678", "Avenida de la Industria 4, 24001 León", "Nº de trabajadores: 57",
+    ExpectContainsAll(text, {"B12345678", "Avenida de la Industria 4, 24001 León", "N.º de trabajadores: 57",
                              "Servicio de prevención propio"});
     const char* names[] = {
         "Crítico: ", "A corregir: ", "A mejorar: ", "No imprescindible: ", "Sin valorar: "};
@@ -156,10 +157,10 @@ TEST(AssessmentCommand, ADocumentWithEveryNewFieldSavesBackAsItWasAndShowsThem) 
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string text = PdfText(dir.File("e.pdf"));
     ExpectContainsAll(
-        text,
-        {"B05123456", "C/ Toledo 12, 05001 Ávila", "4120 Construcción de edificios", "Nº de trabajadores: 23",
-         "Servicio de prevención mancomunado", "Marta Gómez, técnico superior en prevención", "02/03/2027",
-         "Trabajadores expuestos: 4", "Recursos: Cerrajero; 450 €", "Consultora externa; 600 €"});
+        text, {"B05123456", "C/ Toledo 12, 05001 Ávila", "4120 Construcción de edificios",
+               "N.º de trabajadores: 23", "Servicio de prevención mancomunado",
+               "Marta Gómez, técnico superior en prevención", "02/03/2027", "Trabajadores expuestos: 4",
+               "Recursos: Cerrajero; 450 €", "Consultora externa; 600 €"});
 }
 
 TEST(AssessmentCommand, ErrorsInSpanishAndTheOldFileKept) {
@@ -175,6 +176,11 @@ TEST(AssessmentCommand, ErrorsInSpanishAndTheOldFileKept) {
          3,
          "Uso: kaldo --evaluacion-pdf DOC SALIDA.pdf [--a-fecha DD/MM/AAAA]"},
         {{"--evaluacion-pdf", TestData("plan.kl3")}, 3, "Uso: kaldo --evaluacion-pdf"},
+        // A PDF under another name is refused, as --plan refuses it.
+        {{"--evaluacion-pdf", TestData("plan.kl3"), dir.File("evaluacion.txt")}, 3, "Formato desconocido"},
+        {{"--evaluacion-pdf", "--a-fecha", "10/03/2026", TestData("plan.kl3"), out},
+         3,
+         "La opción --a-fecha va detrás de DOC y SALIDA"},
         {{"--evaluacion-pdf", dir.File("no-existe.kl3"), out}, 2, "No existe el archivo"},
         {{"--evaluacion-pdf", dir.File("blanco.kl3"), out}, 1, ""},
         {{"--evaluacion-pdf", TestData("plan.kl3"), dir.File("no/evaluacion.pdf")},
@@ -182,4 +188,5 @@ TEST(AssessmentCommand, ErrorsInSpanishAndTheOldFileKept) {
          "No se puede escribir el informe de evaluación: "},
     });
     EXPECT_EQ(ReadFile(out), "antiguo");
+    EXPECT_FALSE(file_io::Exists(dir.File("evaluacion.txt")));
 }

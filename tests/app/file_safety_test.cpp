@@ -17,13 +17,33 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
+// The program as the other user can run it: the build folder may sit where only its owner can
+// enter (root's home, a mktemp folder), so the program and its catalogue are copied once into a
+// folder that everyone may enter and read.
+const std::string& ProgramForOtherUser() {
+    static const TempDir folder;
+    static const std::string program = [] {
+        if (geteuid() != 0) return std::string(KALDO_PROGRAM);
+        const fs::path built(KALDO_PROGRAM);
+        const fs::path copy = fs::path(folder.path().Utf8()) / built.filename();
+        fs::copy_file(built, copy);
+        fs::copy_file(built.parent_path() / "C31.TXT", copy.parent_path() / "C31.TXT");
+        fs::permissions(folder.path().Utf8(), fs::perms(0755));
+        fs::permissions(copy, fs::perms(0755));
+        fs::permissions(copy.parent_path() / "C31.TXT", fs::perms(0644));
+        return copy.string();
+    }();
+    return program;
+}
+
 // Runs a shell script with the program's path in $KALDO, as a user other than root: when the
 // tests run as root, as "nobody". Every script ends in a time limit, so nothing can hang.
 ProgramRun RunAsUser(const std::string& script) {
+    const std::string& program = ProgramForOtherUser();
     return RunInChild([&] {
         if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
             _exit(126);
-        setenv("KALDO", KALDO_PROGRAM, 1);
+        setenv("KALDO", program.c_str(), 1);
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         execl("/bin/sh", "sh", "-c", script.c_str(), static_cast<char*>(nullptr));
     });

@@ -20,12 +20,12 @@ TEST(PlanCommand, CsvOfAHandWrittenDocument) {
         ReadFile(dir.File("plan.csv")),
         "\xEF\xBB\xBF"
         "Nivel;Lugar;Cuestionario;Deficiencia;Medida;Recursos;Responsable;Fecha prevista;"
-        "Fecha realización;Realizada por;Estado;Comentarios\r\n"
+        "Fecha realización;Realizada por;Estado a 08/12/2026;Comentarios\r\n"
         "Crítico;" +
             place +
             "5. ¿Están protegidas las escaleras? — Escalera sin barandilla;"
             "Instalar barandilla;\"Cerrajero; 450 €\";Ana Ruiz;01/12/2026;;;Vencida;"
-            "\"Urgente: con \"\"comillas\"\"\"\r\n"
+            "\"Pedir presupuesto\r\nUrgente: con \"\"comillas\"\"\"\r\n"
             "Crítico;" +
             place +
             "5. ¿Están protegidas las escaleras? — Escalera sin barandilla;"
@@ -46,6 +46,26 @@ TEST(PlanCommand, CsvOfAHandWrittenDocument) {
             place +
             "9. ¿Están ordenados los pasillos? — Cables por el suelo;"
             "Recoger cables;;;;;;Sin fecha;\"Línea 1\r\nLínea 2\"\r\n");
+}
+
+// The example's two measures done on 17/03 and 19/03/2026: still to be done on the 10th (one
+// planned for the 17th, one for the 20th), done on the 20th.
+TEST(PlanCommand, MeasuresDoneLaterAreNotDoneOnAnEarlierDate) {
+    TempDir dir;
+    auto done = [&dir](const char* asOf) {
+        const ProgramRun run =
+            RunProgram({"--plan", FilePath(KALDO_SOURCE_DIR "/examples/taller-mecanico.kl3"),
+                        dir.File("p.csv"), "--a-fecha", asOf});
+        EXPECT_EQ(run.status, 0) << run.err;
+        const std::string csv = ReadFile(dir.File("p.csv"));
+        int n = 0;
+        for (std::size_t at = 0; (at = csv.find(";Realizada;", at)) != std::string::npos; ++at)
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(done("10/03/2026"), 0);
+    EXPECT_EQ(done("18/03/2026"), 1);
+    EXPECT_EQ(done("20/03/2026"), 2);
 }
 
 TEST(PlanCommand, WorkbookAndPdfByTheExtension) {
@@ -76,6 +96,12 @@ TEST(PlanCommand, ErrorsInSpanishAndTheOldFileKept) {
         {{"--plan", TestData("plan.kl3"), out, "--a-fecha", "31/02/2026"}, 3, "Fecha errónea: 31/02/2026"},
         {{"--plan", TestData("plan.kl3"), out, "--fecha", "01/02/2026"}, 3, "Uso: kaldo --plan"},
         {{"--plan", TestData("plan.kl3"), out, "--a-fecha"}, 3, "Uso: kaldo --plan"},
+        {{"--plan", "--a-fecha", "10/03/2026", TestData("plan.kl3"), out},
+         3,
+         "La opción --a-fecha va detrás de DOC y SALIDA"},
+        {{"--plan", TestData("plan.kl3"), "--a-fecha", "10/03/2026", out},
+         3,
+         "La opción --a-fecha va detrás de DOC y SALIDA"},
         {{"--plan", dir.File("no-existe.kl3"), out}, 2, "No existe el archivo"},
         {{"--plan", TestData("plan.kl3"), dir.File("no/plan.csv")},
          2,

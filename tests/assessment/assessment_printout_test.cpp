@@ -93,7 +93,7 @@ TEST_F(AssessmentPrintoutTest, EverythingTheDocumentHoldsIsInIt) {
                             "Trabajadores expuestos:",
                             "Puesto de trabajo: Nave / Soldador",
                             "Cuestionario 18.- Radiaciones no ionizantes",
-                            "Muy Deficiente",
+                            "Muy deficiente",
                             "Firma del evaluador",
                             "Firma de la empresa"});
     const Catalogue& catalogue = ShippedCatalogue();
@@ -104,14 +104,57 @@ TEST_F(AssessmentPrintoutTest, EverythingTheDocumentHoldsIsInIt) {
         Contains(all,
                  "Consecuencias: Mortal. Exposición: Continuada. Nivel de deficiencia: Muy deficiente. "
                  "Probabilidad: Muy alta. Nivel de intervención: Crítico."));
-    EXPECT_TRUE(Contains(all, "Nivel de intervención: sin valorar."));
+    // A deficiency not valued at all says so once; one valued in part names what is missing.
+    EXPECT_TRUE(Contains(all, "Valoración: sin valorar Recomendación:"));
+    EXPECT_FALSE(Contains(all, "Consecuencias: sin valorar"));
     EXPECT_TRUE(Contains(all, "Fecha prevista: 23/03/2026 · Estado: Vencida"));
-    EXPECT_TRUE(Contains(all, "Realizada: 18/03/2026 por Eva · Estado: Realizada"));
+    EXPECT_TRUE(Contains(all, "Fecha realización: 18/03/2026 por Eva · Estado: Realizada"));
     // The counts per level: legend of the chart, the cover's result.
     for (const char* count :
          {"Crítico: 1", "A corregir: 1", "A mejorar: 0", "No imprescindible: 1", "Sin valorar: 1"})
         EXPECT_TRUE(Contains(all, count)) << count;
-    EXPECT_TRUE(Contains(all, "4 (1 Crítico, 1 A corregir, 1 No imprescindible, 1 Sin valorar)"));
+    EXPECT_TRUE(Contains(all, "4 (Crítico: 1, A corregir: 1, No imprescindible: 1, Sin valorar: 1)"));
+    EXPECT_TRUE(Contains(all, "2 sin medida, a fecha de 25/03/2026"));
+    EXPECT_TRUE(Contains(all, "N.º de trabajadores: 14"));
+    EXPECT_TRUE(Contains(all, "Respondidos: 4 de "));
+    EXPECT_FALSE(Contains(all, "Respuestas:"));
+    EXPECT_FALSE(Contains(all, "Sin Valorar"));
+}
+
+// Both comments of a measure, the measure dialog's first; a measure done after the document's
+// date is not done on it, though its date is shown.
+TEST_F(AssessmentPrintoutTest, AMeasuresCommentsAndItsStateOnTheDocumentsDate) {
+    std::vector<std::string> lines = kAssessedFirm;
+    lines[8] =
+        "9\t8\tR\tReponer la cortina\tcomentario de la medida\t23/03/2026\tPedro\t30/03/2026\tEva"
+        "\tcomentario del editor";
+    Print(lines);
+    const std::string all = AllText();
+    EXPECT_TRUE(Contains(all, "Comentarios: comentario de la medida comentario del editor")) << all;
+    EXPECT_TRUE(Contains(all, "Fecha realización: 30/03/2026 por Eva · Estado: Vencida"));
+}
+
+// Values the data editor would refuse are printed as the document holds them.
+TEST_F(AssessmentPrintoutTest, StoredValuesArePrintedAsTheyAre) {
+    std::vector<std::string> lines = kAssessedFirm;
+    lines[0] =
+        "1\t0\tE\tTalleres Norte\t\t\t\t\t\t\t\t10000000000000000000000\t\t\t\t"
+        "trabajadores=99999999999999999999; Modalidad=PROPIO; revision=31/02/2026";
+    Print(lines);
+    const std::string all = AllText();
+    EXPECT_TRUE(Contains(all, "N.º de trabajadores: 99999999999999999999"));
+    EXPECT_TRUE(Contains(all, "Próxima revisión: 31/02/2026"));
+    EXPECT_TRUE(Contains(all, "Modalidad preventiva: Servicio de prevención propio"));
+}
+
+// The summary's questionnaire table has the inspection's dates, the done one included.
+TEST_F(AssessmentPrintoutTest, TheQuestionnaireTableHasTheDoneDate) {
+    std::vector<std::string> lines = kAssessedFirm;
+    lines[1] = "2\t1\tC\t00.- Gestión Preventiva\t\t02/03/2026\t\t11/03/2026\t\t\t3";
+    Print(lines);
+    const int summary = SectionPage("2. Resumen");
+    ASSERT_GT(summary, 0);
+    EXPECT_TRUE(Contains(PageText(summary), "11/03/2026")) << PageText(summary);
 }
 
 TEST_F(AssessmentPrintoutTest, NothingIsDrawnOutsideTheMargins) {
@@ -208,6 +251,39 @@ TEST_F(AssessmentPrintoutTest, TheChartsBarsAreAsLongAsTheirCounts) {
     ASSERT_EQ(firm.size(), 1u);
     EXPECT_EQ(firm[0].rgb, plan::LevelColour(plan::Level::kToCorrect).Packed());
     EXPECT_NEAR(length(firm), length(all) / 3, 1);
+}
+
+// A zone whose two deficiencies are not valued: counted in its total and its table's "Total",
+// with a bar of the "Sin valorar" colour two thirds as long as the workstation's three.
+TEST_F(AssessmentPrintoutTest, APlaceWithOnlyUnvaluedDeficienciesIsCountedAndCharted) {
+    std::vector<std::string> lines = kAssessedFirm;
+    lines.push_back("13\t5\tC\t02.- Máquinas\t\t17/03/2026");
+    lines.push_back("14\t13\tD\t1. Uno");
+    lines.push_back("15\t13\tD\t2. Dos\t\t\t\t\t\t\t  x  ");
+    Print(lines);
+    const int page = SectionPage("2. Resumen");
+    std::map<int, std::vector<Call>> bars;
+    for (const Call& fill : canvas.Fills())
+        if (fill.page == page && fill.bottom - fill.y == 80 + 80 / 6) bars[fill.y].push_back(fill);
+    ASSERT_EQ(bars.size(), 4u) << "the whole firm, the firm, the zone, the workstation";
+    auto bar = std::next(bars.begin(), 2);
+    const std::vector<Call>& zone = bar->second;
+    const std::vector<Call>& workstation = std::next(bar)->second;
+    ASSERT_EQ(zone.size(), 1u);
+    EXPECT_EQ(zone[0].rgb, plan::LevelColour(plan::Level::kNotValued).Packed());
+    EXPECT_NEAR(zone[0].right - zone[0].x, (workstation.back().right - workstation.front().x) * 2 / 3, 1);
+    // The bar's total after it, and the table's row: no deficiency of a level, two not valued.
+    std::vector<std::string> barTexts, row;
+    int rowY = -1;
+    for (const Call& call : canvas.Texts()) {
+        if (call.page == page && call.y == zone[0].y && call.x > zone[0].right) barTexts.push_back(call.text);
+        if (call.page == page && call.text == "Nave" && call.y != zone[0].y && rowY < 0) rowY = call.y;
+    }
+    EXPECT_EQ(barTexts, std::vector<std::string>{"2"});
+    for (const Call& call : canvas.Texts())
+        if (call.page == page && call.y == rowY && call.text != "Nave") row.push_back(call.text);
+    EXPECT_EQ(row, (std::vector<std::string>{"0", "0", "0", "0", "2", "2"}));
+    EXPECT_TRUE(Contains(AllText(), "6 (Crítico: 1, A corregir: 1, No imprescindible: 1, Sin valorar: 3)"));
 }
 
 // A deficiency that fits on a page is never cut by one: its item, what was detected, the

@@ -46,7 +46,7 @@ TEST_F(AssessmentTest, PlacesInTheTreesOrderWithWhatHangsFromEach) {
 
     ASSERT_EQ(workstation.questionnaires.size(), 1u);
     const assessment::Questionnaire& q = workstation.questionnaires[0];
-    EXPECT_EQ(U(q.valuation), "Muy Deficiente");
+    EXPECT_EQ(U(q.valuation), "Muy deficiente");
     ASSERT_EQ(q.deficiencies.size(), 3u);
     EXPECT_EQ(U(q.deficiencies[0].item), "1. ¿Hay pantallas?");
     EXPECT_EQ(q.deficiencies[0].detected, "Cortina rota");
@@ -77,7 +77,7 @@ TEST_F(AssessmentTest, TheItemsAnsweredYesWithTheirTexts) {
     const Catalogue& catalogue = ShippedCatalogue();
     ASSERT_GT(catalogue.ItemCount(18), 4);
     EXPECT_EQ(U(answered.answers),
-              "Respondidos: 4 de " + std::to_string(catalogue.ItemCount(18)) + " (Sí 2, No 1, No procede 1)");
+              "4 de " + std::to_string(catalogue.ItemCount(18)) + " (Sí 2, No 1, No procede 1)");
     EXPECT_EQ(answered.checked, (std::vector<std::string>{"2. " + catalogue.ItemText(18, 2),
                                                           "3. " + catalogue.ItemText(18, 3)}));
     const assessment::Questionnaire& unanswered = a.places[0].questionnaires[0];

@@ -50,6 +50,26 @@ TEST(TextFold, CaseAndMarksGoAndTheLengthStays) {
     EXPECT_FALSE(ContainsFolded(FoldForSearch("Nave"), FoldForSearch("naves")));
 }
 
+// Every letter of Windows-1252 with a mark, capital and small, folds to its plain small letter.
+TEST(TextFold, EveryMarkedLetterFolds) {
+    const std::pair<const char*, const char*> letters[] = {
+        {"ÀÁÂÃÄÅàáâãäå", "aaaaaaaaaaaa"},
+        {"Çç", "cc"},
+        {"ÈÉÊËèéêë", "eeeeeeee"},
+        {"ÌÍÎÏìíîï", "iiiiiiii"},
+        {"Ññ", "nn"},
+        {"ÒÓÔÕÖØòóôõöø", "oooooooooooo"},
+        {"ÙÚÛÜùúûü", "uuuuuuuu"},
+        {"ÝýÿŸ", "yyyy"},
+        {"Šš", "ss"},
+        {"Žž", "zz"},
+    };
+    for (const auto& [marked, plain] : letters)
+        EXPECT_EQ(FoldForSearch(W(marked)), plain) << marked;
+    EXPECT_TRUE(ContainsFolded(FoldForSearch(W("MENÚ DEL DÍA")), FoldForSearch(W("menú del día"))));
+    EXPECT_TRUE(ContainsFolded(FoldForSearch(W("menú")), FoldForSearch(W("MENÚ"))));
+}
+
 TEST_F(NodeFindTest, EveryFieldTheEditorShowsIsSearchedAndNoOther) {
     EXPECT_EQ(Matches("valvula"), (std::vector<int>{3, 5, 6})) << "name, deficiency text, its measure";
     EXPECT_EQ(Matches("NUÑEZ"), std::vector<int>{3}) << "technician";
@@ -79,6 +99,21 @@ TEST_F(NodeFindTest, NextAndPreviousGoRoundFromTheSelectedNode) {
     EXPECT_EQ(found.node, Node(6)) << "before the first, the last";
     EXPECT_EQ(found.position, 3);
     EXPECT_EQ(found.count, 3);
+}
+
+// From a node that does not match, "Buscar siguiente" goes to the first match after it and
+// "Buscar anterior" to the last before it: none is skipped.
+TEST_F(NodeFindTest, NextFromANodeThatDoesNotMatchSkipsNoMatch) {
+    session.Tree().Select(Node(4));  // between matches 3 and 5
+    node_find::Result found = node_find::Find(session, "valvula", Direction::kNext);
+    EXPECT_EQ(found.node, Node(5));
+    EXPECT_EQ(found.position, 2);
+    found = node_find::Find(session, "valvula", Direction::kPrevious);
+    EXPECT_EQ(found.node, Node(3));
+    EXPECT_EQ(found.position, 1);
+    session.Tree().Select(Node(7));  // after the last match
+    EXPECT_EQ(node_find::Find(session, "valvula", Direction::kNext).node, Node(3));
+    EXPECT_EQ(node_find::Find(session, "valvula", Direction::kPrevious).node, Node(6));
 }
 
 TEST_F(NodeFindTest, AViewIsSearchedInWhatItShows) {

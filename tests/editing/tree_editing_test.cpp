@@ -241,3 +241,25 @@ TEST_F(TreeEditingTest, DoubleClickRefusesWhatItCannotEdit) {
     EXPECT_TRUE(port.messages.empty());
     EXPECT_TRUE(dialog.captions.empty());
 }
+
+// A "No" answer goes with its item's deficiency; undoing the deletion brings both back.
+TEST_F(TreeEditingTest, DeletingTheDeficiencyOfANoLeavesTheItemUnanswered) {
+    LoadLines(session, {
+                           "1\t0\tE\tFirma\t\t\t\t\t\t\t\t01000000000000000000000",
+                           "2\t1\tC\t01.- Lugares de trabajo\t\t\t\t\t\t\t3\t\t\tSNSN",
+                           "3\t2\tD\t2. Suelos\trecomendación\t\t\t\t\t\t13021\t\tSuelo roto",
+                           "4\t2\tD\t4. Escaleras",
+                       });
+    const std::string answers = "SNSN";
+    Select(3);
+    port.answers = {true};
+    editing.Delete();
+    EXPECT_EQ(session.Table().Record(2)->GetField(field::kChecklistAnswers), "S SN");
+    EXPECT_EQ(session.Table().Record(2)->GetField(field::kQuestionnaireValuation), "3")
+        << "the valuation stays";
+    session.History().Undo();
+    EXPECT_EQ(session.Table().Record(2)->GetField(field::kChecklistAnswers), answers);
+    ASSERT_NE(session.Table().Record(3), nullptr);
+    session.History().Redo();
+    EXPECT_EQ(session.Table().Record(2)->GetField(field::kChecklistAnswers), "S SN");
+}

@@ -51,6 +51,19 @@ TEST(FirmFigures, DatesAreKeptInTheShortDateFormat) {
         EXPECT_EQ(firm_figures::DateText(typed, dates), std::nullopt) << typed;
 }
 
+// What a review of the stored data would mark: values the editor would not store as they are.
+TEST(FirmFigures, StoredValuesTheEditorWouldRefuse) {
+    FixedDates dates;
+    for (const char* stored : {"", "14", "9999999"})
+        EXPECT_TRUE(firm_figures::AcceptedCount(stored)) << stored;
+    for (const char* stored : {"99999999999999999999", "014", " 14", "doce"})
+        EXPECT_FALSE(firm_figures::AcceptedCount(stored)) << stored;
+    EXPECT_TRUE(firm_figures::AcceptedDate("", dates));
+    EXPECT_TRUE(firm_figures::AcceptedDate("15/03/2027", dates));
+    for (const char* stored : {"31/02/2026", "1/3/27", "pronto"})
+        EXPECT_FALSE(firm_figures::AcceptedDate(stored, dates)) << stored;
+}
+
 TEST_F(FirmDataFormTest, TheFirmsDataAreStoredAndReadBack) {
     EXPECT_EQ(Accept(
                   1,

@@ -77,7 +77,8 @@ TEST_F(AnsweringTest, AnswersAreStoredOnePerItemAndReadBack) {
     session.SetModified(false);
     Respond(5);
     EXPECT_FALSE(session.Modified()) << "Cancelar changes nothing";
-    EXPECT_EQ(cp1252::ToUtf8(answering.Summary(Record(5))), "Respondidos: 3 de 3 (Sí 2, No 0, No procede 1)");
+    EXPECT_EQ(cp1252::ToUtf8(answering.Summary(Record(5))),
+              "Respondidos: 3 de 3 (Sí 2, No 0, No procede 1) · Valoración: Aplicado");
 }
 
 TEST_F(AnsweringTest, EachNewNoIsRecordedAsADeficiencyWithItsItemPicked) {
@@ -138,7 +139,7 @@ TEST_F(AnsweringTest, ACancelledDeficiencyLeavesItsItemUnanswered) {
     EXPECT_FALSE(session.Modified());
 }
 
-TEST_F(AnsweringTest, ACompliantQuestionnaireIsAppliedOnlyFromSinValorar) {
+TEST_F(AnsweringTest, ACompliantQuestionnaireIsApplied) {
     checklist.Answer({S, X, _});
     Respond(5);
     EXPECT_EQ(Valuation(5), "") << "an item is not answered yet";
@@ -152,11 +153,24 @@ TEST_F(AnsweringTest, ACompliantQuestionnaireIsAppliedOnlyFromSinValorar) {
     Respond(5);
     EXPECT_EQ(Valuation(5), "1");
 
-    // Only rises: a questionnaire valued Mejorable keeps it.
+    // Nothing wrong is recorded under it: a Mejorable left by a deficiency since deleted goes.
     Record(5).SetField(field::kQuestionnaireValuation, "2");
     checklist.Answer({X, S, S});
     Respond(5);
-    EXPECT_EQ(Valuation(5), "2");
+    EXPECT_EQ(Valuation(5), "1");
+
+    // With a deficiency under it (of no item), the valuation only rises.
+    auto record = std::make_unique<oToken>();
+    record->SetField(field::kParent, "5");
+    record->SetField(field::kKind, "D");
+    record->SetField(field::kItem, W("Cables sueltos"));
+    oToken* added = session.Table().Append(std::move(record));
+    TreeNode* cables = session.Tree().AddChild(Node(5), "Cables sueltos", added, icon::kDeficiency);
+    Record(5).SetField(field::kQuestionnaireValuation, "3");
+    checklist.Answer({S, S, S});
+    Respond(5);
+    EXPECT_EQ(Valuation(5), "3");
+    session.DeleteSubtree(cables);
 
     // A "No" is no compliance: the valuation is its deficiency's, Mejorable from the item's degree.
     Record(5).SetField(field::kQuestionnaireValuation, "");
@@ -320,10 +334,49 @@ TEST_F(AnsweringTest, TheDataEditorOfAQuestionnaireShowsAndAnswersIt) {
     NodeDataForm form(session.Table(), *Node(5), dates, &answering);
     ASSERT_TRUE(form.Open(port));
     ASSERT_TRUE(form.OffersAnswering());
-    EXPECT_EQ(U(form.AnswersSummary()), "Respondidos: 0 de 3 (Sí 0, No 0, No procede 0)");
+    EXPECT_EQ(U(form.AnswersSummary()),
+              "Respondidos: 0 de 3 (Sí 0, No 0, No procede 0) · Valoración: Sin Valorar");
     checklist.Answer({S, S, X});
     form.AnswerQuestionnaire();
-    EXPECT_EQ(U(form.AnswersSummary()), "Respondidos: 3 de 3 (Sí 2, No 0, No procede 1)");
+    EXPECT_EQ(U(form.AnswersSummary()),
+              "Respondidos: 3 de 3 (Sí 2, No 0, No procede 1) · Valoración: Aplicado");
     EXPECT_EQ(Answers(5), "SSX");
     EXPECT_TRUE(session.Modified()) << "answered at once, whatever the editor's outcome";
+}
+
+// Deleting the deficiency of a "No" leaves the item unanswered; a "No" that still has another
+// deficiency of its item, and the other answers, stay.
+TEST_F(AnsweringTest, ANoGoesWithTheLastDeficiencyOfItsItem) {
+    auto deficiency = [this](const std::string& item) {
+        auto record = std::make_unique<oToken>();
+        record->SetField(field::kParent, "4");
+        record->SetField(field::kKind, "D");
+        record->SetField(field::kItem, W(item));
+        oToken* added = session.Table().Append(std::move(record));
+        return session.Tree().AddChild(Node(4), item, added, icon::kDeficiency);
+    };
+    TreeNode* second = deficiency("2. Ítem 2");
+    TreeNode* fourth = deficiency("4. Ítem 4");
+    TreeNode* fourthAgain = deficiency("4. Ítem 4, otra vez");
+    Record(4).SetField(field::kChecklistAnswers, "SNXN");
+
+    auto forget = [this](TreeNode* node) {
+        const std::optional<int> item = DeficiencyItem(node->record->GetField(field::kItem));
+        session.DeleteSubtree(node);
+        return ForgetNoWithoutDeficiency(session.Table(), Record(4), *item);
+    };
+    EXPECT_TRUE(forget(second));
+    EXPECT_EQ(Answers(4), "S XN");
+    EXPECT_FALSE(forget(fourth)) << "item 4 has another deficiency";
+    EXPECT_EQ(Answers(4), "S XN");
+    EXPECT_TRUE(forget(fourthAgain));
+    EXPECT_EQ(Answers(4), "S X ");
+
+    // A "Sí" is no "No": nothing changes; the last answer gone leaves the field empty.
+    TreeNode* again = deficiency("2. Ítem 2");
+    Record(4).SetField(field::kChecklistAnswers, "SN");
+    EXPECT_FALSE(ForgetNoWithoutDeficiency(session.Table(), Record(4), 1));
+    Record(4).SetField(field::kChecklistAnswers, " N");
+    EXPECT_TRUE(forget(again));
+    EXPECT_EQ(Answers(4), "");
 }

@@ -5,12 +5,15 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <future>
 
 #include "file_io.h"
+#include "scratch_file.h"
 #include "temp_dir.h"
 
 namespace {
@@ -204,4 +207,31 @@ TEST(FileIo, SavingUnderANameNearTheLengthLimitWorks) {
         EXPECT_EQ(ReadFile(path), "second");
     }
     EXPECT_EQ(EntriesIn(dir.path()), 3u) << "no temporary file is left behind";
+}
+
+// What a killed export left: only the program's own scratch files older than a day go.
+TEST(FileIo, StaleScratchFilesOfKilledExportsAreRemoved) {
+    TempDir dir;
+    namespace fs = std::filesystem;
+    const auto twoDaysAgo = fs::file_time_type::clock::now() - std::chrono::hours(48);
+    auto make = [&](const std::string& name, bool old) {
+        WriteFile(dir.File(name), "x");
+        if (old) fs::last_write_time(dir.File(name).Utf8(), twoDaysAgo);
+    };
+    make("kaldo-export-a1B2c3.pdf", true);
+    make("kaldo-export-Zz9yY8.xlsx", true);
+    make("kaldo-export-q1w2e3.pdf", false);  // an export running now
+    make("kaldo-export-.pdf", true);         // not a name the program gives
+    make("otro-export-a1B2c3.pdf", true);
+    fs::create_directory(dir.File("kaldo-export-dir123").Utf8());
+    fs::last_write_time(dir.File("kaldo-export-dir123").Utf8(), twoDaysAgo);
+
+    EXPECT_EQ(file_io::RemoveStaleScratchFiles(dir.path()), 2);
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(dir.path().Utf8()))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"kaldo-export-.pdf", "kaldo-export-dir123",
+                                              "kaldo-export-q1w2e3.pdf", "otro-export-a1B2c3.pdf"}));
+    EXPECT_EQ(file_io::RemoveStaleScratchFiles(dir.File("no-existe")), 0);
 }

@@ -83,15 +83,41 @@ TEST(FirmData, PairsTheProgramDoesNotKnowAreKept) {
 }
 
 TEST(FirmData, EveryModalityReadsBackAndHasItsName) {
-    for (int m = 0; m < firm_data::kModalityCount; ++m) {
-        const auto modality = static_cast<firm_data::Modality>(m);
+    using firm_data::Modality;
+    const struct {
+        Modality modality;
+        std::string field;
+        std::string name;
+    } cases[] = {
+        {Modality::kNone, "", ""},
+        {Modality::kEmployer, "modalidad=empresario", "Asumida por el empresario"},
+        {Modality::kDesignatedWorkers, "modalidad=designados", "Trabajadores designados"},
+        {Modality::kOwnService, "modalidad=propio", "Servicio de prevención propio"},
+        {Modality::kExternalService, "modalidad=ajeno", "Servicio de prevención ajeno"},
+        {Modality::kJointService, "modalidad=mancomunado", "Servicio de prevención mancomunado"},
+    };
+    for (const auto& c : cases) {
         oToken firm = Line(kFirm);
         firm_data::FirmData data;
-        data.modality = modality;
+        data.modality = c.modality;
         firm_data::Write(firm, data);
-        EXPECT_EQ(firm_data::Read(firm).modality, modality) << m;
-        EXPECT_EQ(firm_data::ModalityName(modality).empty(), m == 0) << m;
+        EXPECT_EQ(firm.GetField(field::kPlaceFigures), c.field);
+        EXPECT_EQ(firm_data::Read(firm).modality, c.modality) << c.field;
+        EXPECT_EQ(cp1252::ToUtf8(firm_data::ModalityName(c.modality)), c.name);
     }
-    EXPECT_EQ(cp1252::ToUtf8(firm_data::ModalityName(firm_data::Modality::kJointService)),
-              "Servicio de prevención mancomunado");
+}
+
+// A file edited by hand may write keys and values in capitals: they read, and the editor writes
+// them back as the program writes them, keeping the pairs it does not know.
+TEST(FirmData, KeysAndValuesReadInAnyCase) {
+    oToken firm = Line(kFirm + "\t\t\t\tModalidad=AJENO; TRABAJADORES=7; Revision=01/02/2027; Turnos=3");
+    firm_data::FirmData data = firm_data::Read(firm);
+    EXPECT_EQ(data.modality, firm_data::Modality::kExternalService);
+    EXPECT_EQ(data.workers, "7");
+    EXPECT_EQ(data.nextReview, "01/02/2027");
+    firm_data::Write(firm, data);
+    EXPECT_EQ(firm.GetField(field::kPlaceFigures),
+              "trabajadores=7; modalidad=ajeno; revision=01/02/2027; Turnos=3");
+    oToken workstation = Line("2\t1\tP\tTorno\t\t\t\t\t\t\t\t\t\t\t\tExpuestos=4");
+    EXPECT_EQ(firm_data::ReadExposedWorkers(workstation), "4");
 }

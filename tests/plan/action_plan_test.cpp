@@ -35,12 +35,12 @@ TEST_F(PlanDocument, RowsGoByLevelThenPlannedDateThenDocumentOrder) {
 
 TEST_F(PlanDocument, EveryColumnOfAMeasureAndOfADeficiencyWithoutMeasure) {
     const plan::ActionPlan plan = Plan();
-    EXPECT_EQ(
-        Cells(plan.rows[0]),
-        (std::vector<std::string>{
-            "Crítico", "Construcciones Ávila, S.L. / Nave / Soldadura", "01.- Lugares de trabajo",
-            "5. ¿Están protegidas las escaleras? — Escalera sin barandilla", "Instalar barandilla",
-            "Cerrajero; 450 €", "Ana Ruiz", "01/12/2026", "", "", "Vencida", "Urgente: con \"comillas\""}));
+    EXPECT_EQ(Cells(plan.rows[0]),
+              (std::vector<std::string>{
+                  "Crítico", "Construcciones Ávila, S.L. / Nave / Soldadura", "01.- Lugares de trabajo",
+                  "5. ¿Están protegidas las escaleras? — Escalera sin barandilla", "Instalar barandilla",
+                  "Cerrajero; 450 €", "Ana Ruiz", "01/12/2026", "", "", "Vencida",
+                  "Pedir presupuesto\r\nUrgente: con \"comillas\""}));
     EXPECT_EQ(plan.rows[0].kind, kind::kMeasure);
     EXPECT_EQ(plan.rows[0].planned.date, (Date{2026, 12, 1}));
     EXPECT_FALSE(plan.rows[0].done.date);
@@ -77,8 +77,43 @@ TEST_F(PlanDocument, TheSameDocumentOnOtherDates) {
     EXPECT_EQ(Plan({2026, 12, 9}).counts.Of(State::kOverdue), 3);
     const plan::ActionPlan early = Plan({2025, 12, 8});
     EXPECT_EQ(early.counts.Of(State::kOverdue), 0);
-    EXPECT_EQ(early.counts.Of(State::kPending), 3);
-    EXPECT_EQ(early.counts.Of(State::kDone), 1) << "done is done whatever the date";
+    // Measure 11, done on 20/11/2026, was still to be done then.
+    EXPECT_EQ(early.counts.Of(State::kPending), 4);
+    EXPECT_EQ(early.counts.Of(State::kDone), 0);
+}
+
+TEST_F(PlanDocument, AMeasureIsDoneFromItsDoneDateOn) {
+    auto stateOf11 = [this](Date asOf) {
+        for (const plan::PlanRow& row : Plan(asOf).rows) {
+            if (row.slot == 11) return row.state;
+        }
+        return State::kNoMeasure;
+    };
+    EXPECT_EQ(stateOf11({2026, 11, 19}), State::kPending) << "the day before";
+    EXPECT_EQ(stateOf11({2026, 11, 20}), State::kDone) << "the day itself";
+    EXPECT_EQ(stateOf11({2027, 2, 1}), State::kDone) << "after its planned date too";
+    // Done after it was due: overdue on a date between the two.
+    session.Table().Record(11)->SetField(field::kDoneDate, "20/01/2027");
+    EXPECT_EQ(stateOf11({2027, 1, 16}), State::kOverdue);
+    EXPECT_EQ(stateOf11({2027, 1, 20}), State::kDone);
+}
+
+TEST_F(PlanDocument, ADoneFieldThatIsNoDateIsNotDone) {
+    // "hecho" and an impossible date: the text is shown, the state follows the planned date.
+    session.Table().Record(8)->SetField(field::kDoneDate, "hecho");
+    session.Table().Record(9)->SetField(field::kDoneDate, "31/02/2026");
+    session.Table().Record(13)->SetField(field::kDoneDate, "ya");
+    const plan::ActionPlan plan = Plan();
+    EXPECT_EQ(plan.rows[0].slot, 8);
+    EXPECT_EQ(plan.rows[0].Text(Column::kDoneDate), "hecho");
+    EXPECT_FALSE(plan.rows[0].done.date);
+    EXPECT_EQ(plan.rows[0].state, State::kOverdue);
+    EXPECT_EQ(plan.rows[1].Text(Column::kDoneDate), "31/02/2026");
+    EXPECT_EQ(plan.rows[1].state, State::kPending);
+    EXPECT_EQ(plan.rows[6].slot, 13);
+    EXPECT_EQ(plan.rows[6].state, State::kUndated);
+    EXPECT_EQ(plan.counts.Of(State::kDone), 1);
+    EXPECT_EQ(U(plan::OverdueText(plan)), "2 medidas vencidas · próxima: 08/12/2026 Señalizar el paso");
 }
 
 TEST_F(PlanDocument, CountsByStateAndByLevelAndState) {
@@ -101,6 +136,25 @@ TEST_F(PlanDocument, OverdueTextNamesTheNextPendingMeasure) {
     EXPECT_EQ(plan::OverdueText(Plan({2026, 11, 1})), "") << "nothing overdue, nothing said";
     EXPECT_EQ(U(plan::TitleText(Plan())),
               "Plan de acción · Construcciones Ávila, S.L. · a fecha de 08/12/2026");
+}
+
+// Of several pending measures the one due first is named, wherever its level puts its row.
+TEST_F(PlanDocument, TheNextMeasureIsTheEarliestPendingOne) {
+    session.Table().Record(11)->SetField(field::kDoneDate, "");               // due 15/01/2027, A mejorar
+    session.Table().Record(15)->SetField(field::kPlannedDate, "03/12/2026");  // A corregir
+    // On 02/12: 8 and 18 overdue; 9 (Crítico, 08/12), 15 and 11 pending.
+    EXPECT_EQ(U(plan::OverdueText(Plan({2026, 12, 2}))),
+              "2 medidas vencidas · próxima: 03/12/2026 Reparar el suelo");
+}
+
+// Within a level the dated rows come first, the undated after them whatever the file's order.
+TEST_F(PlanDocument, UndatedRowsOfALevelGoLast) {
+    session.Table().Record(8)->SetField(field::kPlannedDate, "");
+    session.Table().Record(15)->SetField(field::kPlannedDate, "10/12/2026");
+    std::vector<int> slots;
+    for (const plan::PlanRow& row : Plan().rows)
+        slots.push_back(row.slot);
+    EXPECT_EQ(slots, (std::vector<int>{9, 8, 15, 3, 11, 18, 13}));
 }
 
 TEST_F(PlanDocument, ADeficiencyWhoseMeasureIsDeletedGetsARowAndTheViewsChangeNothing) {
@@ -148,4 +202,13 @@ TEST(ActionPlan, AnEmptyDocumentHasNoRows) {
     EXPECT_TRUE(plan.rows.empty());
     EXPECT_EQ(plan::CountsText(plan.counts), "Ninguna deficiencia");
     EXPECT_EQ(plan::OverdueText(plan), "");
+}
+
+TEST(ActionPlan, TheLevelOfAValuationCode) {
+    EXPECT_EQ(plan::LevelOfCode("0...."), Level::kCritical);
+    EXPECT_EQ(plan::LevelOfCode("13021"), Level::kToCorrect);
+    EXPECT_EQ(plan::LevelOfCode("2"), Level::kToImprove);
+    EXPECT_EQ(plan::LevelOfCode("3 1 2"), Level::kNotEssential);
+    for (const char* none : {"", " 3021", "43021", "x"})
+        EXPECT_EQ(plan::LevelOfCode(none), Level::kNotValued) << none;
 }

@@ -54,18 +54,44 @@ TEST_F(PlanDocument, CsvQuotesOnlyWhatNeedsItAndEndsEveryLineWithCrLf) {
     ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_EQ(csv.substr(3, csv.find("\r\n") + 2 - 3),
               "Nivel;Lugar;Cuestionario;Deficiencia;Medida;Recursos;Responsable;Fecha prevista;"
-              "Fecha realización;Realizada por;Estado;Comentarios\r\n");
+              "Fecha realización;Realizada por;Estado a 08/12/2026;Comentarios\r\n");
     // ';' and '"' are quoted, inner quotes doubled; a line break stays inside its quoted field.
-    EXPECT_NE(
-        csv.find(";\"Cerrajero; 450 €\";Ana Ruiz;01/12/2026;;;Vencida;\"Urgente: con \"\"comillas\"\"\"\r\n"),
-        std::string::npos);
+    EXPECT_NE(csv.find(";\"Cerrajero; 450 €\";Ana Ruiz;01/12/2026;;;Vencida;"
+                       "\"Pedir presupuesto\r\nUrgente: con \"\"comillas\"\"\"\r\n"),
+              std::string::npos);
     EXPECT_NE(csv.find(";Sin fecha;\"Línea 1\r\nLínea 2\"\r\n"), std::string::npos);
-    // 8 lines and one line break inside a field.
+    // 8 lines and two line breaks inside fields.
     std::size_t lines = 0;
     for (std::size_t at = 0; (at = csv.find("\r\n", at)) != std::string::npos; at += 2)
         ++lines;
-    EXPECT_EQ(lines, 9u);
+    EXPECT_EQ(lines, 10u);
     EXPECT_EQ(csv.find('\n', csv.size() - 1), csv.size() - 1);
+}
+
+// A text that a spreadsheet would run as a formula is neutralised with an apostrophe, and no
+// control byte but a line break reaches the file.
+TEST(PlanCsv, FormulasAreNeutralisedAndControlBytesEscaped) {
+    plan::ActionPlan plan;
+    plan.asOfText = "11/04/2026";
+    plan::PlanRow row;
+    row.place = W("=HYPERLINK(\"http://x\";\"clic\") / Nave");
+    row.questionnaire = "+34 600";
+    row.deficiency = "-1";
+    row.measure = "@SUM(A1)";
+    row.resources = "\tpaso";
+    row.responsible = "\rAna";
+    row.comments = std::string("a\x1b[31mb\x07\x81 c\r\nd=e\0", 17);  // a NUL at the end
+    row.doneBy = "Luis - Ana";
+    plan.rows.push_back(row);
+    const std::string csv = plan::PlanCsv(plan);
+    const std::string heading = csv.substr(3, csv.find("\r\n") + 2 - 3);
+    EXPECT_EQ(heading,
+              "Nivel;Lugar;Cuestionario;Deficiencia;Medida;Recursos;Responsable;Fecha prevista;"
+              "Fecha realización;Realizada por;Estado a 11/04/2026;Comentarios\r\n");
+    EXPECT_EQ(csv.substr(3 + heading.size()),
+              "Sin valorar;\"'=HYPERLINK(\"\"http://x\"\";\"\"clic\"\") / Nave\";\"'+34 600\";\"'-1\";"
+              "\"'@SUM(A1)\";\"'\\x09paso\";\"'\\x0dAna\";;;Luis - Ana;Sin medida;"
+              "\"a\\x1b[31mb\\x07\\x81 c\r\nd=e\\x00\"\r\n");
 }
 
 TEST_F(PlanDocument, WorkbookHasDateCellsAFrozenHeadingAnAutofilterAndASummary) {
@@ -106,6 +132,37 @@ TEST_F(PlanDocument, WorkbookHasDateCellsAFrozenHeadingAnAutofilterAndASummary) 
     EXPECT_EQ(Cell(summary, "G4").value, "2");
     EXPECT_EQ(Cell(summary, "B9").value, "2");
     EXPECT_EQ(Cell(summary, "G9").value, "7");
+}
+
+// A date before 1900 has no serial number in a spreadsheet: it goes as the text it is. A
+// comment of two lines comes back from the shared strings with its line break and no CR.
+TEST(PlanXlsx, DatesBefore1900AreTextsAndLineBreaksStay) {
+    plan::ActionPlan plan;
+    plan.asOfText = "11/04/2026";
+    plan::PlanRow row;
+    row.kind = 'R';
+    row.state = plan::State::kPending;
+    row.planned = {"31/12/1899", Date{1899, 12, 31}};
+    row.done = {"02/01/1900", Date{1900, 1, 2}};
+    row.comments = W("Línea 1\r\nLínea 2");
+    plan.rows.push_back(row);
+    TempDir dir;
+    const FilePath path = dir.File("plan.xlsx");
+    std::string error;
+    ASSERT_TRUE(plan::WritePlanXlsx(plan, path, &error)) << error;
+    const std::string sheet = ZipEntry(path, "xl/worksheets/sheet1.xml");
+    const std::string strings = ZipEntry(path, "xl/sharedStrings.xml");
+    EXPECT_TRUE(Cell(sheet, "H4").found);
+    EXPECT_FALSE(Cell(sheet, "H4").number);
+    EXPECT_NE(strings.find(">31/12/1899<"), std::string::npos);
+    EXPECT_EQ(Cell(sheet, "I4").value, "2");
+    EXPECT_TRUE(Cell(sheet, "I4").number);
+    EXPECT_NE(strings.find("Línea 1\nLínea 2"), std::string::npos) << strings;
+    EXPECT_EQ(strings.find('\r'), std::string::npos);
+    EXPECT_EQ(strings.find("_x000D_"), std::string::npos);
+    // The summary's headings count rows: plural, as the document's.
+    for (const char* heading : {">Vencidas<", ">Pendientes<", ">Realizadas<"})
+        EXPECT_NE(strings.find(heading), std::string::npos) << heading;
 }
 
 TEST_F(PlanDocument, PdfTableOnALandscapePage) {

@@ -175,9 +175,12 @@ TEST_F(ChecklistWindowTest, TheDataEditorShowsTheAnswersAndAnswersTheQuestionnai
     });
     QTest::mouseDClick(window->TreeView->viewport(), Qt::LeftButton, {},
                        window->TreeView->visualRect(window->TreeView->currentIndex()).center());
-    EXPECT_EQ(before, QString("Respondidos: 0 de %1 (Sí 0, No 0, No procede 0)").arg(items))
+    EXPECT_EQ(before,
+              QString("Respondidos: 0 de %1 (Sí 0, No 0, No procede 0) · Valoración: Sin Valorar").arg(items))
         << "never answered: the deficiency alone answers nothing";
-    EXPECT_EQ(after, QString("Respondidos: %1 de %1 (Sí %2, No 1, No procede 0)").arg(items).arg(items - 1));
+    EXPECT_EQ(after, QString("Respondidos: %1 de %1 (Sí %2, No 1, No procede 0) · Valoración: Sin Valorar")
+                         .arg(items)
+                         .arg(items - 1));
     EXPECT_EQ(Record(4).GetField(field::kChecklistAnswers), "N" + std::string(items - 1, 'S'));
     EXPECT_EQ(Record(4).GetField(field::kQuestionnaireValuation), "") << "a No: not Aplicado";
 

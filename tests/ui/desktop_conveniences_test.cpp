@@ -99,19 +99,19 @@ TEST_F(DesktopTest, F1OpensTheHelpWindow) {
 TEST_F(DesktopTest, OpenedDocumentsAreListedNewestFirstBeforeSalir) {
     EXPECT_EQ(Entries(window.ArchivoMenu),
               QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...",
-                           "&Cerrar", "-", "&Imprimir", "Informe de evaluación ...", "-", "&Salir", "-",
-                           "Copia de recuperación ..."}));
+                           "&Cerrar", "-", "&Imprimir", "Informe de evaluación ...", "-",
+                           "Resumen de una carpeta ...", "-", "&Salir", "-", "Copia de recuperación ..."}));
     Open(Document("primera.kl3"));
     Open(Document("Pérez & Hijos.kl3"));
     EXPECT_EQ(Entries(window.ArchivoMenu),
               QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...",
                            "&Cerrar", "-", "&Imprimir", "Informe de evaluación ...", "-",
-                           "&1 Pérez && Hijos.kl3", "&2 primera.kl3", "-", "&Salir", "-",
-                           "Copia de recuperación ..."}));
+                           "Resumen de una carpeta ...", "-", "&1 Pérez && Hijos.kl3", "&2 primera.kl3", "-",
+                           "&Salir", "-", "Copia de recuperación ..."}));
     EXPECT_EQ(EntryNamed(window.ArchivoMenu, "&2 primera.kl3")->toolTip(), PathToQt(dir.File("primera.kl3")));
 
     Open(dir.File("primera.kl3"));  // opened again: moves up, not listed twice
-    EXPECT_EQ(Entries(window.ArchivoMenu).mid(10, 2),
+    EXPECT_EQ(Entries(window.ArchivoMenu).mid(12, 2),
               QStringList({"&1 primera.kl3", "&2 Pérez && Hijos.kl3"}));
 }
 
@@ -143,7 +143,7 @@ TEST_F(DesktopTest, ChoosingAnEntryOpensItsDocument) {
     FinishCommand();
     EXPECT_EQ(port.questions.size(), 1u);
     EXPECT_EQ(window.Session().FileName(), first);
-    EXPECT_EQ(Entries(window.ArchivoMenu).mid(10, 2), QStringList({"&1 primera.kl3", "&2 segunda.kl3"}));
+    EXPECT_EQ(Entries(window.ArchivoMenu).mid(12, 2), QStringList({"&1 primera.kl3", "&2 segunda.kl3"}));
 }
 
 TEST_F(DesktopTest, AnEntryWhoseDocumentHasGoneIsRemovedWhenChosen) {
@@ -155,7 +155,8 @@ TEST_F(DesktopTest, AnEntryWhoseDocumentHasGoneIsRemovedWhenChosen) {
     FinishCommand();
     EXPECT_EQ(window.Session().FileName(), kept);  // the open document stays
     EXPECT_TRUE(port.messages.empty());
-    EXPECT_EQ(Entries(window.ArchivoMenu).mid(9), QStringList({"-", "&1 abierta.kl3", "-", "&Salir", "-", "Copia de recuperación ..."}));
+    EXPECT_EQ(Entries(window.ArchivoMenu).mid(11),
+              QStringList({"-", "&1 abierta.kl3", "-", "&Salir", "-", "Copia de recuperación ..."}));
 }
 
 TEST_F(DesktopTest, EveryWindowSharesTheListThroughTheSettings) {
@@ -165,7 +166,7 @@ TEST_F(DesktopTest, EveryWindowSharesTheListThroughTheSettings) {
 
     Open(Document("otra.kl3"));
     emit later.ArchivoMenu->aboutToShow();  // the other window catches up when its menu opens
-    EXPECT_EQ(Entries(later.ArchivoMenu).mid(10, 2), QStringList({"&1 otra.kl3", "&2 compartida.kl3"}));
+    EXPECT_EQ(Entries(later.ArchivoMenu).mid(12, 2), QStringList({"&1 otra.kl3", "&2 compartida.kl3"}));
 }
 
 TEST_F(DesktopTest, WindowSizeAndPanelWidthAreRestoredNextTime) {

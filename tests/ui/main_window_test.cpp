@@ -57,11 +57,11 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesInOrder) {
     for (QAction* action : window.menuBar()->actions())
         menus << action->text();
     EXPECT_EQ(menus, QStringList({"&Archivo", "&Edición", "Vistas", "A&yuda"}));
-    // The assessment document with the other printout.
+    // The assessment document with the other printout; the overview of a folder on its own.
     EXPECT_EQ(Entries(window.ArchivoMenu),
               QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...",
-                           "&Cerrar", "-", "&Imprimir", "Informe de evaluación ...", "-", "&Salir", "-",
-                           "Copia de recuperación ..."}));
+                           "&Cerrar", "-", "&Imprimir", "Informe de evaluación ...", "-",
+                           "Resumen de una carpeta ...", "-", "&Salir", "-", "Copia de recuperación ..."}));
     EXPECT_EQ(Entries(window.EdicionMenu),
               QStringList({"Deshacer", "Rehacer", "-", "Buscar ...", "Buscar siguiente", "Buscar anterior"}));
     // The Part's four views, then the action plan behind a separator.

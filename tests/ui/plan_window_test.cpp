@@ -162,11 +162,12 @@ TEST_F(PlanWindowTest, TheWindowFollowsTheDocumentAndItsOwnDate) {
     EXPECT_EQ(Slots(*plan), (std::vector<int>{8, 9, 3, 15, 11, 18, 12}));
     EXPECT_EQ(plan->lblRecuentos->text(),
               "2 vencidas · 1 pendiente · 1 sin fecha · 1 realizada · 2 sin medida");
-    // On an earlier date nothing is overdue; the notice keeps today's. Its calendar is Spanish.
+    // On an earlier date nothing is overdue, and the measure done on 20/11 is still to be done;
+    // the notice keeps today's. Its calendar is Spanish.
     EXPECT_EQ(plan->dtAFecha->calendarWidget()->locale().language(), QLocale::Spanish);
     plan->dtAFecha->setDate(QDate(2026, 11, 1));
     QCoreApplication::processEvents();
-    EXPECT_EQ(plan->lblRecuentos->text(), "3 pendientes · 1 sin fecha · 1 realizada · 2 sin medida");
+    EXPECT_EQ(plan->lblRecuentos->text(), "4 pendientes · 1 sin fecha · 2 sin medida");
     EXPECT_TRUE(Notice()->isVisible());
     // A view rebuilds the tree; the plan stays.
     window.Valoracin1->trigger();
