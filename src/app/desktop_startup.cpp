@@ -1,6 +1,7 @@
 #include "desktop_startup.h"
 
 #include <QMessageBox>
+#include <QTimer>
 
 #include "application_title.h"
 #include "main_window.h"
@@ -33,4 +34,6 @@ void DesktopStartupWindows::CreateMainWindow() {
     window_ = std::make_unique<MainWindow>(catalogue_);
     window_->show();
     window_->OpenStartupDocument(arguments_);
+    // Once the window shows: what a program that did not end normally left unsaved.
+    QTimer::singleShot(0, window_.get(), [window = window_.get()] { window->OfferRecoveryCopies(); });
 }

@@ -14,6 +14,8 @@ constexpr const char* kShowTip = "Mostrar Inicio";
 constexpr const char* kWindowGeometry = "ventana/geometria";
 constexpr const char* kPanelWidth = "ventana/divisor";
 constexpr const char* kRecentFiles = "recientes/archivos";
+// Under the program's key: "Copia de recuperación cada N minutos" (0: none).
+constexpr const char* kRecoveryMinutes = "recuperacion/minutos";
 }  // namespace setting
 
 // The per-user store of string values under named keys (the registry under Windows). The

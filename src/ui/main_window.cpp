@@ -22,6 +22,7 @@
 #include "qt_print_port.h"
 #include "qt_user_port.h"
 #include "recent_files_menu.h"
+#include "recovery_service.h"
 #include "text_codec.h"
 #include "tree_model.h"
 
@@ -64,6 +65,7 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     SetUpOverview();
     SetUpDesktop();
     SetUpHelp();
+    SetUpRecovery();
     session_.AddObserver(this);
     StateChanged();
 }
@@ -80,6 +82,8 @@ MainWindow::~MainWindow() {
     delete plan_;
     plan_ = nullptr;
     session_.RemoveObserver(this);
+    delete recovery_;
+    recovery_ = nullptr;
     // The members go now, in the reverse order of their declaration: the commands, then the
     // session with its records.
 }
@@ -280,6 +284,7 @@ void MainWindow::StateChanged() {
     PlanStateChanged();
     EditStateChanged();
     DesktopStateChanged();
+    if (recovery_) recovery_->SessionChanged();
 }
 
 void MainWindow::OpenStartupDocument(const QStringList& arguments) {
@@ -289,6 +294,7 @@ void MainWindow::OpenStartupDocument(const QStringList& arguments) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // After "&Salir" the question has been asked already.
     if (quitting_ || commands_.MayQuit()) {
+        recovery_->Leave();
         event->accept();
     } else {
         event->ignore();

@@ -34,6 +34,7 @@ class QMenu;
 class QModelIndex;
 class QSplitter;
 class RecentFilesMenu;
+class RecoveryService;
 class TreeModel;
 class UserPort;
 namespace node_find {
@@ -61,6 +62,9 @@ public:
     // "Resumen de una carpeta ..." once the folder is chosen: the overview window of that folder,
     // whose double click opens a document here as "&Abrir ..." does (main_window_overview.cpp).
     OverviewWindow* OpenOverview(const FilePath& folder);
+    // "Recuperar documentos", when a program that did not end normally left copies.
+    void OfferRecoveryCopies();
+    RecoveryService* Recovery() const { return recovery_; }
     // Sets the enabled state of the context-menu entries for the selected kind.
     void PrepareContextMenu();
 
@@ -92,6 +96,7 @@ public:
     QAction* ResumenCarpeta1;     // "Resumen de una carpeta ...", after "Informe de evaluación ..."
     QAction* FichasPuestos1;      // "Fichas de los puestos ...", after "Informe de evaluación ..."
     QAction* Salir1;
+    QAction* CopiaRecuperacion1;  // "Copia de recuperación ...", after "&Salir"
     QAction* Deshacer1;
     QAction* Rehacer1;
     QAction* Buscar1;
@@ -176,6 +181,9 @@ private:
     // the command that made the change has finished.
     void DesktopStateChanged();
 
+    // Recovery copies of unsaved work (main_window_recovery.cpp).
+    void SetUpRecovery();
+
     const Catalogue& catalogue_;
     // The open document. It lives apart from the window so that nothing can reach it once it is
     // gone: whatever observes it is taken away first, in ~MainWindow.
@@ -218,4 +226,6 @@ private:
     // The action plan's window and notice; the dialogs of its exports (real ones only).
     PlanPresenter* plan_ = nullptr;
     std::unique_ptr<UserPort> ownPlanPort_;
+    // The recovery copy of the open document; stopped in ~MainWindow, before the session goes.
+    RecoveryService* recovery_ = nullptr;
 };

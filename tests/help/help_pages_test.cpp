@@ -45,7 +45,7 @@ TEST(HelpContents, EveryEntryAndEveryDialogsTopicIsABuiltPage) {
         targets.push_back(entry.target);
     EXPECT_GE(targets.size(), 19u);
     for (const char* window : {"frmDatos", "frmSelCuest", "frmRespuestas", "frmCuestionario", "frmMedida",
-                               "frmPlan", "PrintDialog1", "frmSplash", "AboutBox"})
+                               "frmPlan", "PrintDialog1", "frmSplash", "AboutBox", "frmRecuperar"})
         targets.push_back(help::TopicOf(window));
     for (const std::string& target : targets) {
         SCOPED_TRACE(target);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,12 @@ void ExecProgram(const FilePath& programFile, const ProgramArguments& arguments,
         argv.push_back(argument.utf8.data());
     argv.push_back(nullptr);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The user's data folder (the recovery copies) is the run's own: nothing of the real user's
+    // is offered at start or written.
+    if (char* here = getcwd(nullptr, 0)) {
+        setenv("XDG_DATA_HOME", (std::string(here) + "/.kaldo-datos").c_str(), 1);
+        free(here);
+    }
     execv(program.c_str(), argv.data());
 }
 

@@ -26,6 +26,8 @@ int main(int argc, char** argv) {
     QTemporaryDir settingsFolder;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
+    // The data folder too (the recovery copies), which the test mode puts under the home.
+    qputenv("HOME", settingsFolder.path().toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ClearSettings);
     return RUN_ALL_TESTS();

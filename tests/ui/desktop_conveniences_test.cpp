@@ -109,18 +109,18 @@ TEST_F(DesktopTest, F1OpensTheHelpWindow) {
 TEST_F(DesktopTest, OpenedDocumentsAreListedNewestFirstBeforeSalir) {
     EXPECT_EQ(Entries(window.ArchivoMenu),
               QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...",
-                           "&Cerrar", "-", "&Imprimir", "Informe de evaluación ...", "Fichas de los puestos ...", "-", "Resumen de una carpeta ...",
+                           "&Cerrar", "-", "&Imprimir", "Informe de evaluación ...", "Fichas de los puestos ...", "-", "Resumen de una carpeta ...", "Copia de recuperación ...",
                            "-", "&Salir"}));
     Open(Document("primera.kl3"));
     Open(Document("Pérez & Hijos.kl3"));
     EXPECT_EQ(Entries(window.ArchivoMenu),
               QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...",
-                           "&Cerrar", "-", "&Imprimir", "Informe de evaluación ...", "Fichas de los puestos ...", "-", "Resumen de una carpeta ...",
+                           "&Cerrar", "-", "&Imprimir", "Informe de evaluación ...", "Fichas de los puestos ...", "-", "Resumen de una carpeta ...", "Copia de recuperación ...",
                            "-", "&1 Pérez && Hijos.kl3", "&2 primera.kl3", "-", "&Salir"}));
     EXPECT_EQ(EntryNamed(window.ArchivoMenu, "&2 primera.kl3")->toolTip(), PathToQt(dir.File("primera.kl3")));
 
     Open(dir.File("primera.kl3"));  // opened again: moves up, not listed twice
-    EXPECT_EQ(Entries(window.ArchivoMenu).mid(13, 2),
+    EXPECT_EQ(Entries(window.ArchivoMenu).mid(14, 2),
               QStringList({"&1 primera.kl3", "&2 Pérez && Hijos.kl3"}));
 }
 
@@ -152,7 +152,7 @@ TEST_F(DesktopTest, ChoosingAnEntryOpensItsDocument) {
     FinishCommand();
     EXPECT_EQ(port.questions.size(), 1u);
     EXPECT_EQ(window.Session().FileName(), first);
-    EXPECT_EQ(Entries(window.ArchivoMenu).mid(13, 2), QStringList({"&1 primera.kl3", "&2 segunda.kl3"}));
+    EXPECT_EQ(Entries(window.ArchivoMenu).mid(14, 2), QStringList({"&1 primera.kl3", "&2 segunda.kl3"}));
 }
 
 TEST_F(DesktopTest, AnEntryWhoseDocumentHasGoneIsRemovedWhenChosen) {
@@ -164,7 +164,7 @@ TEST_F(DesktopTest, AnEntryWhoseDocumentHasGoneIsRemovedWhenChosen) {
     FinishCommand();
     EXPECT_EQ(window.Session().FileName(), kept);  // the open document stays
     EXPECT_TRUE(port.messages.empty());
-    EXPECT_EQ(Entries(window.ArchivoMenu).mid(12), QStringList({"-", "&1 abierta.kl3", "-", "&Salir"}));
+    EXPECT_EQ(Entries(window.ArchivoMenu).mid(13), QStringList({"-", "&1 abierta.kl3", "-", "&Salir"}));
 }
 
 TEST_F(DesktopTest, EveryWindowSharesTheListThroughTheSettings) {
@@ -174,7 +174,7 @@ TEST_F(DesktopTest, EveryWindowSharesTheListThroughTheSettings) {
 
     Open(Document("otra.kl3"));
     emit later.ArchivoMenu->aboutToShow();  // the other window catches up when its menu opens
-    EXPECT_EQ(Entries(later.ArchivoMenu).mid(13, 2), QStringList({"&1 otra.kl3", "&2 compartida.kl3"}));
+    EXPECT_EQ(Entries(later.ArchivoMenu).mid(14, 2), QStringList({"&1 otra.kl3", "&2 compartida.kl3"}));
 }
 
 TEST_F(DesktopTest, WindowSizeAndPanelWidthAreRestoredNextTime) {

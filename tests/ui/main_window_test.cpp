@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesInOrder) {
     // folder on its own.
     EXPECT_EQ(Entries(window.ArchivoMenu),
               QStringList({"&Nuevo", "&Abrir ...", "&Importar ...", "&Guardar", "G&uardar como ...", "&Cerrar",
-                           "-", "&Imprimir", "Informe de evaluación ...", "Fichas de los puestos ...", "-", "Resumen de una carpeta ...", "-",
+                           "-", "&Imprimir", "Informe de evaluación ...", "Fichas de los puestos ...", "-", "Resumen de una carpeta ...", "Copia de recuperación ...", "-",
                            "&Salir"}));
     EXPECT_EQ(Entries(window.EdicionMenu),
               QStringList({"Deshacer", "Rehacer", "-", "Buscar ...", "Buscar siguiente", "Buscar anterior"}));
