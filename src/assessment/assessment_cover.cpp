@@ -11,8 +11,8 @@ namespace assessment {
 namespace {
 
 std::string DateAndWho(const std::string& date, const std::string& who) {
-    if (date.empty()) return style::OrDash(who.empty() ? std::string() : "(" + who + ")");
-    return who.empty() ? date : date + " (" + who + ")";
+    if (date.empty()) return style::OrDash(who);
+    return who.empty() ? date : date + style::Aside(who);
 }
 
 // "8: 1 Crítico, 3 A corregir, ..." with the levels that have deficiencies.
