@@ -29,7 +29,7 @@ struct LongFieldDocument {
         lines.Add(0, "E\tTalleres del Norte S.L.\t\t15/03/2026");
         const int q = lines.Add(1, "C\t02.- Máquinas\t\t20/03/2026\t\t\t\t\t\t3");
         const int d = lines.Add(q, "D\t4. ¿Disponen los elementos móviles de resguardos?\tInstale resguardos."
-                                   "\t\t\t\t\t\t\t10332\t\t" + detected);
+                                   "\t\t\t\t\t\t10332\t\t" + detected);
         lines.Add(d, "R\tColocar resguardo regulable\t\t30/04/2026\tPedro");
         const std::filesystem::path path = BenchScratch() / "kaldo-bench-long-field.kl3";
         std::ofstream(path, std::ios::binary) << W(lines.Bytes());
