@@ -5,6 +5,7 @@
 
 #include "file_io.h"
 #include "pdf_canvas_source.h"
+#include "plan_commands.h"
 #include "plan_csv.h"
 #include "plan_export.h"
 #include "plan_fixture.h"
@@ -134,6 +135,15 @@ TEST_F(PlanDocument, AWorkbookCellTooLongIsShortenedAndNamed) {
     const std::string strings = ZipEntry(path, "xl/sharedStrings.xml");
     EXPECT_NE(strings.find(">" + std::string(32766, 'c') + "…<"), std::string::npos);
     EXPECT_EQ(strings.find(std::string(32767, 'c')), std::string::npos);
+
+    // Saved from the plan's window, the user is told which cells.
+    port.files.push_back(dir.File("ventana.xlsx"));
+    RecordingPdfSource pdf;
+    ASSERT_TRUE(plan::SavePlan(plan, plan::Format::kXlsx, FilePath("doc.kl3"), port, pdf));
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_TRUE(port.messages[0].find("32767") != std::string::npos &&
+                port.messages[0].find("\nL4 (Comentarios): 40000 caracteres") != std::string::npos)
+        << port.messages[0];
 }
 
 TEST_F(PlanDocument, PdfTableOnALandscapePage) {
