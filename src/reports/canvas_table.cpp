@@ -135,9 +135,11 @@ std::vector<CanvasTable::CellLines> CanvasTable::LayOut(const std::vector<std::v
         const std::size_t total = LineCount(laidOut.back());
         const int height = Height(total);
         if (y + height > bottom_ && (!pages_.back().empty() || !wholePage)) {
-            // A row that no page could hold starts at once when a few of its lines fit here;
-            // any other row goes whole to the next page.
-            const bool startsHere = height > wholeRoom && y + Height(2) <= bottom_;
+            // A row that no page could hold starts at once when a few of its lines fit here, and
+            // so does a first row of more than half a page below what heads the table (which
+            // would stay behind alone); any other row goes whole to the next page.
+            const bool tall = height > wholeRoom || (r == 0 && !wholePage && height > wholeRoom / 2);
+            const bool startsHere = tall && y + Height(2) <= bottom_;
             if (!startsHere) newPage();
         }
         // The row's lines, page after page: a cell taller than a page goes on below the heading

@@ -12,7 +12,9 @@ class Canvas;
 // rows whose cells wrap their text inside their column (at line breaks, then by width), every
 // cell framed, and "Página n de N" at the foot of every page. A row goes whole to the next page
 // when it does not fit below the last one; a row taller than a whole page is split, its cells
-// going on at the top of the next page below the heading row: no text is left out.
+// going on at the top of the next page below the heading row: no text is left out. Within a
+// printout, a first row taller than half a page is split too rather than leave what heads the
+// table alone at the foot of a page.
 struct TableColumn {
     std::string heading;
     int weight = 1;    // share of the width that the fitted columns leave

@@ -170,6 +170,24 @@ TEST_F(CanvasTableTest, WithinAPrintoutATableThatCannotStartBelowYStartsOnTheNex
     EXPECT_LT(end, 560);
 }
 
+// "4. Plan de acción" and its introduction were left alone on a page when the first row was
+// long: a first row of more than half a page starts below them and goes on on the next page.
+TEST_F(CanvasTableTest, WithinAPrintoutALongFirstRowStartsBelowWhatHeadsTheTable) {
+    std::string tall;
+    for (int i = 0; i < 15; ++i)
+        tall += "l" + std::to_string(i) + "\r\n";
+    std::string error;
+    ASSERT_TRUE(canvas.BeginJob("Documento", &error));
+    CanvasTable table(canvas, columns, frame);
+    table.PrintWithin({{"a", tall}}, {0, 1000, 40, 560}, 300);
+    // Below the heading row (300 to 336), 8 lines of 24 fit above 560; the other 7 go on.
+    EXPECT_EQ(canvas.Pages(), 2);
+    EXPECT_EQ(OnPage(1, "Uno").size(), 1u);
+    EXPECT_EQ(OnPage(1, "l7").size(), 1u);
+    EXPECT_EQ(OnPage(2, "l8").size(), 1u);
+    EXPECT_EQ(OnPage(2, "Uno").size(), 1u);
+}
+
 TEST_F(CanvasTableTest, CellsGetTheBackgroundAskedForUnderTheirFrameAndText) {
     CanvasTable table(canvas, columns, frame);
     table.SetCellFill([](std::size_t row, std::size_t column) {
