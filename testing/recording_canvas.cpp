@@ -44,8 +44,10 @@ void RecordingCanvas::NewPage() {
     Record(Make(Call::Kind::NewPage));
 }
 
-void RecordingCanvas::EndJob() {
+bool RecordingCanvas::EndJob(std::string* error) {
     Record(Make(Call::Kind::End));
+    if (failEnd && error) *error = "disk full";
+    return !failEnd;
 }
 
 int RecordingCanvas::TextWidth(const std::string& text) {

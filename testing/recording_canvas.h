@@ -31,7 +31,7 @@ public:
     int PageHeight() const override { return pageHeight_; }
     bool BeginJob(const std::string& title, std::string* error) override;
     void NewPage() override;
-    void EndJob() override;
+    bool EndJob(std::string* error) override;
     void SetFontSize(int points) override { size_ = points; }
     void SetFontStyle(FontStyle style) override { style_ = style; }
     FontStyle Style() const override { return style_; }
@@ -55,6 +55,7 @@ public:
 
     std::vector<Call> calls;
     bool refuseJob = false;  // BeginJob fails, as a printer that cannot be reached
+    bool failEnd = false;    // EndJob fails, as a file that could not be written whole
 
 private:
     void Record(Call call);

@@ -51,7 +51,11 @@ int RunPlan(HeadlessContext& context, const std::vector<std::string>& arguments)
     const auto application = *format == plan::Format::kPdf ? HeadlessGuiApplication() : nullptr;
     QtPdfCanvasSource pdf;
     std::string error;
-    if (!plan::ExportPlan(actionPlan, *format, out, pdf, &error)) {
+    std::vector<std::string> shortened;
+    const bool written = plan::ExportPlan(actionPlan, *format, out, pdf, &error, &shortened);
+    for (const std::string& cell : shortened)
+        context.err << "Aviso: celda " << cell << '\n';
+    if (!written) {
         context.err << "No se puede escribir el plan de acción: " << error << '\n';
         return exit_status::kIoError;
     }

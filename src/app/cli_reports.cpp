@@ -1,7 +1,6 @@
 #include "cli_reports.h"
 
 #include <QGuiApplication>
-#include <QPrinter>
 #include <memory>
 #include <ostream>
 
@@ -12,7 +11,7 @@
 #include "command_line.h"
 #include "cp1252.h"
 #include "date_port.h"
-#include "printer_canvas.h"
+#include "pdf_file_canvas.h"
 #include "shipped_fonts.h"
 #include "text_codec.h"
 #include "text_report.h"
@@ -66,9 +65,7 @@ int RunPrintPdf(HeadlessContext& context, const std::vector<std::string>& argume
     HeadlessDocument document(context, FilePath(arguments[0]));
     if (document.status != exit_status::kOk) return document.status;
     const auto application = HeadlessGuiApplication();
-    QPrinter printer(QPrinter::HighResolution);
-    PreparePdfPrinter(printer, PathToQt(FilePath(arguments[1])));
-    PrinterCanvas canvas(printer);
+    PdfFileCanvas canvas(PathToQt(FilePath(arguments[1])), QPageLayout::Portrait);
     BranchPrintout printout(document.session, context.catalogue, canvas,
                             context.dates.ToText(context.dates.Today()));
     std::string error;
@@ -84,9 +81,7 @@ int RunBlankPdf(HeadlessContext& context, const std::vector<std::string>& argume
     }
     const std::string area = arguments.size() > 2 ? cp1252::FromUtf8(arguments[2]) : std::string();
     const auto application = HeadlessGuiApplication();
-    QPrinter printer(QPrinter::HighResolution);
-    PreparePdfPrinter(printer, PathToQt(FilePath(arguments[1])));
-    PrinterCanvas canvas(printer);
+    PdfFileCanvas canvas(PathToQt(FilePath(arguments[1])), QPageLayout::Portrait);
     std::string error;
     if (!PrintBlankQuestionnaire(canvas, context.catalogue, number, area, &error))
         return PrinterFailed(context, error);

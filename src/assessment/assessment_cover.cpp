@@ -12,8 +12,8 @@ namespace assessment {
 namespace {
 
 std::string DateAndWho(const std::string& date, const std::string& who) {
-    if (date.empty()) return style::OrDash(who.empty() ? std::string() : "(" + who + ")");
-    return who.empty() ? date : date + " (" + who + ")";
+    if (date.empty()) return style::OrDash(who);
+    return who.empty() ? date : date + style::Aside(who);
 }
 
 // "8 (Crítico: 1, A corregir: 3, ...)" with the levels that have deficiencies.

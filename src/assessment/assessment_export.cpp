@@ -6,22 +6,17 @@
 #include "canvas.h"
 #include "cp1252.h"
 #include "pdf_canvas_source.h"
-#include "scratch_file.h"
 
 namespace assessment {
 
 bool ExportPdf(const Assessment& assessment, const FilePath& path, PdfCanvasSource& pdf,
                std::string* utf8Error) {
-    return file_io::WriteThroughScratchFile(
-        path, ".pdf",
-        [&](const FilePath& scratch, std::string* error) {
-        const std::unique_ptr<Canvas> canvas = pdf.Open(scratch, PdfCanvasSource::Orientation::kPortrait);
-        std::string reason;
-        if (PrintAssessment(assessment, *canvas, &reason)) return true;
-        if (error) *error = cp1252::ToUtf8(reason);
-        return false;
-        },
-        utf8Error);
+    // The canvas replaces the file itself, and only with a whole one.
+    const std::unique_ptr<Canvas> canvas = pdf.Open(path, PdfCanvasSource::Orientation::kPortrait);
+    std::string reason;
+    if (PrintAssessment(assessment, *canvas, &reason)) return true;
+    if (utf8Error) *utf8Error = cp1252::ToUtf8(reason);
+    return false;
 }
 
 std::string ProposedFileName(const std::string& firmName) {

@@ -1,3 +1,4 @@
+#include <functional>
 #include <string>
 
 #include "assessment_sections.h"
@@ -54,7 +55,7 @@ std::string ValuationWords(const std::string& code) {
 std::string DateAndWho(const std::string& label, const std::string& date, const std::string& who) {
     if (date.empty() && who.empty()) return {};
     std::string out = label + " " + (date.empty() ? "sin fecha" : date);
-    return who.empty() ? out : out + " (" + who + ")";
+    return who.empty() ? out : out + style::Aside(who);
 }
 
 std::string MeasureDetails(const plan::PlanRow& row) {
@@ -83,32 +84,46 @@ public:
     }
 
     void PrintPlace(const Place& place) {
-        style::Heading(flow_, PlaceHeading(place), style::kHeading);
-        // A place that goes on to another page is named again at its top.
-        flow_.OnNewPage([this, &place] {
-            flow_.Font(style::kSmall, FontStyle::Bold);
-            flow_.Text(PlaceHeading(place) + W(" (continuación)"), flow_.body().left, flow_.Width());
-            flow_.Gap(flow_.LineHeight() / 2);
-            flow_.Font(style::kBody, FontStyle::Regular);
-        });
-        if (!place.exposedWorkers.empty())
-            flow_.Field("Trabajadores expuestos:", place.exposedWorkers, flow_.body().left, placeLabelWidth_);
+        // The place's heading goes with its first questionnaire's heading and first deficiency:
+        // never alone at the foot of a page.
+        const auto heading = [this, &place] {
+            style::Heading(flow_, PlaceHeading(place), style::kHeading);
+            if (!flow_.Measuring()) {
+                // A place that goes on to another page is named again at its top.
+                flow_.OnNewPage([this, &place] {
+                    flow_.Font(style::kSmall, FontStyle::Bold);
+                    flow_.Text(PlaceHeading(place) + W(" (continuación)"), flow_.body().left, flow_.Width());
+                    flow_.Gap(flow_.LineHeight() / 2);
+                    flow_.Font(style::kBody, FontStyle::Regular);
+                });
+            }
+            if (!place.exposedWorkers.empty())
+                flow_.Field("Trabajadores expuestos:", place.exposedWorkers, flow_.body().left, placeLabelWidth_);
+        };
         if (place.questionnaires.empty()) {
-            flow_.Text(W("No se ha aplicado ningún cuestionario en este lugar."), flow_.body().left,
-                       flow_.Width());
+            flow_.KeepTogether([&] {
+                heading();
+                flow_.Text(W("No se ha aplicado ningún cuestionario en este lugar."), flow_.body().left,
+                           flow_.Width());
+            });
         }
-        for (const Questionnaire& q : place.questionnaires)
-            PrintQuestionnaire(q);
+        for (std::size_t q = 0; q < place.questionnaires.size(); ++q)
+            PrintQuestionnaire(place.questionnaires[q], q == 0 ? heading : std::function<void()>());
         flow_.OnNewPage(nullptr);
         flow_.Gap(flow_.LineHeight());
     }
 
 private:
-    void PrintQuestionnaire(const Questionnaire& q) {
+    // lead: what comes first on the same page (the place's heading), if anything.
+    void PrintQuestionnaire(const Questionnaire& q, const std::function<void()>& lead) {
         const int left = flow_.body().left + indent_;
-        flow_.Gap(flow_.LineHeight() / 2);
+        if (!lead) flow_.Gap(flow_.LineHeight() / 2);
         // The questionnaire's heading stays with its first deficiency.
         flow_.KeepTogether([&] {
+            if (lead) {
+                lead();
+                flow_.Gap(flow_.LineHeight() / 2);
+            }
             flow_.Font(style::kSubheading, FontStyle::Bold);
             flow_.Text(q.title.empty() ? "Sin cuestionario" : "Cuestionario " + q.title, left,
                        flow_.body().right - left);

@@ -132,7 +132,10 @@ void PrintSignatures(PageFlow& flow, const Assessment& a, const std::string& hea
             {"Firma de la empresa", a.firmName},
         }};
         Canvas& canvas = flow.canvas();
-        flow.Need(3 * flow.LineHeight() + height);
+        const std::array<std::vector<std::string>, 2> names = {flow.Wrap(boxes[0].second, width),
+                                                                flow.Wrap(boxes[1].second, width)};
+        const std::size_t nameLines = std::max(names[0].size(), names[1].size());
+        flow.Need(static_cast<int>(2 + nameLines) * flow.LineHeight() + height);
         const int top = flow.Y();
         for (std::size_t b = 0; b < boxes.size(); ++b) {
             const int left = flow.body().left + static_cast<int>(b) * (width + gap);
@@ -141,11 +144,15 @@ void PrintSignatures(PageFlow& flow, const Assessment& a, const std::string& hea
             canvas.SetFontStyle(FontStyle::Regular);
             flow.DrawRectangle(left, top + flow.LineHeight() * 3 / 2, left + width,
                                top + flow.LineHeight() * 3 / 2 + height);
-            const int below = top + flow.LineHeight() * 2 + height;
-            flow.DrawText(left, below, ElideToWidth(canvas, boxes[b].second, width));
-            flow.DrawText(left, below + flow.LineHeight(), "Fecha:");
+            // The whole name, on as many lines as it takes.
+            int below = top + flow.LineHeight() * 2 + height;
+            for (const std::string& line : names[b]) {
+                flow.DrawText(left, below, line);
+                below += flow.LineHeight();
+            }
+            flow.DrawText(left, below, "Fecha:");
         }
-        flow.MoveTo(top + flow.LineHeight() * 4 + height);
+        flow.MoveTo(top + flow.LineHeight() * static_cast<int>(3 + nameLines) + height);
     });
 }
 
@@ -196,8 +203,7 @@ bool PrintAssessment(const Assessment& a, Canvas& canvas, std::string* error) {
         pages.Replay(page);
         if (page == contentsPage) Contents(canvas, body, contentsTop, sections);
     }
-    canvas.EndJob();
-    return true;
+    return canvas.EndJob(error);
 }
 
 }  // namespace assessment

@@ -13,15 +13,17 @@ std::string OrDash(const std::string& text) {
     return text.empty() ? W("—") : text;
 }
 
+std::string Aside(const std::string& text) {
+    // Brackets inside brackets read badly: a text with its own goes after a comma.
+    return text.find('(') == std::string::npos ? " (" + text + ")" : ", " + text;
+}
+
 int LevelRgb(plan::Level level) {
     return plan::LevelColour(level).Packed();
 }
 
 int LevelTint(plan::Level level) {
-    const plan::Rgb rgb = plan::LevelColour(level);
-    // Three parts white to two of the colour.
-    auto tint = [](int channel) { return channel + (255 - channel) * 3 / 5; };
-    return plan::Rgb{tint(rgb.red), tint(rgb.green), tint(rgb.blue)}.Packed();
+    return plan::LevelTint(level).Packed();
 }
 
 std::string PlaceLabel(const Place& place) {

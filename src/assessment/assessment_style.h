@@ -29,6 +29,8 @@ constexpr int kShade = 0xECEFF1;
 
 // "—" for an empty value.
 std::string OrDash(const std::string& text);
+// " (text)" after what it explains; ", text" when the text has brackets of its own.
+std::string Aside(const std::string& text);
 int LevelRgb(plan::Level level);
 // The same colour lightened, as the background of a table's cell.
 int LevelTint(plan::Level level);

@@ -4,7 +4,6 @@
 #include <numeric>
 
 #include "assessment_style.h"
-#include "header_texts.h"
 #include "page_flow.h"
 
 namespace assessment {
@@ -52,12 +51,15 @@ void DrawLevelChart(PageFlow& flow, const std::vector<ChartBar>& bars, bool lege
     // Room for a total of four digits after the longest bar, whatever the totals: two charts
     // one above the other have bars of the same full length.
     const int barRoom = flow.body().right - barLeft - canvas.TextWidth("9999") - line / 2;
-    const int height = line + line / 2;
     for (const ChartBar& bar : bars) {
+        // The whole label, wrapped: places that differ only at their ends stay apart.
+        canvas.SetFontStyle(bar.bold ? FontStyle::Bold : FontStyle::Regular);
+        const std::vector<std::string> label = flow.Wrap(bar.label, labelWidth);
+        const int height = static_cast<int>(label.size()) * line + line / 2;
         flow.Need(height);
         const int top = flow.Y();
-        canvas.SetFontStyle(bar.bold ? FontStyle::Bold : FontStyle::Regular);
-        flow.DrawText(flow.body().left, top, ElideToWidth(canvas, bar.label, labelWidth));
+        for (std::size_t i = 0; i < label.size(); ++i)
+            flow.DrawText(flow.body().left, top + static_cast<int>(i) * line, label[i]);
         canvas.SetFontStyle(FontStyle::Regular);
         int x = barLeft;
         int sum = 0;

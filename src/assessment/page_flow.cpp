@@ -54,12 +54,19 @@ int PageFlow::LineTop() {
 }
 
 std::vector<std::string> PageFlow::Wrap(const std::string& text, int width) {
+    // A kept block is laid out twice, measured then drawn: the second time its lines are known.
+    WrapKey key;
+    if (keeping_) {
+        key = {text, width, size_, canvas_.Style()};
+        if (const auto known = wraps_.find(key); known != wraps_.end()) return known->second;
+    }
     std::vector<std::string> out;
     for (const std::string& line : TextLines(text)) {
         for (std::string& piece : FitToWidth(canvas_, line, std::max(1, width)))
             out.push_back(std::move(piece));
     }
     if (out.empty()) out.emplace_back();
+    if (keeping_) wraps_.emplace(std::move(key), out);
     return out;
 }
 
@@ -108,6 +115,7 @@ void PageFlow::KeepTogether(const std::function<void()>& block) {
     const int size = size_;
     const std::optional<int> marker = marker_;
     measuring_ = true;
+    const bool inside = std::exchange(keeping_, true);
     block();
     measuring_ = false;
     const int height = y_ - start;
@@ -116,6 +124,8 @@ void PageFlow::KeepTogether(const std::function<void()>& block) {
     marker_ = marker;
     if (height <= body_.bottom - body_.top) Need(height);
     block();
+    keeping_ = inside;
+    if (!inside) wraps_.clear();
 }
 
 void PageFlow::SetMarker(std::optional<int> rgb, int x, int width) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <optional>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -41,7 +43,7 @@ public:
     void Gap(int height);
 
     // A text's lines within a width, in the current font: at its own line breaks, then by words
-    // (a word wider than the width is cut). Never empty.
+    // (a word wider than the width at a syllable, with a hyphen). Never empty.
     std::vector<std::string> Wrap(const std::string& text, int width);
     // The text wrapped within the width from x, line after line; returns its number of lines.
     int Text(const std::string& text, int x, int width);
@@ -72,6 +74,10 @@ private:
     int lineHeight_ = 0;
     int size_ = 0;
     bool measuring_ = false;
+    // While a block is kept together: the lines of each text wrapped in it, by text, width and font.
+    using WrapKey = std::tuple<std::string, int, int, FontStyle>;
+    bool keeping_ = false;
+    std::map<WrapKey, std::vector<std::string>> wraps_;
     bool pageEmpty_ = true;
     std::function<void()> onNewPage_;
     std::optional<int> marker_;

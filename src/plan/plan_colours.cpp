@@ -22,4 +22,10 @@ bool LevelTextIsLight(Level level) {
     return level == Level::kCritical || level == Level::kNotEssential;
 }
 
+Rgb LevelTint(Level level) {
+    const Rgb rgb = LevelColour(level);
+    auto tint = [](int channel) { return channel + (255 - channel) * 3 / 5; };
+    return {tint(rgb.red), tint(rgb.green), tint(rgb.blue)};
+}
+
 }  // namespace plan

@@ -15,6 +15,9 @@ struct Rgb {
 };
 
 Rgb LevelColour(Level level);
+// A light tint of the level's colour (three parts white to two of it), for a printed cell whose
+// black text must stay easy to read.
+Rgb LevelTint(Level level);
 // Whether text on the level's colour reads better in white than in black.
 bool LevelTextIsLight(Level level);
 

@@ -1,6 +1,7 @@
 #include "plan_commands.h"
 
 #include "cp1252.h"
+#include "plan_xlsx.h"
 #include "user_port.h"
 
 namespace plan {
@@ -22,6 +23,15 @@ FormatFile FileOf(Format format) {
             break;
     }
     return {"Documento PDF (*.pdf)|*.pdf", "pdf"};
+}
+
+// What the user is told when a workbook's cells could not hold their whole texts.
+std::string ShortenedCellsMessage(const std::vector<std::string>& cells) {
+    std::string message = W("El plan se ha guardado, pero una celda de hoja de cálculo admite ") +
+                          std::to_string(kCellCharacters) + W(" caracteres: estas celdas se acortaron y acaban en «…»:");
+    for (const std::string& cell : cells)
+        message += "\n" + cp1252::FromUtf8(cell);
+    return message;
 }
 
 }  // namespace
@@ -46,7 +56,11 @@ bool SavePlan(const ActionPlan& plan, Format format, const FilePath& documentNam
     const std::optional<FilePath> path = port.ChooseFile(ExportDialog(format, documentName));
     if (!path) return false;
     std::string error;
-    if (ExportPlan(plan, format, *path, pdf, &error)) return true;
+    std::vector<std::string> shortened;
+    if (ExportPlan(plan, format, *path, pdf, &error, &shortened)) {
+        if (!shortened.empty()) port.ShowMessage(ShortenedCellsMessage(shortened));
+        return true;
+    }
     port.ShowError(W("No se puede escribir el plan de acción: ") + cp1252::FromUtf8(error));
     return false;
 }

@@ -29,29 +29,25 @@ std::optional<Format> FormatOf(const FilePath& path) {
 }
 
 bool ExportPlan(const ActionPlan& plan, Format format, const FilePath& path, PdfCanvasSource& pdf,
-                std::string* utf8Error) {
+                std::string* utf8Error, std::vector<std::string>* warnings) {
     switch (format) {
         case Format::kCsv:
             return file_io::WriteAtomically(path, PlanCsv(plan), utf8Error);
         case Format::kXlsx:
             return file_io::WriteThroughScratchFile(
                 path, ".xlsx",
-                [&plan](const FilePath& scratch, std::string* error) {
-                return WritePlanXlsx(plan, scratch, error);
+                [&plan, warnings](const FilePath& scratch, std::string* error) {
+                return WritePlanXlsx(plan, scratch, error, warnings);
                 },
                 utf8Error);
-        case Format::kPdf:
-            return file_io::WriteThroughScratchFile(
-                path, ".pdf",
-                [&](const FilePath& scratch, std::string* error) {
-                const std::unique_ptr<Canvas> canvas =
-                    pdf.Open(scratch, PdfCanvasSource::Orientation::kLandscape);
-                std::string reason;
-                if (PrintPlan(plan, *canvas, &reason)) return true;
-                if (error) *error = cp1252::ToUtf8(reason);
-                return false;
-                },
-                utf8Error);
+        case Format::kPdf: {
+            // The canvas replaces the file itself, and only with a whole one.
+            const std::unique_ptr<Canvas> canvas = pdf.Open(path, PdfCanvasSource::Orientation::kLandscape);
+            std::string reason;
+            if (PrintPlan(plan, *canvas, &reason)) return true;
+            if (utf8Error) *utf8Error = cp1252::ToUtf8(reason);
+            return false;
+        }
     }
     return false;
 }

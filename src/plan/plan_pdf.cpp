@@ -1,6 +1,7 @@
 #include "plan_pdf.h"
 
 #include "cp1252.h"
+#include "plan_colours.h"
 #include "plan_summary.h"
 
 namespace plan {
@@ -26,11 +27,16 @@ std::vector<std::vector<std::string>> PlanTableRows(const ActionPlan& plan,
                                                     const std::vector<Column>& columns) {
     std::vector<std::vector<std::string>> rows;
     rows.reserve(plan.rows.size());
+    // The firm is in every page's header: its name does not open every place again.
+    const std::string firm = plan.firm + " / ";
     for (const PlanRow& row : plan.rows) {
         std::vector<std::string> cells;
         cells.reserve(columns.size());
-        for (const Column column : columns)
+        for (const Column column : columns) {
             cells.push_back(row.Text(column));
+            if (column == Column::kPlace && !plan.firm.empty() && cells.back().compare(0, firm.size(), firm) == 0)
+                cells.back().erase(0, firm.size());
+        }
         rows.push_back(std::move(cells));
     }
     return rows;
@@ -42,6 +48,11 @@ bool PrintPlan(const ActionPlan& plan, Canvas& canvas, std::string* error) {
         all.push_back(static_cast<Column>(c));
     const TableFrame frame{W("Plan de acción"), HeadingText(plan), "A fecha de " + plan.asOfText, 8};
     CanvasTable table(canvas, PlanTableColumns(all), frame);
+    // The level's cell in a tint of its colour, as the window and the workbook colour it.
+    table.SetCellFill([&plan](std::size_t row, std::size_t column) {
+        return static_cast<Column>(column) == Column::kLevel ? std::optional<int>(LevelTint(plan.rows[row].level).Packed())
+                                                             : std::nullopt;
+    });
     return table.Print(PlanTableRows(plan, all), error);
 }
 

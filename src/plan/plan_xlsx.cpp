@@ -22,6 +22,48 @@ constexpr lxw_row_t kFirstDataRow = 3;
 constexpr double kNarrowest = 8;
 constexpr double kWidest = 48;
 
+// The characters of a UTF-8 text (continuation bytes are not counted).
+std::size_t Characters(const std::string& utf8) {
+    return static_cast<std::size_t>(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+// A text that a cell cannot hold whole: its first characters, the last of them "…".
+std::string Shortened(const std::string& utf8) {
+    std::size_t kept = 0, end = 0;
+    for (; end < utf8.size(); ++end) {
+        if ((static_cast<unsigned char>(utf8[end]) & 0xC0) != 0x80 && kept++ == kCellCharacters - 1) break;
+    }
+    return utf8.substr(0, end) + "\xE2\x80\xA6";
+}
+
+// Writes the texts of the plan's cells; a text longer than a cell holds is shortened, and said.
+class CellWriter {
+public:
+    CellWriter(lxw_worksheet* sheet, std::vector<std::string>* warnings) : sheet_(sheet), warnings_(warnings) {}
+
+    void Text(lxw_row_t row, lxw_col_t col, std::string utf8, lxw_format* format, const std::string& heading) {
+        const std::size_t length = Characters(utf8);
+        if (length > kCellCharacters) {
+            utf8 = Shortened(utf8);
+            if (warnings_) {
+                char name[LXW_MAX_CELL_NAME_LENGTH];
+                lxw_rowcol_to_cell(name, row, col);
+                warnings_->push_back(std::string(name) + " (" + heading + "): " + std::to_string(length) +
+                                     " caracteres, acortado a " + std::to_string(kCellCharacters));
+            }
+        }
+        const lxw_error result = worksheet_write_string(sheet_, row, col, utf8.c_str(), format);
+        if (result != LXW_NO_ERROR && error_ == LXW_NO_ERROR) error_ = result;
+    }
+    lxw_error Error() const { return error_; }
+
+private:
+    lxw_worksheet* sheet_;
+    std::vector<std::string>* warnings_;
+    lxw_error error_ = LXW_NO_ERROR;
+};
+
 struct Formats {
     explicit Formats(lxw_workbook* book) {
         title = workbook_add_format(book);
@@ -68,16 +110,19 @@ void WriteDate(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const PlanDat
     }
 }
 
-void WritePlanSheet(lxw_workbook* book, const ActionPlan& plan, const Formats& f) {
+lxw_error WritePlanSheet(lxw_workbook* book, const ActionPlan& plan, const Formats& f,
+                         std::vector<std::string>* warnings) {
     lxw_worksheet* sheet = workbook_add_worksheet(book, cp1252::ToUtf8(W("Plan de acción")).c_str());
     worksheet_write_string(sheet, kTitleRow, 0, XlsxText(TitleText(plan)).c_str(), f.title);
     worksheet_write_string(sheet, kCountsRow, 0, XlsxText(CountsText(plan.counts)).c_str(), nullptr);
 
+    CellWriter cells(sheet, warnings);
     std::array<double, kColumnCount> widths{};
+    std::array<std::string, kColumnCount> headings;
     for (int c = 0; c < kColumnCount; ++c) {
-        const std::string heading = XlsxText(ColumnHeading(static_cast<Column>(c)));
-        worksheet_write_string(sheet, kHeadingRow, static_cast<lxw_col_t>(c), heading.c_str(), f.heading);
-        widths[c] = LongestLine(heading);
+        headings[c] = XlsxText(ColumnHeading(static_cast<Column>(c)));
+        worksheet_write_string(sheet, kHeadingRow, static_cast<lxw_col_t>(c), headings[c].c_str(), f.heading);
+        widths[c] = LongestLine(headings[c]);
     }
     lxw_row_t r = kFirstDataRow;
     for (const PlanRow& row : plan.rows) {
@@ -92,7 +137,7 @@ void WritePlanSheet(lxw_workbook* book, const ActionPlan& plan, const Formats& f
             const std::string text = XlsxText(row.Text(column));
             if (text.empty()) continue;
             lxw_format* format = column == Column::kLevel ? f.levels[static_cast<int>(row.level)] : f.text;
-            worksheet_write_string(sheet, r, col, text.c_str(), format);
+            cells.Text(r, col, text, format, headings[c]);
             widths[c] = std::max(widths[c], LongestLine(text));
         }
         ++r;
@@ -109,6 +154,7 @@ void WritePlanSheet(lxw_workbook* book, const ActionPlan& plan, const Formats& f
     worksheet_set_paper(sheet, 9);  // A4
     worksheet_fit_to_pages(sheet, 1, 0);
     worksheet_repeat_rows(sheet, kHeadingRow, kHeadingRow);
+    return cells.Error();
 }
 
 void WriteSummarySheet(lxw_workbook* book, const ActionPlan& plan, const Formats& f) {
@@ -142,11 +188,15 @@ void WriteSummarySheet(lxw_workbook* book, const ActionPlan& plan, const Formats
 
 }  // namespace
 
-bool WritePlanXlsx(const ActionPlan& plan, const FilePath& path, std::string* utf8Error) {
+bool WritePlanXlsx(const ActionPlan& plan, const FilePath& path, std::string* utf8Error,
+                   std::vector<std::string>* warnings) {
     XlsxWorkbook book(path);
     if (!book.get()) return book.Close(path, utf8Error);
     const Formats formats(book.get());
-    WritePlanSheet(book.get(), plan, formats);
+    if (const lxw_error result = WritePlanSheet(book.get(), plan, formats, warnings); result != LXW_NO_ERROR) {
+        if (utf8Error) *utf8Error = path.Utf8() + ": " + lxw_strerror(result);
+        return false;
+    }
     WriteSummarySheet(book.get(), plan, formats);
     const std::string title = cp1252::ToUtf8(W("Plan de acción"));
     lxw_doc_properties properties{};

@@ -55,8 +55,7 @@ bool BlankQuestionnairePrintout::Print(std::string* error) {
     PrintHeader();
     for (int k = 1; k <= items; ++k)
         PrintItem(k);
-    canvas_.EndJob();
-    return true;
+    return canvas_.EndJob(error);
 }
 
 void BlankQuestionnairePrintout::Measure() {

@@ -56,8 +56,7 @@ bool BranchPrintout::Print(const TreeNode& node, std::string* error) {
     headerRight_ = firm ? firm->GetField(field::kName) : std::string();
 
     PrintNode(node);
-    canvas_.EndJob();
-    return true;
+    return canvas_.EndJob(error);
 }
 
 void BranchPrintout::PrintNode(const TreeNode& node) {

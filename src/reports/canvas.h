@@ -18,7 +18,8 @@ public:
     virtual bool BeginJob(const std::string& title, std::string* error) = 0;
     // Ends the current page and starts the next one.
     virtual void NewPage() = 0;
-    virtual void EndJob() = 0;
+    // Ends the job; false (with the reason in *error) when its output could not be written whole.
+    virtual bool EndJob(std::string* error) = 0;
 
     virtual void SetFontSize(int points) = 0;
     virtual void SetFontStyle(FontStyle style) = 0;

@@ -80,7 +80,7 @@ void CanvasTable::FitColumns(const std::vector<std::vector<std::string>>& rows) 
         x_.push_back(x_.back() + width);
 }
 
-CanvasTable::CellLines CanvasTable::Lines(const std::vector<std::string>& cells, int maxLines) {
+CanvasTable::CellLines CanvasTable::Lines(const std::vector<std::string>& cells) {
     CellLines lines(columns_.size());
     for (std::size_t c = 0; c < columns_.size(); ++c) {
         const int width = std::max(1, x_[c + 1] - x_[c] - 2 * padding_);
@@ -89,19 +89,19 @@ CanvasTable::CellLines CanvasTable::Lines(const std::vector<std::string>& cells,
             for (std::string& line : FitToWidth(canvas_, piece, width))
                 lines[c].push_back(std::move(line));
         }
-        if (maxLines > 0 && static_cast<int>(lines[c].size()) > maxLines) {
-            lines[c].resize(static_cast<std::size_t>(maxLines));
-            lines[c].back() += "...";
-        }
     }
     return lines;
 }
 
-int CanvasTable::Height(const CellLines& lines) const {
+std::size_t CanvasTable::LineCount(const CellLines& lines) {
     std::size_t most = 1;
     for (const auto& cell : lines)
         most = std::max(most, cell.size());
-    return static_cast<int>(most) * lineHeight_ + 2 * padding_;
+    return most;
+}
+
+int CanvasTable::Height(std::size_t lineCount) const {
+    return static_cast<int>(lineCount) * lineHeight_ + 2 * padding_;
 }
 
 std::vector<CanvasTable::CellLines> CanvasTable::LayOut(const std::vector<std::vector<std::string>>& rows,
@@ -110,27 +110,54 @@ std::vector<CanvasTable::CellLines> CanvasTable::LayOut(const std::vector<std::v
     for (const TableColumn& column : columns_)
         headings.push_back(column.heading);
     canvas_.SetFontStyle(FontStyle::Bold);
-    const CellLines heading = Lines(headings, 0);
+    const CellLines heading = Lines(headings);
     canvas_.SetFontStyle(FontStyle::Regular);
-    const int room = bottom_ - top_ - Height(heading);
-    const int maxLines = std::max(1, (room - 2 * padding_) / std::max(1, lineHeight_));
+    const int headingHeight = Height(LineCount(heading));
+    const int wholeRoom = bottom_ - top_ - headingHeight;
+    // The lines of a row that fit between y and the foot of the page; at least one.
+    const auto linesBelow = [&](int y) {
+        return static_cast<std::size_t>(std::max(1, (bottom_ - y - 2 * padding_) / std::max(1, lineHeight_)));
+    };
 
     std::vector<CellLines> laidOut;
     laidOut.push_back(heading);
     pages_.assign(1, {});
-    int y = firstTop + Height(heading);
+    int y = firstTop + headingHeight;
     // A page begun lower down may be left without rows; a whole page takes at least one.
     bool wholePage = firstTop <= top_;
+    const auto newPage = [&] {
+        pages_.emplace_back();
+        y = top_ + headingHeight;
+        wholePage = true;
+    };
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        laidOut.push_back(Lines(rows[r], maxLines));
-        const int height = Height(laidOut.back());
+        laidOut.push_back(Lines(rows[r]));
+        const std::size_t total = LineCount(laidOut.back());
+        const int height = Height(total);
         if (y + height > bottom_ && (!pages_.back().empty() || !wholePage)) {
-            pages_.emplace_back();
-            y = top_ + Height(heading);
-            wholePage = true;
+            // A row that no page could hold starts at once when a few of its lines fit here, and
+            // so does a first row of more than half a page below what heads the table (which
+            // would stay behind alone); any other row goes whole to the next page.
+            const bool tall = height > wholeRoom || (r == 0 && !wholePage && height > wholeRoom / 2);
+            const bool startsHere = tall && y + Height(2) <= bottom_;
+            if (!startsHere) newPage();
         }
-        pages_.back().push_back(static_cast<int>(r));
-        y += height;
+        // The row's lines, page after page: a cell taller than a page goes on below the heading
+        // row of the next one.
+        for (std::size_t first = 0;;) {
+            const std::size_t count = std::min(total - first, linesBelow(y));
+            pages_.back().push_back({static_cast<int>(r), first, count});
+            y += Height(count);
+            first += count;
+            if (first >= total) break;
+            newPage();
+        }
+    }
+    rowsByPage_.clear();
+    for (const auto& pieces : pages_) {
+        rowsByPage_.emplace_back();
+        for (const Piece& piece : pieces)
+            rowsByPage_.back().push_back(piece.row);
     }
     return laidOut;
 }
@@ -149,8 +176,7 @@ bool CanvasTable::Print(const std::vector<std::vector<std::string>>& rows, std::
         DrawFrame(page);
         DrawRows(page, top_, laidOut);
     }
-    canvas_.EndJob();
-    return true;
+    return canvas_.EndJob(error);
 }
 
 int CanvasTable::PrintWithin(const std::vector<std::vector<std::string>>& rows, const TableArea& area,
@@ -188,24 +214,25 @@ void CanvasTable::DrawFrame(int page) {
 
 int CanvasTable::DrawRows(int page, int y, const std::vector<CellLines>& rows) {
     canvas_.SetFontStyle(FontStyle::Bold);
-    y = DrawRow(y, rows[0], std::nullopt);
+    y = DrawRow(y, rows[0], {-1, 0, LineCount(rows[0])});
     canvas_.SetFontStyle(FontStyle::Regular);
-    for (const int r : pages_[static_cast<std::size_t>(page)])
-        y = DrawRow(y, rows[static_cast<std::size_t>(r) + 1], static_cast<std::size_t>(r));
+    for (const Piece& piece : pages_[static_cast<std::size_t>(page)])
+        y = DrawRow(y, rows[static_cast<std::size_t>(piece.row) + 1], piece);
     return y;
 }
 
-int CanvasTable::DrawRow(int y, const CellLines& lines, std::optional<std::size_t> row) {
-    const int height = Height(lines);
+int CanvasTable::DrawRow(int y, const CellLines& lines, const Piece& piece) {
+    const int height = Height(piece.count);
     for (std::size_t c = 0; c < lines.size(); ++c) {
-        if (row && fill_) {
-            if (const std::optional<int> rgb = fill_(*row, c))
+        if (piece.row >= 0 && fill_) {
+            if (const std::optional<int> rgb = fill_(static_cast<std::size_t>(piece.row), c))
                 canvas_.FillRectangle(x_[c], y, x_[c + 1], y + height, *rgb);
         }
         canvas_.DrawRectangle(x_[c], y, x_[c + 1], y + height);
         int lineY = y + padding_;
-        for (const std::string& line : lines[c]) {
-            canvas_.DrawText(x_[c] + padding_, lineY, line);
+        const std::size_t end = std::min(lines[c].size(), piece.first + piece.count);
+        for (std::size_t l = piece.first; l < end; ++l) {
+            canvas_.DrawText(x_[c] + padding_, lineY, lines[c][l]);
             lineY += lineHeight_;
         }
     }

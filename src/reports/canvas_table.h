@@ -10,8 +10,11 @@ class Canvas;
 // A table printed on a canvas, page after page: a header line on every page (a text on the left
 // and one on the right, in bold), the heading row repeated at the top of every page's table,
 // rows whose cells wrap their text inside their column (at line breaks, then by width), every
-// cell framed, and "Página n de N" at the foot of every page. A row is never split between pages;
-// a row taller than a whole page is cut with "..." at the end of its longest cells.
+// cell framed, and "Página n de N" at the foot of every page. A row goes whole to the next page
+// when it does not fit below the last one; a row taller than a whole page is split, its cells
+// going on at the top of the next page below the heading row: no text is left out. Within a
+// printout, a first row taller than half a page is split too rather than leave what heads the
+// table alone at the foot of a page.
 struct TableColumn {
     std::string heading;
     int weight = 1;    // share of the width that the fitted columns leave
@@ -55,30 +58,39 @@ public:
     void SetCellFill(CellFill fill) { fill_ = std::move(fill); }
 
     // Layout after Print, for those who check it: the pages and the rows on each.
+    // A row split between pages is on each of them.
     int Pages() const { return static_cast<int>(pages_.size()); }
-    const std::vector<std::vector<int>>& RowsByPage() const { return pages_; }
+    const std::vector<std::vector<int>>& RowsByPage() const { return rowsByPage_; }
 
 private:
     using CellLines = std::vector<std::vector<std::string>>;  // per column, the lines drawn
+    // The part of a row on one page: its lines from first, count of them (the heading row: -1).
+    struct Piece {
+        int row;
+        std::size_t first;
+        std::size_t count;
+    };
 
     void SetFont();
     void FitColumns(const std::vector<std::vector<std::string>>& rows);
     // The width that the widest word of a heading takes in bold, with the cell's padding.
     int HeadingWordWidth(const std::string& heading);
-    CellLines Lines(const std::vector<std::string>& cells, int maxLines);
-    int Height(const CellLines& lines) const;
+    CellLines Lines(const std::vector<std::string>& cells);
+    static std::size_t LineCount(const CellLines& lines);
+    int Height(std::size_t lineCount) const;
     // The heading's and every row's lines (the heading first), and the rows of each page, the
     // first page's room starting at firstTop.
     std::vector<CellLines> LayOut(const std::vector<std::vector<std::string>>& rows, int firstTop);
     void DrawFrame(int page);
     int DrawRows(int page, int y, const std::vector<CellLines>& rows);
-    // A row's cells; row is nothing for the heading row.
-    int DrawRow(int y, const CellLines& lines, std::optional<std::size_t> row);
+    // The lines of a row's cells that the piece takes.
+    int DrawRow(int y, const CellLines& lines, const Piece& piece);
 
     Canvas& canvas_;
     std::vector<TableColumn> columns_;
     TableFrame frame_;
-    std::vector<std::vector<int>> pages_;
+    std::vector<std::vector<Piece>> pages_;
+    std::vector<std::vector<int>> rowsByPage_;
     CellFill fill_;
 
     int left_ = 0, right_ = 0, top_ = 0, bottom_ = 0;

@@ -18,7 +18,7 @@ public:
     // Starts the first page; the other canvas's job is its owner's to begin.
     bool BeginJob(const std::string& title, std::string* error) override;
     void NewPage() override;
-    void EndJob() override {}
+    bool EndJob(std::string*) override { return true; }
     void SetFontSize(int points) override;
     void SetFontStyle(FontStyle style) override;
     FontStyle Style() const override { return target_.Style(); }

@@ -13,7 +13,7 @@ public:
     int PageHeight() const override { return canvas_.PageHeight(); }
     bool BeginJob(const std::string&, std::string*) override { return true; }
     void NewPage() override {}
-    void EndJob() override {}
+    bool EndJob(std::string*) override { return true; }
     void SetFontSize(int points) override { canvas_.SetFontSize(points); }
     void SetFontStyle(FontStyle style) override { canvas_.SetFontStyle(style); }
     FontStyle Style() const override { return canvas_.Style(); }

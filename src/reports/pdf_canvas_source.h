@@ -13,6 +13,7 @@ public:
     enum class Orientation { kPortrait, kLandscape };
 
     virtual ~PdfCanvasSource() = default;
-    // A canvas whose job writes the file at path, created or replaced when the job begins.
+    // A canvas whose job writes the file at path. The file is created or replaced only when the
+    // job ends with the whole file written (EndJob true); otherwise the old file stays.
     virtual std::unique_ptr<Canvas> Open(const FilePath& path, Orientation orientation) = 0;
 };

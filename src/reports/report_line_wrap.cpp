@@ -1,6 +1,9 @@
 #include "report_line_wrap.h"
 
+#include <algorithm>
+
 #include "canvas.h"
+#include "spanish_syllables.h"
 
 namespace {
 
@@ -22,6 +25,25 @@ bool TextFollows(const std::string& text, std::size_t i) {
         }
     }
     return false;
+}
+
+// The longest start of a word, ending at a syllable, that fits in the width with a hyphen after
+// it; 0 when none does or the word may not be hyphenated (a number, an acronym). Only the part
+// of the word that could fit is split, so that a long run without blanks costs no more.
+std::size_t SyllableCut(Canvas& canvas, const std::string& word, int width) {
+    if (!MayHyphenate(word)) return 0;
+    std::string rest = word;
+    std::size_t taken = 0, best = 0;
+    while (taken < word.size()) {
+        const std::string syllable = SplitFirstSyllable(rest);
+        if (syllable.empty()) break;
+        taken += syllable.size();
+        rest.erase(rest.find_last_not_of(' ') + 1);
+        if (taken >= word.size()) break;  // the word's end: no hyphen there
+        if (canvas.TextWidth(word.substr(0, taken) + "-") > width) break;
+        best = taken;
+    }
+    return best;
 }
 
 }  // namespace
@@ -62,33 +84,59 @@ std::optional<std::size_t> ReportSplitPoint(const std::string& line) {
 
 std::vector<std::string> FitToWidth(Canvas& canvas, const std::string& line, int width) {
     std::vector<std::string> lines;
-    std::string rest = line;
-    while (rest.size() > 1 && canvas.TextWidth(rest) > width) {
-        // The longest start that fits, in whole characters, found by halving (a longer start is
-        // never narrower); then back to a break inside it.
-        std::size_t fits = 1, tooLong = rest.size();  // rest itself is known to be too wide
+    std::size_t start = 0;
+    const auto fitsIn = [&](std::size_t length) { return canvas.TextWidth(line.substr(start, length)) <= width; };
+    while (line.size() - start > 1) {
+        // The longest start of the rest that fits, in whole characters: doubled until too wide,
+        // then halved between (a longer start is never narrower). Only about twice a line's
+        // length is ever measured, so that a long text costs in proportion to its length.
+        const std::size_t restSize = line.size() - start;
+        std::size_t fits = 1, tooLong = 0;
+        for (std::size_t probe = 2; tooLong == 0; probe *= 2) {
+            const std::size_t length = std::min(probe, restSize);
+            if (!fitsIn(length)) {
+                tooLong = length;
+            } else if (length == restSize) {
+                break;
+            } else {
+                fits = length;
+            }
+        }
+        if (tooLong == 0) break;  // the rest fits whole
         while (tooLong - fits > 1) {
             const std::size_t middle = fits + (tooLong - fits) / 2;
-            if (canvas.TextWidth(rest.substr(0, middle)) <= width) {
+            if (fitsIn(middle)) {
                 fits = middle;
             } else {
                 tooLong = middle;
             }
         }
-        std::size_t cut = fits;
-        for (std::size_t i = fits; i > 1; --i) {
-            if (IsBreak(rest[i - 1])) {
-                cut = i;
-                break;
+        std::size_t cut = 0;
+        for (std::size_t i = fits; i > 1 && cut == 0; --i) {
+            if (IsBreak(line[start + i - 1])) cut = i;
+        }
+        // A word that fits up to its end, but not with the blank after it.
+        if (cut == 0 && IsBreak(line[start + fits])) cut = fits;
+        if (cut == 0) {
+            // A word wider than the line: cut at a syllable with a hyphen, as a typesetter
+            // would, or where it stops fitting when no syllable does.
+            std::size_t wordEnd = fits;
+            while (start + wordEnd < line.size() && wordEnd < fits + 24 && !IsBreak(line[start + wordEnd]))
+                ++wordEnd;
+            if (const std::size_t syllables = SyllableCut(canvas, line.substr(start, wordEnd), width)) {
+                lines.push_back(line.substr(start, syllables) + "-");
+                start += syllables;
+                continue;
             }
+            cut = fits;
         }
         // A blank just after the cut would open the next line: it ends this one instead.
-        while (cut < rest.size() && rest[cut] == ' ')
+        while (cut < restSize && line[start + cut] == ' ')
             ++cut;
-        lines.push_back(rest.substr(0, cut));
-        rest.erase(0, cut);
+        lines.push_back(line.substr(start, cut));
+        start += cut;
     }
-    lines.push_back(rest);
+    lines.push_back(line.substr(start));
     return lines;
 }
 

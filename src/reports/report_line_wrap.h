@@ -20,6 +20,8 @@ class Canvas;
 std::vector<std::string> TextLines(const std::string& text);
 
 // Cuts a line that is wider than the given width, in the canvas's current font, into lines
-// that fit: after the latest blank, hyphen or tab that fits, or inside a word too long for a
-// line of its own. A line that fits comes back whole.
+// that fit: after the latest blank, hyphen or tab that fits; a word too long for a line of its
+// own at a Spanish syllable, with a hyphen added ("Metalúr-" / "gica"), and only where no
+// syllable fits (or in a number or acronym) at the last character that fits. A line that fits
+// comes back whole. The cost grows with the line's length, not with its square.
 std::vector<std::string> FitToWidth(Canvas& canvas, const std::string& line, int width);

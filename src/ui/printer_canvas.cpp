@@ -41,7 +41,11 @@ void PreparePdfPrinter(QPrinter& printer, const QString& path, QPageLayout::Orie
     PreparePrinter(printer);
 }
 
-PrinterCanvas::PrinterCanvas(QPrinter& printer) : printer_(printer) {
+PrinterCanvas::PrinterCanvas(QPrinter& printer) : PrinterCanvas(static_cast<QPagedPaintDevice&>(printer)) {
+    printer_ = &printer;
+}
+
+PrinterCanvas::PrinterCanvas(QPagedPaintDevice& device) : device_(device) {
     font_.setFamily("DejaVu Sans");
     font_.setStyleHint(QFont::SansSerif);
     // Latin text needs no shaping; without ligatures the PDF's text reads back letter by letter.
@@ -54,27 +58,33 @@ PrinterCanvas::~PrinterCanvas() {
 }
 
 int PrinterCanvas::PageWidth() const {
-    return printer_.width();
+    return device_.width();
 }
 
 int PrinterCanvas::PageHeight() const {
-    return printer_.height();
+    return device_.height();
+}
+
+void PrinterCanvas::NameJob(const QString& title) {
+    if (printer_) printer_->setDocName(title);
+}
+
+QString PrinterCanvas::Refusal() {
+    if (!printer_) return QString();
+    if (printer_->outputFormat() != QPrinter::PdfFormat) return printer_->printerName();
+    QFile file(printer_->outputFileName());
+    const QString reason = file.open(QIODevice::Append) ? QString() : file.errorString();
+    return printer_->outputFileName() + (reason.isEmpty() ? QString() : ": " + reason);
+}
+
+bool PrinterCanvas::Finish(std::string*) {
+    return true;
 }
 
 bool PrinterCanvas::BeginJob(const std::string& title, std::string* error) {
-    printer_.setDocName(ToQt(title));
-    if (!painter_.begin(&printer_)) {
-        if (error) {
-            QString reason;
-            if (printer_.outputFormat() == QPrinter::PdfFormat) {
-                QFile file(printer_.outputFileName());
-                reason = file.open(QIODevice::Append) ? QString() : file.errorString();
-                reason = printer_.outputFileName() + (reason.isEmpty() ? QString() : ": " + reason);
-            } else {
-                reason = printer_.printerName();
-            }
-            *error = FromQt(QString::fromUtf8("No se puede imprimir en ") + reason);
-        }
+    NameJob(ToQt(title));
+    if (!painter_.begin(&device_)) {
+        if (error) *error = FromQt(QString::fromUtf8("No se puede imprimir en ") + Refusal());
         return false;
     }
     painter_.setPen(QPen(Qt::black, kPenWidth));
@@ -84,11 +94,15 @@ bool PrinterCanvas::BeginJob(const std::string& title, std::string* error) {
 }
 
 void PrinterCanvas::NewPage() {
-    printer_.newPage();
+    device_.newPage();
 }
 
-void PrinterCanvas::EndJob() {
-    painter_.end();
+bool PrinterCanvas::EndJob(std::string* error) {
+    const bool ended = painter_.end();
+    const bool finished = Finish(error);
+    if (ended || !finished) return finished;
+    if (error) *error = FromQt(QString::fromUtf8("No se puede imprimir en ") + Refusal());
+    return false;
 }
 
 void PrinterCanvas::SetFontSize(int points) {
@@ -109,7 +123,7 @@ void PrinterCanvas::ApplyFont() {
 }
 
 const QFontMetricsF& PrinterCanvas::Metrics() {
-    if (!metrics_) metrics_.emplace(font_, &printer_);
+    if (!metrics_) metrics_.emplace(font_, &device_);
     return *metrics_;
 }
 

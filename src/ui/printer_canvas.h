@@ -8,6 +8,7 @@
 
 #include "canvas.h"
 
+class QPagedPaintDevice;
 class QPrinter;
 
 // The reports' canvas on a Qt printer (a real printer or a PDF file): device units of the
@@ -16,12 +17,14 @@ class PrinterCanvas : public Canvas {
 public:
     explicit PrinterCanvas(QPrinter& printer);
     ~PrinterCanvas() override;
+    PrinterCanvas(const PrinterCanvas&) = delete;
+    PrinterCanvas& operator=(const PrinterCanvas&) = delete;
 
     int PageWidth() const override;
     int PageHeight() const override;
     bool BeginJob(const std::string& title, std::string* error) override;
     void NewPage() override;
-    void EndJob() override;
+    bool EndJob(std::string* error) override;
     void SetFontSize(int points) override;
     void SetFontStyle(FontStyle style) override;
     FontStyle Style() const override { return style_; }
@@ -31,12 +34,23 @@ public:
     void DrawRectangle(int left, int top, int right, int bottom) override;
     void FillRectangle(int left, int top, int right, int bottom, int rgb) override;
 
+protected:
+    // A canvas on another paged device (a PDF writer), which names the job, explains a refusal
+    // and checks the finished output through the three calls below.
+    explicit PrinterCanvas(QPagedPaintDevice& device);
+    virtual void NameJob(const QString& title);
+    // Why the painter could not begin, in the user's words.
+    virtual QString Refusal();
+    // After the painter has ended: false, with the reason, when the output is not whole.
+    virtual bool Finish(std::string* error);
+
 private:
     void ApplyFont();
     // The font's measurements on the printer, made once for each font.
     const QFontMetricsF& Metrics();
 
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
+    QPrinter* printer_ = nullptr;  // when the device is a printer
     QPainter painter_;
     QFont font_;
     std::optional<QFontMetricsF> metrics_;

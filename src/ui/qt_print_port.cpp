@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPrinter>
 
+#include "pdf_file_canvas.h"
 #include "print_dialog.h"
 #include "printer_canvas.h"
 #include "text_codec.h"
@@ -16,6 +17,11 @@ PrintPort::Choice QtPrintPort::ChoosePrinter(bool offerPrintToFile, const std::s
     if (dialog_.exec() != QDialog::Accepted) return Choice::Cancelled;
     if (dialog_.PrintToFile()) return Choice::PrintToFile;
     canvas_.reset();
+    if (dialog_.PdfChosen()) {
+        // Written whole or not at all, like every PDF the program writes.
+        canvas_ = std::make_unique<PdfFileCanvas>(dialog_.PdfFile(), QPageLayout::Portrait);
+        return Choice::Printer;
+    }
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     dialog_.ConfigurePrinter(*printer_);
     canvas_ = std::make_unique<PrinterCanvas>(*printer_);

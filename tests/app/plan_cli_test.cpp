@@ -87,6 +87,17 @@ TEST(PlanCommand, WorkbookAndPdfByTheExtension) {
     EXPECT_TRUE(Contains(info, "842 x 595 pts (A4)")) << "landscape A4: " << info;
 }
 
+// A text longer than a spreadsheet cell holds is written shortened, and the error output says so.
+TEST(PlanCommand, AWorkbookCellTooLongIsNamedOnTheErrorOutput) {
+    TempDir dir;
+    const FilePath doc = dir.File("largo.kl3");
+    WriteFile(doc, "1\t0\tE\tFirma\r\n2\t1\tC\t00.- Gestion\r\n3\t2\tD\t1. Item\tRec\t\t\t\t\t\t12111\t\t" +
+                       std::string(40000, 'x') + "\r\n");
+    const ProgramRun run = RunProgram({"--plan", doc, dir.File("plan.xlsx")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "Aviso: celda D4 (Deficiencia): 40010 caracteres, acortado a 32767\n");
+}
+
 TEST(PlanCommand, ErrorsInSpanishAndTheOldFileKept) {
     TempDir dir;
     const FilePath out = dir.File("plan.csv");

@@ -219,12 +219,13 @@ TEST_F(AssessmentPrintoutTest, TheMethodsTablesHaveTheLevelsColours) {
     std::map<int, int> fills;
     for (const Call& fill : canvas.Fills())
         if (fill.page == page) ++fills[fill.rgb];
-    for (int level = 0; level < 4; ++level) {
-        const char c = static_cast<char>('0' + level);
-        const int expected =
-            1 + static_cast<int>(std::count(valuation::kTables.begin(), valuation::kTables.end(), c));
-        EXPECT_EQ(fills[plan::LevelColour(static_cast<plan::Level>(level)).Packed()], expected) << level;
-    }
+    // Each colour once in the legend, then in its cells: the intervention table's 16 cells hold
+    // 6 of the first level, 5 of the second, 4 of the third and 1 of the fourth; the probability
+    // table's 12 hold 3, 4, 3 and 2.
+    EXPECT_EQ(fills[0xE53935], 1 + 6 + 3) << "red";
+    EXPECT_EQ(fills[0xFB8C00], 1 + 5 + 4) << "orange";
+    EXPECT_EQ(fills[0xFDD835], 1 + 4 + 3) << "yellow";
+    EXPECT_EQ(fills[0x43A047], 1 + 1 + 2) << "green";
 }
 
 // The whole firm's bar and the places' bars, each chart scaled to its longest bar.
@@ -347,5 +348,94 @@ TEST_F(AssessmentPrintoutTest, NoTextOverprintsAnother) {
                     << U(a.text) << " and " << U(b.text) << " on page " << a.page;
             }
         }
+    }
+}
+
+namespace {
+
+// The assessed firm with two workstations whose paths differ only at their ends, a long
+// evaluator's name and a planner whose name carries brackets of its own.
+std::vector<std::string> LongNamesFirm() {
+    std::vector<std::string> lines = kAssessedFirm;
+    const std::string evaluator =
+        "Marta Gómez Fernández de la Vega, técnica superior en prevención de riesgos laborales";
+    lines[0] = "1\t0\tE\tTalleres Norte\t\t09/03/2026\tMarta Gómez (servicio de prevención ajeno)\t20/03/2026\tLuis\t\t"
+               "B12345678\t10000000000000000000000\tC/ Mayor 3, Ávila\t4520 Reparación de vehículos\t" +
+               evaluator + "\ttrabajadores=14; modalidad=ajeno";
+    const char* const ends[] = {"uno", "dos"};
+    int slot = static_cast<int>(lines.size());
+    for (const char* end : ends) {
+        const int post = ++slot;
+        lines.push_back(std::to_string(post) + "\t5\tP\tOperario de la línea de montaje de carrocerías número " + end);
+        const int questionnaire = ++slot;
+        lines.push_back(std::to_string(questionnaire) + "\t" + std::to_string(post) +
+                        "\tC\t18.- Radiaciones no ionizantes\t\t17/03/2026\t\t\t\t\t4");
+        lines.push_back(std::to_string(++slot) + "\t" + std::to_string(questionnaire) +
+                        "\tD\t1. ¿Hay pantallas?\t\t\t\t\t\t\t12111");
+    }
+    return lines;
+}
+
+// The texts of a page drawn at x in the given size, joined as one line (wrapped lines rejoined).
+std::string JoinedAt(const RecordingCanvas& canvas, int page, std::optional<int> x, std::optional<int> size) {
+    std::string out;
+    for (const Call& call : canvas.Texts()) {
+        if (call.page != page || (x && call.x != *x) || (size && call.size != *size)) continue;
+        for (const char c : U(call.text) + " ")
+            if (c != ' ' || (!out.empty() && out.back() != ' ')) out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+// Chart labels were cut at their ends ("…Operario de l…" twice), the evaluator's name cut in
+// the signature box, and a planner's own brackets nested in the cover's.
+TEST_F(AssessmentPrintoutTest, LongNamesArePrintedWholeAndBracketsAreNotNested) {
+    Print(LongNamesFirm());
+    const Call* firmBar = canvas.FindText("Toda la empresa");
+    ASSERT_TRUE(firmBar);
+    const std::string labels = JoinedAt(canvas, firmBar->page, firmBar->x, firmBar->size);
+    for (const char* end : {"uno", "dos"}) {
+        EXPECT_TRUE(Contains(labels, std::string("Nave / Operario de la línea de montaje de carrocerías número ") + end))
+            << labels;
+    }
+    const std::string signatures = JoinedAt(canvas, SectionPage("5. Firmas"), std::nullopt, std::nullopt);
+    EXPECT_TRUE(Contains(signatures,
+                         "Marta Gómez Fernández de la Vega, técnica superior en prevención de riesgos laborales "
+                         "Fecha:"))
+        << signatures;
+    const std::string all = AllText();
+    EXPECT_TRUE(Contains(all, "09/03/2026, Marta Gómez (servicio de prevención ajeno)")) << all;
+    EXPECT_FALSE(Contains(all, "))"));
+}
+
+// "Zona: ..." was left alone at the foot of a page, its questionnaire on the next: whatever the
+// length of what comes before, the second workstation's heading is followed on its page by its
+// questionnaire.
+TEST_F(AssessmentPrintoutTest, APlacesHeadingIsNeverAloneAtTheFootOfAPage) {
+    const std::string filler =
+        " con un texto que sigue y sigue para que ocupe varias líneas en la página y obligue a partir";
+    for (int k = 0; k <= 60; k += 2) {
+        SCOPED_TRACE(k);
+        std::string before;
+        for (int w = 0; w < 12 * k; ++w)
+            before += " palabra";
+        canvas.calls.clear();
+        Print({"1\t0\tE\tFirma",
+               "2\t1\tP\tPrimero",
+               "3\t2\tC\t02.- Máquinas\t\t01/03/2026\t\t\t\t\t\t3",
+               "4\t3\tD\t1. Ítem\tRecomendación\t\t\t\t\t\t12111\t\tDetectado" + before,
+               "5\t1\tP\tSegundo",
+               "6\t5\tC\t02.- Máquinas\t\t01/03/2026\t\t\t\t\t\t3",
+               "7\t6\tD\t1. Ítem" + filler + "\tRecomendación" + filler + "\t\t\t\t\t\t12111\t\tDetectado" +
+                   filler + filler});
+        const std::vector<Call> texts = canvas.Texts();
+        std::size_t heading = 0;
+        while (heading < texts.size() && U(texts[heading].text) != "Puesto de trabajo: Segundo")
+            ++heading;
+        ASSERT_LT(heading + 1, texts.size());
+        EXPECT_EQ(texts[heading + 1].page, texts[heading].page);
+        EXPECT_EQ(U(texts[heading + 1].text), "Cuestionario 02.- Máquinas");
     }
 }

@@ -27,12 +27,19 @@ struct PageFlowTest : ::testing::Test {
 
 TEST_F(PageFlowTest, TextsWrapByWordsAndGoOnToTheNextPage) {
     ASSERT_EQ(flow.LineHeight(), 35);
+    // 90 words of 10 characters with their blank, 40 characters a line: 4 words on each of 23
+    // lines (the last with 2), 10 lines a page.
     std::string words;
-    for (int w = 0; w < 120; ++w)
+    for (int w = 10; w < 100; ++w)
         words += "palabra" + std::to_string(w) + " ";
-    const int lines = flow.Text(words, 100, 800);  // 40 characters a line
-    EXPECT_GT(lines, 10);
-    EXPECT_EQ(canvas.Pages(), (lines + 9) / 10);
+    EXPECT_EQ(flow.Text(words, 100, 800), 23);
+    EXPECT_EQ(canvas.Pages(), 3);
+    ASSERT_EQ(canvas.Texts().size(), 23u);
+    EXPECT_EQ(canvas.Texts().front().text, "palabra10 palabra11 palabra12 palabra13 ");
+    EXPECT_EQ(canvas.Texts()[10].text, "palabra50 palabra51 palabra52 palabra53 ");
+    EXPECT_EQ(canvas.Texts()[10].page, 2);
+    EXPECT_EQ(canvas.Texts()[10].y, 100);
+    EXPECT_EQ(canvas.Texts().back().text, "palabra98 palabra99 ");
     std::string read;
     for (const Call& text : canvas.Texts()) {
         EXPECT_GE(text.x, 100);
@@ -69,6 +76,20 @@ TEST_F(PageFlowTest, ABlockKeptTogetherMovesToTheNextPageWhole) {
     });
     EXPECT_EQ(PageOf("largo0"), 2);
     EXPECT_EQ(PageOf("largo13"), 3);
+}
+
+// The page's body is 10 lines: a block of exactly 10 goes whole to the next page, at its top.
+TEST_F(PageFlowTest, ABlockExactlyOneBodyTallIsKeptTogether) {
+    flow.Text("antes", 100, 800);
+    flow.KeepTogether([this] {
+        for (int l = 0; l < 10; ++l)
+            flow.Text("bloque" + std::to_string(l), 100, 800);
+    });
+    EXPECT_EQ(PageOf("bloque0"), 2);
+    EXPECT_EQ(canvas.FindText("bloque0")->y, 100);
+    EXPECT_EQ(PageOf("bloque9"), 2);
+    EXPECT_EQ(canvas.FindText("bloque9")->y, 100 + 9 * 35);
+    EXPECT_EQ(canvas.Pages(), 2);
 }
 
 TEST_F(PageFlowTest, ANewPageRepeatsWhatItIsToldAndMarksGoWithTheirLines) {

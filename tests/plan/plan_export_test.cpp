@@ -5,6 +5,7 @@
 
 #include "file_io.h"
 #include "pdf_canvas_source.h"
+#include "plan_commands.h"
 #include "plan_csv.h"
 #include "plan_export.h"
 #include "plan_fixture.h"
@@ -37,12 +38,14 @@ XlsxCell Cell(const std::string& sheet, const std::string& ref) {
 class RecordingPdfSource : public PdfCanvasSource {
 public:
     bool refuse = false;
+    bool failEnd = false;
     std::vector<FilePath> paths;
     std::unique_ptr<Canvas> Open(const FilePath& path, Orientation orientation) override {
         paths.push_back(path);
         EXPECT_EQ(orientation, Orientation::kLandscape);
         auto canvas = std::make_unique<RecordingCanvas>(6800, 4800);
         canvas->refuseJob = refuse;
+        canvas->failEnd = failEnd;
         return canvas;
     }
 };
@@ -132,6 +135,41 @@ TEST_F(PlanDocument, WorkbookHasDateCellsAFrozenHeadingAnAutofilterAndASummary) 
     EXPECT_EQ(Cell(summary, "G4").value, "2");
     EXPECT_EQ(Cell(summary, "B9").value, "2");
     EXPECT_EQ(Cell(summary, "G9").value, "7");
+
+    // On paper: A4 landscape, one page wide, the heading row (3) at the top of every page.
+    EXPECT_NE(sheet.find("<pageSetUpPr fitToPage=\"1\"/>"), std::string::npos);
+    const std::string setup = sheet.substr(sheet.find("<pageSetup "), 80);
+    for (const char* attribute : {"paperSize=\"9\"", "orientation=\"landscape\"", "fitToHeight=\"0\""})
+        EXPECT_NE(setup.find(attribute), std::string::npos) << setup;
+    EXPECT_NE(workbook.find("<definedName name=\"_xlnm.Print_Titles\" localSheetId=\"0\">"
+                            "'Plan de acción'!$3:$3</definedName>"),
+              std::string::npos)
+        << workbook;
+}
+
+// A cell over a spreadsheet's 32,767 characters was left out of the workbook, and the export
+// said nothing: its first 32,767 characters, the last "…", and the cell named in a warning.
+TEST_F(PlanDocument, AWorkbookCellTooLongIsShortenedAndNamed) {
+    plan::ActionPlan plan = Plan();
+    plan.rows[0].comments = std::string(40000, 'c');
+    TempDir dir;
+    const FilePath path = dir.File("plan.xlsx");
+    std::string error;
+    std::vector<std::string> warnings;
+    ASSERT_TRUE(plan::WritePlanXlsx(plan, path, &error, &warnings)) << error;
+    EXPECT_EQ(warnings, std::vector<std::string>{"L4 (Comentarios): 40000 caracteres, acortado a 32767"});
+    const std::string strings = ZipEntry(path, "xl/sharedStrings.xml");
+    EXPECT_NE(strings.find(">" + std::string(32766, 'c') + "…<"), std::string::npos);
+    EXPECT_EQ(strings.find(std::string(32767, 'c')), std::string::npos);
+
+    // Saved from the plan's window, the user is told which cells.
+    port.files.push_back(dir.File("ventana.xlsx"));
+    RecordingPdfSource pdf;
+    ASSERT_TRUE(plan::SavePlan(plan, plan::Format::kXlsx, FilePath("doc.kl3"), port, pdf));
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_TRUE(port.messages[0].find("32767") != std::string::npos &&
+                port.messages[0].find("\nL4 (Comentarios): 40000 caracteres") != std::string::npos)
+        << port.messages[0];
 }
 
 // A date before 1900 has no serial number in a spreadsheet: it goes as the text it is. A
@@ -183,6 +221,17 @@ TEST_F(PlanDocument, PdfTableOnALandscapePage) {
     EXPECT_LT(heading->y, first->y);
     EXPECT_LT(first->y, last->y);
     EXPECT_EQ(first->style, FontStyle::Regular);
+
+    // The level's cell in a tint of its colour (red 229, 57, 53 three fifths of the way to white);
+    // the places without the firm's name, which heads every page.
+    bool tinted = false;
+    for (const auto& fill : canvas.Fills())
+        tinted |= fill.rgb == 0xF4AFAE && fill.x <= first->x && first->x < fill.right && fill.y <= first->y &&
+                  first->y < fill.bottom;
+    EXPECT_TRUE(tinted);
+    EXPECT_TRUE(canvas.FindText("Nave / Soldadura"));
+    for (const auto& text : canvas.Texts())
+        EXPECT_NE(text.text.rfind(W("Construcciones Ávila, S.L. /"), 0), 0u) << text.text;
 }
 
 TEST_F(PlanDocument, ExportsReplaceTheFileOnlyWhenTheyWorked) {
@@ -193,16 +242,18 @@ TEST_F(PlanDocument, ExportsReplaceTheFileOnlyWhenTheyWorked) {
     ASSERT_TRUE(plan::ExportPlan(Plan(), plan::Format::kCsv, csv, pdf, &error)) << error;
     EXPECT_EQ(ReadFile(csv), plan::PlanCsv(Plan()));
 
-    // A printer that refuses: the old file stays, the scratch file goes.
+    // A printer that refuses, or a file not written whole: a failure with the canvas's reason.
     const FilePath old = dir.File("plan.pdf");
     WriteFile(old, "old");
     pdf.refuse = true;
     EXPECT_FALSE(plan::ExportPlan(Plan(), plan::Format::kPdf, old, pdf, &error));
     EXPECT_EQ(error, "printer unavailable");
+    pdf.refuse = false;
+    pdf.failEnd = true;
+    EXPECT_FALSE(plan::ExportPlan(Plan(), plan::Format::kPdf, old, pdf, &error));
+    EXPECT_EQ(error, "disk full");
     EXPECT_EQ(ReadFile(old), "old");
-    ASSERT_EQ(pdf.paths.size(), 1u);
-    EXPECT_NE(pdf.paths[0], old);
-    EXPECT_FALSE(file_io::Exists(pdf.paths[0]));
+    EXPECT_EQ(pdf.paths, (std::vector<FilePath>{old, old}));
 
     // A folder that does not exist: the reason names the file.
     const FilePath nowhere = dir.File("no/plan.xlsx");

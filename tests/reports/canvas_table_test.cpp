@@ -66,14 +66,31 @@ TEST_F(CanvasTableTest, TheHeadingRowAndTheHeaderOnEveryPageAndRowsNeverSplit) {
     EXPECT_EQ(drawn, 40);
 }
 
-TEST_F(CanvasTableTest, CellsWrapInsideTheirColumnAndARowTallerThanAPageIsCut) {
+// A row taller than a page was cut with "..." (a comment of 1,102 characters kept 450): it goes
+// on below the heading row of the next pages, every line once and in order.
+TEST_F(CanvasTableTest, CellsWrapInsideTheirColumnAndARowTallerThanAPageGoesOnToTheNextPages) {
     std::string tall;
     for (int i = 0; i < 60; ++i)
-        tall += "linea\r\n";
+        tall += "linea" + std::to_string(i) + "\r\n";
     CanvasTable table(canvas, columns, frame);
     std::string error;
-    ASSERT_TRUE(table.Print({{"uno dos tres cuatro cinco seis", tall}}, &error));
-    EXPECT_EQ(table.Pages(), 1);
+    ASSERT_TRUE(table.Print({{"uno dos tres cuatro cinco seis", tall}, {"siguiente", "fila"}}, &error));
+    // 19 lines of 24 fit between the heading row (ending at 84) and 552: 19 + 19 + 19 + 3.
+    EXPECT_EQ(table.Pages(), 4);
+    EXPECT_EQ(table.RowsByPage(), (std::vector<std::vector<int>>{{0}, {0}, {0}, {0, 1}}));
+    int next = 0, page = 1;
+    for (const Call& text : canvas.Texts()) {
+        if (text.text.rfind("linea", 0) != 0) continue;
+        EXPECT_EQ(text.text, "linea" + std::to_string(next)) << "every line once, in order";
+        EXPECT_EQ(text.page, 1 + next / 19);
+        page = text.page;
+        ++next;
+    }
+    EXPECT_EQ(next, 60);
+    EXPECT_EQ(page, 4);
+    for (int p = 1; p <= 4; ++p)
+        EXPECT_EQ(OnPage(p, "Dos").size(), 1u) << "the heading row on page " << p;
+    EXPECT_EQ(OnPage(4, "siguiente").size(), 1u);
     // The first column is a quarter of the table: its words go on several lines inside it.
     const std::vector<Call> rects = canvas.Rectangles();
     ASSERT_GE(rects.size(), 4u);
@@ -84,11 +101,8 @@ TEST_F(CanvasTableTest, CellsWrapInsideTheirColumnAndARowTallerThanAPageIsCut) {
             EXPECT_LE(text.x + canvas.TextWidth(text.text), cell.right);
         }
     }
-    int ended = 0;
-    for (const Call& text : canvas.Texts())
-        ended += text.text == "linea...";
-    EXPECT_EQ(ended, 1);
-    EXPECT_LE(rects.back().bottom, 600 - 48);
+    for (const Call& rect : rects)
+        EXPECT_LE(rect.bottom, 600 - 48);
 }
 
 TEST_F(CanvasTableTest, ARefusedJobDrawsNothing) {
@@ -154,6 +168,24 @@ TEST_F(CanvasTableTest, WithinAPrintoutATableThatCannotStartBelowYStartsOnTheNex
     ASSERT_EQ(OnPage(2, "Uno").size(), 1u);
     EXPECT_EQ(OnPage(2, "a").size(), 1u);
     EXPECT_LT(end, 560);
+}
+
+// "4. Plan de acción" and its introduction were left alone on a page when the first row was
+// long: a first row of more than half a page starts below them and goes on on the next page.
+TEST_F(CanvasTableTest, WithinAPrintoutALongFirstRowStartsBelowWhatHeadsTheTable) {
+    std::string tall;
+    for (int i = 0; i < 15; ++i)
+        tall += "l" + std::to_string(i) + "\r\n";
+    std::string error;
+    ASSERT_TRUE(canvas.BeginJob("Documento", &error));
+    CanvasTable table(canvas, columns, frame);
+    table.PrintWithin({{"a", tall}}, {0, 1000, 40, 560}, 300);
+    // Below the heading row (300 to 336), 8 lines of 24 fit above 560; the other 7 go on.
+    EXPECT_EQ(canvas.Pages(), 2);
+    EXPECT_EQ(OnPage(1, "Uno").size(), 1u);
+    EXPECT_EQ(OnPage(1, "l7").size(), 1u);
+    EXPECT_EQ(OnPage(2, "l8").size(), 1u);
+    EXPECT_EQ(OnPage(2, "Uno").size(), 1u);
 }
 
 TEST_F(CanvasTableTest, CellsGetTheBackgroundAskedForUnderTheirFrameAndText) {

@@ -1,9 +1,20 @@
 #include <gtest/gtest.h>
 
+#include "cp1252.h"
 #include "recording_canvas.h"
 #include "report_line_wrap.h"
 
 namespace {
+
+// A recording canvas that counts the characters it is asked to measure.
+struct CountingCanvas : RecordingCanvas {
+    CountingCanvas() : RecordingCanvas(4800, 6800, 1, 1) { SetFontSize(10); }
+    int TextWidth(const std::string& text) override {
+        measured += text.size();
+        return RecordingCanvas::TextWidth(text);
+    }
+    std::size_t measured = 0;
+};
 
 // A line of n letters with the given characters put at 1-based positions.
 std::string Line(std::size_t n, const std::vector<std::pair<std::size_t, char>>& put = {}) {
@@ -72,7 +83,28 @@ TEST(FitToWidth, CutsAtBlanksSoThatEveryLineFits) {
     EXPECT_EQ(lines, std::vector<std::string>({"uno dos ", "tres ", "cuatro ", "cinco"}));
     for (const std::string& line : lines)
         EXPECT_LE(canvas.TextWidth(line), 100);
-    EXPECT_EQ(FitToWidth(canvas, "abcdefghijklmnop", 100),
-              std::vector<std::string>({"abcdefghij", "klmnop"}));
     EXPECT_EQ(FitToWidth(canvas, "corto", 100), std::vector<std::string>({"corto"}));
+}
+
+// "Metalúrgic|a" in a narrow column: a word wider than the line breaks at a syllable, with a
+// hyphen; a number or an acronym, which syllables would spoil, where it stops fitting.
+TEST(FitToWidth, AWordTooWideForTheLineBreaksAtASyllableWithAHyphen) {
+    RecordingCanvas canvas(4800, 6800, 1, 1);
+    canvas.SetFontSize(10);
+    EXPECT_EQ(FitToWidth(canvas, W("Metalúrgica"), 80), std::vector<std::string>({W("Metalúr-"), "gica"}));
+    EXPECT_EQ(FitToWidth(canvas, W("Industria Metalúrgica"), 90),
+              std::vector<std::string>({"Industria ", W("Metalúr-"), "gica"}));
+    EXPECT_EQ(FitToWidth(canvas, "1234567890123456", 100), std::vector<std::string>({"1234567890", "123456"}));
+    EXPECT_EQ(FitToWidth(canvas, "UNE-EN-ISO", 50), std::vector<std::string>({"UNE-", "EN-", "ISO"}));
+}
+
+// Wrapping measured the whole rest of the text for every line: a 64 KB field took 40 s to print.
+TEST(FitToWidth, WorkGrowsWithTheTextNotWithItsSquare) {
+    std::string text;
+    while (text.size() < 64 * 1024)
+        text += "palabra ";
+    CountingCanvas canvas;
+    const auto lines = FitToWidth(canvas, text, 800);  // 80 characters a line: 10 words
+    EXPECT_EQ(lines.size(), 64u * 1024 / 80 + 1);
+    EXPECT_LT(canvas.measured, 20 * text.size());
 }

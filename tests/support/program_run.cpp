@@ -1,9 +1,11 @@
 #include "program_run.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -62,6 +64,16 @@ ProgramRun RunProgram(const ProgramArguments& arguments, const FilePath& working
 ProgramRun RunProgramFile(const FilePath& programFile, const ProgramArguments& arguments,
                           const FilePath& workingDir) {
     return RunInChild([&] { ExecProgram(programFile, arguments, workingDir); });
+}
+
+ProgramRun RunProgramWithFileSizeLimit(const ProgramArguments& arguments, long bytes, const FilePath& workingDir) {
+    return RunInChild([&] {
+        const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return;
+        // Ignored, the signal turns a write beyond the limit into a failing write.
+        std::signal(SIGXFSZ, SIG_IGN);
+        ExecProgram(FilePath(KALDO_PROGRAM), arguments, workingDir);
+    });
 }
 
 ProgramRun RunInChild(const std::function<void()>& start) {

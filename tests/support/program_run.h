@@ -28,6 +28,11 @@ ProgramRun RunProgram(const ProgramArguments& arguments, const FilePath& working
 ProgramRun RunProgramFile(const FilePath& program, const ProgramArguments& arguments,
                           const FilePath& workingDir = FilePath("."));
 
+// The built program with the files it writes limited to the given size, as `ulimit -f` does (a
+// full disk, seen by the program as a failing write).
+ProgramRun RunProgramWithFileSizeLimit(const ProgramArguments& arguments, long bytes,
+                                       const FilePath& workingDir = FilePath("."));
+
 // Runs `start` in a child process and waits for it: `start` replaces the child with another
 // program (an exec); when it returns, the child ends with status 127. What the child writes on
 // its output and errors is kept.
