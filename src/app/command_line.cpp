@@ -6,6 +6,7 @@
 #include "cli_document.h"
 #include "cli_plan.h"
 #include "cli_reports.h"
+#include "cli_review.h"
 #include "cli_views.h"
 
 const std::vector<HeadlessOption>& HeadlessOptions() {
@@ -37,6 +38,10 @@ const std::vector<HeadlessOption>& HeadlessOptions() {
          "escribe en un PDF el informe de evaluación de riesgos de DOC: portada con los datos de la empresa, "
          "método, resumen, deficiencias por lugar y plan de acción, a fecha de hoy o de la fecha indicada",
          2, 4, &RunAssessmentPdf},
+        {"--revisar", "DOC [--a-fecha DD/MM/AAAA]",
+         "escribe lo que le falta a DOC, un punto pendiente por línea (línea, lugar y lo que falta), "
+         "a fecha de hoy o de la fecha indicada; estado 5 si queda alguno",
+         1, 3, &RunReview},
     };
     return options;
 }
@@ -56,7 +61,7 @@ void PrintUsage(std::ostream& out) {
     }
     out << "  -h, --help\n      muestra esta ayuda\n\n"
            "Estado de salida: 0 correcto, 1 fichero erróneo, 2 error de entrada/salida, 3 uso incorrecto,\n"
-           "4 no se localiza el catálogo C31.TXT.\n";
+           "4 no se localiza el catálogo C31.TXT, 5 quedan puntos pendientes (--revisar).\n";
 }
 
 int RunHeadless(const std::vector<std::string>& arguments, HeadlessContext& context) {

@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 
 #include "assessment_sections.h"
 #include "assessment_style.h"
@@ -69,6 +70,11 @@ void PrintCover(PageFlow& flow, const Assessment& a) {
                                       firm_data::ModalityName(f.modality)};
     for (int i = 0; i < 5; ++i)
         flow.Field(labels[i], OrDash(firmValues[i]), body.left, labelWidth);
+    // The firm's own texts, when it has them.
+    for (const auto& [label, text] : {std::pair<std::string, std::string>{"Comentarios:", a.comments},
+                                      std::pair<std::string, std::string>{"Observaciones:", a.observations}}) {
+        if (!text.empty()) flow.Field(label, text, body.left, labelWidth);
+    }
     flow.Gap(flow.LineHeight());
 
     Heading(flow, W("La evaluación"), kHeading);
@@ -83,6 +89,14 @@ void PrintCover(PageFlow& flow, const Assessment& a) {
     flow.Field(labels[10], LevelsText(a), body.left, labelWidth);
     flow.Field(labels[11], plan::CountsText(a.plan.counts) + W(" a fecha de ") + a.date, body.left,
                labelWidth);
+    if (!a.gaps.empty()) {
+        flow.Gap(flow.LineHeight() / 2);
+        flow.Font(kBody, FontStyle::Bold);
+        flow.Text("Documento incompleto: " + review::PendingText(static_cast<int>(a.gaps.size())) +
+                      W(" (véase el anexo)"),
+                  body.left, flow.Width());
+        flow.Font(kBody, FontStyle::Regular);
+    }
     flow.Gap(2 * flow.LineHeight());
 }
 

@@ -1,6 +1,7 @@
 #include "plan_csv.h"
 
 #include "cp1252.h"
+#include "measure_cost.h"
 
 namespace plan {
 
@@ -34,7 +35,11 @@ std::string PlanCsv(const ActionPlan& plan) {
     std::string out = "\xEF\xBB\xBF";
     AppendLine(out, [](Column c) -> const std::string& { return ColumnHeading(c); });
     for (const PlanRow& row : plan.rows)
-        AppendLine(out, [&row](Column c) -> const std::string& { return row.Text(c); });
+        AppendLine(out, [&row, cost = row.cost ? measure_cost::StoredText(*row.cost) : std::string()](
+                            Column c) -> const std::string& {
+            // An amount as a number that a spreadsheet in Spanish reads: "1250,50".
+            return c == Column::kCost && row.cost ? cost : row.Text(c);
+        });
     return out;
 }
 

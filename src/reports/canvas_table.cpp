@@ -204,8 +204,9 @@ int CanvasTable::DrawRow(int y, const CellLines& lines, std::optional<std::size_
         }
         canvas_.DrawRectangle(x_[c], y, x_[c + 1], y + height);
         int lineY = y + padding_;
+        const bool right = row && columns_[c].right;
         for (const std::string& line : lines[c]) {
-            canvas_.DrawText(x_[c] + padding_, lineY, line);
+            canvas_.DrawText(right ? x_[c + 1] - padding_ - canvas_.TextWidth(line) : x_[c] + padding_, lineY, line);
             lineY += lineHeight_;
         }
     }

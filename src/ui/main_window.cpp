@@ -59,6 +59,7 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     ConnectEditing();
     ConnectReports();
     SetUpPlan();
+    SetUpReview();
     SetUpDesktop();
     SetUpHelp();
     session_.SetObserver(this);
@@ -270,6 +271,7 @@ void MainWindow::StateChanged() {
     Guardarcomo1->setEnabled(session_.SaveCommandsEnabled());
     TreeView->setDragEnabled(session_.DragEnabled());
     PlanStateChanged();
+    ReviewStateChanged();
     EditStateChanged();
     DesktopStateChanged();
 }

@@ -27,6 +27,7 @@ class FindBar;
 class HelpLauncher;
 class InfoPanel;
 class PlanPresenter;
+class ReviewPresenter;
 class PrintDialog;
 class QMenu;
 class QModelIndex;
@@ -95,6 +96,7 @@ public:
     QAction* Valoracin1;
     QAction* Riesgos1;
     QAction* PlanAccion1;  // "Plan de acción", after the views
+    QAction* RevisarDocumento1;  // "Revisar el documento", after it
     QAction* Ayuda2;
     QAction* Manual1;
     QAction* VerSugerencia1;
@@ -151,6 +153,10 @@ private:
     // measures (main_window_plan.cpp).
     void SetUpPlan();
     void PlanStateChanged();
+    // The review: its window, its menu entry and the status bar's count of gaps
+    // (main_window_review.cpp).
+    void SetUpReview();
+    void ReviewStateChanged();
 
     // Help: the entries of "A&yuda", and F1 in the dialogs (main_window_help.cpp).
     void SetUpHelp();
@@ -205,4 +211,6 @@ private:
     QuestionnaireAnswering answering_;
     // The action plan's window and notice.
     PlanPresenter* plan_ = nullptr;
+    // The review's window and notice.
+    ReviewPresenter* review_ = nullptr;
 };

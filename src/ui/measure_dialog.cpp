@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -36,6 +37,7 @@ MeasureDialog::MeasureDialog(MeasureForm& form, QWidget* parent) : QDialog(paren
         levels_[i]->setChecked(i == form_.Level());
     dtP->setDate(QtDates::ToQDate(form_.PlannedDate()));
     MemoRecursos->setPlainText(MemoToQt(form_.Resources()));
+    EditCoste->setText(ToQt(form_.Cost()));
     Edit2->setFocus();  // the location above is only shown
 }
 
@@ -79,6 +81,11 @@ void MeasureDialog::BuildControls() {
     LabelRecursos = NamedLabel("LabelRecursos", "Recursos:", this);
     LabelRecursos->setToolTip(QString::fromUtf8("Recursos humanos y materiales, y coste, de la medida"));
     MemoRecursos = NamedMemo("MemoRecursos", 2, this);
+    LabelCoste = NamedLabel("LabelCoste", QString::fromUtf8("Coste previsto (€):"), this);
+    EditCoste = NamedEdit("EditCoste", this);
+    EditCoste->setAlignment(Qt::AlignRight);
+    EditCoste->setPlaceholderText("0,00");
+    EditCoste->setMaximumWidth(EditCoste->fontMetrics().horizontalAdvance("0") * 18);
 }
 
 void MeasureDialog::BuildLayout() {
@@ -119,11 +126,13 @@ void MeasureDialog::BuildLayout() {
     auto* resources = new QGridLayout;
     resources->setColumnMinimumWidth(1, Edit1->fontMetrics().averageCharWidth() * 80);
     int labelWidth = 0;  // the boxes line up with those above
-    for (QLabel* label : {Label11, Label3, Label5, Label4})
+    for (QLabel* label : {Label11, Label3, Label5, Label4, LabelCoste})
         labelWidth = std::max(labelWidth, label->sizeHint().width());
     resources->setColumnMinimumWidth(0, labelWidth);
     resources->addWidget(LabelRecursos, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     resources->addWidget(MemoRecursos, 0, 1);
+    resources->addWidget(LabelCoste, 1, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    resources->addWidget(EditCoste, 1, 1, Qt::AlignLeft);
     main->addLayout(resources);
 
     auto* bottom = new QHBoxLayout;
@@ -136,7 +145,13 @@ void MeasureDialog::accept() {
     const std::string measure = reader.Line(Edit2->text());
     const std::string comments = reader.Memo(Memo1->toPlainText());
     const std::string resources = reader.Memo(MemoRecursos->toPlainText());
+    const std::string cost = reader.Line(EditCoste->text());
     if (reader.Refused(this)) return;
+    if (const auto problem = form_.SetCost(cost)) {
+        QMessageBox::warning(this, windowTitle(), ToQt(*problem));
+        EditCoste->setFocus();
+        return;
+    }
     form_.SetResources(resources);
     form_.SetMeasure(measure);
     form_.SetComments(comments);
