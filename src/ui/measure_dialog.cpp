@@ -126,14 +126,19 @@ void MeasureDialog::BuildLayout() {
     auto* resources = new QGridLayout;
     resources->setColumnMinimumWidth(1, Edit1->fontMetrics().averageCharWidth() * 80);
     int labelWidth = 0;  // the boxes line up with those above
-    for (QLabel* label : {Label11, Label3, Label5, Label4, LabelCoste})
+    for (QLabel* label : {Label11, Label3, Label5, Label4})
         labelWidth = std::max(labelWidth, label->sizeHint().width());
     resources->setColumnMinimumWidth(0, labelWidth);
     resources->addWidget(LabelRecursos, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     resources->addWidget(MemoRecursos, 0, 1);
-    resources->addWidget(LabelCoste, 1, 0, Qt::AlignLeft | Qt::AlignVCenter);
-    resources->addWidget(EditCoste, 1, 1, Qt::AlignLeft);
     main->addLayout(resources);
+    // The cost on a row of its own, as the planned date above.
+    main->addSpacing(6);
+    auto* cost = new QHBoxLayout;
+    cost->addWidget(LabelCoste);
+    cost->addWidget(EditCoste);
+    cost->addStretch(1);
+    main->addLayout(cost);
 
     auto* bottom = new QHBoxLayout;
     AddOkCancelButtons(*this, *bottom, {"BitBtn1", "&Aceptar"}, {"BitBtn2", "&Cancelar"}, true);

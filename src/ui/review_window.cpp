@@ -4,8 +4,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 #include "text_codec.h"
@@ -27,8 +29,10 @@ ReviewWindow::ReviewWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     lblResumen->setFont(bold);
     lstPuntos = new QTreeWidget(this);
     lstPuntos->setObjectName("lstPuntos");
-    lstPuntos->setHeaderHidden(true);
-    lstPuntos->setColumnCount(1);
+    // What is missing first, so that it is read whatever the length of the node's path.
+    lstPuntos->setColumnCount(2);
+    lstPuntos->setHeaderLabels({QString::fromUtf8("Punto pendiente"), "Nodo"});
+    lstPuntos->setColumnWidth(0, 340);
     lstPuntos->setUniformRowHeights(true);
     lstPuntos->setExpandsOnDoubleClick(true);
     btnCerrar = new QPushButton("Cerrar", this);
@@ -45,9 +49,10 @@ ReviewWindow::ReviewWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(bottom);
 
     connect(btnCerrar, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     connect(lstPuntos, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item) { ItemDoubleClicked(item); });
-    resize(820, 460);
+    resize(980, 460);
 }
 
 void ReviewWindow::SetGaps(const std::vector<review::Gap>& gaps) {
@@ -61,7 +66,7 @@ void ReviewWindow::SetGaps(const std::vector<review::Gap>& gaps) {
         folded[g] = !group->isExpanded();
     }
     const QTreeWidgetItem* current = lstPuntos->currentItem();
-    const QString selected = current && current->parent() ? current->text(0) : QString();
+    const QString selected = current && current->parent() ? current->text(0) + current->text(1) : QString();
 
     lstPuntos->clear();
     std::array<QTreeWidgetItem*, review::kGroupCount> groups{};
@@ -78,17 +83,23 @@ void ReviewWindow::SetGaps(const std::vector<review::Gap>& gaps) {
             QFont font = groups[g]->font(0);
             font.setBold(true);
             groups[g]->setFont(0, font);
+            groups[g]->setFirstColumnSpanned(true);
         }
         auto* item = new QTreeWidgetItem(groups[g]);
-        item->setText(0, ToQt(gap.place + ": " + gap.missing));
+        item->setText(0, ToQt(gap.missing));
+        item->setText(1, ToQt(gap.place));
         item->setToolTip(0, item->text(0));
+        item->setToolTip(1, item->text(1));
         item->setData(0, kSlotRole, gap.slot);
-        if (!reselect && item->text(0) == selected) reselect = item;
+        if (!reselect && item->text(0) + item->text(1) == selected) reselect = item;
     }
     for (int g = 0; g < review::kGroupCount; ++g) {
         if (groups[g]) groups[g]->setExpanded(!(shown[g] && folded[g]));
     }
     if (reselect) lstPuntos->setCurrentItem(reselect);
+    // What is missing is read whole; the paths take the rest, their full text in the tooltips.
+    lstPuntos->resizeColumnToContents(0);
+    lstPuntos->setColumnWidth(0, std::min(lstPuntos->columnWidth(0), width() / 2));
     lblResumen->setText(gaps.empty() ? QString::fromUtf8("El documento está completo")
                                      : ToQt(review::PendingText(static_cast<int>(gaps.size()))));
 }
