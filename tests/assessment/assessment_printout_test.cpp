@@ -280,6 +280,7 @@ TEST_F(AssessmentPrintoutTest, AnIncompleteDocumentSaysSoOnTheCoverAndListsItsGa
     std::vector<std::string> lines = kAssessedFirm;
     lines[0].replace(lines[0].find("\t\t02/03/2026"), 2, "\tComentario de la firma\t");
     lines[0].replace(lines[0].find("Luis\t\t"), 6, "Luis\tObservaciones~~en dos líneas\t");
+    lines[3] += "\t900,00";  // the cost of the plan's one costed measure
     Print(lines);
     const int gaps = review::GapCount(session, dates, {2026, 3, 25});
     ASSERT_GT(gaps, 0);
@@ -290,6 +291,12 @@ TEST_F(AssessmentPrintoutTest, AnIncompleteDocumentSaysSoOnTheCoverAndListsItsGa
     EXPECT_NE(cover.find("Comentario de la firma"), std::string::npos) << cover;
     EXPECT_NE(cover.find("Observaciones:\nObservaciones\nen dos líneas"), std::string::npos) << cover;
     EXPECT_NE(cover.find("Anexo. Puntos pendientes"), std::string::npos) << "in the contents";
+
+    // The measure's cost among its details, and the plan's totals before its table.
+    EXPECT_NE(AllText().find("Recursos: Consultora; 900 € · Coste previsto: 900,00 € · Responsable: Ana"),
+              std::string::npos);
+    EXPECT_NE(AllText().find("Coste previsto: 900,00 € (A corregir 900,00 €) · pendiente: 900,00 €."),
+              std::string::npos);
 
     const int annex = SectionPage("Anexo. Puntos pendientes");
     ASSERT_GT(annex, SectionPage("5. Firmas"));
