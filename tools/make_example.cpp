@@ -344,16 +344,19 @@ void MakeExample(ExampleUser& user) {
     user.Edit([](NodeDataValues& v, NodeDataForm&) {
         v.plannedBy = W("Andrés Vidal (jefe de taller)");
         v.resources = W("Metalúrgica Ruiz; 1.850 € más IVA");
+        v.cost = "1850,00";
     });
     user.Select({firm, "Nave de reparación", "Mecánico de foso", "19", "2.", "Adquirir"});
     user.Edit([](NodeDataValues& v, NodeDataForm&) {
         v.plannedBy = W("Gerencia");
         v.resources = W("Carro elevador de ruedas: 640 €");
+        v.cost = "640,00";
     });
     user.Select({firm, "00", "2.", "Redactar"});
     user.Edit([](NodeDataValues& v, NodeDataForm&) {
         v.plannedBy = W("Gerencia");
         v.resources = W("Servicio de prevención ajeno (incluido en el concierto)");
+        v.cost = "0,00";
     });
 }
 

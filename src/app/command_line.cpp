@@ -7,6 +7,7 @@
 #include "cli_overview.h"
 #include "cli_plan.h"
 #include "cli_reports.h"
+#include "cli_review.h"
 #include "cli_sheets.h"
 #include "cli_views.h"
 
@@ -47,6 +48,10 @@ const std::vector<HeadlessOption>& HeadlessOptions() {
          "escribe en un PDF la ficha de cada puesto de trabajo de DOC para sus trabajadores (una copia por "
          "trabajador del puesto), o solo la del puesto de la línea N; estados a fecha de hoy o de la fecha indicada",
          2, 6, &RunSheets},
+        {"--revisar", "DOC [--a-fecha DD/MM/AAAA]",
+         "escribe lo que le falta a DOC, un punto pendiente por línea (línea, lugar y lo que falta), "
+         "a fecha de hoy o de la fecha indicada; estado 5 si queda alguno",
+         1, 3, &RunReview},
     };
     return options;
 }
@@ -66,7 +71,7 @@ void PrintUsage(std::ostream& out) {
     }
     out << "  -h, --help\n      muestra esta ayuda\n\n"
            "Estado de salida: 0 correcto, 1 fichero erróneo, 2 error de entrada/salida, 3 uso incorrecto,\n"
-           "4 no se localiza el catálogo C31.TXT.\n";
+           "4 no se localiza el catálogo C31.TXT, 5 quedan puntos pendientes (--revisar).\n";
 }
 
 int RunHeadless(const std::vector<std::string>& arguments, HeadlessContext& context) {

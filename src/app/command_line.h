@@ -43,4 +43,5 @@ constexpr int kNotADocument = 1;
 constexpr int kIoError = 2;
 constexpr int kUsage = 3;
 constexpr int kNoCatalogue = 4;
+constexpr int kGaps = 5;  // --revisar: the document still lacks something
 }  // namespace exit_status

@@ -182,6 +182,8 @@ Assessment Gather(const DocumentSession& session, const Catalogue& catalogue, Da
         out.plannedBy = firm->GetField(field::kPlannedBy);
         out.done = firm->GetField(field::kDoneDate);
         out.doneBy = firm->GetField(field::kDoneBy);
+        out.comments = firm->GetField(field::kComments);
+        out.observations = firm->GetField(field::kObservations);
     }
 
     const std::vector<OutlineEntry> outline = DocumentOutline(session);
@@ -195,6 +197,7 @@ Assessment Gather(const DocumentSession& session, const Catalogue& catalogue, Da
     for (std::size_t i = 0; i < outline.size(); ++i)
         measureRows[i] = rowOfSlot[static_cast<std::size_t>(table.SlotOf(outline[i].record))];
     Collector(out, outline, catalogue).Run(measureRows);
+    out.gaps = review::Review(session, dates, asOf);
     return out;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "action_plan.h"
+#include "document_review.h"
 #include "firm_data.h"
 
 class Catalogue;
@@ -58,10 +59,12 @@ struct Assessment {
     std::string firmName;
     firm_data::FirmData firm;
     std::string planned, plannedBy, done, doneBy;  // the firm's own dates and technicians
+    std::string comments, observations;            // the firm's "Comentarios:" and "Observaciones:"
     std::string date;                              // the document's, as the plan's date
     std::vector<Place> places;                     // in the order of the tree, the firm first
     LevelCounts levels{};                          // every deficiency of the document
     plan::ActionPlan plan;
+    std::vector<review::Gap> gaps;  // what the document still lacks on its date
     int Deficiencies() const;
 };
 

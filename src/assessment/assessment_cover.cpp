@@ -73,6 +73,11 @@ void PrintCover(PageFlow& flow, const Assessment& a) {
             {W("N.º de trabajadores:"), OrDash(f.workers)},
             {"Modalidad preventiva:", OrDash(firm_data::ModalityName(f.modality))}},
            labelWidth);
+    // The firm's own texts, when it has them.
+    std::vector<Line> texts;
+    if (!a.comments.empty()) texts.push_back({"Comentarios:", a.comments});
+    if (!a.observations.empty()) texts.push_back({"Observaciones:", a.observations});
+    Fields(flow, texts, labelWidth);
     flow.Gap(flow.LineHeight());
 
     Heading(flow, W("La evaluación"), kHeading);
@@ -90,6 +95,14 @@ void PrintCover(PageFlow& flow, const Assessment& a) {
            {{"Deficiencias:", LevelsText(a)},
             {W("Plan de acción:"), plan::CountsText(a.plan.counts) + W(", a fecha de ") + a.date}},
            labelWidth);
+    if (!a.gaps.empty()) {
+        flow.Gap(flow.LineHeight() / 2);
+        flow.Font(kBody, FontStyle::Bold);
+        flow.Text("Documento incompleto: " + review::PendingText(static_cast<int>(a.gaps.size())) +
+                      W(" (véase el anexo)"),
+                  body.left, flow.Width());
+        flow.Font(kBody, FontStyle::Regular);
+    }
     flow.Gap(2 * flow.LineHeight());
 }
 

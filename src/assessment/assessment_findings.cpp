@@ -6,6 +6,7 @@
 #include "cp1252.h"
 #include "kinds.h"
 #include "page_flow.h"
+#include "plan_summary.h"
 #include "valuation_code.h"
 
 namespace assessment {
@@ -65,6 +66,7 @@ std::string MeasureDetails(const plan::PlanRow& row) {
         out += (out.empty() ? "" : kDot) + label + ": " + value;
     };
     add("Recursos", row.resources);
+    add("Coste previsto", row.cost ? plan::EurosText(*row.cost) : row.costText);
     add("Responsable", row.responsible);
     add("Fecha prevista", row.planned.text.empty() ? "sin fecha" : row.planned.text);
     add(W("Fecha realización"), row.done.text.empty()

@@ -95,6 +95,8 @@ void PrintPlan(PageFlow& flow, const Assessment& a) {
           "intervención (primero el más urgente) y fecha prevista. Estados a fecha de ") +
             a.date + ": " + plan::CountsText(a.plan.counts) + ".",
         flow.body().left, flow.Width());
+    const std::string cost = plan::CostText(a.plan.counts);
+    if (!cost.empty()) flow.Text(cost + ".", flow.body().left, flow.Width());
     flow.Gap(flow.LineHeight() / 2);
     if (a.plan.rows.empty()) return;
     std::vector<TableColumn> columns = plan::PlanTableColumns(kPlanColumns);
@@ -178,10 +180,12 @@ bool PrintAssessment(const Assessment& a, Canvas& canvas, std::string* error) {
         {W("4. Plan de acción"), [&] { PrintPlan(flow, a); }},
     };
     const std::string signatures = "5. Firmas";
+    const std::string annex = "Anexo. Puntos pendientes";
     std::vector<Section> sections;
     for (const auto& part : parts)
         sections.push_back({part.first});
     sections.push_back({signatures});
+    if (!a.gaps.empty()) sections.push_back({annex});
     const int room = Contents(pages, body, 0, sections, false);
     flow.Need(room);
     const int contentsPage = pages.Pages() - 1;
@@ -194,7 +198,13 @@ bool PrintAssessment(const Assessment& a, Canvas& canvas, std::string* error) {
         parts[p].second();
     }
     PrintSignatures(flow, a, signatures);
-    sections.back().page = pages.Pages() - 1;
+    sections[std::size(parts)].page = pages.Pages() - 1;
+    // A document with gaps says which after the signatures.
+    if (!a.gaps.empty()) {
+        sections.back().page = pages.Pages();
+        style::SectionHeading(flow, annex);
+        PrintAnnex(flow, a);
+    }
 
     const int count = pages.Pages();
     for (int page = 0; page < count; ++page) {

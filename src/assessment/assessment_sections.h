@@ -18,6 +18,8 @@ void PrintSummary(PageFlow& flow, const Assessment& assessment);
 void PrintFindings(PageFlow& flow, const Assessment& assessment);
 // The action plan's table.
 void PrintPlan(PageFlow& flow, const Assessment& assessment);
+// The annex: what the document still lacks, by group, a gap a line.
+void PrintAnnex(PageFlow& flow, const Assessment& assessment);
 // The signatures' heading and boxes, together on one page.
 void PrintSignatures(PageFlow& flow, const Assessment& assessment, const std::string& heading);
 

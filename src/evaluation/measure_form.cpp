@@ -2,6 +2,7 @@
 
 #include "evaluation_texts.h"
 #include "location_path.h"
+#include "measure_cost.h"
 #include "node_table.h"
 #include "user_port.h"
 #include "valuation_code.h"
@@ -12,6 +13,7 @@ void MeasureForm::Open(const NodeTable& table, const oToken& record, DatePort& d
     measure_ = record.GetField(field::kMeasure);
     comments_ = record.GetField(field::kComments);
     resources_ = record.GetField(field::kResources);
+    cost_ = record.GetField(field::kCost);
     const std::string planned = record.GetField(field::kPlannedDate);
     if (!planned.empty()) {
         if (const std::optional<Date> date = dates.FromText(planned)) {
@@ -36,4 +38,14 @@ void MeasureForm::WriteBack(oToken& record, DatePort& dates) const {
     record.SetField(field::kComments, comments_);
     record.SetField(field::kPlannedDate, dates.ToText(plannedDate_));
     SetNewDataField(record, field::kResources, resources_);
+    SetNewDataField(record, field::kCost, cost_);
+}
+
+std::optional<std::string> MeasureForm::SetCost(const std::string& typed) {
+    // What was stored and is shown again unchanged stays, even when it is no cost.
+    if (typed == cost_) return std::nullopt;
+    const std::optional<std::string> stored = measure_cost::Stored(typed);
+    if (!stored) return measure_cost::BadCostMessage(typed);
+    cost_ = *stored;
+    return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "date_port.h"
@@ -31,10 +32,15 @@ public:
     const std::string& Comments() const { return comments_; }    // Memo1, field::kComments
     const Date& PlannedDate() const { return plannedDate_; }     // dtP, field::kPlannedDate
     const std::string& Resources() const { return resources_; }  // "Recursos:", field::kResources
+    // "Coste previsto (€)": field::kCost, in its stored form once SetCost accepted it.
+    const std::string& Cost() const { return cost_; }
     void SetMeasure(const std::string& text) { measure_ = text; }
     void SetComments(const std::string& text) { comments_ = text; }
     void SetPlannedDate(const Date& date) { plannedDate_ = date; }
     void SetResources(const std::string& text) { resources_ = text; }
+    // Takes a typed cost in its stored form; the message for one that is not a cost (which is
+    // then not taken).
+    std::optional<std::string> SetCost(const std::string& typed);
 
 private:
     std::string caption_;
@@ -45,4 +51,5 @@ private:
     std::string comments_;
     Date plannedDate_;
     std::string resources_;
+    std::string cost_;
 };

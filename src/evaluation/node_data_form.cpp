@@ -5,6 +5,7 @@
 #include "firm_figures.h"
 #include "kinds.h"
 #include "location_path.h"
+#include "measure_cost.h"
 #include "node_table.h"
 #include "questionnaire_answering.h"
 #include "user_port.h"
@@ -98,6 +99,7 @@ bool NodeDataForm::Open(UserPort& port) {
     values_.doneBy = record_.GetField(field::kDoneBy);
     values_.observations = record_.GetField(field::kObservations);
     values_.resources = record_.GetField(field::kResources);
+    values_.cost = record_.GetField(field::kCost);
     values_.firm = firm_data::Read(record_);
     values_.exposedWorkers = firm_data::ReadExposedWorkers(record_);
     values_.workstation = workstation_data::Read(record_);
@@ -124,7 +126,10 @@ void NodeDataForm::Accept(DocumentTree& tree) {
     if (completionDateSet_) record_.SetField(field::kDoneDate, dates_.ToText(values_.completion));
     record_.SetField(field::kDoneBy, values_.doneBy);
     record_.SetField(field::kObservations, values_.observations);
-    if (adaptation_.showsResources) SetNewDataField(record_, field::kResources, values_.resources);
+    if (adaptation_.showsResources) {
+        SetNewDataField(record_, field::kResources, values_.resources);
+        SetNewDataField(record_, field::kCost, values_.cost);
+    }
     // Written only when changed, so that a pair the program cannot read stays as it was.
     if (adaptation_.showsFirmData && values_.firm != firm_data::Read(record_))
         firm_data::Write(record_, values_.firm);
@@ -136,7 +141,14 @@ void NodeDataForm::Accept(DocumentTree& tree) {
 }
 
 std::optional<std::string> NodeDataForm::CheckFigures(NodeDataValues& values) const {
-    return firm_figures::Check(values, adaptation_, dates_);
+    if (auto problem = firm_figures::Check(values, adaptation_, dates_)) return problem;
+    // A stored cost shown again unchanged stays as it was, even when it is no amount.
+    if (adaptation_.showsResources && values.cost != record_.GetField(field::kCost)) {
+        const std::optional<std::string> stored = measure_cost::Stored(values.cost);
+        if (!stored) return measure_cost::BadCostMessage(values.cost);
+        values.cost = *stored;
+    }
+    return std::nullopt;
 }
 
 int NodeDataForm::BlankQuestionnaireNumber() const {

@@ -28,7 +28,7 @@ struct NodeDataAdaptation {
     bool showsPrintBlank = false;   // BitBtn3, "Imp. Vacío"
     bool nameReadOnly = false;      // Memo1
     bool showsAnswers = false;      // below the controls: the checklist answers, "Responder Cuestionario"
-    bool showsResources = false;    // "Recursos:", below the other controls (measures)
+    bool showsResources = false;    // "Recursos:" and "Coste previsto (€)", below the other controls (measures)
     // Below the other controls: the firm's data (the firm), "Trabajadores expuestos:" (workstations).
     bool showsFirmData = false;
     bool showsExposedWorkers = false;
@@ -50,6 +50,7 @@ struct NodeDataValues {
     std::string doneBy;        // edt9: field::kDoneBy
     std::string observations;  // mem10: field::kObservations
     std::string resources;     // "Recursos:": field::kResources (measures)
+    std::string cost;          // "Coste previsto (€)": field::kCost (measures)
     // The firm's data (firm_data.h) and a workstation's "Trabajadores expuestos:".
     firm_data::FirmData firm;
     std::string exposedWorkers;
@@ -85,8 +86,8 @@ public:
     // The user changed the completion date: from now on it is stored.
     void CompletionDateChanged() { completionDateSet_ = true; }
 
-    // Before "Aceptar" takes the entries: the firm's and a workstation's figures are put in the
-    // form the document keeps them in. The message for the first that is not a number or a date
+    // Before "Aceptar" takes the entries: the firm's and a workstation's figures and a measure's
+    // cost are put in the form the document keeps them in. The message for the first that is not a number or a date
     // (Windows-1252), or nothing when all of them can be stored.
     std::optional<std::string> CheckFigures(NodeDataValues& values) const;
 

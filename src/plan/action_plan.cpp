@@ -7,6 +7,7 @@
 #include "cp1252.h"
 #include "document_session.h"
 #include "kinds.h"
+#include "measure_cost.h"
 #include "valuation_code.h"
 
 namespace plan {
@@ -15,7 +16,7 @@ namespace {
 
 const std::array<std::string, kColumnCount> kHeadings = {
     "Nivel",       "Lugar",          W("Cuestionario"),      "Deficiencia",   "Medida", "Recursos",
-    "Responsable", "Fecha prevista", W("Fecha realización"), "Realizada por", "Estado", "Comentarios",
+    "Responsable", "Fecha prevista", W("Fecha realización"), "Realizada por", "Estado", "Comentarios", W("Coste (€)"),
 };
 const std::array<std::string, kLevelCount> kLevelNames = {
     W("Crítico"), "A corregir", "A mejorar", "No imprescindible", "Sin valorar",
@@ -68,6 +69,9 @@ PlanRow MeasureRow(const NodeTable& table, const oToken& measure, DatePort& date
     Describe(table, ParentOfKind(table, measure, kind::kDeficiency), measure, row);
     row.measure = measure.GetField(field::kMeasure);
     row.resources = measure.GetField(field::kResources);
+    row.costText = measure.GetField(field::kCost);
+    row.cost = measure_cost::Cents(row.costText);
+    if (row.cost) row.costText = measure_cost::Shown(*row.cost);
     row.responsible = measure.GetField(field::kPlannedBy);
     row.planned = ReadDate(measure, field::kPlannedDate, dates);
     row.done = ReadDate(measure, field::kDoneDate, dates);
@@ -161,6 +165,8 @@ const std::string& PlanRow::Text(Column column) const {
             return measure;
         case Column::kResources:
             return resources;
+        case Column::kCost:
+            return costText;
         case Column::kResponsible:
             return responsible;
         case Column::kPlannedDate:
@@ -219,6 +225,11 @@ ActionPlan BuildActionPlan(const DocumentSession& session, DatePort& dates, cons
         ++plan.counts.byState[static_cast<int>(row.state)];
         ++plan.counts.byLevelAndState[static_cast<int>(row.level)][static_cast<int>(row.state)];
         ++plan.counts.total;
+        if (!row.cost) continue;
+        plan.counts.costByLevel[static_cast<int>(row.level)] += *row.cost;
+        plan.counts.cost += *row.cost;
+        ++plan.counts.costed;
+        if (row.state != State::kDone) plan.counts.pendingCost += *row.cost;
     }
     return plan;
 }

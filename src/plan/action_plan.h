@@ -44,8 +44,9 @@ enum class Column {
     kDoneBy,
     kState,
     kComments,
+    kCost,  // "Coste (€)", last so that a spreadsheet's total stands at the table's right edge
 };
-constexpr int kColumnCount = 12;
+constexpr int kColumnCount = 13;
 
 const std::string& ColumnHeading(Column column);
 // The level of a deficiency's stored valuation code (field::kValuationCode).
@@ -74,6 +75,8 @@ struct PlanRow {
     std::string deficiency;     // the item, and " — " with the deficiency detected when there is one
     std::string measure;
     std::string resources;
+    std::optional<long long> cost;  // "Coste previsto (€)" in cents, when it is an amount
+    std::string costText;           // "1.250,50"; a stored text that is no amount as it is
     std::string responsible;  // the technician of the planned date
     PlanDate planned;
     PlanDate done;
@@ -89,6 +92,11 @@ struct PlanCounts {
     std::array<int, kStateCount> byState{};
     std::array<std::array<int, kStateCount>, kLevelCount> byLevelAndState{};
     int total = 0;
+    // The planned costs of the measures, in cents: by level, all of them, and those not done.
+    std::array<long long, kLevelCount> costByLevel{};
+    long long cost = 0;
+    long long pendingCost = 0;
+    int costed = 0;  // the measures that have a cost
 
     int Of(State state) const { return byState[static_cast<int>(state)]; }
     int Of(Level level, State state) const {

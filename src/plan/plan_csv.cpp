@@ -1,6 +1,7 @@
 #include "plan_csv.h"
 
 #include "csv_field.h"
+#include "measure_cost.h"
 
 namespace plan {
 
@@ -24,7 +25,11 @@ std::string PlanCsv(const ActionPlan& plan) {
         return c == Column::kState ? state : ColumnHeading(c);
     });
     for (const PlanRow& row : plan.rows)
-        AppendLine(out, [&row](Column c) -> const std::string& { return row.Text(c); });
+        AppendLine(out, [&row, cost = row.cost ? measure_cost::StoredText(*row.cost) : std::string()](
+                            Column c) -> const std::string& {
+            // An amount as a number that a spreadsheet in Spanish reads: "1250,50".
+            return c == Column::kCost && row.cost ? cost : row.Text(c);
+        });
     return out;
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 // Shares of the page's width: the long texts get the most. Level, dates and state are as wide
 // as their texts.
-constexpr int kWeights[kColumnCount] = {0, 12, 11, 16, 15, 11, 10, 0, 0, 10, 0, 12};
+constexpr int kWeights[kColumnCount] = {0, 12, 11, 16, 15, 11, 10, 0, 0, 10, 0, 12, 0};
 
 }  // namespace
 
@@ -18,7 +18,7 @@ std::vector<TableColumn> PlanTableColumns(const std::vector<Column>& columns) {
     std::vector<TableColumn> out;
     for (const Column column : columns) {
         const int weight = kWeights[static_cast<int>(column)];
-        out.push_back({ColumnHeading(column), weight, weight == 0});
+        out.push_back({ColumnHeading(column), weight, weight == 0, column == Column::kCost});
     }
     return out;
 }

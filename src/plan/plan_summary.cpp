@@ -3,6 +3,7 @@
 #include <array>
 
 #include "cp1252.h"
+#include "measure_cost.h"
 
 namespace plan {
 
@@ -59,6 +60,22 @@ std::string OverdueText(const ActionPlan& plan) {
     }
     if (next) out += kDot + W("próxima: ") + next->planned.text + " " + Short(next->measure);
     return out;
+}
+
+std::string EurosText(long long cents) {
+    return measure_cost::Shown(cents) + W(" €");
+}
+
+std::string CostText(const PlanCounts& counts) {
+    if (counts.costed == 0) return {};
+    std::string levels;
+    for (int l = 0; l < kLevelCount; ++l) {
+        const long long cost = counts.costByLevel[static_cast<std::size_t>(l)];
+        if (cost == 0) continue;
+        levels += (levels.empty() ? "" : ", ") + LevelName(static_cast<Level>(l)) + " " + EurosText(cost);
+    }
+    return "Coste previsto: " + EurosText(counts.cost) + (levels.empty() ? "" : " (" + levels + ")") + kDot +
+           "pendiente: " + EurosText(counts.pendingCost);
 }
 
 std::string HeadingText(const ActionPlan& plan) {

@@ -21,6 +21,8 @@ constexpr lxw_row_t kFirstDataRow = 3;
 // Column widths in characters: at least the narrowest, at most the widest; longer texts wrap.
 constexpr double kNarrowest = 8;
 constexpr double kWidest = 48;
+// Amounts in euros with two decimals, the thousands grouped as the spreadsheet's language groups them.
+constexpr const char* kEuroFormat = "#,##0.00 \"€\"";
 
 // The characters of a UTF-8 text (continuation bytes are not counted).
 std::size_t Characters(const std::string& utf8) {
@@ -81,6 +83,13 @@ struct Formats {
         format_set_num_format(date, "dd/mm/yyyy");
         format_set_align(date, LXW_ALIGN_VERTICAL_TOP);
         format_set_align(date, LXW_ALIGN_LEFT);
+        euros = workbook_add_format(book);
+        format_set_num_format(euros, kEuroFormat);
+        format_set_align(euros, LXW_ALIGN_VERTICAL_TOP);
+        totalEuros = workbook_add_format(book);
+        format_set_num_format(totalEuros, kEuroFormat);
+        format_set_bold(totalEuros);
+        format_set_top(totalEuros, LXW_BORDER_THIN);
         for (int l = 0; l < kLevelCount; ++l) {
             const auto level = static_cast<Level>(l);
             lxw_format* f = workbook_add_format(book);
@@ -95,6 +104,8 @@ struct Formats {
     lxw_format* heading;
     lxw_format* text;
     lxw_format* date;
+    lxw_format* euros;
+    lxw_format* totalEuros;
     std::array<lxw_format*, kLevelCount> levels{};
 };
 
@@ -134,6 +145,11 @@ lxw_error WritePlanSheet(lxw_workbook* book, const ActionPlan& plan, const Forma
                 widths[c] = std::max(widths[c], 10.0);
                 continue;
             }
+            if (column == Column::kCost && row.cost) {
+                worksheet_write_number(sheet, r, col, static_cast<double>(*row.cost) / 100, f.euros);
+                widths[c] = std::max(widths[c], LongestLine(row.costText) + 2);
+                continue;
+            }
             const std::string text = XlsxText(row.Text(column));
             if (text.empty()) continue;
             lxw_format* format = column == Column::kLevel ? f.levels[static_cast<int>(row.level)] : f.text;
@@ -142,12 +158,25 @@ lxw_error WritePlanSheet(lxw_workbook* book, const ActionPlan& plan, const Forma
         }
         ++r;
     }
+    const lxw_row_t lastDataRow = r - 1;
+    if (plan.counts.costed > 0) {
+        // Below the rows, apart from the filter's range: the sum of the costs.
+        const auto cost = static_cast<lxw_col_t>(Column::kCost);
+        worksheet_write_string(sheet, r + 1, cost - 1, "Total", f.heading);
+        char name[8] = {};
+        lxw_col_to_name(name, cost, 0);
+        const std::string column = name;
+        const std::string formula = "=SUM(" + column + std::to_string(kFirstDataRow + 1) + ":" + column +
+                                    std::to_string(lastDataRow + 1) + ")";
+        worksheet_write_formula_num(sheet, r + 1, cost, formula.c_str(), f.totalEuros,
+                                    static_cast<double>(plan.counts.cost) / 100);
+    }
     for (int c = 0; c < kColumnCount; ++c) {
         const double width = std::clamp(widths[c] + 2, kNarrowest, kWidest);
         worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), width, nullptr);
     }
     worksheet_freeze_panes(sheet, kFirstDataRow, 0);
-    worksheet_autofilter(sheet, kHeadingRow, 0, std::max(kHeadingRow, r - 1),
+    worksheet_autofilter(sheet, kHeadingRow, 0, std::max(kHeadingRow, lastDataRow),
                          static_cast<lxw_col_t>(kColumnCount - 1));
     // On paper: landscape, as wide as one page, the heading row on every page.
     worksheet_set_landscape(sheet);
@@ -166,6 +195,8 @@ void WriteSummarySheet(lxw_workbook* book, const ActionPlan& plan, const Formats
                                XlsxText(StateHeading(static_cast<State>(s))).c_str(), f.heading);
     }
     worksheet_write_string(sheet, 2, kStateCount + 1, "Total", f.heading);
+    constexpr lxw_col_t kCostColumn = kStateCount + 2;
+    worksheet_write_string(sheet, 2, kCostColumn, XlsxText(ColumnHeading(Column::kCost)).c_str(), f.heading);
     lxw_row_t r = 3;
     for (int l = 0; l < kLevelCount; ++l, ++r) {
         const auto level = static_cast<Level>(l);
@@ -177,13 +208,21 @@ void WriteSummarySheet(lxw_workbook* book, const ActionPlan& plan, const Formats
             worksheet_write_number(sheet, r, static_cast<lxw_col_t>(s + 1), n, nullptr);
         }
         worksheet_write_number(sheet, r, kStateCount + 1, total, nullptr);
+        worksheet_write_number(sheet, r, kCostColumn, static_cast<double>(plan.counts.costByLevel[l]) / 100,
+                               f.euros);
     }
     worksheet_write_string(sheet, r, 0, "Total", f.heading);
     for (int s = 0; s < kStateCount; ++s)
         worksheet_write_number(sheet, r, static_cast<lxw_col_t>(s + 1), plan.counts.byState[s], f.heading);
     worksheet_write_number(sheet, r, kStateCount + 1, plan.counts.total, f.heading);
+    worksheet_write_number(sheet, r, kCostColumn, static_cast<double>(plan.counts.cost) / 100, f.totalEuros);
+    // What the measures not done yet will cost.
+    worksheet_write_string(sheet, r + 1, kStateCount + 1, "Pendiente", f.heading);
+    worksheet_write_number(sheet, r + 1, kCostColumn, static_cast<double>(plan.counts.pendingCost) / 100,
+                           f.totalEuros);
     worksheet_set_column(sheet, 0, 0, 20, nullptr);
     worksheet_set_column(sheet, 1, kStateCount + 1, 12, nullptr);
+    worksheet_set_column(sheet, kCostColumn, kCostColumn, 16, nullptr);
 }
 
 }  // namespace

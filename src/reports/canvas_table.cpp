@@ -230,9 +230,11 @@ int CanvasTable::DrawRow(int y, const CellLines& lines, const Piece& piece) {
         }
         canvas_.DrawRectangle(x_[c], y, x_[c + 1], y + height);
         int lineY = y + padding_;
+        const bool right = piece.row >= 0 && columns_[c].right;
         const std::size_t end = std::min(lines[c].size(), piece.first + piece.count);
         for (std::size_t l = piece.first; l < end; ++l) {
-            canvas_.DrawText(x_[c] + padding_, lineY, lines[c][l]);
+            const std::string& line = lines[c][l];
+            canvas_.DrawText(right ? x_[c + 1] - padding_ - canvas_.TextWidth(line) : x_[c] + padding_, lineY, line);
             lineY += lineHeight_;
         }
     }

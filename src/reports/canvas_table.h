@@ -19,6 +19,7 @@ struct TableColumn {
     std::string heading;
     int weight = 1;    // share of the width that the fitted columns leave
     bool fit = false;  // as wide as its widest cell (dates, states), up to an eighth of the table
+    bool right = false;  // its rows' texts against the right edge (amounts); the heading stays left
 };
 
 // Where a table is drawn inside a longer printout: its left and right edges, and the top and

@@ -63,6 +63,7 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
     SetUpSheets();
     SetUpPlan();
     SetUpOverview();
+    SetUpReview();
     SetUpDesktop();
     SetUpHelp();
     SetUpRecovery();
@@ -282,6 +283,7 @@ void MainWindow::StateChanged() {
     Guardarcomo1->setEnabled(session_.SaveCommandsEnabled());
     TreeView->setDragEnabled(session_.DragEnabled());
     PlanStateChanged();
+    ReviewStateChanged();
     EditStateChanged();
     DesktopStateChanged();
     if (recovery_) recovery_->SessionChanged();

@@ -29,6 +29,7 @@ class HelpLauncher;
 class InfoPanel;
 class OverviewWindow;
 class PlanPresenter;
+class ReviewPresenter;
 class PrintDialog;
 class QMenu;
 class QModelIndex;
@@ -107,6 +108,7 @@ public:
     QAction* Valoracin1;
     QAction* Riesgos1;
     QAction* PlanAccion1;  // "Plan de acción", after the views
+    QAction* RevisarDocumento1;  // "Revisar el documento", after it
     QAction* Ayuda2;
     QAction* Manual1;
     QAction* VerSugerencia1;
@@ -167,6 +169,10 @@ private:
     void SetUpPlan();
     void SetUpOverview();
     void PlanStateChanged();
+    // The review: its window, its menu entry and the status bar's count of gaps
+    // (main_window_review.cpp).
+    void SetUpReview();
+    void ReviewStateChanged();
 
     // Help: the entries of "A&yuda", and F1 in the dialogs (main_window_help.cpp).
     void SetUpHelp();
@@ -228,4 +234,6 @@ private:
     std::unique_ptr<UserPort> ownPlanPort_;
     // The recovery copy of the open document; stopped in ~MainWindow, before the session goes.
     RecoveryService* recovery_ = nullptr;
+    // The review's window and notice.
+    ReviewPresenter* review_ = nullptr;
 };

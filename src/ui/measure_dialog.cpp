@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -36,6 +37,7 @@ MeasureDialog::MeasureDialog(MeasureForm& form, QWidget* parent) : QDialog(paren
         levels_[i]->setChecked(i == form_.Level());
     dtP->setDate(QtDates::ToQDate(form_.PlannedDate()));
     MemoRecursos->setPlainText(MemoToQt(form_.Resources()));
+    EditCoste->setText(ToQt(form_.Cost()));
     Edit2->setFocus();  // the location above is only shown
 }
 
@@ -79,6 +81,11 @@ void MeasureDialog::BuildControls() {
     LabelRecursos = NamedLabel("LabelRecursos", "Recursos:", this);
     LabelRecursos->setToolTip(QString::fromUtf8("Recursos humanos y materiales, y coste, de la medida"));
     MemoRecursos = NamedMemo("MemoRecursos", 2, this);
+    LabelCoste = NamedLabel("LabelCoste", QString::fromUtf8("Coste previsto (€):"), this);
+    EditCoste = NamedEdit("EditCoste", this);
+    EditCoste->setAlignment(Qt::AlignRight);
+    EditCoste->setPlaceholderText("0,00");
+    EditCoste->setMaximumWidth(EditCoste->fontMetrics().horizontalAdvance("0") * 18);
 }
 
 void MeasureDialog::BuildLayout() {
@@ -125,6 +132,13 @@ void MeasureDialog::BuildLayout() {
     resources->addWidget(LabelRecursos, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     resources->addWidget(MemoRecursos, 0, 1);
     main->addLayout(resources);
+    // The cost on a row of its own, as the planned date above.
+    main->addSpacing(6);
+    auto* cost = new QHBoxLayout;
+    cost->addWidget(LabelCoste);
+    cost->addWidget(EditCoste);
+    cost->addStretch(1);
+    main->addLayout(cost);
 
     auto* bottom = new QHBoxLayout;
     AddOkCancelButtons(*this, *bottom, {"BitBtn1", "&Aceptar"}, {"BitBtn2", "&Cancelar"}, true);
@@ -136,7 +150,13 @@ void MeasureDialog::accept() {
     const std::string measure = reader.Line(Edit2->text());
     const std::string comments = reader.Memo(Memo1->toPlainText());
     const std::string resources = reader.Memo(MemoRecursos->toPlainText());
+    const std::string cost = reader.Line(EditCoste->text());
     if (reader.Refused(this)) return;
+    if (const auto problem = form_.SetCost(cost)) {
+        QMessageBox::warning(this, windowTitle(), ToQt(*problem));
+        EditCoste->setFocus();
+        return;
+    }
     form_.SetResources(resources);
     form_.SetMeasure(measure);
     form_.SetComments(comments);

@@ -19,7 +19,7 @@ public:
     explicit MeasureDialog(MeasureForm& form, QWidget* parent = nullptr);
 
     // "&Aceptar": hands the entries to the form, unless one holds a character the document
-    // cannot keep; then the dialog stays open.
+    // cannot keep or the cost is not an amount; then the dialog stays open.
     void accept() override;
 
 private:
@@ -45,6 +45,8 @@ private:
     // Below the controls above: the measure's human and material resources and cost.
     QLabel* LabelRecursos;
     QPlainTextEdit* MemoRecursos;
+    QLabel* LabelCoste;
+    QLineEdit* EditCoste;
 
     MeasureForm& form_;
     std::vector<QRadioButton*> levels_;  // " Crítico" first

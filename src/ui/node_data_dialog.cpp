@@ -186,6 +186,13 @@ void NodeDataDialog::BuildControls() {
     memRecursos = NamedMemo("memRecursos", 2, resources);
     resourcesRow->addWidget(LabelRecursos, 0, 0);
     resourcesRow->addWidget(memRecursos, 0, 1);
+    LabelCoste = CaptionLabel("LabelCoste", "Coste previsto (€):", resources);
+    edtCoste = NamedEdit("edtCoste", resources);
+    edtCoste->setAlignment(Qt::AlignRight);
+    edtCoste->setPlaceholderText("0,00");
+    edtCoste->setMaximumWidth(edtCoste->fontMetrics().horizontalAdvance("0") * 18);
+    resourcesRow->addWidget(LabelCoste, 1, 0);
+    resourcesRow->addWidget(edtCoste, 1, 1, Qt::AlignLeft);
     layout->addWidget(resources);
 
     auto* answers = new QWidget(this);
@@ -221,7 +228,7 @@ void NodeDataDialog::BuildControls() {
     // Shown only for the kinds that need them.
     SetVisible({Label3, RadioButton5, RadioButton2, RadioButton6, RadioButton7}, false);
     SetVisible({location, Label11, Edit2, BitBtn3}, false);
-    SetVisible({resources, LabelRecursos, memRecursos}, false);
+    SetVisible({resources, LabelRecursos, memRecursos, LabelCoste, edtCoste}, false);
     SetVisible({answers, lblRespondidos, btnResponder}, false);
 }
 
@@ -236,7 +243,8 @@ void NodeDataDialog::Adapt() {
     SetVisible({Label10->parentWidget(), Label10, mem10}, a.showsObservations);
     SetVisible({Label3, RadioButton5, RadioButton2, RadioButton6, RadioButton7}, a.showsLevels);
     SetVisible({Label11->parentWidget(), Label11, Edit2}, a.showsLocation);
-    SetVisible({LabelRecursos->parentWidget(), LabelRecursos, memRecursos}, a.showsResources);
+    SetVisible({LabelRecursos->parentWidget(), LabelRecursos, memRecursos, LabelCoste, edtCoste},
+               a.showsResources);
     firmData->Adapt(a);
     workstationData->Adapt(a);
     BitBtn3->setVisible(a.showsPrintBlank);
@@ -259,6 +267,7 @@ void NodeDataDialog::Fill() {
     edt9->setText(ToQt(values.doneBy));
     mem10->setPlainText(MemoToQt(values.observations));
     memRecursos->setPlainText(MemoToQt(values.resources));
+    edtCoste->setText(ToQt(values.cost));
     ShowFromStart(Edit2, ToQt(form_.Location()));
     lblRespondidos->setText(ToQt(form_.AnswersSummary()));
     firmData->Fill(values);
@@ -294,6 +303,7 @@ void NodeDataDialog::accept() {
     values.doneBy = reader.Line(edt9->text());
     values.observations = reader.Memo(mem10->toPlainText());
     values.resources = reader.Memo(memRecursos->toPlainText());
+    values.cost = reader.Line(edtCoste->text());
     firmData->Take(reader, values);
     workstationData->Take(reader, values);
     if (reader.Refused(this)) return;

@@ -60,6 +60,8 @@ private:
     // Below the controls above, for a measure: its human and material resources and cost.
     QLabel* LabelRecursos;
     QPlainTextEdit* memRecursos;
+    QLabel* LabelCoste;
+    QLineEdit* edtCoste;
     // Below them, for a questionnaire: its checklist answers and "Responder Cuestionario".
     QLabel* lblRespondidos;
     QPushButton* btnResponder;

@@ -52,6 +52,8 @@ QVariant PlanTableModel::SortKey(const plan::PlanRow& row, plan::Column column) 
             return DayKey(row.planned);
         case plan::Column::kDoneDate:
             return DayKey(row.done);
+        case plan::Column::kCost:
+            return row.cost ? QVariant(*row.cost) : QVariant(-1);
         default:
             return ToQt(row.Text(column)).toCaseFolded();
     }
@@ -64,6 +66,8 @@ QVariant PlanTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             return OneLine(row.Text(column));
+        case Qt::TextAlignmentRole:
+            return column == plan::Column::kCost ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
         case Qt::ToolTipRole:
             return row.Text(column).empty() ? QVariant() : QVariant(ToQt(row.Text(column)));
         case Qt::BackgroundRole:

@@ -16,6 +16,7 @@
 #include <iterator>
 #include <vector>
 
+#include "cp1252.h"
 #include "plan_filter_model.h"
 #include "plan_summary.h"
 #include "plan_table_model.h"
@@ -157,7 +158,8 @@ void PlanWindow::SetPlan(plan::ActionPlan plan) {
     const int selected = SelectedSlot();
     const bool firstPlan = model_->rowCount() == 0;
     lblTitulo->setText(ToQt(plan::HeadingText(plan)));
-    lblRecuentos->setText(ToQt(plan::CountsText(plan.counts)));
+    const std::string cost = plan::CostText(plan.counts);
+    lblRecuentos->setText(ToQt(plan::CountsText(plan.counts) + (cost.empty() ? "" : W(" · ") + cost)));
     const bool rows = !plan.rows.empty();
     model_->SetPlan(std::move(plan));
     for (QPushButton* button : {btnXlsx, btnCsv, btnPdf})

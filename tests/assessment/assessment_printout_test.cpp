@@ -439,3 +439,48 @@ TEST_F(AssessmentPrintoutTest, APlacesHeadingIsNeverAloneAtTheFootOfAPage) {
         EXPECT_EQ(U(texts[heading + 1].text), "Cuestionario 02.- Máquinas");
     }
 }
+
+// The firm's gaps: the cover counts them and sends to the annex after the signatures, which
+// lists them by group; the firm's comments and observations are on the cover too.
+TEST_F(AssessmentPrintoutTest, AnIncompleteDocumentSaysSoOnTheCoverAndListsItsGapsInAnAnnex) {
+    std::vector<std::string> lines = kAssessedFirm;
+    lines[0].replace(lines[0].find("\t\t02/03/2026"), 2, "\tComentario de la firma\t");
+    lines[0].replace(lines[0].find("Luis\t\t"), 6, "Luis\tObservaciones~~en dos líneas\t");
+    lines[3] += "\t900,00";  // the cost of the plan's one costed measure
+    Print(lines);
+    const int gaps = review::GapCount(session, dates, {2026, 3, 25});
+    ASSERT_GT(gaps, 0);
+    const std::string cover = PageText(1);
+    EXPECT_NE(cover.find("Documento incompleto: " + std::to_string(gaps) + " puntos pendientes (véase el anexo)"),
+              std::string::npos)
+        << cover;
+    EXPECT_NE(cover.find("Comentario de la firma"), std::string::npos) << cover;
+    EXPECT_NE(cover.find("Observaciones:\nObservaciones\nen dos líneas"), std::string::npos) << cover;
+    EXPECT_NE(cover.find("Anexo. Puntos pendientes"), std::string::npos) << "in the contents";
+
+    // The measure's cost among its details, and the plan's totals before its table.
+    EXPECT_NE(AllText().find("Recursos: Consultora; 900 € · Coste previsto: 900,00 € · Responsable: Ana"),
+              std::string::npos);
+    EXPECT_NE(AllText().find("Coste previsto: 900,00 € (A corregir 900,00 €) · pendiente: 900,00 €."),
+              std::string::npos);
+
+    const int annex = SectionPage("Anexo. Puntos pendientes");
+    ASSERT_GT(annex, SectionPage("5. Firmas"));
+    const std::string all = AllText();
+    const std::size_t start = all.find("Anexo. Puntos pendientes Lo que le falta");
+    ASSERT_NE(start, std::string::npos) << all;
+    const std::size_t group = all.find(" Deficiencias • ", start);
+    EXPECT_NE(group, std::string::npos) << all.substr(start);
+    EXPECT_NE(all.find("• Talleres Norte / Nave / Soldador / 18.- Radiaciones no ionizantes / 3. ¿Hay "
+                       "ventilación?: sin valorar",
+                       group),
+              std::string::npos)
+        << all.substr(start);
+}
+
+TEST_F(AssessmentPrintoutTest, ACompleteDocumentHasNeitherTheWarningNorTheAnnex) {
+    Print({"1\t0\tE\tFirma\t\t\t\t02/03/2026\t\t\tB123\t\t\t\tMarta\ttrabajadores=2; revision=15/03/2027",
+           "2\t1\tP\tPuesto\t\t\t\t\t\t\t\t\t\t\t\texpuestos=2", "3\t2\tC\t13.- Ruido\t\t\t\t\t\t\t1"});
+    EXPECT_EQ(AllText().find("Documento incompleto"), std::string::npos);
+    EXPECT_EQ(AllText().find("Anexo"), std::string::npos);
+}

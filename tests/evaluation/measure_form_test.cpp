@@ -90,3 +90,31 @@ TEST_F(MeasureFormTest, ResourcesAreWrittenOnlyWhenThereAreSome) {
     form.Open(session.Table(), record, dates, port);
     EXPECT_EQ(form.Resources(), W("Cerrajero; 450 €"));
 }
+
+TEST_F(MeasureFormTest, TheCostIsCheckedStoredAndWrittenOnlyWhenThereIsOne) {
+    oToken record = NewMeasureUnder(AddDeficiency(4, "10332"));
+    form.Open(session.Table(), record, dates, port);
+    EXPECT_FALSE(form.SetCost(""));
+    form.WriteBack(record, dates);
+    EXPECT_EQ(record.count(), field::kPlannedDate) << "a measure without cost ends at its planned date";
+
+    // Refused: the message names what was typed, and nothing is taken.
+    const auto refused = form.SetCost("12.5");
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->find(W("«12.5»")), std::string::npos);
+    EXPECT_EQ(form.Cost(), "");
+
+    EXPECT_FALSE(form.SetCost("1.250,5"));
+    form.WriteBack(record, dates);
+    EXPECT_EQ(record.GetField(field::kCost), "1250,50");
+    EXPECT_EQ(record.GetField(field::kResources), "") << "the field before it is there, empty";
+    form.Open(session.Table(), record, dates, port);
+    EXPECT_EQ(form.Cost(), "1250,50");
+
+    // A cost written by hand that is no amount stays while it is shown unchanged.
+    record.SetField(field::kCost, "mil");
+    form.Open(session.Table(), record, dates, port);
+    EXPECT_FALSE(form.SetCost("mil"));
+    form.WriteBack(record, dates);
+    EXPECT_EQ(record.GetField(field::kCost), "mil");
+}

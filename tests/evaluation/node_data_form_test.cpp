@@ -269,3 +269,37 @@ TEST_F(NodeDataFormTest, OnlyAMeasureHasResourcesAndNoneAddsNoField) {
     form->Accept(session.Tree());
     EXPECT_LT(Record(5).count(), field::kResources);
 }
+
+TEST_F(NodeDataFormTest, AMeasuresCostIsCheckedBeforeAcceptingAndNoneAddsNoField) {
+    const std::string line = Record(6).WriteLine();
+    auto form = Open(6);
+    NodeDataValues values = form->Values();
+    EXPECT_EQ(values.cost, "");
+    EXPECT_FALSE(form->CheckFigures(values));
+    form->Values() = values;
+    form->Accept(session.Tree());
+    EXPECT_EQ(Record(6).WriteLine(), line) << "accepted without cost, the line is as it was";
+
+    form = Open(6);
+    values = form->Values();
+    values.cost = "-30";
+    const auto problem = form->CheckFigures(values);
+    ASSERT_TRUE(problem);
+    EXPECT_NE(U(*problem).find("Coste previsto (€)"), std::string::npos);
+
+    values.cost = "85,9";
+    EXPECT_FALSE(form->CheckFigures(values));
+    EXPECT_EQ(values.cost, "85,90");
+    form->Values() = values;
+    form->Accept(session.Tree());
+    EXPECT_EQ(Record(6).GetField(field::kCost), "85,90");
+
+    // A deficiency has no cost to check or write, whatever the values hold.
+    form = Open(5);
+    values = form->Values();
+    values.cost = "mil";
+    EXPECT_FALSE(form->CheckFigures(values));
+    form->Values() = values;
+    form->Accept(session.Tree());
+    EXPECT_LT(Record(5).count(), field::kCost);
+}

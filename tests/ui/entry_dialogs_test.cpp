@@ -280,6 +280,40 @@ TEST_F(EntryDialogsTest, MeasureDialogShowsTheDeficiencyAndTakesTheDate) {
     EXPECT_EQ(closed.result(), QDialog::Rejected);
 }
 
+// A cost that is no amount is refused with a message naming it; the dialog stays open and the
+// form takes nothing until the cost is one.
+TEST_F(EntryDialogsTest, MeasureDialogRefusesACostThatIsNoAmount) {
+    oToken record;
+    record.SetField(field::kParent, "6");
+    MeasureForm form;
+    form.Open(session.Table(), record, dates, port);
+    MeasureDialog dialog(form);
+    dialog.show();
+    Named<QLineEdit>(dialog, "Edit2")->setText("Colocar bandeja");
+    auto* cost = Named<QLineEdit>(dialog, "EditCoste");
+    EXPECT_EQ(Named<QLabel>(dialog, "LabelCoste")->text(), "Coste previsto (€):");
+    EXPECT_GT(cost->y(), Named<QPlainTextEdit>(dialog, "MemoRecursos")->y()) << "below the resources";
+    cost->setText("12.5");
+    auto message = std::make_shared<QString>();
+    OnNextModal<QMessageBox>([message](QMessageBox& box) {
+        *message = box.text();
+        box.accept();
+    });
+    Named<QPushButton>(dialog, "BitBtn1")->click();
+    EXPECT_TRUE(message->contains("«12.5»")) << message->toStdString();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(form.Measure(), "") << "nothing reaches the form";
+
+    cost->setText("1.250,5");
+    Named<QPushButton>(dialog, "BitBtn1")->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    oToken written;
+    form.WriteBack(written, dates);
+    EXPECT_EQ(written.GetField(field::kCost), "1250,50");
+    EXPECT_EQ(written.GetField(field::kMeasure), "Colocar bandeja");
+}
+
 TEST_F(EntryDialogsTest, TheContextMenuEntersDeficienciesAndMeasures) {
     MainWindow window(catalogue, &port, &dates);
     window.OpenStartupDocument({PathToQt(document)});

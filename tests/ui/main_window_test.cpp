@@ -65,9 +65,9 @@ TEST_F(MainWindowTest, MenusHoldTheirEntriesInOrder) {
                            "&Salir"}));
     EXPECT_EQ(Entries(window.EdicionMenu),
               QStringList({"Deshacer", "Rehacer", "-", "Buscar ...", "Buscar siguiente", "Buscar anterior"}));
-    // The Part's four views, then the action plan behind a separator.
-    EXPECT_EQ(Entries(window.VistasMenu),
-              QStringList({"Geográfica", "Temporal", "Valoración", "Riesgos", "-", "Plan de acción"}));
+    // The Part's four views, then the action plan and the review behind a separator.
+    EXPECT_EQ(Entries(window.VistasMenu), QStringList({"Geográfica", "Temporal", "Valoración", "Riesgos", "-",
+                                                       "Plan de acción", "Revisar el documento"}));
     EXPECT_EQ(Entries(window.PopupMenu1),
               QStringList({"Nueva Zona", "Nuevo Puesto", "-", "Asignar Cuestionarios", "Indicar Deficiencias",
                            "Indicar Medidas Prev", "Responder Cuestionario", "-", "Informe",
