@@ -14,17 +14,16 @@
 
 namespace assessment {
 
-namespace {
-
-const std::string kPathSeparator = " / ";
-
-// "Sin valorar", "Muy deficiente": the view's captions ("Sin Valorar") as a sentence writes them.
 std::string ValuationInWords(const std::string& field) {
     std::string name = questionnaire_valuation::Name(field);
     for (std::size_t i = 1; i < name.size(); ++i)
         name[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[i])));
     return name;
 }
+
+namespace {
+
+const std::string kPathSeparator = " / ";
 
 // Walks the outline once, hanging every questionnaire on the nearest place above it, every
 // deficiency on the nearest questionnaire and every measure on the nearest deficiency. A

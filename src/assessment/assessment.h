@@ -68,6 +68,10 @@ struct Assessment {
     int Deficiencies() const;
 };
 
+// A questionnaire's stored valuation as a sentence writes it: "Sin valorar", "Muy deficiente"
+// (the view's captions are "Sin Valorar", "Muy Deficiente").
+std::string ValuationInWords(const std::string& field);
+
 // The assessment of the session's document on a date (the plan's states are on that date); the
 // catalogue gives the items of the questionnaires' answers.
 Assessment Gather(const DocumentSession& session, const Catalogue& catalogue, DatePort& dates,

@@ -37,6 +37,7 @@ constexpr int kDeficiencyDetected = 13;      // D: "Deficiencia detectada:"
 constexpr int kChecklistAnswers = 14;  // C: one answer per item, 'S', 'N', 'X' "No procede", blank
 constexpr int kResources = 14;         // R: "Recursos:", the human and material resources and the cost
 constexpr int kCost = 15;              // R: "Coste previsto (€)": euros, a comma and two decimals
+constexpr int kPhotos = 16;            // D, R: the photos, one a line: file name, "|" and the caption
 
 // The firm's data (firm_data.h): one long text per field, and the short values together.
 constexpr int kTaxId = 11;       // E: "NIF/CIF:"

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "cp1252.h"
+#include "field_names.h"
 #include "node_table.h"
 
 namespace fs = std::filesystem;
@@ -19,7 +20,7 @@ template <typename Visit>
 void ForEachPhotoRecord(const NodeTable& table, Visit visit) {
     for (int slot = 1; slot <= table.count(); ++slot) {
         const oToken* record = table.Record(slot);
-        if (record && KindHasPhotos(record->GetKind(3))) visit(*record);
+        if (record && KindHasPhotos(record->GetKind(field::kKind))) visit(*record);
     }
 }
 
@@ -51,7 +52,7 @@ std::vector<MissingPhoto> MissingPhotos(const NodeTable& table, const FilePath& 
     ForEachPhotoRecord(table, [&](const oToken& record) {
         for (const Photo& photo : ParsePhotoList(record.GetField(kPhotoField)))
             if (!FileExists(fs::path(folder.Utf8()) / photo.file))
-                missing.push_back({record.GetFieldInt(1), photo.file});
+                missing.push_back({record.GetFieldInt(field::kSlot), photo.file});
     });
     return missing;
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "field_names.h"
+
 // The photos of a deficiency or a measure, as its record keeps them in field 16: one photo a
 // line ("~~" in the file), the file's name in the document's photos folder, then "|" and the
 // caption when there is one. A name never holds "|", so the caption may.
@@ -16,7 +18,7 @@ struct Photo {
 using PhotoList = std::vector<Photo>;
 
 // The field a record keeps its photos in, for the kinds that have photos.
-inline constexpr int kPhotoField = 16;
+inline constexpr int kPhotoField = field::kPhotos;
 // How many photos one record takes.
 inline constexpr std::size_t kMaxPhotosPerRecord = 20;
 

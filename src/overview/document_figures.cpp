@@ -96,7 +96,7 @@ void TakeFigures(const DocumentSession& session, DatePort& dates, const Date& as
                 break;
         }
     }
-    out.pendingPoints = PendingPoints(session);
+    out.pendingPoints = PendingPoints(session, dates, asOf);
 }
 
 DocumentFigures ReadFigures(const FoundDocument& document, const ShortDateFormat& format, const Date& asOf) {

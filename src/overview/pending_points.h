@@ -2,12 +2,14 @@
 
 #include <optional>
 
+#include "date_port.h"
+
 class DocumentSession;
 
 namespace overview {
 
 // The number of open points that the completeness review ("Revisar el documento") finds in a
-// document; nothing while the program has no such review, and the column stays empty.
-std::optional<int> PendingPoints(const DocumentSession& session);
+// document on the overview's date.
+std::optional<int> PendingPoints(const DocumentSession& session, DatePort& dates, const Date& asOf);
 
 }  // namespace overview

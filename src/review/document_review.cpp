@@ -210,7 +210,7 @@ const std::string& GroupName(Group group) {
 }
 
 std::vector<Gap> Review(const DocumentSession& session, DatePort& dates, const Date& asOf) {
-    if (session.ViewMode() == view::kNone) return {};
+    if (session.Table().count() == 0) return {};
     return Reviewer(session, dates, asOf).Run(DocumentOrder(session));
 }
 

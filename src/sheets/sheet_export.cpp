@@ -6,7 +6,6 @@
 #include "canvas.h"
 #include "cp1252.h"
 #include "pdf_canvas_source.h"
-#include "scratch_file.h"
 #include "sheet_printout.h"
 
 namespace sheets {
@@ -19,16 +18,12 @@ bool ExportPdf(const std::vector<Sheet>& sheets, const FilePath& path, PdfCanvas
         if (utf8Error) *utf8Error = kNoWorkstation;
         return false;
     }
-    return file_io::WriteThroughScratchFile(
-        path, ".pdf",
-        [&](const FilePath& scratch, std::string* error) {
-        const std::unique_ptr<Canvas> canvas = pdf.Open(scratch, PdfCanvasSource::Orientation::kPortrait);
-        std::string reason;
-        if (PrintSheets(sheets, *canvas, &reason)) return true;
-        if (error) *error = cp1252::ToUtf8(reason);
-        return false;
-        },
-        utf8Error);
+    // The canvas replaces the file itself, and only with a whole one.
+    const std::unique_ptr<Canvas> canvas = pdf.Open(path, PdfCanvasSource::Orientation::kPortrait);
+    std::string reason;
+    if (PrintSheets(sheets, *canvas, &reason)) return true;
+    if (utf8Error) *utf8Error = cp1252::ToUtf8(reason);
+    return false;
 }
 
 std::string ProposedFileName(const std::string& prefix, const std::string& name) {

@@ -283,8 +283,7 @@ bool PrintSheets(const std::vector<Sheet>& sheets, Canvas& canvas, std::string* 
             pages.Replay(page);
         }
     }
-    canvas.EndJob();
-    return true;
+    return canvas.EndJob(error);
 }
 
 }  // namespace sheets

@@ -7,7 +7,6 @@
 #include "cp1252.h"
 #include "kinds.h"
 #include "otoken.h"
-#include "questionnaire_valuation.h"
 
 namespace sheets {
 
@@ -26,7 +25,7 @@ const std::pair<char, const char*> kResults[] = {
 
 std::string ResultInWords(const std::string& valuationName) {
     for (const auto& [value, words] : kResults) {
-        if (questionnaire_valuation::Name(std::string(1, value)) == valuationName) return W(words);
+        if (assessment::ValuationInWords(std::string(1, value)) == valuationName) return W(words);
     }
     return valuationName;
 }

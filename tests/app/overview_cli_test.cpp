@@ -24,22 +24,22 @@ TEST_F(OverviewRun, WritesTheCsvOnTheDateGivenWithOrWithoutSubfolders) {
     ProgramRun run = RunProgram({"--resumen", folder, out, "--a-fecha", "08/12/2026", "--subcarpetas"});
     ASSERT_EQ(run.status, 0) << run.err;
     std::string csv = ReadFile(out);
-    ExpectContainsAll(csv, {"\r\nAlmacenes Río;B66666666;subcarpeta/almacen.kl3;05/05/2026;;1;0;0;0;0;1;0;0;;",
-                            "\r\nTalleres del Norte;A22222222;vencidas.kl3;;;0;1;0;1;1;2;2;0;;",
-                            "\r\nTotal: 8 documentos;;;;;2;1;1;1;1;3;2;1;;;2 no se pueden leer\r\n"});
+    ExpectContainsAll(csv, {"\r\nAlmacenes Río;B66666666;subcarpeta/almacen.kl3;05/05/2026;;1;0;0;0;0;1;0;0;6;",
+                            "\r\nTalleres del Norte;A22222222;vencidas.kl3;;;0;1;0;1;1;2;2;0;18;",
+                            "\r\nTotal: 8 documentos;;;;;2;1;1;1;1;3;2;1;38;;2 no se pueden leer\r\n"});
     // The documents that could not be read, and the warnings, on the error output.
     ExpectContainsAll(run.err, {"danado.kl3: Fichero erróneo", "no-documento.kl3: Fichero erróneo",
                                 "avisos.kl3: 1 aviso al leerlo"});
 
-    // Another date: on 02/12/2026 the measure planned for 07/12/2026 is not overdue yet; the
-    // options in the other order.
+    // Another date: on 02/12/2026 the measure planned for 07/12/2026 is not overdue yet (one gap
+    // less); the options in the other order.
     run = RunProgram({"--resumen", folder, out, "--subcarpetas", "--a-fecha", "02/12/2026"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(Contains(ReadFile(out), "\r\nTotal: 8 documentos;;;;;2;1;1;1;1;2;3;1;;;")) << ReadFile(out);
+    EXPECT_TRUE(Contains(ReadFile(out), "\r\nTotal: 8 documentos;;;;;2;1;1;1;1;2;3;1;37;;")) << ReadFile(out);
 
     run = RunProgram({"--resumen", folder, out, "--a-fecha", "08/12/2026"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(Contains(ReadFile(out), "\r\nTotal: 7 documentos;;;;;1;1;1;1;1;2;2;1;;;"));
+    EXPECT_TRUE(Contains(ReadFile(out), "\r\nTotal: 7 documentos;;;;;1;1;1;1;1;2;2;1;32;;"));
     EXPECT_FALSE(Contains(ReadFile(out), "almacen"));
 }
 

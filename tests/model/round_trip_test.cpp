@@ -112,7 +112,10 @@ TEST(RoundTrip, EverySavedDocumentLoadsBackToTheSameRecordsAndTree) {
         DocumentSession loaded;
         DocumentCommands reload(loaded, port, dates);
         ASSERT_EQ(reload.LoadDocument(path), DocumentCommands::LoadResult::Loaded);
-        EXPECT_TRUE(port.messages.empty());
+        // The random texts of a deficiency's or a measure's field 16 name photos that the
+        // document's folder does not have: loading says so, and nothing else.
+        for (const std::string& message : port.messages)
+            EXPECT_EQ(message.rfind("Falta la foto ", 0), 0u) << message;
         ASSERT_EQ(loaded.Table().count(), static_cast<int>(shown.size()));
         for (int s = 1; s <= loaded.Table().count(); ++s)
             ASSERT_EQ(*loaded.Table().Record(s), *session.Table().Record(s)) << "slot " << s;

@@ -90,11 +90,11 @@ TEST(PlanCsv, FormulasAreNeutralisedAndControlBytesEscaped) {
     const std::string heading = csv.substr(3, csv.find("\r\n") + 2 - 3);
     EXPECT_EQ(heading,
               "Nivel;Lugar;Cuestionario;Deficiencia;Medida;Recursos;Responsable;Fecha prevista;"
-              "Fecha realización;Realizada por;Estado a 11/04/2026;Comentarios\r\n");
+              "Fecha realización;Realizada por;Estado a 11/04/2026;Comentarios;Coste (€)\r\n");
     EXPECT_EQ(csv.substr(3 + heading.size()),
               "Sin valorar;\"'=HYPERLINK(\"\"http://x\"\";\"\"clic\"\") / Nave\";\"'+34 600\";\"'-1\";"
               "\"'@SUM(A1)\";\"'\\x09paso\";\"'\\x0dAna\";;;Luis - Ana;Sin medida;"
-              "\"a\\x1b[31mb\\x07\\x81 c\r\nd=e\\x00\"\r\n");
+              "\"a\\x1b[31mb\\x07\\x81 c\r\nd=e\\x00\";\r\n");
 }
 
 TEST_F(PlanDocument, WorkbookHasDateCellsAFrozenHeadingAnAutofilterAndASummary) {

@@ -141,7 +141,7 @@ TEST_F(OverviewWindowTest, ExportsWhatItShowsThroughTheSaveDialog) {
     port.files = {csv};
     overview->btnCsv->click();
     const std::string text = ReadFile(csv);
-    EXPECT_NE(text.find("\r\nTalleres del Norte;A22222222;vencidas.kl3;;;0;1;0;1;1;2;2;0;;"), std::string::npos)
+    EXPECT_NE(text.find("\r\nTalleres del Norte;A22222222;vencidas.kl3;;;0;1;0;1;1;2;2;0;18;"), std::string::npos)
         << text;
     EXPECT_NE(text.find("\r\nTotal: 7 documentos;"), std::string::npos);
     EXPECT_TRUE(port.errors.empty());
