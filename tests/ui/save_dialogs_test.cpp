@@ -11,9 +11,9 @@
 
 namespace {
 
-// Whether the file dialog that the port shows for the spec would ask before replacing a file;
+// Whether the file dialog that the port shows for the options would ask before replacing a file;
 // the dialog is cancelled once looked at.
-bool AsksBeforeReplacing(const FileDialogSpec& spec) {
+bool AsksBeforeReplacing(const FileDialogSpec& options) {
     std::optional<bool> asks;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -25,7 +25,7 @@ bool AsksBeforeReplacing(const FileDialogSpec& spec) {
         }
     });
     poll.start(10);
-    EXPECT_EQ(QtUserPort(nullptr).ChooseFile(spec), std::nullopt);
+    EXPECT_EQ(QtUserPort(nullptr).ChooseFile(options), std::nullopt);
     EXPECT_TRUE(asks.has_value()) << "no file dialog was shown";
     return asks.value_or(false);
 }
