@@ -99,6 +99,13 @@ bool IsControl(unsigned char byte) {
            byte == 0x9D;
 }
 
+void AppendEscaped(std::string& out, unsigned char byte) {
+    static const char kHex[] = "0123456789abcdef";
+    out += "\\x";
+    out += kHex[byte >> 4];
+    out += kHex[byte & 0xF];
+}
+
 }  // namespace cp1252
 
 std::string W(std::string_view utf8Literal) {

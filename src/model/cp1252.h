@@ -16,6 +16,8 @@ int FromUnicode(char32_t codePoint);
 // A control character: C0, DEL, and the five bytes that Windows-1252 leaves undefined (which
 // stand for C1 controls).
 bool IsControl(unsigned char byte);
+// Appends a byte as a visible escape, "\x1b", for outputs that must not carry it.
+void AppendEscaped(std::string& out, unsigned char byte);
 
 std::string ToUtf8(std::string_view bytes);
 // Appends the UTF-8 form of a code point.

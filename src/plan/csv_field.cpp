@@ -16,16 +16,13 @@ bool StartsLikeAFormula(const std::string& text) {
 // terminal output of the tree writes it: no byte of a field can reach the spreadsheet as a
 // control character.
 std::string Visible(const std::string& text) {
-    static const char kHex[] = "0123456789abcdef";
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         const bool lineBreak = c == '\n' || (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n');
         if (!lineBreak && cp1252::IsControl(c)) {
-            out += "\\x";
-            out += kHex[c >> 4];
-            out += kHex[c & 0xF];
+            cp1252::AppendEscaped(out, c);
         } else {
             out += static_cast<char>(c);
         }

@@ -3,7 +3,6 @@
 #include "cp1252.h"
 
 std::string OneLineText(const std::string& text) {
-    static const char kHex[] = "0123456789abcdef";
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -12,9 +11,7 @@ std::string OneLineText(const std::string& text) {
             out += "~~";
             ++i;
         } else if (cp1252::IsControl(c)) {
-            out += "\\x";
-            out += kHex[c >> 4];
-            out += kHex[c & 0xF];
+            cp1252::AppendEscaped(out, c);
         } else {
             out += static_cast<char>(c);
         }
