@@ -234,14 +234,7 @@ private:
     }
 
     int LabelWidth(std::initializer_list<std::string> labels) {
-        Canvas& canvas = flow_.canvas();
-        const FontStyle style = canvas.Style();
-        canvas.SetFontStyle(FontStyle::Bold);
-        int widest = 0;
-        for (const std::string& label : labels)
-            widest = std::max(widest, canvas.TextWidth(label + "  "));
-        canvas.SetFontStyle(style);
-        return widest;
+        return assessment::style::LabelWidth(flow_, labels);
     }
 
     PageFlow& flow_;
