@@ -13,6 +13,8 @@ namespace overview {
 namespace {
 
 using plan::LongestLine;
+using plan::HeadingFormat;
+using plan::TitleFormat;
 using plan::XlsxText;
 
 constexpr lxw_row_t kTitleRow = 0;
@@ -25,14 +27,8 @@ constexpr lxw_color_t kSoonColour = 0xFFB300;    // amber
 
 struct Formats {
     explicit Formats(lxw_workbook* book) {
-        title = workbook_add_format(book);
-        format_set_bold(title);
-        format_set_font_size(title, 14);
-        heading = workbook_add_format(book);
-        format_set_bold(heading);
-        format_set_text_wrap(heading);
-        format_set_align(heading, LXW_ALIGN_VERTICAL_TOP);
-        format_set_bottom(heading, LXW_BORDER_THIN);
+        title = TitleFormat(book);
+        heading = HeadingFormat(book);
         total = workbook_add_format(book);
         format_set_bold(total);
         format_set_top(total, LXW_BORDER_THIN);

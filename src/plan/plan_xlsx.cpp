@@ -68,14 +68,8 @@ private:
 
 struct Formats {
     explicit Formats(lxw_workbook* book) {
-        title = workbook_add_format(book);
-        format_set_bold(title);
-        format_set_font_size(title, 14);
-        heading = workbook_add_format(book);
-        format_set_bold(heading);
-        format_set_text_wrap(heading);
-        format_set_align(heading, LXW_ALIGN_VERTICAL_TOP);
-        format_set_bottom(heading, LXW_BORDER_THIN);
+        title = TitleFormat(book);
+        heading = HeadingFormat(book);
         text = workbook_add_format(book);
         format_set_text_wrap(text);
         format_set_align(text, LXW_ALIGN_VERTICAL_TOP);

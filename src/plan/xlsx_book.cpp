@@ -29,6 +29,22 @@ double LongestLine(const std::string& utf8) {
     return static_cast<double>(longest);
 }
 
+lxw_format* TitleFormat(lxw_workbook* book) {
+    lxw_format* title = workbook_add_format(book);
+    format_set_bold(title);
+    format_set_font_size(title, 14);
+    return title;
+}
+
+lxw_format* HeadingFormat(lxw_workbook* book) {
+    lxw_format* heading = workbook_add_format(book);
+    format_set_bold(heading);
+    format_set_text_wrap(heading);
+    format_set_align(heading, LXW_ALIGN_VERTICAL_TOP);
+    format_set_bottom(heading, LXW_BORDER_THIN);
+    return heading;
+}
+
 bool XlsxWorkbook::Close(const FilePath& path, std::string* error) {
     if (!book_) {
         if (error) *error = path.Utf8() + ": " + lxw_strerror(LXW_ERROR_CREATING_XLSX_FILE);

@@ -15,6 +15,11 @@ std::string XlsxText(const std::string& cp1252Text);
 // The characters of a text's longest line (UTF-8 continuation bytes are not counted).
 double LongestLine(const std::string& utf8);
 
+// The formats every workbook of the program starts with: a 14-point bold title, and bold
+// headings, wrapped and aligned to the top, over a thin line.
+lxw_format* TitleFormat(lxw_workbook* book);
+lxw_format* HeadingFormat(lxw_workbook* book);
+
 class XlsxWorkbook {
 public:
     explicit XlsxWorkbook(const FilePath& path) : book_(workbook_new(path.Utf8().c_str())) {}
