@@ -23,7 +23,7 @@ std::vector<std::string> Lines(const std::string& csv) {
 }
 
 std::string ZipEntry(const FilePath& zip, const std::string& entry) {
-    return CommandOutput("unzip -p '" + zip.Utf8() + "' '" + entry + "'");
+    return ToolOutput("unzip", {"-p", zip, entry});
 }
 
 // A cell's value in a sheet's XML and its style index ("" when it has none).
