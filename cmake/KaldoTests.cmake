@@ -16,11 +16,13 @@ add_library(kaldo_test_support STATIC
     ${KALDO_TESTS_DIR}/support/documentation_text.cpp
     ${KALDO_TESTS_DIR}/support/pdf_words.cpp
 )
-# Starting processes is each system's own.
+# Starting processes, and what the tests fake of the system, are each system's own.
 if(WIN32)
-    target_sources(kaldo_test_support PRIVATE ${KALDO_TESTS_DIR}/support/program_run_windows.cpp)
+    target_sources(kaldo_test_support PRIVATE ${KALDO_TESTS_DIR}/support/program_run_windows.cpp
+        ${KALDO_TESTS_DIR}/support/system_fakes_windows.cpp)
 else()
-    target_sources(kaldo_test_support PRIVATE ${KALDO_TESTS_DIR}/support/program_run_posix.cpp)
+    target_sources(kaldo_test_support PRIVATE ${KALDO_TESTS_DIR}/support/program_run_posix.cpp
+        ${KALDO_TESTS_DIR}/support/system_fakes_posix.cpp)
 endif()
 target_include_directories(kaldo_test_support PUBLIC ${KALDO_TESTS_DIR}/support)
 target_link_libraries(kaldo_test_support PUBLIC kaldo_testing kaldo_model GTest::gtest)
