@@ -10,6 +10,11 @@ set(KALDO_DATA_DIR ${CMAKE_INSTALL_DATADIR}/kaldo)
 # The example document, to try the program on; the manual's pictures show it.
 install(FILES ${PROJECT_SOURCE_DIR}/examples/taller-mecanico.kl3 DESTINATION ${KALDO_DATA_DIR}/ejemplos)
 
+if(WIN32)
+    include(KaldoWindowsInstall)
+    return()
+endif()
+
 # The application's reverse-DNS id names its desktop entry and its AppStream metadata. The project
 # owns no domain: "torve.invalid" (the maintainer's address too) is reserved never to be anyone's.
 set(KALDO_APP_ID invalid.torve.kaldo)
