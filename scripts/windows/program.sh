@@ -9,13 +9,22 @@ mingw_runtime="/usr/lib/gcc/x86_64-w64-mingw32/$(x86_64-w64-mingw32-gcc-posix -d
 export WINEPATH="$qt_prefix/bin;$prefix/bin;$mingw_runtime;/usr/x86_64-w64-mingw32/lib"
 export QT_PLUGIN_PATH="$qt_prefix/plugins"
 
+# The Linux program of the same source, whose output the Windows one must match (the test
+# windows.same_output_as_linux).
+build_linux_program() {
+    step "Compilando el programa para Linux, para comparar" cmake -S "$root" -B "$out/linux" \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALDO_BUILD_TESTS=OFF -DKALDO_BUILD_BENCHMARKS=OFF
+    step "  (compilación)" nice -n 19 cmake --build "$out/linux" -j2 --target kaldo
+}
+
 build_program() {
     local build="$out/build"
+    build_linux_program
     step "Configurando el programa para Windows" cmake -G Ninja -S "$root" -B "$build" \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DKALDO_WINDOWS_PREFIX="$prefix;$qt_prefix" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DCMAKE_CROSSCOMPILING_EMULATOR=wine -DCMAKE_BUILD_TYPE=Release \
-        -DKALDO_BUILD_TESTS=ON -DKALDO_BUILD_BENCHMARKS=OFF
+        -DKALDO_BUILD_TESTS=ON -DKALDO_BUILD_BENCHMARKS=OFF -DKALDO_LINUX_PROGRAM="$out/linux/bin/kaldo"
     step "Compilando kaldo.exe y las pruebas" nice -n 19 cmake --build "$build" -j2
     echo "$(date +%H:%M:%S) Ejecutando las pruebas bajo Wine"
     # Tests labelled linux-only check Linux's desktop and package (README, "Windows").
