@@ -63,8 +63,10 @@ build_xlsxwriter() {
         -DZLIB_ROOT="$prefix"
 }
 
+# Debian's source reads no version from git (its patch leaves GIT_VERSION empty): the project's
+# own version is taken by naming git's "no version".
 build_benchmark() {
     debian_source benchmark
     cmake_library benchmark "$source_dir" -DBUILD_SHARED_LIBS=OFF -DBENCHMARK_ENABLE_TESTING=OFF \
-        -DBENCHMARK_ENABLE_GTEST_TESTS=OFF -DBENCHMARK_ENABLE_WERROR=OFF
+        -DBENCHMARK_ENABLE_GTEST_TESTS=OFF -DBENCHMARK_ENABLE_WERROR=OFF -DGIT_VERSION=0.0.0
 }

@@ -24,7 +24,7 @@ build_program() {
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DKALDO_WINDOWS_PREFIX="$prefix;$qt_prefix" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DCMAKE_CROSSCOMPILING_EMULATOR=wine -DCMAKE_BUILD_TYPE=Release \
-        -DKALDO_BUILD_TESTS=ON -DKALDO_BUILD_BENCHMARKS=OFF -DKALDO_LINUX_PROGRAM="$out/linux/bin/kaldo"
+        -DKALDO_BUILD_TESTS=ON -DKALDO_BUILD_BENCHMARKS=ON -DKALDO_LINUX_PROGRAM="$out/linux/bin/kaldo"
     step "Compilando kaldo.exe y las pruebas" nice -n 19 cmake --build "$build" -j2
     echo "$(date +%H:%M:%S) Ejecutando las pruebas bajo Wine"
     # Tests labelled linux-only check Linux's desktop and package (README, "Windows").
