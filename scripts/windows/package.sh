@@ -8,9 +8,9 @@
 # fonts and Qt's Spanish translations), which the zip holds as it is and the installer installs.
 
 # Qt's plugins that the program loads: the Windows platform and its style, and the image
-# formats besides PNG (which Qt reads itself) that photos come in.
+# formats besides PNG and BMP (which Qt reads itself) that photos come in.
 qt_plugins=(platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qjpeg.dll
-            imageformats/qgif.dll imageformats/qico.dll imageformats/qbmp.dll)
+            imageformats/qgif.dll imageformats/qico.dll)
 
 # The DLLs a Windows file imports, by name, as objdump reads them from its import table.
 imported_dlls() {
