@@ -45,7 +45,6 @@ void PrintPhotos(PageFlow& flow, const PhotoRows& rows, const PhotoList& photos,
         std::max(1, std::min(rows.width, (flow.body().right - x - (perRow - 1) * gap) / perRow));
     flow.Font(rows.captionPoints, FontStyle::Italic);
     const int line = flow.LineHeight();
-    flow.Gap(line / 2);
     for (std::size_t first = 0; first < photos.size(); first += static_cast<std::size_t>(perRow)) {
         const std::size_t end = std::min(photos.size(), first + static_cast<std::size_t>(perRow));
         std::vector<Cell> cells;
@@ -60,8 +59,11 @@ void PrintPhotos(PageFlow& flow, const PhotoRows& rows, const PhotoList& photos,
             captionLines = std::max(captionLines, cell.caption.size());
             cells.push_back(std::move(cell));
         }
+        // The blanks above and below a row are part of its room, so that a level's strip beside
+        // it goes on unbroken.
         const int captionTop = pictureHeight + line / 4;
-        const int top = flow.Reserve(captionTop + static_cast<int>(captionLines) * line + line / 2);
+        const int room = line / 2 + captionTop + static_cast<int>(captionLines) * line + line / 3;
+        const int top = flow.Reserve(room) + line / 2;
         int left = x;
         for (const Cell& cell : cells) {
             if (cell.pixels) {
