@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QRandomGenerator>
+#include <cstdio>
 #include <filesystem>
 
 #include "assessment.h"

@@ -11,6 +11,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <cmath>
+#include <numbers>
 #include <cstdio>
 #include <functional>
 
@@ -132,7 +133,7 @@ void TornCurtain(QPainter& p) {
     p.drawPath(tear);
     p.setPen(QPen(QColor(255, 255, 255, 220), 5));
     for (int ray = 0; ray < 12; ++ray) {
-        const double a = ray * M_PI / 6;
+        const double a = ray * std::numbers::pi / 6;
         p.drawLine(QPointF(590 + 25 * std::cos(a), 400 + 25 * std::sin(a)),
                    QPointF(590 + 80 * std::cos(a), 400 + 80 * std::sin(a)));
     }
