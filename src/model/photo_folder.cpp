@@ -5,6 +5,7 @@
 
 #include "cp1252.h"
 #include "field_names.h"
+#include "native_path.h"
 #include "node_table.h"
 
 namespace fs = std::filesystem;
@@ -27,8 +28,8 @@ void ForEachPhotoRecord(const NodeTable& table, Visit visit) {
 }  // namespace
 
 FilePath PhotoFolderOf(const FilePath& document) {
-    const fs::path path(document.Utf8());
-    return FilePath((path.parent_path() / (path.stem().string() + " fotos")).string());
+    const fs::path path = NativePath(document);
+    return FromNativePath(path.parent_path() / (path.stem().u8string() + u8" fotos"));
 }
 
 std::set<std::string> ListedPhotoNames(const NodeTable& table) {
@@ -43,7 +44,7 @@ std::string NewPhotoName(char kind, const FilePath& folder, const std::set<std::
     for (int number = 1;; ++number) {
         char name[32];
         std::snprintf(name, sizeof name, "%c-%04d.jpg", kind, number);
-        if (!taken.count(name) && !FileExists(fs::path(folder.Utf8()) / name)) return name;
+        if (!taken.count(name) && !FileExists(NativePath(folder) / name)) return name;
     }
 }
 
@@ -51,7 +52,7 @@ std::vector<MissingPhoto> MissingPhotos(const NodeTable& table, const FilePath& 
     std::vector<MissingPhoto> missing;
     ForEachPhotoRecord(table, [&](const oToken& record) {
         for (const Photo& photo : ParsePhotoList(record.GetField(kPhotoField)))
-            if (!FileExists(fs::path(folder.Utf8()) / photo.file))
+            if (!FileExists(NativePath(folder) / photo.file))
                 missing.push_back({record.GetFieldInt(field::kSlot), photo.file});
     });
     return missing;
@@ -66,18 +67,18 @@ bool CopyListedPhotos(const NodeTable& table, const FilePath& fromDocument, cons
     const std::set<std::string> names = ListedPhotoNames(table);
     if (names.empty() || fromDocument.empty()) return true;
     std::error_code error;
-    const fs::path from = fs::absolute(PhotoFolderOf(fromDocument).Utf8(), error).lexically_normal();
-    const fs::path to = fs::absolute(PhotoFolderOf(toDocument).Utf8(), error).lexically_normal();
+    const fs::path from = fs::absolute(NativePath(PhotoFolderOf(fromDocument)), error).lexically_normal();
+    const fs::path to = fs::absolute(NativePath(PhotoFolderOf(toDocument)), error).lexically_normal();
     if (error || from == to || !fs::is_directory(from, error)) return true;
     if (!fs::is_directory(to, error) && !fs::create_directories(to, error)) {
-        *utf8Error = to.string() + ": " + error.message();
+        *utf8Error = FromNativePath(to).Utf8() + ": " + error.message();
         return false;
     }
     for (const std::string& name : names) {
         if (!FileExists(from / name)) continue;
         fs::copy_file(from / name, to / name, fs::copy_options::overwrite_existing, error);
         if (error) {
-            *utf8Error = (to / name).string() + ": " + error.message();
+            *utf8Error = FromNativePath(to / name).Utf8() + ": " + error.message();
             return false;
         }
     }

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "file_io.h"
+#include "native_path.h"
 #include "system_files.h"
 
 namespace file_io {
@@ -56,15 +57,15 @@ bool WriteThroughScratchFile(const FilePath& path, const std::string& suffix,
 
 int RemoveStaleScratchFiles(const FilePath& folder) {
     namespace fs = std::filesystem;
-    const fs::path where = folder.empty() ? TemporaryFolder() : fs::path(folder.Utf8());
+    const fs::path where = folder.empty() ? TemporaryFolder() : NativePath(folder);
     const auto dayAgo = fs::file_time_type::clock::now() - std::chrono::hours(24);
     int removed = 0;
     std::error_code error;
     for (fs::directory_iterator it(where, error), end; !error && it != end; it.increment(error)) {
-        const std::string name = it->path().filename().string();
+        const std::string name = FromNativePath(it->path().filename()).Utf8();
         if (name.rfind(kScratchPrefix, 0) != 0 || name.size() < kScratchPrefix.size() + kScratchLetters)
             continue;
-        if (!IsOwnRegularFile(FilePath(it->path().string()))) continue;
+        if (!IsOwnRegularFile(FromNativePath(it->path()))) continue;
         std::error_code ignored;
         if (fs::last_write_time(it->path(), ignored) < dayAgo && fs::remove(it->path(), ignored)) ++removed;
     }

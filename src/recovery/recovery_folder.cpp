@@ -8,6 +8,7 @@
 #include "copy_locks.h"
 #include "cp1252.h"
 #include "file_io.h"
+#include "native_path.h"
 #include "texts.h"
 
 namespace fs = std::filesystem;
@@ -25,12 +26,12 @@ std::string NewId(int processId, std::int64_t nowMs, int window) {
 std::vector<FilePath> Copies(const FilePath& folder) {
     std::vector<FilePath> copies;
     std::error_code error;
-    for (fs::directory_iterator it(fs::u8path(folder.Utf8()), error), end; !error && it != end;
+    for (fs::directory_iterator it(NativePath(folder), error), end; !error && it != end;
          it.increment(error)) {
-        const std::string name = it->path().filename().string();
+        const std::string name = FromNativePath(it->path().filename()).Utf8();
         if (name.size() > std::char_traits<char>::length(kSuffix) && name.ends_with(kSuffix) &&
             it->is_regular_file(error)) {
-            copies.emplace_back(it->path().string());
+            copies.push_back(FromNativePath(it->path()));
         }
     }
     std::sort(copies.begin(), copies.end(),
@@ -40,7 +41,7 @@ std::vector<FilePath> Copies(const FilePath& folder) {
 
 bool Remove(const FilePath& copy) {
     std::error_code error;
-    fs::remove(fs::u8path(copy.Utf8()), error);
+    fs::remove(NativePath(copy), error);
     return !error;
 }
 
@@ -55,7 +56,7 @@ bool IsNewDocument(const FilePath& document) {
 std::optional<std::int64_t> WrittenMs(const FilePath& document) {
     if (IsNewDocument(document)) return std::nullopt;
     std::error_code error;
-    const auto written = fs::last_write_time(fs::u8path(document.Utf8()), error);
+    const auto written = fs::last_write_time(NativePath(document), error);
     if (error) return std::nullopt;
     using namespace std::chrono;
     return duration_cast<milliseconds>(file_clock::to_sys(written).time_since_epoch()).count();

@@ -19,7 +19,7 @@ namespace {
 // text wrapped over two lines reads as it was written.
 std::string PdfText(const FilePath& pdf) {
     std::string out;
-    for (const char c : CommandOutput("pdftotext -raw '" + pdf.Utf8() + "' -")) {
+    for (const char c : ToolOutput("pdftotext", {"-raw", pdf, "-"})) {
         const bool blank = c == ' ' || c == '\n' || c == '\f';
         if (!blank || (!out.empty() && out.back() != ' ')) out += blank ? ' ' : c;
     }

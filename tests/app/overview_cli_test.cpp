@@ -47,7 +47,7 @@ TEST_F(OverviewRun, WritesAWorkbook) {
     const FilePath out = dir.File("resumen.xlsx");
     const ProgramRun run = RunProgram({"--resumen", folder, out});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(Contains(CommandOutput("unzip -l '" + out.Utf8() + "'"), "xl/worksheets/sheet2.xml"));
+    EXPECT_TRUE(Contains(ToolOutput("unzip", {"-l", out}), "xl/worksheets/sheet2.xml"));
 }
 
 TEST_F(OverviewRun, RefusesWhatItCannotDoAndWritesNothing) {

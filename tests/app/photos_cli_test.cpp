@@ -56,12 +56,12 @@ TEST(PhotosCommandLine, TheExamplesAssessmentShowsItsPhotos) {
         RunProgram({"--evaluacion-pdf", kExample, dir.File("evaluacion.pdf"), "--a-fecha", "25/03/2026"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err.find("Falta la foto"), std::string::npos) << run.err;
-    const std::string images = CommandOutput("pdfimages -list '" + dir.File("evaluacion.pdf").Utf8() + "'");
+    const std::string images = ToolOutput("pdfimages", {"-list", dir.File("evaluacion.pdf")});
     int count = 0;
     for (std::size_t at = images.find(" image "); at != std::string::npos; at = images.find(" image ", at + 1))
         ++count;
     EXPECT_EQ(count, 6) << images;
-    const std::string text = CommandOutput("pdftotext '" + dir.File("evaluacion.pdf").Utf8() + "' -");
+    const std::string text = ToolOutput("pdftotext", {dir.File("evaluacion.pdf"), "-"});
     EXPECT_NE(text.find("Foso abierto, sin barandilla ni tapa"), std::string::npos);
     EXPECT_NE(text.find("Neumáticos en la estantería, por debajo de 1,5 m"), std::string::npos);
 }

@@ -76,7 +76,7 @@ TEST(PlanCommand, WorkbookAndPdfByTheExtension) {
         ASSERT_EQ(run.status, 0) << name << run.err;
     }
     // A real workbook: a zip whose first sheet is the plan.
-    EXPECT_TRUE(Contains(CommandOutput("unzip -p '" + dir.File("plan.XLSX").Utf8() + "' xl/workbook.xml"),
+    EXPECT_TRUE(Contains(ToolOutput("unzip", {"-p", dir.File("plan.XLSX"), "xl/workbook.xml"}),
                          "<sheet name=\"Plan de acción\""));
     const std::string text = PdfLayoutText(dir.File("plan.pdf"));
     ExpectContainsAll(text, {"Plan de acción · Construcciones Ávila, S.L.", "A fecha de 09/12/2026", "Nivel",

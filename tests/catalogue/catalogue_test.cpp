@@ -237,8 +237,6 @@ TEST(CatalogueFile, MissingOrUnreadableFilesLeaveTheCatalogueAsItWas) {
     std::string error;
     EXPECT_EQ(catalogue.Load(dir.File("missing.TXT"), port, &error), Catalogue::LoadResult::NotFound);
     EXPECT_EQ(catalogue.Load(dir.path(), port, &error), Catalogue::LoadResult::NotFound) << "a folder";
-    EXPECT_EQ(catalogue.Load(FilePath("/proc/self/mem"), port, &error), Catalogue::LoadResult::ReadError);
-    EXPECT_NE(error.find("Input/output error"), std::string::npos) << error;
     EXPECT_EQ(catalogue.ItemText(0, 1), "Item") << "no half-read catalogue";
     EXPECT_TRUE(port.messages.empty());
 }

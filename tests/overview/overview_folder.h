@@ -1,7 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -12,6 +11,7 @@
 #include "folder_reading.h"
 #include "folder_scan.h"
 #include "short_date_format.h"
+#include "system_fakes.h"
 #include "temp_dir.h"
 
 // A copy of tests/data/overview, written by hand with one document of each case: a critical
@@ -28,13 +28,12 @@ struct OverviewFolder : ::testing::Test {
     OverviewFolder() {
         namespace fs = std::filesystem;
         using namespace std::chrono;
-        ::setenv("TZ", "UTC", 1);
-        ::tzset();
+        UseUtcAsLocalTime();
         fs::copy(TestData("overview").Utf8(), dir.path().Utf8(), fs::copy_options::recursive);
-        EXPECT_EQ(::mkfifo(dir.File("bloqueado.kl3").Utf8().c_str(), 0600), 0);
+        EXPECT_TRUE(MakeUnreadableFile(dir.File("bloqueado.kl3")));
         const auto written = file_clock::from_sys(sys_seconds{sys_days{2026y / 12 / 1} + 14h + 5min});
         for (const auto& entry : fs::recursive_directory_iterator(dir.path().Utf8()))
-            fs::last_write_time(entry.path(), written);
+            if (!entry.is_directory()) fs::last_write_time(entry.path(), written);
     }
 
     overview::Overview Read(bool subfolders, int threads = 2) {

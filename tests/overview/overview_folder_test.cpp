@@ -23,7 +23,7 @@ std::vector<std::string> Lines(const std::string& csv) {
 }
 
 std::string ZipEntry(const FilePath& zip, const std::string& entry) {
-    return CommandOutput("unzip -p '" + zip.Utf8() + "' '" + entry + "'");
+    return ToolOutput("unzip", {"-p", zip, entry});
 }
 
 // A cell's value in a sheet's XML and its style index ("" when it has none).
@@ -70,13 +70,18 @@ TEST_F(OverviewFolder, ListsTheDocumentsOfTheFolderAndWithSubfoldersThoseBelow) 
     EXPECT_FALSE(overview::ListDocuments(dir.File("critico.kl3"), true, &error));
 }
 
+// A cell as the CSV writes it: quoted when it holds the separator.
+std::string CsvCell(const std::string& text) {
+    return text.find(';') == std::string::npos ? text : '"' + text + '"';
+}
+
 TEST_F(OverviewFolder, CsvHasARowPerDocumentWithItsFiguresOrWhyItCannotBeReadAndTheTotals) {
     FixedDates dates;
     const std::vector<std::string> lines = Lines(overview::OverviewCsv(Read(true), dates));
     const std::vector<std::string> expected = {
         kHeading,
         "Frutas Vega;B55555555;avisos.kl3;;;0;0;0;0;0;0;0;0;4;01/12/2026 14:05;1 aviso al leerlo",
-        ";;bloqueado.kl3;;;;;;;;;;;;01/12/2026 14:05;es una tubería, no un archivo",
+        ";;bloqueado.kl3;;;;;;;;;;;;01/12/2026 14:05;" + CsvCell(kUnreadableFileReason),
         "Carpintería Ruiz;B11111111;critico.kl3;10/02/2026;10/02/2028;1;0;1;0;0;0;0;1;5;01/12/2026 14:05;",
         ";;danado.kl3;;;;;;;;;;;;01/12/2026 14:05;Fichero erróneo",
         ";;no-documento.kl3;;;;;;;;;;;;01/12/2026 14:05;Fichero erróneo",
@@ -135,7 +140,7 @@ TEST_F(OverviewFolder, WorkbookHasTheRowsDatesColoursTotalsAndEveryOverdueMeasur
     EXPECT_EQ(Cell(sheet, "F12").value, "2");
     EXPECT_EQ(Cell(sheet, "K12").value, "3");
     const std::string strings = ZipEntry(path, "xl/sharedStrings.xml");
-    ExpectContainsAll(strings, {"Total: 9 documentos", "3 no se pueden leer", "es una tubería, no un archivo",
+    ExpectContainsAll(strings, {"Total: 9 documentos", "3 no se pueden leer", kUnreadableFileReason,
                                 "Fichero erróneo", "1 aviso al leerlo", "Carpintería Ruiz"});
 
     // Medidas vencidas: the three overdue measures, in the folder's order, then the plan's.

@@ -77,7 +77,7 @@ TEST_F(PlanCosts, WorkbookCostsAreEuroNumbersWithATotalRow) {
     const FilePath path = dir.File("plan.xlsx");
     std::string error;
     ASSERT_TRUE(plan::WritePlanXlsx(Plan(), path, &error)) << error;
-    const std::string sheet = CommandOutput("unzip -p '" + path.Utf8() + "' xl/worksheets/sheet1.xml");
+    const std::string sheet = ToolOutput("unzip", {"-p", path, "xl/worksheets/sheet1.xml"});
     // Column M, rows 4 to 8: numbers for amounts, a text for "mil", nothing for no cost.
     for (const auto& [ref, value] : {std::pair<std::string, std::string>{"M4", "100"}, {"M5", "1250.5"}, {"M6", "640"}}) {
         const std::smatch cell = CellMatch(sheet, ref);
@@ -93,11 +93,11 @@ TEST_F(PlanCosts, WorkbookCostsAreEuroNumbersWithATotalRow) {
     EXPECT_EQ(total[2].str(), "SUM(M4:M8)");
     EXPECT_EQ(total[3].str(), "1990.5");
     EXPECT_NE(sheet.find("<autoFilter ref=\"A3:N8\"/>"), std::string::npos) << "the total is outside the filter";
-    const std::string styles = CommandOutput("unzip -p '" + path.Utf8() + "' xl/styles.xml");
+    const std::string styles = ToolOutput("unzip", {"-p", path, "xl/styles.xml"});
     EXPECT_NE(styles.find("formatCode=\"#,##0.00 &quot;€&quot;\""), std::string::npos) << styles;
 
     // Resumen: the cost of each level beside its counts, the total and what is pending.
-    const std::string summary = CommandOutput("unzip -p '" + path.Utf8() + "' xl/worksheets/sheet2.xml");
+    const std::string summary = ToolOutput("unzip", {"-p", path, "xl/worksheets/sheet2.xml"});
     EXPECT_EQ(CellMatch(summary, "H4")[2].str(), "1350.5");
     EXPECT_EQ(CellMatch(summary, "H5")[2].str(), "640");
     EXPECT_EQ(CellMatch(summary, "H9")[2].str(), "1990.5");

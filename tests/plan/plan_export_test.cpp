@@ -18,7 +18,7 @@ namespace {
 
 // An entry of a zip file (the workbook) as unzip reads it back.
 std::string ZipEntry(const FilePath& zip, const std::string& entry) {
-    return CommandOutput("unzip -p '" + zip.Utf8() + "' '" + entry + "'");
+    return ToolOutput("unzip", {"-p", zip, entry});
 }
 
 // The value of a cell in a sheet's XML, and whether it holds a number (no t="s").

@@ -53,9 +53,9 @@ TEST_F(PlanPhotos, WorkbookHasTheNamesInItsLastColumn) {
     const FilePath path = dir.File("plan.xlsx");
     std::string error;
     ASSERT_TRUE(plan::WritePlanXlsx(Plan(), path, &error)) << error;
-    const std::string sheet = CommandOutput("unzip -p '" + path.Utf8() + "' xl/worksheets/sheet1.xml");
+    const std::string sheet = ToolOutput("unzip", {"-p", path, "xl/worksheets/sheet1.xml"});
     const std::vector<std::string> strings = [&] {
-        const std::string xml = CommandOutput("unzip -p '" + path.Utf8() + "' xl/sharedStrings.xml");
+        const std::string xml = ToolOutput("unzip", {"-p", path, "xl/sharedStrings.xml"});
         std::vector<std::string> out;
         const std::regex item("<si><t[^>]*>([^<]*)</t></si>");
         for (auto it = std::sregex_iterator(xml.begin(), xml.end(), item); it != std::sregex_iterator(); ++it)

@@ -1,13 +1,16 @@
-#include <utime.h>
+#include <chrono>
+#include <filesystem>
 
+#include "native_path.h"
 #include "recovered_document.h"
 #include "recovery_fixture.h"
 
 namespace {
 
 void Touch(const FilePath& path, std::int64_t ms) {
-    const struct utimbuf times { static_cast<time_t>(ms / 1000), static_cast<time_t>(ms / 1000) };
-    ::utime(path.Utf8().c_str(), &times);
+    using namespace std::chrono;
+    std::filesystem::last_write_time(NativePath(path),
+                                     file_clock::from_sys(sys_seconds{seconds{ms / 1000}}));
 }
 
 }  // namespace

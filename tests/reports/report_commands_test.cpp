@@ -7,6 +7,7 @@
 #include "report_commands.h"
 #include "report_fixture.h"
 #include "scripted_port.h"
+#include "system_fakes.h"
 #include "temp_dir.h"
 
 namespace {
@@ -121,7 +122,7 @@ TEST_F(ReportCommandsTest, AFailedExportShowsTheSystemsMessageAndLeavesTheDocume
     port.files = {folder.File("no/such/folder/rama.txt")};
     commands.ExportBranch();
     ASSERT_EQ(port.errors.size(), 1u);
-    EXPECT_NE(port.errors[0].find("No such file or directory"), std::string::npos);
+    EXPECT_NE(port.errors[0].find(kNoSuchFolderMessage), std::string::npos);
     EXPECT_TRUE(doc.session.Modified());
     EXPECT_EQ(doc.session.Table().count(), 2);
 }

@@ -3,6 +3,7 @@
 #include "kinds.h"
 #include "report_fixture.h"
 #include "scripted_port.h"
+#include "system_fakes.h"
 #include "temp_dir.h"
 #include "text_report.h"
 
@@ -116,7 +117,7 @@ TEST(TextReport, AFileThatCannotBeWrittenIsReportedWithTheSystemsMessage) {
     EXPECT_FALSE(
         WriteTextReport(doc.session, doc.catalogue, *doc.Node(firm), dir.File("no/such/Informe.txt"), port));
     ASSERT_EQ(port.errors.size(), 1u);
-    EXPECT_NE(port.errors[0].find("No such file or directory"), std::string::npos) << port.errors[0];
+    EXPECT_NE(port.errors[0].find(kNoSuchFolderMessage), std::string::npos) << port.errors[0];
     EXPECT_TRUE(WriteTextReport(doc.session, doc.catalogue, *doc.Node(firm), dir.File("Informe.txt"), port));
     EXPECT_EQ(ReadFile(dir.File("Informe.txt")), " Empresa\r\n");
 }

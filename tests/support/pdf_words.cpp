@@ -20,7 +20,7 @@ std::string Unescaped(std::string text) {
 }  // namespace
 
 std::vector<PdfPage> PdfWords(const FilePath& pdf) {
-    const std::string html = CommandOutput("pdftotext -bbox '" + pdf.Utf8() + "' - 2>/dev/null");
+    const std::string html = ToolOutput("pdftotext", {"-bbox", pdf, "-"});
     static const std::regex pageTag("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">");
     static const std::regex wordTag(
         "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>");
@@ -56,9 +56,9 @@ std::vector<std::string> WordsNearTheEdges(const std::vector<PdfPage>& pages, do
 }
 
 std::string PdfLayoutText(const FilePath& pdf) {
-    return CommandOutput("pdftotext -layout '" + pdf.Utf8() + "' -");
+    return ToolOutput("pdftotext", {"-layout", pdf, "-"});
 }
 
 std::string PdfInfo(const FilePath& pdf) {
-    return CommandOutput("pdfinfo '" + pdf.Utf8() + "'");
+    return ToolOutput("pdfinfo", {pdf});
 }

@@ -1,15 +1,15 @@
 // Reading documents on several threads at once: the same figures as on one thread, and under
 // ThreadSanitizer (scripts/test-threads) no data race in the reading code.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include "folder_reading.h"
 #include "overview_table.h"
+#include "system_fakes.h"
 
 namespace {
 
@@ -23,13 +23,13 @@ public:
     static constexpr int kDocuments = 48;
 
     ThreadFolder() {
-        std::string pattern = (fs::temp_directory_path() / "kaldo-threads-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp");
-        path_ = pattern;
+        std::random_device seed;
+        do path_ = fs::temp_directory_path() / ("kaldo-threads-" + std::to_string(seed()));
+        while (!fs::create_directory(path_));
         for (int k = 0; k < kDocuments; ++k)
             std::ofstream(path_ / ("firma-" + std::to_string(100 + k) + ".kl3"), std::ios::binary) << Document(k);
         std::ofstream(path_ / "roto.kl3", std::ios::binary) << std::string("\0\1\2garbage", 10);
-        ::mkfifo((path_ / "tuberia.kl3").c_str(), 0600);
+        MakeUnreadableFile(FilePath(Path().Utf8() + "/tuberia.kl3"));
     }
     ~ThreadFolder() {
         std::error_code ignored;

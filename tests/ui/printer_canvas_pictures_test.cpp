@@ -33,7 +33,7 @@ struct PdfImage {
     std::string encoding;
 };
 std::vector<PdfImage> Images(const FilePath& pdf) {
-    const std::string list = CommandOutput("pdfimages -list '" + pdf.Utf8() + "'");
+    const std::string list = ToolOutput("pdfimages", {"-list", pdf});
     std::vector<PdfImage> out;
     const std::regex line(R"(\n\s*\d+\s+\d+\s+image\s+(\d+)\s+(\d+)\s+\S+\s+\d+\s+\d+\s+(\S+))");
     for (auto it = std::sregex_iterator(list.begin(), list.end(), line); it != std::sregex_iterator(); ++it)
@@ -56,7 +56,7 @@ TEST(PrinterCanvasPictures, APhotoIsEmbeddedAtAboutOneHundredFiftyDpiOfItsPrinte
     ASSERT_TRUE(canvas.EndJob(&error)) << error;
 
     const std::vector<PdfImage> images = Images(pdf);
-    ASSERT_EQ(images.size(), 1u) << CommandOutput("pdfimages -list '" + pdf.Utf8() + "'");
+    ASSERT_EQ(images.size(), 1u) << ToolOutput("pdfimages", {"-list", pdf});
     EXPECT_NEAR(images[0].width, 472, 3);
     EXPECT_NEAR(images[0].height, 354, 3);
     EXPECT_EQ(images[0].encoding, "jpeg");
@@ -79,7 +79,7 @@ TEST(PrinterCanvasPictures, APictureThatCannotBeReadIsAFrameWithItsName) {
     canvas.DrawPicture(300, 2000, 2189, 3417, missing);
     ASSERT_TRUE(canvas.EndJob(&error)) << error;
     EXPECT_TRUE(Images(pdf).empty());
-    const std::string text = CommandOutput("pdftotext '" + pdf.Utf8() + "' -");
+    const std::string text = ToolOutput("pdftotext", {pdf, "-"});
     EXPECT_NE(text.find("D-0002.jpg"), std::string::npos) << text;
     EXPECT_NE(text.find("D-0003.jpg"), std::string::npos) << text;
 }
