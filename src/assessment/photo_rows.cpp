@@ -18,7 +18,10 @@ struct Cell {
     std::vector<std::string> caption;
 };
 
+// The photo's file in the folder; none for a name that would lead out of it (a document edited
+// by hand), which then prints as a photo that cannot be read.
 FilePath PhotoFile(const FilePath& folder, const std::string& name) {
+    if (name.find_first_of("/\\") != std::string::npos || name == "..") return FilePath();
     return folder.empty() ? FilePath(name) : FilePath(folder.Utf8() + "/" + name);
 }
 

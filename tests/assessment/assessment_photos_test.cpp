@@ -192,3 +192,12 @@ TEST_F(AssessmentPhotosTest, APhotoThatCannotBeReadLeavesAFrameWithItsName) {
     EXPECT_GT(frame->x, drawn.right);
     ASSERT_NE(canvas.FindText("Extintor"), nullptr);
 }
+
+// A name edited by hand to lead out of the photos folder is no photo of the document.
+TEST_F(AssessmentPhotosTest, ANameOutsideThePhotosFolderIsNotRead) {
+    Load("../secreto.jpg|Fuera");
+    canvas.pictures["/docs/secreto.jpg"] = {2048, 1536};
+    Print();
+    EXPECT_TRUE(canvas.Pictures().empty());
+    EXPECT_NE(canvas.FindText("../secreto.jpg"), nullptr) << "its frame names it";
+}
