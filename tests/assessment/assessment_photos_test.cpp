@@ -196,7 +196,7 @@ TEST_F(AssessmentPhotosTest, APhotoThatCannotBeReadLeavesAFrameWithItsName) {
 // A name edited by hand to lead out of the photos folder is no photo of the document.
 TEST_F(AssessmentPhotosTest, ANameOutsideThePhotosFolderIsNotRead) {
     Load("../secreto.jpg|Fuera");
-    canvas.pictures["/docs/secreto.jpg"] = {2048, 1536};
+    canvas.pictures[kFolder + "../secreto.jpg"] = {2048, 1536};  // a picture is there
     Print();
     EXPECT_TRUE(canvas.Pictures().empty());
     EXPECT_NE(canvas.FindText("../secreto.jpg"), nullptr) << "its frame names it";
