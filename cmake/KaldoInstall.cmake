@@ -9,6 +9,8 @@ set(KALDO_DATA_DIR ${CMAKE_INSTALL_DATADIR}/kaldo)
 # (The catalogue's own rule is beside its copy into the build tree, in the top-level file.)
 # The example document, to try the program on; the manual's pictures show it.
 install(FILES ${PROJECT_SOURCE_DIR}/examples/taller-mecanico.kl3 DESTINATION ${KALDO_DATA_DIR}/ejemplos)
+# Its photos, in the folder that goes beside it.
+install(DIRECTORY "${PROJECT_SOURCE_DIR}/examples/taller-mecanico fotos" DESTINATION ${KALDO_DATA_DIR}/ejemplos)
 
 if(WIN32)
     include(KaldoWindowsInstall)

@@ -72,6 +72,16 @@ void RecordingCanvas::FillRectangle(int left, int top, int right, int bottom, in
     Record(std::move(call));
 }
 
+std::optional<PictureSize> RecordingCanvas::PictureSizeOf(const FilePath& file) {
+    const auto found = pictures.find(file.Utf8());
+    if (found == pictures.end()) return std::nullopt;
+    return found->second;
+}
+
+void RecordingCanvas::DrawPicture(int left, int top, int right, int bottom, const FilePath& file) {
+    Record(Make(Call::Kind::Picture, left, top, right, bottom, file.Utf8()));
+}
+
 std::vector<RecordingCanvas::Call> RecordingCanvas::Texts() const {
     std::vector<Call> out;
     for (const Call& call : calls) {
@@ -96,9 +106,35 @@ std::vector<RecordingCanvas::Call> RecordingCanvas::Fills() const {
     return out;
 }
 
+std::vector<RecordingCanvas::Call> RecordingCanvas::Pictures() const {
+    std::vector<Call> out;
+    for (const Call& call : calls) {
+        if (call.kind == Call::Kind::Picture) out.push_back(call);
+    }
+    return out;
+}
+
 const RecordingCanvas::Call* RecordingCanvas::FindText(const std::string& text) const {
     for (const Call& call : calls) {
         if (call.kind == Call::Kind::Text && call.text == text) return &call;
     }
     return nullptr;
+}
+
+std::uint64_t RecordingCanvas::Fingerprint() const {
+    // FNV-1a over the fields of every call.
+    std::uint64_t hash = 14695981039346656037ull;
+    auto add = [&hash](const std::string& bytes) {
+        for (const char c : bytes) {
+            hash ^= static_cast<unsigned char>(c);
+            hash *= 1099511628211ull;
+        }
+    };
+    for (const Call& call : calls) {
+        add(std::to_string(static_cast<int>(call.kind)) + "," + std::to_string(call.page) + "," +
+            std::to_string(call.x) + "," + std::to_string(call.y) + "," + std::to_string(call.right) + "," +
+            std::to_string(call.bottom) + "," + std::to_string(call.size) + "," +
+            std::to_string(static_cast<int>(call.style)) + "," + std::to_string(call.rgb) + "," + call.text + ";");
+    }
+    return hash;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -7,18 +9,19 @@
 
 // A canvas with fixed metrics that records every call: each character is widthPerPoint × size
 // wide and each text heightPerPoint × size high, whatever the style. Tests check positions
-// against it; the fuzzers drive the layouts through it.
+// against it; the fuzzers drive the layouts through it. A picture has the size that `pictures`
+// gives its path; any other cannot be read.
 class RecordingCanvas : public Canvas {
 public:
     struct Call {
-        enum class Kind { Begin, NewPage, End, Text, Rectangle, Fill };
+        enum class Kind { Begin, NewPage, End, Text, Rectangle, Fill, Picture };
         Kind kind = Kind::Text;
         int page = 0;  // 1 for the first page of the job
         int x = 0;
         int y = 0;
         int right = 0;
         int bottom = 0;
-        std::string text;  // the text drawn, or the job title
+        std::string text;  // the text drawn, the job title, or a picture's path
         int size = 0;
         FontStyle style = FontStyle::Regular;
         int rgb = 0;  // the colour of a fill
@@ -40,6 +43,8 @@ public:
     void DrawText(int x, int y, const std::string& text) override;
     void DrawRectangle(int left, int top, int right, int bottom) override;
     void FillRectangle(int left, int top, int right, int bottom, int rgb) override;
+    std::optional<PictureSize> PictureSizeOf(const FilePath& file) override;
+    void DrawPicture(int left, int top, int right, int bottom, const FilePath& file) override;
 
     int FontSize() const { return size_; }
     int CharWidth() const { return widthPerPoint_ * size_; }
@@ -49,11 +54,15 @@ public:
     std::vector<Call> Texts() const;
     std::vector<Call> Rectangles() const;
     std::vector<Call> Fills() const;
+    std::vector<Call> Pictures() const;
     int Pages() const { return page_; }
+    // Every call of the job as one number: two jobs that draw the same have the same.
+    std::uint64_t Fingerprint() const;
     // The first text drawn that equals the given one, or nullptr.
     const Call* FindText(const std::string& text) const;
 
     std::vector<Call> calls;
+    std::map<std::string, PictureSize> pictures;  // by UTF-8 path
     bool refuseJob = false;  // BeginJob fails, as a printer that cannot be reached
     bool failEnd = false;    // EndJob fails, as a file that could not be written whole
 

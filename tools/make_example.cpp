@@ -24,6 +24,7 @@
 #include "measure_form.h"
 #include "node_data_editor.h"
 #include "node_data_form.h"
+#include "photo_list.h"
 #include "questionnaire_assignment.h"
 #include "questionnaire_selection_form.h"
 #include "questionnaire_selection_port.h"
@@ -154,6 +155,13 @@ public:
             form.SetPlannedDate(planned);
         };
         evaluation_.IndicarMedidasPrev1Click();
+    }
+
+    // The photos of the selected deficiency or measure, as the dialogs' photo strip lists them.
+    // Their files are drawn by kaldo_make_example_photos into "taller-mecanico fotos/".
+    void Photos(const PhotoList& photos) {
+        session_.SelectedRecord()->SetField(kPhotoField, FormatPhotoList(photos));
+        session_.SetModified(true);
     }
 
 private:
@@ -358,6 +366,21 @@ void MakeExample(ExampleUser& user) {
         v.resources = W("Servicio de prevención ajeno (incluido en el concierto)");
         v.cost = "0,00";
     });
+
+    // What the technician photographed: the pit before and after its marking, the tools, the
+    // welding curtain, the tyres before and after the rack.
+    user.Select({firm, "Nave de reparación", "01", "3."});
+    user.Photos({{"D-0001.jpg", W("Foso abierto, sin barandilla ni tapa")}});
+    user.Select({firm, "Nave de reparación", "01", "3.", "Señalizar"});
+    user.Photos({{"R-0001.jpg", W("Borde del foso señalizado con franjas amarillas y negras")}});
+    user.Select({firm, "Nave de reparación", "Mecánico de foso", "04", "2."});
+    user.Photos({{"D-0002.jpg", W("Llaves y vasos sueltos en el suelo del foso")}});
+    user.Select({firm, "Nave de reparación", "Soldador", "18", "1."});
+    user.Photos({{"D-0003.jpg", W("Cortina de soldadura rota: el arco se ve desde el puesto de pintura")}});
+    user.Select({firm, "Almacén de recambios", "Mozo de almacén", "05", "1."});
+    user.Photos({{"D-0004.jpg", W("Pila de neumáticos de más de 2 m junto al paso")}});
+    user.Select({firm, "Almacén de recambios", "Mozo de almacén", "05", "1.", "Colocar"});
+    user.Photos({{"R-0002.jpg", W("Neumáticos en la estantería, por debajo de 1,5 m")}});
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "document_outline.h"
 #include "document_session.h"
 #include "kinds.h"
+#include "photo_folder.h"
 #include "questionnaire_valuation.h"
 #include "valuation_code.h"
 
@@ -142,6 +143,7 @@ private:
         d.comments = record.GetField(field::kObservations);
         d.code = valuation::WorkingCopy(record.GetField(field::kValuationCode));
         d.level = plan::LevelOfCode(d.code);
+        d.photos = ParsePhotoList(record.GetField(kPhotoField));
         Place& place = out_.places[where.place];
         ++place.levels[static_cast<int>(d.level)];
         ++out_.levels[static_cast<int>(d.level)];
@@ -197,6 +199,7 @@ Assessment Gather(const DocumentSession& session, const Catalogue& catalogue, Da
         measureRows[i] = rowOfSlot[static_cast<std::size_t>(table.SlotOf(outline[i].record))];
     Collector(out, outline, catalogue).Run(measureRows);
     out.gaps = review::Review(session, dates, asOf);
+    if (!session.FileName().empty()) out.photoFolder = PhotoFolderOf(session.FileName());
     return out;
 }
 

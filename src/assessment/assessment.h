@@ -6,7 +6,9 @@
 
 #include "action_plan.h"
 #include "document_review.h"
+#include "file_path.h"
 #include "firm_data.h"
+#include "photo_list.h"
 
 class Catalogue;
 class DocumentSession;
@@ -29,6 +31,7 @@ struct Deficiency {
     std::string code;  // the valuation code's five characters (valuation_code.h)
     plan::Level level = plan::Level::kNotValued;
     std::vector<std::size_t> measures;  // its measures: indexes of the plan's rows
+    PhotoList photos;                   // its own; a measure's are in the plan's row
 };
 
 struct Questionnaire {
@@ -65,6 +68,7 @@ struct Assessment {
     LevelCounts levels{};                          // every deficiency of the document
     plan::ActionPlan plan;
     std::vector<review::Gap> gaps;  // what the document still lacks on its date
+    FilePath photoFolder;           // where the photos are; empty for a document never saved
     int Deficiencies() const;
 };
 

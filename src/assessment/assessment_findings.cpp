@@ -6,6 +6,8 @@
 #include "cp1252.h"
 #include "kinds.h"
 #include "page_flow.h"
+#include "photo_rows.h"
+#include "picture_scale.h"
 #include "plan_summary.h"
 #include "valuation_code.h"
 
@@ -80,6 +82,7 @@ class Findings {
 public:
     Findings(PageFlow& flow, const Assessment& a)
         : flow_(flow), a_(a), indent_(flow.LineHeight()), x_(flow.body().left + 2 * indent_) {
+        photoRows_ = {a.photoFolder, 2, Millimetres(80), style::kSmall};
         labelWidth_ = style::LabelWidth(flow, {"Deficiencia detectada:", W("Recomendación:"),
                                                "Medidas preventivas:", "Agentes implicados:"});
         placeLabelWidth_ = style::LabelWidth(flow, {"Trabajadores expuestos:"});
@@ -171,6 +174,7 @@ private:
             flow_.Field(W("Valoración:"), ValuationWords(d.code), x_, labelWidth_);
             flow_.Field(W("Recomendación:"), style::OrDash(d.recommendation), x_, labelWidth_);
             if (!d.comments.empty()) flow_.Field("Comentarios:", d.comments, x_, labelWidth_);
+            PrintPhotos(flow_, photoRows_, d.photos, x_);
             if (d.measures.empty()) {
                 flow_.Field("Medidas preventivas:", W("ninguna todavía"), x_, labelWidth_);
             } else {
@@ -193,6 +197,7 @@ private:
         flow_.Font(style::kBody, FontStyle::Regular);
         flow_.Text(MeasureDetails(row), text, width);
         if (!row.comments.empty()) flow_.Text("Comentarios: " + row.comments, text, width);
+        PrintPhotos(flow_, photoRows_, row.photos, text);
     }
 
     PageFlow& flow_;
@@ -201,6 +206,7 @@ private:
     int x_;  // where a deficiency's lines start
     int labelWidth_ = 0;
     int placeLabelWidth_ = 0;
+    PhotoRows photoRows_;
 };
 
 }  // namespace

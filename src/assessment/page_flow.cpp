@@ -44,10 +44,10 @@ void PageFlow::Gap(int height) {
     y_ = measuring_ ? y_ + height : std::min(y_ + height, body_.bottom);
 }
 
-int PageFlow::LineTop() {
-    Need(lineHeight_);
+int PageFlow::Reserve(int height) {
+    Need(height);
     const int top = y_;
-    y_ += lineHeight_;
+    y_ += height;
     pageEmpty_ = measuring_ ? pageEmpty_ : false;
     if (marker_ && !measuring_) canvas_.FillRectangle(markerX_, top, markerX_ + markerWidth_, y_, *marker_);
     return top;
@@ -103,6 +103,10 @@ void PageFlow::DrawRectangle(int left, int top, int right, int bottom) {
 
 void PageFlow::FillRectangle(int left, int top, int right, int bottom, int rgb) {
     if (!measuring_) canvas_.FillRectangle(left, top, right, bottom, rgb);
+}
+
+void PageFlow::DrawPicture(int left, int top, int right, int bottom, const FilePath& file) {
+    if (!measuring_) canvas_.DrawPicture(left, top, right, bottom, file);
 }
 
 void PageFlow::KeepTogether(const std::function<void()>& block) {

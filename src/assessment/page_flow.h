@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "canvas.h"
+#include "file_path.h"
 
 // The running text of a long printout: a cursor that goes down the body of the page, texts
 // wrapped by words inside it, and a new page whenever the next line does not fit. Everything is
@@ -33,12 +34,16 @@ public:
 
     // The font of what follows, and the height of its lines.
     void Font(int points, FontStyle style);
+    int FontPoints() const { return size_; }
     int LineHeight() const { return lineHeight_; }
 
     void NewPage();
     // Makes room for something of the given height: a new page when it does not fit below the
     // cursor, unless the page holds nothing yet.
     void Need(int height);
+    // Room of the given height for what the caller draws there (a row of pictures): a new page
+    // first when it does not fit below the cursor. Its top; the cursor goes below it.
+    int Reserve(int height);
     // Moves the cursor down; a gap that reaches the foot of the page is dropped.
     void Gap(int height);
 
@@ -54,6 +59,7 @@ public:
     void DrawText(int x, int y, const std::string& text);
     void DrawRectangle(int left, int top, int right, int bottom);
     void FillRectangle(int left, int top, int right, int bottom, int rgb);
+    void DrawPicture(int left, int top, int right, int bottom, const FilePath& file);
 
     // Draws the block on one page when it fits on one: measured first (nothing drawn), then
     // drawn after Need of its height. A block taller than a page runs on as it comes.
@@ -66,7 +72,7 @@ public:
 
 private:
     // The next line: its top, after a new page when it would not fit.
-    int LineTop();
+    int LineTop() { return Reserve(lineHeight_); }
 
     Canvas& canvas_;
     Body body_;

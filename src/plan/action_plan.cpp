@@ -17,6 +17,7 @@ namespace {
 const std::array<std::string, kColumnCount> kHeadings = {
     "Nivel",       "Lugar",          W("Cuestionario"),      "Deficiencia",   "Medida", "Recursos",
     "Responsable", "Fecha prevista", W("Fecha realización"), "Realizada por", "Estado", "Comentarios", W("Coste (€)"),
+    "Fotos",
 };
 const std::array<std::string, kLevelCount> kLevelNames = {
     W("Crítico"), "A corregir", "A mejorar", "No imprescindible", "Sin valorar",
@@ -63,10 +64,28 @@ void Describe(const NodeTable& table, const oToken* deficiency, const oToken& ro
     }
 }
 
+PhotoList PhotosOf(const oToken* record) {
+    return record ? ParsePhotoList(record->GetField(kPhotoField)) : PhotoList();
+}
+
+// The names of a row's photos in one cell.
+std::string PhotoNames(const PlanRow& row) {
+    std::string out;
+    for (const PhotoList* list : {&row.photos, &row.deficiencyPhotos}) {
+        for (const Photo& photo : *list)
+            out += (out.empty() ? "" : ", ") + photo.file;
+    }
+    return out;
+}
+
 PlanRow MeasureRow(const NodeTable& table, const oToken& measure, DatePort& dates, const Date& asOf) {
     PlanRow row;
     row.kind = kind::kMeasure;
-    Describe(table, ParentOfKind(table, measure, kind::kDeficiency), measure, row);
+    const oToken* deficiency = ParentOfKind(table, measure, kind::kDeficiency);
+    Describe(table, deficiency, measure, row);
+    row.photos = PhotosOf(&measure);
+    row.deficiencyPhotos = PhotosOf(deficiency);
+    row.photoNames = PhotoNames(row);
     row.measure = measure.GetField(field::kMeasure);
     row.resources = measure.GetField(field::kResources);
     row.costText = measure.GetField(field::kCost);
@@ -89,6 +108,8 @@ PlanRow DeficiencyRow(const NodeTable& table, const oToken& deficiency) {
     PlanRow row;
     row.kind = kind::kDeficiency;
     Describe(table, &deficiency, deficiency, row);
+    row.photos = PhotosOf(&deficiency);
+    row.photoNames = PhotoNames(row);
     row.state = State::kNoMeasure;
     return row;
 }
@@ -179,6 +200,8 @@ const std::string& PlanRow::Text(Column column) const {
             return StateName(state);
         case Column::kComments:
             return comments;
+        case Column::kPhotos:
+            return photoNames;
     }
     return comments;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "date_port.h"
+#include "photo_list.h"
 
 class DocumentSession;
 class oToken;
@@ -44,9 +45,10 @@ enum class Column {
     kDoneBy,
     kState,
     kComments,
-    kCost,  // "Coste (€)", last so that a spreadsheet's total stands at the table's right edge
+    kCost,  // "Coste (€)", at the right edge of the printed table, where its total stands
+    kPhotos,  // "Fotos": the names of the row's photos; in the files and the window, not on paper
 };
-constexpr int kColumnCount = 13;
+constexpr int kColumnCount = 14;
 
 const std::string& ColumnHeading(Column column);
 // The level of a deficiency's stored valuation code (field::kValuationCode).
@@ -83,6 +85,9 @@ struct PlanRow {
     std::string doneBy;
     State state = State::kNoMeasure;
     std::string comments;  // the measure's two comments (fields 5 and 10), on lines of their own
+    PhotoList photos;             // the row's own record's: the measure's, or the deficiency's
+    PhotoList deficiencyPhotos;   // a measure's: those of its deficiency
+    std::string photoNames;       // the names of both, the row's own first, ", " between them
 
     // The cell's text, as the CSV and the window show it (dates as in the document).
     const std::string& Text(Column column) const;

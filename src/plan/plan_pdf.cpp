@@ -10,7 +10,7 @@ namespace {
 
 // Shares of the page's width: the long texts get the most. Level, dates and state are as wide
 // as their texts.
-constexpr int kWeights[kColumnCount] = {0, 12, 11, 16, 15, 11, 10, 0, 0, 10, 0, 12, 0};
+constexpr int kWeights[kColumnCount] = {0, 12, 11, 16, 15, 11, 10, 0, 0, 10, 0, 12, 0, 10};
 
 }  // namespace
 
@@ -44,8 +44,10 @@ std::vector<std::vector<std::string>> PlanTableRows(const ActionPlan& plan,
 
 bool PrintPlan(const ActionPlan& plan, Canvas& canvas, std::string* error) {
     std::vector<Column> all;
-    for (int c = 0; c < kColumnCount; ++c)
-        all.push_back(static_cast<Column>(c));
+    // The photos' names say nothing on paper.
+    for (int c = 0; c < kColumnCount; ++c) {
+        if (static_cast<Column>(c) != Column::kPhotos) all.push_back(static_cast<Column>(c));
+    }
     const TableFrame frame{W("Plan de acción"), HeadingText(plan), "A fecha de " + plan.asOfText, 8};
     CanvasTable table(canvas, PlanTableColumns(all), frame);
     // The level's cell in a tint of its colour, as the window and the workbook colour it.

@@ -1,6 +1,16 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "file_path.h"
+
+// A picture's size in pixels.
+struct PictureSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const PictureSize&) const = default;
+};
 
 // The style of the canvas font: one of regular, bold or italic at a time.
 enum class FontStyle { Regular, Bold, Italic };
@@ -32,4 +42,11 @@ public:
     virtual void DrawRectangle(int left, int top, int right, int bottom) = 0;
     // The rectangle between two corners filled with a colour (0xRRGGBB), without outline.
     virtual void FillRectangle(int left, int top, int right, int bottom, int rgb) = 0;
+
+    // The size of the picture in a file, read from its header; nothing when it cannot be read.
+    virtual std::optional<PictureSize> PictureSizeOf(const FilePath& file) = 0;
+    // The picture in a file stretched into the rectangle (the layout gives it the picture's
+    // proportions). One that cannot be read is drawn as a frame with the file's name: a picture
+    // never stops a job.
+    virtual void DrawPicture(int left, int top, int right, int bottom, const FilePath& file) = 0;
 };

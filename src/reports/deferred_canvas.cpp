@@ -35,6 +35,10 @@ void DeferredCanvas::FillRectangle(int left, int top, int right, int bottom, int
     Page().push_back({Drawing::Kind::kFill, left, top, right, bottom, rgb, 0, FontStyle::Regular, {}});
 }
 
+void DeferredCanvas::DrawPicture(int left, int top, int right, int bottom, const FilePath& file) {
+    Page().push_back({Drawing::Kind::kPicture, left, top, right, bottom, 0, 0, FontStyle::Regular, file.Utf8()});
+}
+
 void DeferredCanvas::Replay(int page) {
     int size = -1;
     bool styled = false;
@@ -53,6 +57,9 @@ void DeferredCanvas::Replay(int page) {
                 break;
             case Drawing::Kind::kFill:
                 target_.FillRectangle(d.left, d.top, d.right, d.bottom, d.rgb);
+                break;
+            case Drawing::Kind::kPicture:
+                target_.DrawPicture(d.left, d.top, d.right, d.bottom, FilePath(d.text));
                 break;
         }
     }

@@ -27,6 +27,8 @@ public:
     void DrawText(int x, int y, const std::string& text) override;
     void DrawRectangle(int left, int top, int right, int bottom) override;
     void FillRectangle(int left, int top, int right, int bottom, int rgb) override;
+    std::optional<PictureSize> PictureSizeOf(const FilePath& file) override { return target_.PictureSizeOf(file); }
+    void DrawPicture(int left, int top, int right, int bottom, const FilePath& file) override;
 
     int Pages() const { return static_cast<int>(pages_.size()); }
     // Draws what the page (from 0) holds on the other canvas, each text in its font.
@@ -34,12 +36,12 @@ public:
 
 private:
     struct Drawing {
-        enum class Kind { kText, kRectangle, kFill } kind;
+        enum class Kind { kText, kRectangle, kFill, kPicture } kind;
         int left, top, right, bottom;
         int rgb;   // a fill's colour
         int size;  // a text's font size and style
         FontStyle style;
-        std::string text;
+        std::string text;  // a text's bytes, a picture's path
     };
 
     std::vector<Drawing>& Page();

@@ -22,6 +22,8 @@ public:
     void DrawText(int, int, const std::string&) override {}
     void DrawRectangle(int, int, int, int) override {}
     void FillRectangle(int, int, int, int, int) override {}
+    std::optional<PictureSize> PictureSizeOf(const FilePath& file) override { return canvas_.PictureSizeOf(file); }
+    void DrawPicture(int, int, int, int, const FilePath&) override {}
 
 private:
     Canvas& canvas_;

@@ -7,6 +7,8 @@
 #include "deferred_canvas.h"
 #include "header_texts.h"
 #include "page_flow.h"
+#include "photo_rows.h"
+#include "picture_scale.h"
 
 namespace sheets {
 
@@ -147,14 +149,16 @@ private:
                 flow_.Field("Gravedad:", finding.level, x, label);
                 if (finding.actions.empty()) {
                     flow_.Field("Medidas:", W("todavía no hay ninguna prevista"), x, label);
-                    return;
+                } else {
+                    flow_.Field("Medidas:", "", x, label);
+                    for (const Action& action : finding.actions) {
+                        std::string state = action.state;
+                        if (!action.date.empty()) state += ", " + action.date;
+                        Bullet(assessment::style::OrDash(action.measure) + " (" + state + ")", 1);
+                    }
                 }
-                flow_.Field("Medidas:", "", x, label);
-                for (const Action& action : finding.actions) {
-                    std::string state = action.state;
-                    if (!action.date.empty()) state += ", " + action.date;
-                    Bullet(assessment::style::OrDash(action.measure) + " (" + state + ")", 1);
-                }
+                // Smaller than in the assessment: three a row.
+                PrintPhotos(flow_, {sheet.photoFolder, 3, Millimetres(55), kSmall}, finding.photos, x);
             });
         }
     }

@@ -76,6 +76,7 @@ Sheet SheetFor(const assessment::Assessment& a, const std::vector<const assessme
     sheet.firm = a.firmName;
     sheet.workstation = own.name;
     sheet.date = a.date;
+    sheet.photoFolder = a.photoFolder;
     sheet.data = workstation_data::Read(*own.record);
     sheet.workers = workstation_data::WorkerNames(sheet.data.workers);
     sheet.blankLines = BlankLines(own.exposedWorkers);
@@ -93,7 +94,7 @@ Sheet SheetFor(const assessment::Assessment& a, const std::vector<const assessme
             if (place.kind == kind::kFirm) continue;
             for (const assessment::Deficiency& d : q.deficiencies) {
                 Finding finding{
-                    WithoutNumber(d.item), d.detected, PlaceName(place), LevelInWords(d.level), {}};
+                    WithoutNumber(d.item), d.detected, PlaceName(place), LevelInWords(d.level), {}, d.photos};
                 for (const std::size_t r : d.measures) {
                     const plan::PlanRow& row = a.plan.rows[r];
                     const std::string& date =

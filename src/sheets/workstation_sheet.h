@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "date_port.h"
+#include "file_path.h"
+#include "photo_list.h"
 #include "workstation_data.h"
 
 class Catalogue;
@@ -39,6 +41,7 @@ struct Finding {
     std::string place;     // as a risk's
     std::string level;     // the intervention level in words
     std::vector<Action> actions;
+    PhotoList photos;  // the deficiency's
 };
 
 struct Sheet {
@@ -49,6 +52,7 @@ struct Sheet {
     std::string date;
     std::vector<Risk> risks;
     std::vector<Finding> findings;
+    FilePath photoFolder;  // where the findings' photos are; empty for a document never saved
     std::vector<std::string> applied;  // the items answered "Sí" in the risks' questionnaires
     workstation_data::WorkstationData data;
     std::vector<std::string> workers;  // "Trabajadores del puesto", one copy of the sheet each

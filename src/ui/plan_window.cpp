@@ -98,6 +98,8 @@ void PlanWindow::BuildControls() {
     tblPlan->verticalHeader()->setVisible(false);
     tblPlan->verticalHeader()->setDefaultSectionSize(tblPlan->fontMetrics().height() + 8);
     tblPlan->horizontalHeader()->setStretchLastSection(true);
+    // The photos' names are for the exported files; the window has no room for them.
+    tblPlan->setColumnHidden(static_cast<int>(plan::Column::kPhotos), true);
     // At first the plan's own order; a third click on a heading goes back to it.
     tblPlan->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     tblPlan->horizontalHeader()->setSortIndicatorClearable(true);
@@ -182,7 +184,8 @@ void PlanWindow::FitColumns() {
                                   plan::Column::kDeficiency, plan::Column::kMeasure,
                                   plan::Column::kResources,  plan::Column::kResponsible,
                                   plan::Column::kDoneBy,     plan::Column::kComments};
-    const int last = plan::kColumnCount - 1;  // stretched to the window's edge
+    int last = plan::kColumnCount - 1;  // the last shown, stretched to the window's edge
+    while (last > 0 && tblPlan->isColumnHidden(last)) --last;
     auto userSet = [&](int c) {
         return c != last && static_cast<int>(fitted_.size()) == plan::kColumnCount &&
                tblPlan->columnWidth(c) != fitted_[c];

@@ -3,11 +3,14 @@
 #include <QColor>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QImage>
+#include <QImageReader>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 
+#include "picture_scale.h"
 #include "text_codec.h"
 
 namespace {
@@ -146,4 +149,36 @@ void PrinterCanvas::DrawRectangle(int left, int top, int right, int bottom) {
 
 void PrinterCanvas::FillRectangle(int left, int top, int right, int bottom, int rgb) {
     painter_.fillRect(QRectF(QPointF(left, top), QPointF(right, bottom)), QColor(QRgb(rgb)));
+}
+
+std::optional<PictureSize> PrinterCanvas::PictureSizeOf(const FilePath& file) {
+    QImageReader reader(PathToQt(file));
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty()) return std::nullopt;
+    // A picture turned a quarter by its EXIF orientation is printed upright.
+    if (reader.transformation() & QImageIOHandler::TransformationRotate90) return PictureSize{size.height(), size.width()};
+    return PictureSize{size.width(), size.height()};
+}
+
+void PrinterCanvas::DrawPicture(int left, int top, int right, int bottom, const FilePath& file) {
+    const QRectF box(QPointF(left, top), QPointF(right, bottom));
+    QImage picture;
+    if (const std::optional<PictureSize> size = PictureSizeOf(file)) {
+        QImageReader reader(PathToQt(file));
+        reader.setAutoTransform(true);
+        const PictureSize pixels = PrintPixels(*size, right - left, bottom - top, device_.logicalDpiX());
+        // The reader scales before it turns the picture upright.
+        const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+        reader.setScaledSize(turned ? QSize(pixels.height, pixels.width) : QSize(pixels.width, pixels.height));
+        picture = reader.read();
+    }
+    if (!picture.isNull()) {
+        painter_.drawImage(box, picture);
+        return;
+    }
+    painter_.drawRect(box);
+    const qreal pad = Metrics().height() / 2;
+    painter_.drawText(box.adjusted(pad, pad, -pad, -pad), Qt::AlignCenter | Qt::TextWrapAnywhere,
+                      PathToQt(file.FileName()));
 }

@@ -33,6 +33,9 @@ public:
     void DrawText(int x, int y, const std::string& text) override;
     void DrawRectangle(int left, int top, int right, int bottom) override;
     void FillRectangle(int left, int top, int right, int bottom, int rgb) override;
+    std::optional<PictureSize> PictureSizeOf(const FilePath& file) override;
+    // Decoded straight at about 150 dpi of its printed size, so that a PDF holds a small picture.
+    void DrawPicture(int left, int top, int right, int bottom, const FilePath& file) override;
 
 protected:
     // A canvas on another paged device (a PDF writer), which names the job, explains a refusal

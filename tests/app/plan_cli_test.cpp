@@ -20,32 +20,32 @@ TEST(PlanCommand, CsvOfAHandWrittenDocument) {
         ReadFile(dir.File("plan.csv")),
         "\xEF\xBB\xBF"
         "Nivel;Lugar;Cuestionario;Deficiencia;Medida;Recursos;Responsable;Fecha prevista;"
-        "Fecha realización;Realizada por;Estado a 08/12/2026;Comentarios;Coste (€)\r\n"
+        "Fecha realización;Realizada por;Estado a 08/12/2026;Comentarios;Coste (€);Fotos\r\n"
         "Crítico;" +
             place +
             "5. ¿Están protegidas las escaleras? — Escalera sin barandilla;"
             "Instalar barandilla;\"Cerrajero; 450 €\";Ana Ruiz;01/12/2026;;;Vencida;"
-            "\"Pedir presupuesto\r\nUrgente: con \"\"comillas\"\"\";\r\n"
+            "\"Pedir presupuesto\r\nUrgente: con \"\"comillas\"\"\";;\r\n"
             "Crítico;" +
             place +
             "5. ¿Están protegidas las escaleras? — Escalera sin barandilla;"
-            "Señalizar el paso;;Ana Ruiz;08/12/2026;;;Pendiente;;\r\n"
+            "Señalizar el paso;;Ana Ruiz;08/12/2026;;;Pendiente;;;\r\n"
             "A corregir;Construcciones Ávila, S.L.;00.- Gestión Preventiva;"
-            "1. ¿Existe una política de prevención? — No hay política escrita;;;;;;;Sin medida;;\r\n"
+            "1. ¿Existe una política de prevención? — No hay política escrita;;;;;;;Sin medida;;;\r\n"
             "A corregir;" +
             place +
             "11. ¿Son seguros los suelos?;Reparar el suelo;;Ana Ruiz;pronto;;;"
-            "Sin fecha;;\r\n"
+            "Sin fecha;;;\r\n"
             "A mejorar;" +
             place +
             "7. ¿Es suficiente la iluminación?;Cambiar luminarias;;Luis Gómez;"
-            "15/01/2027;20/11/2026;Luis Gómez;Realizada;Hecho antes de plazo;\r\n"
+            "15/01/2027;20/11/2026;Luis Gómez;Realizada;Hecho antes de plazo;;\r\n"
             "No imprescindible;Construcciones Ávila, S.L.;02.- Máquinas;"
-            "3. ¿Tienen resguardos? — Torno sin resguardo;Colocar resguardo;;Pedro;30/11/2026;;;Vencida;;\r\n"
+            "3. ¿Tienen resguardos? — Torno sin resguardo;Colocar resguardo;;Pedro;30/11/2026;;;Vencida;;;\r\n"
             "Sin valorar;" +
             place +
             "9. ¿Están ordenados los pasillos? — Cables por el suelo;"
-            "Recoger cables;;;;;;Sin fecha;\"Línea 1\r\nLínea 2\";\r\n");
+            "Recoger cables;;;;;;Sin fecha;\"Línea 1\r\nLínea 2\";;\r\n");
 }
 
 // The example's two measures done on 17/03 and 19/03/2026: still to be done on the 10th (one

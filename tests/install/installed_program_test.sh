@@ -30,6 +30,11 @@ runs_from_elsewhere)
                 share/doc/kaldo/copyright share/doc/kaldo/changelog.Debian.gz; do
         [[ -f $prefix/$file ]] || fail "$file is not installed"
     done
+    # The example's photos beside it, every one its document lists.
+    for photo in D-0001 D-0002 D-0003 D-0004 R-0001 R-0002; do
+        [[ -f "$prefix/share/kaldo/ejemplos/taller-mecanico fotos/$photo.jpg" ]] ||
+            fail "the example's photo $photo.jpg is not installed"
+    done
     # The help window's pages: the contents, every chapter, its pictures and style.
     for file in kaldo31.hhc kaldo31.hhk presentacion.htm edicion.htm ayuda.htm estilo.css ventana.png; do
         [[ -f $prefix/share/kaldo/ayuda/$file ]] || fail "share/kaldo/ayuda/$file is not installed"

@@ -40,7 +40,7 @@ TEST_F(PlanDocument, EveryColumnOfAMeasureAndOfADeficiencyWithoutMeasure) {
                   "Crítico", "Construcciones Ávila, S.L. / Nave / Soldadura", "01.- Lugares de trabajo",
                   "5. ¿Están protegidas las escaleras? — Escalera sin barandilla", "Instalar barandilla",
                   "Cerrajero; 450 €", "Ana Ruiz", "01/12/2026", "", "", "Vencida",
-                  "Pedir presupuesto\r\nUrgente: con \"comillas\"", ""}));
+                  "Pedir presupuesto\r\nUrgente: con \"comillas\"", "", ""}));
     EXPECT_EQ(plan.rows[0].kind, kind::kMeasure);
     EXPECT_EQ(plan.rows[0].planned.date, (Date{2026, 12, 1}));
     EXPECT_FALSE(plan.rows[0].done.date);
@@ -48,7 +48,7 @@ TEST_F(PlanDocument, EveryColumnOfAMeasureAndOfADeficiencyWithoutMeasure) {
     EXPECT_EQ(Cells(plan.rows[2]),
               (std::vector<std::string>{"A corregir", "Construcciones Ávila, S.L.", "00.- Gestión Preventiva",
                                         "1. ¿Existe una política de prevención? — No hay política escrita",
-                                        "", "", "", "", "", "", "Sin medida", "", ""}));
+                                        "", "", "", "", "", "", "Sin medida", "", "", ""}));
     EXPECT_EQ(plan.rows[2].kind, kind::kDeficiency);
     // A deficiency without detected text shows its item alone.
     EXPECT_EQ(U(plan.rows[4].deficiency), "7. ¿Es suficiente la iluminación?");

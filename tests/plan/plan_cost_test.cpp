@@ -92,7 +92,7 @@ TEST_F(PlanCosts, WorkbookCostsAreEuroNumbersWithATotalRow) {
     ASSERT_FALSE(total.empty()) << sheet;
     EXPECT_EQ(total[2].str(), "SUM(M4:M8)");
     EXPECT_EQ(total[3].str(), "1990.5");
-    EXPECT_NE(sheet.find("<autoFilter ref=\"A3:M8\"/>"), std::string::npos) << "the total is outside the filter";
+    EXPECT_NE(sheet.find("<autoFilter ref=\"A3:N8\"/>"), std::string::npos) << "the total is outside the filter";
     const std::string styles = ToolOutput("unzip", {"-p", path, "xl/styles.xml"});
     EXPECT_NE(styles.find("formatCode=\"#,##0.00 &quot;€&quot;\""), std::string::npos) << styles;
 
@@ -106,8 +106,8 @@ TEST_F(PlanCosts, WorkbookCostsAreEuroNumbersWithATotalRow) {
 
 TEST_F(PlanCosts, CsvWritesTheNumberAndPdfAlignsItRight) {
     const std::string csv = plan::PlanCsv(Plan());
-    EXPECT_NE(csv.find(";1250,50\r\n"), std::string::npos) << "no thousands point, a decimal comma";
-    EXPECT_NE(csv.find(";mil\r\n"), std::string::npos);
+    EXPECT_NE(csv.find(";1250,50;\r\n"), std::string::npos) << "no thousands point, a decimal comma";
+    EXPECT_NE(csv.find(";mil;\r\n"), std::string::npos);
 
     RecordingCanvas canvas(6800, 4800);
     std::string error;

@@ -57,12 +57,12 @@ TEST_F(PlanDocument, CsvQuotesOnlyWhatNeedsItAndEndsEveryLineWithCrLf) {
     ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_EQ(csv.substr(3, csv.find("\r\n") + 2 - 3),
               "Nivel;Lugar;Cuestionario;Deficiencia;Medida;Recursos;Responsable;Fecha prevista;"
-              "Fecha realización;Realizada por;Estado a 08/12/2026;Comentarios;Coste (€)\r\n");
+              "Fecha realización;Realizada por;Estado a 08/12/2026;Comentarios;Coste (€);Fotos\r\n");
     // ';' and '"' are quoted, inner quotes doubled; a line break stays inside its quoted field.
     EXPECT_NE(csv.find(";\"Cerrajero; 450 €\";Ana Ruiz;01/12/2026;;;Vencida;"
-                       "\"Pedir presupuesto\r\nUrgente: con \"\"comillas\"\"\";\r\n"),
+                       "\"Pedir presupuesto\r\nUrgente: con \"\"comillas\"\"\";;\r\n"),
               std::string::npos);
-    EXPECT_NE(csv.find(";Sin fecha;\"Línea 1\r\nLínea 2\";\r\n"), std::string::npos);
+    EXPECT_NE(csv.find(";Sin fecha;\"Línea 1\r\nLínea 2\";;\r\n"), std::string::npos);
     // 8 lines and two line breaks inside fields.
     std::size_t lines = 0;
     for (std::size_t at = 0; (at = csv.find("\r\n", at)) != std::string::npos; at += 2)
@@ -90,11 +90,11 @@ TEST(PlanCsv, FormulasAreNeutralisedAndControlBytesEscaped) {
     const std::string heading = csv.substr(3, csv.find("\r\n") + 2 - 3);
     EXPECT_EQ(heading,
               "Nivel;Lugar;Cuestionario;Deficiencia;Medida;Recursos;Responsable;Fecha prevista;"
-              "Fecha realización;Realizada por;Estado a 11/04/2026;Comentarios;Coste (€)\r\n");
+              "Fecha realización;Realizada por;Estado a 11/04/2026;Comentarios;Coste (€);Fotos\r\n");
     EXPECT_EQ(csv.substr(3 + heading.size()),
               "Sin valorar;\"'=HYPERLINK(\"\"http://x\"\";\"\"clic\"\") / Nave\";\"'+34 600\";\"'-1\";"
               "\"'@SUM(A1)\";\"'\\x09paso\";\"'\\x0dAna\";;;Luis - Ana;Sin medida;"
-              "\"a\\x1b[31mb\\x07\\x81 c\r\nd=e\\x00\";\r\n");
+              "\"a\\x1b[31mb\\x07\\x81 c\r\nd=e\\x00\";;\r\n");
 }
 
 TEST_F(PlanDocument, WorkbookHasDateCellsAFrozenHeadingAnAutofilterAndASummary) {
@@ -112,7 +112,7 @@ TEST_F(PlanDocument, WorkbookHasDateCellsAFrozenHeadingAnAutofilterAndASummary) 
         std::regex_search(sheet, std::regex("<pane ySplit=\"3\" topLeftCell=\"A4\"[^>]*state=\"frozen\"")))
         << sheet.substr(0, 600);
     // The heading row (3) and the seven rows below it.
-    EXPECT_NE(sheet.find("<autoFilter ref=\"A3:M10\"/>"), std::string::npos);
+    EXPECT_NE(sheet.find("<autoFilter ref=\"A3:N10\"/>"), std::string::npos);
     // Planned and done dates are numbers (days since 1899-12-30) shown as dates...
     EXPECT_EQ(Cell(sheet, "H4").value, "46357");
     EXPECT_TRUE(Cell(sheet, "H4").number);

@@ -48,3 +48,25 @@ TEST(DeferredCanvas, KeepsEachPageToDrawItLaterInItsFonts) {
     EXPECT_EQ(target.Fills()[0].right, 3);
     EXPECT_EQ(target.Rectangles().at(0).bottom, 8);
 }
+
+// A picture is drawn on the page it was laid out on, in its rectangle; its size is the real
+// canvas's answer.
+TEST(DeferredCanvas, KeepsPicturesForTheirPage) {
+    RecordingCanvas target;
+    target.pictures["/f/D-0001.jpg"] = {2048, 1536};
+    DeferredCanvas deferred(target);
+    ASSERT_TRUE(deferred.BeginJob("x", nullptr));
+    EXPECT_EQ(deferred.PictureSizeOf(FilePath("/f/D-0001.jpg")), (PictureSize{2048, 1536}));
+    EXPECT_FALSE(deferred.PictureSizeOf(FilePath("/f/D-0002.jpg")));
+    deferred.NewPage();
+    deferred.DrawPicture(10, 20, 810, 620, FilePath("/f/D-0001.jpg"));
+    ASSERT_TRUE(target.BeginJob("x", nullptr));
+    deferred.Replay(0);
+    EXPECT_TRUE(target.Pictures().empty());
+    deferred.Replay(1);
+    const std::vector<Call> pictures = target.Pictures();
+    ASSERT_EQ(pictures.size(), 1u);
+    EXPECT_EQ(pictures[0].text, "/f/D-0001.jpg");
+    EXPECT_EQ(std::vector<int>({pictures[0].x, pictures[0].y, pictures[0].right, pictures[0].bottom}),
+              std::vector<int>({10, 20, 810, 620}));
+}
