@@ -27,9 +27,9 @@ wine "$setup" /S
 check "el programa está en %LOCALAPPDATA%\\Programs\\KALDO 3.1" test -f "$installed/bin/kaldo.exe"
 check "con kaldo-cli.exe, qt.conf y la plataforma de Windows" \
     test -f "$installed/bin/kaldo-cli.exe" -a -f "$installed/bin/qt.conf" -a -f "$installed/bin/platforms/qwindows.dll"
-check "con el catálogo, la ayuda, el manual y el ejemplo" test -f "$installed/share/kaldo/C31.TXT" \
+check "con el catálogo, la ayuda, el manual y el ejemplo con sus fotos" test -f "$installed/share/kaldo/C31.TXT" \
     -a -f "$installed/share/kaldo/kaldo31.chm" -a -f "$installed/share/kaldo/manual.rtf" \
-    -a -f "$installed/share/kaldo/ejemplos/taller-mecanico.kl3"
+    -a -f "$installed/share/kaldo/ejemplos/taller-mecanico.kl3" -a -d "$installed/share/kaldo/ejemplos/taller-mecanico fotos"
 check "con las fuentes y las traducciones de Qt" test -f "$installed/share/kaldo/fonts/DejaVuSans.ttf" \
     -a -f "$installed/share/kaldo/translations/qtbase_es.qm"
 check "la entrada \"KALDO 3.1\" del menú Inicio" test -f "$start_menu/KALDO 3.1.lnk"

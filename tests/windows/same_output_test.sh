@@ -24,6 +24,7 @@ run() {
     mkdir -p "$folder"
     cp "${documents[@]}" "$folder/"
     cp -r "$data/overview" "$folder/resumen"
+    cp -r "$examples"/*" fotos" "$folder/"
     (
         cd "$folder" || exit 1
         if [[ "$side" == linux ]]; then
