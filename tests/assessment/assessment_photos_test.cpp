@@ -50,8 +50,9 @@ struct AssessmentPhotosTest : ::testing::Test {
         return none;
     }
     const Call* TextStarting(const std::string& utf8) const {
-        for (const Call& call : canvas.Texts())
-            if (U(call.text).rfind(utf8, 0) == 0) return &call;
+        // Over the canvas's own calls: Texts() is a copy, gone when the loop ends.
+        for (const Call& call : canvas.calls)
+            if (call.kind == Call::Kind::Text && U(call.text).rfind(utf8, 0) == 0) return &call;
         return nullptr;
     }
     // The page's lowest point that the body may reach: four lines of the frame's 8 points.
