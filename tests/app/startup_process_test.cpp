@@ -2,28 +2,12 @@
 
 #include <filesystem>
 
+#include "installed_copy.h"
 #include "program_run.h"
 #include "temp_dir.h"
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// A copy of the program in <scratch>/bin, as an installation would lay it out.
-struct InstalledCopy {
-    TempDir root;
-    FilePath program = root.File("bin/kaldo");
-    FilePath document = root.File("doc.kl3");
-
-    InstalledCopy() {
-        fs::create_directories(root.File("bin").Utf8());
-        fs::copy_file(KALDO_PROGRAM, program.Utf8());
-        WriteFile(document, "1\t0\tE\tFirma\r\n");
-    }
-    ProgramRun Verify() { return RunProgramFile(program, {"--verificar", document}, root.path()); }
-};
-
-}  // namespace
 
 TEST(StartupProcess, WithoutTheCatalogueTheProgramStopsWithTheMessage) {
     InstalledCopy copy;
@@ -46,13 +30,4 @@ TEST(StartupProcess, TheCatalogueIsFoundBesideTheProgramOrInTheDataFolder) {
     run = copy.Verify();
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "ERROR EN mal\n");
-}
-
-TEST(StartupProcess, ACatalogueThatCannotBeReadStopsWithTheSystemsText) {
-    InstalledCopy copy;
-    fs::create_symlink("/proc/self/mem", copy.root.File("bin/C31.TXT").Utf8());
-    const ProgramRun run = copy.Verify();
-    EXPECT_NE(run.status, 0);
-    EXPECT_NE(run.err.find("Input/output error"), std::string::npos) << run.err;
-    EXPECT_EQ(run.out, "");
 }

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QDir>
@@ -29,79 +25,13 @@
 #include "recovery_copy.h"
 #include "recovery_folder.h"
 #include "recovery_service.h"
+#include "recovery_ui_fixture.h"
 #include "recovery_window.h"
 #include "scripted_port.h"
 #include "settings_fixture.h"
 #include "temp_dir.h"
 #include "text_codec.h"
 
-extern char** environ;
-
-namespace {
-
-constexpr const char* kRenamed = "Nave recuperada";
-
-// Runs `act` on the first visible top-level window of type Window as soon as one shows (a modal
-// dialog's own loop is running then), for as long as the returned watch lives.
-template <typename Window>
-std::unique_ptr<QTimer> WhenShown(std::function<void(Window*)> act) {
-    auto poll = std::make_unique<QTimer>();
-    poll->setInterval(10);
-    QObject::connect(poll.get(), &QTimer::timeout, [timer = poll.get(), act] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* window = qobject_cast<Window*>(widget);
-            if (window && window->isVisible()) {
-                timer->stop();
-                act(window);
-                return;
-            }
-        }
-    });
-    poll->start();
-    return poll;
-}
-
-// The edit that the tests make: one undoable step renaming the zone in slot 5.
-void RenameZone(DocumentSession& session) {
-    const UndoStep step(session, "Renombrar");
-    session.Table().Record(5)->SetField(field::kName, kRenamed);
-    session.SetModified(true);
-}
-
-std::string EditedBytes(const FilePath& original) {
-    DocumentSession session;
-    ScriptedPort port;
-    FixedDates dates;
-    DocumentCommands commands(session, port, dates);
-    commands.LoadDocument(original);
-    RenameZone(session);
-    return DocumentCommands::FileBytes(session);
-}
-
-// Each test with its own home, where the data folder (and the recovery copies) lives.
-struct RecoveryUi : ScratchSettings {
-    TempDir dir;
-    QByteArray oldHome = qgetenv("HOME");
-    FilePath document = dir.File("taller.kl3");
-
-    void SetUp() override {
-        ScratchSettings::SetUp();
-        qputenv("HOME", QByteArray::fromStdString(home.path().Utf8()));
-        WriteFile(document, ReadFile(TestData("taller.kl3")));
-        QDir().mkpath(PathToQt(RecoveryService::Folder()));
-    }
-    void TearDown() override {
-        qputenv("HOME", oldHome);
-        ScratchSettings::TearDown();
-    }
-    FilePath PlantCopy(const std::string& id, const RecoveryCopy& copy) {
-        const FilePath path = recovery_folder::CopyPath(RecoveryService::Folder(), id);
-        WriteFile(path, ComposeCopy(copy));
-        return path;
-    }
-};
-
-}  // namespace
 
 TEST_F(RecoveryUi, TwoProgramsLocksKeepTheirCopiesApart) {
     const FilePath copy = recovery_folder::CopyPath(RecoveryService::Folder(), "a");
@@ -229,71 +159,3 @@ TEST_F(RecoveryUi, ACopyThatCannotBeWrittenIsToldInTheStatusBarAndEditingGoesOn)
 }
 
 // The program to be killed: run by RecoveryKill in a process of its own, never on its own.
-TEST(DISABLED_RecoveryChild, EditsADocumentAndWaitsToBeKilled) {
-    const QByteArray document = qgetenv("KALDO_RECOVERY_DOCUMENT");
-    ASSERT_FALSE(document.isEmpty());
-    qputenv("HOME", qgetenv("KALDO_RECOVERY_HOME"));
-    Catalogue catalogue;
-    ScriptedPort port;
-    FixedDates dates;
-    MainWindow window(catalogue, &port, &dates);
-    window.show();
-    window.Commands().LoadDocument(FilePath(document.toStdString()));
-    RenameZone(window.Session());
-    QTest::qWait(120'000);
-}
-
-TEST_F(RecoveryUi, AKilledProgramsCopyIsOfferedOpenedAndSavedOverTheOriginal) {
-    const std::string expected = EditedBytes(document);
-    // The program runs in a process of its own, edits the document and is killed once its copy is written.
-    const std::string program = std::filesystem::read_symlink("/proc/self/exe").string();
-    std::vector<std::string> environment = {"KALDO_RECOVERY_DOCUMENT=" + document.Utf8(),
-                                            "KALDO_RECOVERY_HOME=" + home.path().Utf8()};
-    for (char** entry = environ; *entry; ++entry)
-        environment.emplace_back(*entry);
-    std::vector<char*> envp;
-    for (std::string& entry : environment)
-        envp.push_back(entry.data());
-    envp.push_back(nullptr);
-    std::string filter = "--gtest_filter=DISABLED_RecoveryChild.*";
-    std::string disabled = "--gtest_also_run_disabled_tests";
-    std::vector<char*> argv = {const_cast<char*>(program.c_str()), filter.data(), disabled.data(), nullptr};
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int null = ::open("/dev/null", O_WRONLY);
-        ::dup2(null, 1);
-        ::execve(program.c_str(), argv.data(), envp.data());
-        _exit(127);
-    }
-    ASSERT_GT(pid, 0);
-    const bool copied = QTest::qWaitFor(
-        [&] {
-        const auto copies = recovery_folder::Copies(RecoveryService::Folder());
-        return !copies.empty() && ParseCopy(ReadFile(copies.front()));
-        },
-        30'000);
-    ::kill(pid, SIGKILL);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    ASSERT_TRUE(copied);
-    ASSERT_TRUE(WIFSIGNALED(status));
-    const FilePath copy = recovery_folder::Copies(RecoveryService::Folder()).front();
-    EXPECT_TRUE(file_io::Exists(FilePath(copy.Utf8() + ".lock")));  // left by the killed program
-    EXPECT_EQ(ReadFile(document), ReadFile(TestData("taller.kl3")));
-    // The next start offers the copy; it is opened and saved over the original.
-    Catalogue catalogue;
-    ScriptedPort port;
-    FixedDates dates;
-    MainWindow window(catalogue, &port, &dates);
-    int rows = 0;
-    const auto watch = WhenShown<RecoveryWindow>([&](RecoveryWindow* offer) {
-        rows = Named<QTableWidget>(*offer, "ListaCopias")->rowCount();
-        Named<QPushButton>(*offer, "btnAbrir")->click();
-    });
-    window.OfferRecoveryCopies();
-    EXPECT_EQ(rows, 1);
-    ASSERT_TRUE(window.Session().Modified());
-    window.Guardar1->trigger();
-    EXPECT_EQ(ReadFile(document), expected);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !file_io::Exists(copy); }, 5000));
-}
