@@ -14,13 +14,16 @@
 #include "entry_dialog_style.h"
 #include "item_list_combo.h"
 #include "named_controls.h"
+#include "photo_strip.h"
 #include "text_codec.h"
 
 using namespace valuation;
 
-DeficiencyDialog::DeficiencyDialog(DeficiencyForm& form, QWidget* parent) : QDialog(parent), form_(form) {
+DeficiencyDialog::DeficiencyDialog(DeficiencyForm& form, QWidget* parent, DocumentSession* session)
+    : QDialog(parent), form_(form) {
     setObjectName("frmRespuestas");
     entry_style::FixedWindow(this);
+    if (session) photos = new PhotoStrip(*session, 'D', form_.Photos(), this);
     BuildControls();
     BuildLayout();
     Connect();
@@ -158,6 +161,7 @@ void DeficiencyDialog::BuildLayout() {
 
     main->addWidget(Label3);
     main->addWidget(Label2);
+    if (photos) main->addWidget(photos);
     auto* buttons = new QHBoxLayout;
     AddOkCancelButtons(*this, *buttons, {"BitBtn1", "&Aceptar"}, {"BitBtn2", "&Cancelar"}, true);
     main->addLayout(buttons);
@@ -208,9 +212,16 @@ void DeficiencyDialog::accept() {
     const std::string itemText = reader.Memo(Memo3->toPlainText());
     const std::string recommendation = reader.Memo(Memo1->toPlainText());
     const std::string detected = reader.Memo(Memo2->toPlainText());
+    const PhotoList photoList = photos ? photos->Photos(reader) : PhotoList();
     if (reader.Refused(this)) return;
     form_.SetItemText(itemText);
     form_.SetRecommendation(recommendation);
     form_.SetDetected(detected);
+    if (photos) form_.SetPhotos(photoList);
     QDialog::accept();
+}
+
+void DeficiencyDialog::done(int result) {
+    if (photos) photos->Finish(result == Accepted);
+    QDialog::done(result);
 }

@@ -1,6 +1,7 @@
 #include "info_panel.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -104,6 +105,12 @@ InfoPanel::InfoPanel(const std::vector<QIcon>& icons, QWidget* noteHost, QWidget
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(ListView1);
+    photo = new QLabel(this);
+    photo->setObjectName("photo");
+    photo->setAlignment(Qt::AlignCenter);
+    photo->setContentsMargins(0, 4, 0, 4);
+    photo->hide();
+    layout->addWidget(photo);
 
     Memo1 = new QPlainTextEdit(noteHost);
     Memo1->setObjectName("Memo1");
@@ -171,4 +178,10 @@ bool InfoPanel::eventFilter(QObject* watched, QEvent* event) {
         ListView1MouseMove(static_cast<QMouseEvent*>(event)->position().toPoint().x());
     }
     return QFrame::eventFilter(watched, event);
+}
+
+void InfoPanel::ShowPhoto(const QPixmap& thumbnail, const QString& toolTip) {
+    photo->setPixmap(thumbnail);
+    photo->setToolTip(toolTip);
+    photo->setVisible(!thumbnail.isNull());
 }
