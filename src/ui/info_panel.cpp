@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -109,6 +110,8 @@ InfoPanel::InfoPanel(const std::vector<QIcon>& icons, QWidget* noteHost, QWidget
     photo->setObjectName("photo");
     photo->setAlignment(Qt::AlignCenter);
     photo->setContentsMargins(0, 4, 0, 4);
+    // The panel keeps its width: the thumbnail is made to fit it, never the panel to the thumbnail.
+    photo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     photo->hide();
     layout->addWidget(photo);
 
@@ -182,6 +185,11 @@ bool InfoPanel::eventFilter(QObject* watched, QEvent* event) {
 
 void InfoPanel::ShowPhoto(const QPixmap& thumbnail, const QString& toolTip) {
     photo->setPixmap(thumbnail);
+    photo->setFixedHeight(thumbnail.height() + 8);
     photo->setToolTip(toolTip);
     photo->setVisible(!thumbnail.isNull());
+}
+
+QSize InfoPanel::PhotoBox() const {
+    return QSize(std::max(32, width() - 8), 120);
 }

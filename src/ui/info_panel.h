@@ -25,6 +25,8 @@ public:
     // At the foot of the panel, below the list: the selected node's first photo, if it has one.
     QLabel* photo;
 
+    // The largest thumbnail the panel shows whole at its present width.
+    QSize PhotoBox() const;
     // Shows a thumbnail at the foot of the panel; a null one hides it.
     void ShowPhoto(const QPixmap& thumbnail, const QString& toolTip);
 

@@ -10,12 +10,12 @@ void MainWindow::ShowSelectedPhoto() {
         Panel1->ShowPhoto(QPixmap(), QString());
         return;
     }
-    constexpr QSize kBox(160, 120);
+    const QSize box = Panel1->PhotoBox();
     const FilePath& folder = session_.Photos().Folder();
-    QPixmap thumbnail = folder.empty() ? QPixmap() : PhotoThumbnail(FilePath(folder.Utf8() + "/" + name), kBox);
+    QPixmap thumbnail = folder.empty() ? QPixmap() : PhotoThumbnail(FilePath(folder.Utf8() + "/" + name), box);
     const QString file = QString::fromStdString(name);
     if (thumbnail.isNull()) {
-        Panel1->ShowPhoto(MissingPhotoPlaceholder(kBox), QString::fromUtf8("Falta la foto %1").arg(file));
+        Panel1->ShowPhoto(MissingPhotoPlaceholder(box), QString::fromUtf8("Falta la foto %1").arg(file));
     } else {
         Panel1->ShowPhoto(thumbnail, file);
     }

@@ -5,7 +5,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "dialog_text.h"
@@ -27,7 +28,9 @@
 
 namespace {
 
-constexpr QSize kThumbnail(80, 60);
+// Small, so that the dialogs that show the strip below their other controls still fit a
+// 1366 x 768 screen.
+constexpr QSize kThumbnail(64, 48);
 
 // The file dialog's filter: every picture format this machine's Qt reads.
 QString PictureFilter() {
@@ -48,7 +51,7 @@ QStringList LocalFiles(const QMimeData* mime) {
 }  // namespace
 
 PhotoStrip::PhotoStrip(DocumentSession& session, char kind, const PhotoList& photos, QWidget* parent)
-    : QGroupBox(QStringLiteral("Fotos"), parent), session_(session), kind_(kind) {
+    : QWidget(parent), session_(session), kind_(kind) {
     setObjectName("photoStrip");
     for (const Photo& photo : photos)
         entries_.push_back({photo.file, ToQt(photo.caption)});
@@ -78,14 +81,19 @@ PhotoStrip::PhotoStrip(DocumentSession& session, char kind, const PhotoList& pho
     caption_->setObjectName("photoCaption");
     captionLabel->setBuddy(caption_);
 
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(list_, 0, 0, 4, 1);
-    layout->addWidget(add_, 0, 1);
-    layout->addWidget(remove_, 1, 1);
-    layout->addWidget(captionLabel, 2, 1);
-    layout->addWidget(caption_, 3, 1);
-    layout->setColumnStretch(0, 1);
-    layout->setColumnMinimumWidth(1, caption_->fontMetrics().averageCharWidth() * 30);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(list_, 1);
+    auto* commands = new QVBoxLayout;
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add_);
+    buttons->addWidget(remove_);
+    commands->addLayout(buttons);
+    commands->addWidget(captionLabel);
+    commands->addWidget(caption_);
+    commands->addStretch(1);
+    layout->addLayout(commands);
+    caption_->setMinimumWidth(caption_->fontMetrics().averageCharWidth() * 36);
     setAcceptDrops(true);
 
     connect(add_, &QPushButton::clicked, this, [this] {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QGroupBox>
+#include <QWidget>
 #include <QString>
 #include <string>
 #include <vector>
@@ -21,7 +21,7 @@ struct PhotoAddition;
 // A photo whose file is missing shows as missing and stays in the list. Pictures are stored in
 // the session's photos folder as soon as they are added; the dialog tells the strip at its end
 // whether it was accepted, so that those of a cancelled dialog go again.
-class PhotoStrip : public QGroupBox {
+class PhotoStrip : public QWidget {
     Q_OBJECT
 public:
     // kind: the record's kind letter ('D' or 'R'), which new photo names begin with.

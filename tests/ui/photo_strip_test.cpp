@@ -30,6 +30,7 @@
 #include "info_panel.h"
 #include "main_window.h"
 #include "named_child.h"
+#include "photo_adding.h"
 #include "photo_session_files.h"
 #include "photo_strip.h"
 #include "photo_viewer.h"
@@ -124,8 +125,10 @@ TEST_F(PhotoStripTest, ABadFileIsRefusedByNameWhileTheOthersOfTheSelectionAreAdd
     const PhotoList photos = Read(strip);
     ASSERT_EQ(photos.size(), 4u);
     EXPECT_EQ(photos[2].file, "D-0003.jpg") << "a name no listed photo has";
-    EXPECT_EQ(photos[3].file, "D-0004.jpg");
-    EXPECT_EQ(FolderFiles(), (std::set<std::string>{"D-0001.jpg", "D-0003.jpg", "D-0004.jpg"}));
+    EXPECT_NE(photos[3].file, photos[2].file);
+    EXPECT_NE(photos[3].file, "D-0002.jpg") << "listed, though missing";
+    EXPECT_EQ(FolderFiles(), (std::set<std::string>{"D-0001.jpg", photos[2].file, photos[3].file}))
+        << "the refused picture left nothing";
     EXPECT_EQ(ReadFile(dir.File("notas.txt")), "no soy una imagen") << "the originals are only read";
     EXPECT_TRUE(fs::exists(dir.File("uno.png").Utf8()));
 }
@@ -149,6 +152,19 @@ TEST_F(PhotoStripTest, ARecordTakesTwentyPhotosAndTheRestIsRefusedInOneMessage) 
     strip.AddImage(QImage(8, 8, QImage::Format_RGB32));
     EXPECT_EQ(strip.Count(), 20);
     EXPECT_FALSE(again->isEmpty()) << "a pasted picture is refused as well";
+}
+
+TEST_F(PhotoStripTest, ARefusedPictureLeavesItsRoomToTheNextOfTheSelection) {
+    const QString bad = Outside("roto.jpg", "no es una imagen");
+    const QString good = Outside("bueno.png", Picture("png", Qt::green));
+    const QString late = Outside("tarde.png", Picture("png", Qt::blue));
+    const PhotoAddition addition =
+        AddPhotoFiles({bad, good, late}, session.Photos(), PhotosInUse(session), 'R', kMaxPhotosPerRecord - 1);
+    EXPECT_EQ(addition.added, (PhotoList{{"R-0001.jpg", ""}}));
+    ASSERT_EQ(addition.refusals.size(), 2);
+    EXPECT_TRUE(addition.refusals[0].contains("roto.jpg"));
+    EXPECT_TRUE(addition.refusals[1].contains("tarde.png") && !addition.refusals[1].contains("bueno.png"));
+    EXPECT_EQ(session.Photos().AddedFiles(), std::set<std::string>{"R-0001.jpg"});
 }
 
 TEST_F(PhotoStripTest, CaptionsAndRemovalChangeTheListTheDialogTakes) {
