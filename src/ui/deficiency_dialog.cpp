@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -161,9 +162,14 @@ void DeficiencyDialog::BuildLayout() {
 
     main->addWidget(Label3);
     main->addWidget(Label2);
-    if (photos) main->addWidget(photos);
     auto* buttons = new QHBoxLayout;
-    AddOkCancelButtons(*this, *buttons, {"BitBtn1", "&Aceptar"}, {"BitBtn2", "&Cancelar"}, true);
+    // The photos share the buttons' row, to their left, so that the dialog still fits a 1366 x 768
+    // screen; the buttons keep the bottom right corner.
+    if (photos) buttons->addWidget(photos, 8);
+    const OkCancelButtons okCancel =
+        AddOkCancelButtons(*this, *buttons, {"BitBtn1", "&Aceptar"}, {"BitBtn2", "&Cancelar"}, true);
+    buttons->setAlignment(okCancel.ok, Qt::AlignBottom);
+    buttons->setAlignment(okCancel.cancel, Qt::AlignBottom);
     main->addLayout(buttons);
 }
 

@@ -69,7 +69,7 @@ PhotoStrip::PhotoStrip(DocumentSession& session, char kind, const PhotoList& pho
     list_->setDragDropMode(QAbstractItemView::NoDragDrop);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list_->setFixedHeight(list_->gridSize().height() + list_->horizontalScrollBar()->sizeHint().height() + 6);
-    list_->setMinimumWidth(list_->gridSize().width() * 4);
+    list_->setMinimumWidth(list_->gridSize().width() * 3);
     list_->setToolTip(QString::fromUtf8("Arrastre aquí imágenes o péguelas con Ctrl+V"));
 
     add_ = new QPushButton(QString::fromUtf8("Añadir fotos ..."), this);
@@ -93,7 +93,7 @@ PhotoStrip::PhotoStrip(DocumentSession& session, char kind, const PhotoList& pho
     commands->addWidget(caption_);
     commands->addStretch(1);
     layout->addLayout(commands);
-    caption_->setMinimumWidth(caption_->fontMetrics().averageCharWidth() * 36);
+    caption_->setMinimumWidth(caption_->fontMetrics().averageCharWidth() * 28);
     setAcceptDrops(true);
 
     connect(add_, &QPushButton::clicked, this, [this] {
