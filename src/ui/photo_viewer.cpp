@@ -89,7 +89,7 @@ PhotoViewer::PhotoViewer(const FilePath& folder, const PhotoList& photos, int in
         connect(new QShortcut(key, this), &QShortcut::activated, this, &PhotoViewer::Next);
 
     // Large, but within the screen: ScreenFit keeps it there on smaller screens.
-    resize(960, 720);
+    resize(880, 640);
     Show(index);
 }
 

@@ -116,6 +116,12 @@ TEST_F(PhotoSessionFilesTest, ASaveDeletesWhatThisSessionWroteAndNothingListsAny
     EXPECT_TRUE(Exists(Photo(kept)));
     EXPECT_FALSE(Exists(Photo(removed)));
     EXPECT_EQ(session_.Photos().AddedFiles(), std::set<std::string>{kept});
+
+    // Opened again, the document finds every photo it lists.
+    commands_.Close();
+    ASSERT_EQ(commands_.LoadDocument(document_), DocumentCommands::LoadResult::Loaded);
+    EXPECT_TRUE(port_.messages.empty()) << port_.messages.front();
+    EXPECT_EQ(Listed(), (PhotoList{{"D-0001.jpg", "Suelo"}, {kept, ""}}));
 }
 
 TEST_F(PhotoSessionFilesTest, UndoAndRedoBringTheListBackWithItsFile) {
