@@ -33,7 +33,7 @@ FilePath MakeScratchFolder(std::string* utf8Error) {
         if (fs::create_directory(folder, error)) return FromNativePath(folder);
         if (error) break;
     }
-    *utf8Error = (temp / "kaldo-fotos-").string() + ": " + (error ? error.message() : "exists");
+    *utf8Error = FromNativePath(temp).Utf8() + ": " + (error ? error.message() : "no free name");
     return {};
 }
 
