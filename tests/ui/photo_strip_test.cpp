@@ -29,11 +29,15 @@
 #include "document_session.h"
 #include "info_panel.h"
 #include "main_window.h"
+#include "measure_form.h"
+#include "node_data_form.h"
 #include "named_child.h"
 #include "photo_adding.h"
 #include "photo_session_files.h"
 #include "photo_strip.h"
 #include "photo_viewer.h"
+#include "qt_entry_dialogs.h"
+#include "qt_node_data_dialog.h"
 #include "scripted_port.h"
 #include "temp_dir.h"
 #include "text_codec.h"
@@ -207,7 +211,12 @@ TEST_F(PhotoStripTest, ImagesComeByDropAndByPaste) {
     QImage pasted(30, 20, QImage::Format_RGB32);
     pasted.fill(Qt::magenta);
     QApplication::clipboard()->setImage(pasted);
-    strip.Paste();
+    strip.show();
+    strip.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&strip)) << "a shortcut works in the active window only";
+    auto* list = Named<QListWidget>(strip, "photoList");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_V, Qt::ControlModifier);
     const PhotoList photos = Read(strip);
     ASSERT_EQ(photos.size(), 2u);
     const QImage stored(PathToQt(Photo(photos[1].file)));
@@ -267,6 +276,41 @@ TEST_F(PhotoStripTest, TheViewerStepsThroughThePhotosAndEscapeClosesIt) {
     EXPECT_EQ(viewer.Index(), 1);
     QTest::keyClick(&viewer, Qt::Key_Escape);
     EXPECT_FALSE(viewer.isVisible());
+}
+
+// The program's own dialogs show the photos of the record they edit.
+TEST_F(PhotoStripTest, TheWindowsDialogsShowTheRecordsPhotos) {
+    QWidget owner;
+    const BlankQuestionnaireHook noPrintout;
+    QtNodeDataDialog editorWindow(&owner, noPrintout, session);
+    FixedDates today;
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* strip = Named<PhotoStrip>(*dialog, "photoStrip");
+        shown = strip->Count() == 2;
+        dialog->reject();
+    });
+    NodeDataForm form(session.Table(), *session.Table().Node(3), today);
+    ASSERT_TRUE(form.Open(port));
+    EXPECT_FALSE(editorWindow.Run(form));
+    EXPECT_TRUE(shown) << "the deficiency's two photos, the missing one included";
+
+    QtEntryDialogs entryWindows(&owner, session);
+    MeasureForm measure;
+    oToken record;
+    record.SetField(field::kParent, "3");
+    measure.Open(session.Table(), record, today, port);
+    shown = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shown = Named<PhotoStrip>(*dialog, "photoStrip")->Count() == 0;
+        dialog->reject();
+    });
+    EXPECT_FALSE(entryWindows.ShowMeasureDialog(measure));
+    EXPECT_TRUE(shown);
 }
 
 TEST(PhotoPanel, TheInformationPanelShowsTheSelectedDeficiencysFirstPhoto) {
