@@ -58,7 +58,8 @@ public:
     // listed. When the folder changed, newInFolder are the files the save copied there that
     // were not there before (this session wrote them); the old folder's files written in this
     // session that its saved document does not list go, and a scratch folder goes whole.
-    void Saved(const FilePath& folder, std::set<std::string> listed, const std::vector<std::string>& newInFolder);
+    void Saved(const FilePath& folder, std::set<std::string> listed,
+               const std::vector<std::string>& newInFolder);
 
     // The files written in this session and still kept (tests and the window's checks).
     const std::set<std::string>& AddedFiles() const { return added_; }

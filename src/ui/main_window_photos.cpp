@@ -12,7 +12,8 @@ void MainWindow::ShowSelectedPhoto() {
     }
     const QSize box = Panel1->PhotoBox();
     const FilePath& folder = session_.Photos().Folder();
-    QPixmap thumbnail = folder.empty() ? QPixmap() : PhotoThumbnail(FilePath(folder.Utf8() + "/" + name), box);
+    QPixmap thumbnail =
+        folder.empty() ? QPixmap() : PhotoThumbnail(FilePath(folder.Utf8() + "/" + name), box);
     const QString file = QString::fromStdString(name);
     if (thumbnail.isNull()) {
         Panel1->ShowPhoto(MissingPhotoPlaceholder(box), QString::fromUtf8("Falta la foto %1").arg(file));

@@ -20,7 +20,8 @@ QString LimitMessage(const QStringList& left) {
 }
 
 QString FolderRefusal(const std::string& utf8Error) {
-    return QString::fromUtf8("No se puede crear la carpeta de las fotos: %1").arg(QString::fromStdString(utf8Error));
+    return QString::fromUtf8("No se puede crear la carpeta de las fotos: %1")
+        .arg(QString::fromStdString(utf8Error));
 }
 
 // One picture to store as a photo, and what came of it.
@@ -70,7 +71,8 @@ PhotoAddition AddPhotoFiles(const QStringList& pictures, PhotoSessionFiles& file
         while (!pending.isEmpty() && round.size() < room) {
             const std::string name = files.NewName(kind, taken);
             taken.insert(name);
-            round.push_back({PathFromQt(pending.takeFirst()), FilePath(folder.Utf8() + "/" + name), name, {}});
+            round.push_back(
+                {PathFromQt(pending.takeFirst()), FilePath(folder.Utf8() + "/" + name), name, {}});
         }
         ImportAll(round);
         for (const Import& import : round) {
@@ -89,8 +91,8 @@ PhotoAddition AddPhotoFiles(const QStringList& pictures, PhotoSessionFiles& file
     return addition;
 }
 
-PhotoAddition AddPhotoImage(const QImage& picture, PhotoSessionFiles& files, const std::set<std::string>& inUse,
-                            char kind, std::size_t held) {
+PhotoAddition AddPhotoImage(const QImage& picture, PhotoSessionFiles& files,
+                            const std::set<std::string>& inUse, char kind, std::size_t held) {
     PhotoAddition addition;
     if (held >= kMaxPhotosPerRecord) {
         addition.refusals << LimitMessage({QString::fromUtf8("la imagen pegada")});

@@ -25,5 +25,5 @@ struct PhotoAddition {
 PhotoAddition AddPhotoFiles(const QStringList& pictures, PhotoSessionFiles& files,
                             const std::set<std::string>& inUse, char kind, std::size_t held);
 // The same for a picture pasted from the clipboard.
-PhotoAddition AddPhotoImage(const QImage& picture, PhotoSessionFiles& files, const std::set<std::string>& inUse,
-                            char kind, std::size_t held);
+PhotoAddition AddPhotoImage(const QImage& picture, PhotoSessionFiles& files,
+                            const std::set<std::string>& inUse, char kind, std::size_t held);

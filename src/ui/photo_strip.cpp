@@ -55,7 +55,13 @@ PhotoStrip::PhotoStrip(DocumentSession& session, char kind, const PhotoList& pho
     setObjectName("photoStrip");
     for (const Photo& photo : photos)
         entries_.push_back({photo.file, ToQt(photo.caption)});
+    BuildControls();
+    Connect();
+    setAcceptDrops(true);
+    Refill(entries_.empty() ? -1 : 0);
+}
 
+void PhotoStrip::BuildControls() {
     list_ = new QListWidget(this);
     list_->setObjectName("photoList");
     list_->setViewMode(QListView::IconMode);
@@ -66,7 +72,7 @@ PhotoStrip::PhotoStrip(DocumentSession& session, char kind, const PhotoList& pho
     list_->setGridSize(QSize(kThumbnail.width() + 24, kThumbnail.height() + 22));
     list_->setUniformItemSizes(true);
     list_->setTextElideMode(Qt::ElideRight);
-    list_->setDragDropMode(QAbstractItemView::NoDragDrop);
+    list_->setDragDropMode(QAbstractItemView::NoDragDrop);  // drops go to the strip
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list_->setFixedHeight(list_->gridSize().height() + list_->horizontalScrollBar()->sizeHint().height() + 6);
     list_->setMinimumWidth(list_->gridSize().width() * 3);
@@ -79,8 +85,10 @@ PhotoStrip::PhotoStrip(DocumentSession& session, char kind, const PhotoList& pho
     auto* captionLabel = new QLabel(QStringLiteral("Pie de foto:"), this);
     caption_ = new QLineEdit(this);
     caption_->setObjectName("photoCaption");
+    caption_->setMinimumWidth(caption_->fontMetrics().averageCharWidth() * 28);
     captionLabel->setBuddy(caption_);
 
+    // The thumbnails on the left; the buttons and the caption beside them, in two rows' height.
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(list_, 1);
@@ -93,12 +101,12 @@ PhotoStrip::PhotoStrip(DocumentSession& session, char kind, const PhotoList& pho
     commands->addWidget(caption_);
     commands->addStretch(1);
     layout->addLayout(commands);
-    caption_->setMinimumWidth(caption_->fontMetrics().averageCharWidth() * 28);
-    setAcceptDrops(true);
+}
 
+void PhotoStrip::Connect() {
     connect(add_, &QPushButton::clicked, this, [this] {
-        const QStringList files =
-            QFileDialog::getOpenFileNames(this, QString::fromUtf8("Añadir fotos"), QString(), PictureFilter());
+        const QStringList files = QFileDialog::getOpenFileNames(this, QString::fromUtf8("Añadir fotos"),
+                                                                QString(), PictureFilter());
         if (!files.isEmpty()) AddFiles(files);
     });
     connect(remove_, &QPushButton::clicked, this, &PhotoStrip::RemoveSelected);
@@ -109,7 +117,6 @@ PhotoStrip::PhotoStrip(DocumentSession& session, char kind, const PhotoList& pho
     // The caption field pastes text itself; anywhere else in the strip Ctrl+V pastes a picture.
     auto* paste = new QShortcut(QKeySequence::Paste, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(paste, &QShortcut::activated, this, &PhotoStrip::Paste);
-    Refill(entries_.empty() ? -1 : 0);
 }
 
 PhotoList PhotoStrip::Current() const {

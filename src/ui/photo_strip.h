@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QWidget>
 #include <QString>
+#include <QWidget>
 #include <string>
 #include <vector>
 
@@ -50,6 +50,8 @@ private:
         std::string file;
         QString caption;
     };
+    void BuildControls();
+    void Connect();
     void Take(const PhotoAddition& addition);
     void Refill(int selectRow);
     void ShowItem(int row);

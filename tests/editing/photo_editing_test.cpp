@@ -15,18 +15,19 @@ namespace {
 
 struct PhotoEditing : EditingFixture, ::testing::Test {
     Catalogue catalogue;
-    TreeEditing editing{session, port, editor, [this](const TreeNode& node) { return ShownText(session, node); }};
+    TreeEditing editing{session, port, editor,
+                        [this](const TreeNode& node) { return ShownText(session, node); }};
     ScriptedEntryDialogs entryDialogs;
     EvaluationCommands evaluation{session, catalogue, port, dates, entryDialogs};
 
     PhotoEditing() {
         catalogue.LoadFromBytes(TestCatalogueBytes(), port);
         LoadLines(session, {
-            "1\t0\tE\tFirma",
-            "2\t1\tC\t01.- Lugares de trabajo",
-            "3\t2\tD\t02. Suelos\t\t\t\t\t\t\t13021\t\tSuelo roto",
-            "4\t3\tR\tReparar",
-        });
+                               "1\t0\tE\tFirma",
+                               "2\t1\tC\t01.- Lugares de trabajo",
+                               "3\t2\tD\t02. Suelos\t\t\t\t\t\t\t13021\t\tSuelo roto",
+                               "4\t3\tR\tReparar",
+                           });
     }
     PhotoList Photos(int slot) { return ReadPhotoList(Record(slot)); }
     std::string Bytes() const { return DocumentCommands::FileBytes(session); }
@@ -45,7 +46,8 @@ TEST_F(PhotoEditing, TheDataEditorWritesTheListAndUndoBringsTheOldOneBack) {
     editing.EditSelected();
     EXPECT_EQ(Photos(3), photos);
     const std::string after = Bytes();
-    EXPECT_NE(after.find("D-0001.jpg|Suelo roto | junto al torno~~D-0002.jpg\r\n"), std::string::npos) << after;
+    EXPECT_NE(after.find("D-0001.jpg|Suelo roto | junto al torno~~D-0002.jpg\r\n"), std::string::npos)
+        << after;
 
     session.History().Undo();
     EXPECT_TRUE(Photos(3).empty());

@@ -76,7 +76,7 @@ TEST_F(PhotoSessionFilesTest, ClosingUnsavedDeletesOnlyWhatThisSessionWrote) {
     EXPECT_EQ(added, "D-0002.jpg") << "a new name clashes with no listed photo";
     EXPECT_TRUE(Exists(Photo(added)));
 
-    SetPhotos({});  // both photos removed, nothing saved
+    SetPhotos({});            // both photos removed, nothing saved
     port_.answers = {false};  // "¿Guardar los cambios?" no
     commands_.Close();
 
@@ -91,7 +91,7 @@ TEST_F(PhotoSessionFilesTest, ARemovedPhotoStaysUntilASaveNoLongerListsIt) {
     EXPECT_TRUE(Exists(Photo(added)));
 
     SetPhotos({{"D-0001.jpg", "Suelo"}});  // the new photo removed again
-    session_.History().Clear();  // as if the step were gone from the history
+    session_.History().Clear();            // as if the step were gone from the history
     port_.answers = {false};
     commands_.Close();
     EXPECT_TRUE(Exists(Photo(added))) << "the file on disk still lists it";

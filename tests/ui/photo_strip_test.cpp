@@ -30,8 +30,8 @@
 #include "info_panel.h"
 #include "main_window.h"
 #include "measure_form.h"
-#include "node_data_form.h"
 #include "named_child.h"
+#include "node_data_form.h"
 #include "photo_adding.h"
 #include "photo_session_files.h"
 #include "photo_strip.h"
@@ -78,8 +78,9 @@ struct PhotoStripTest : ::testing::Test {
     FilePath folder = dir.File("Taller fotos");
 
     PhotoStripTest() {
-        WriteFile(dir.File("Taller.kl3"), W("1\t0\tE\tFirma\r\n2\t1\tC\t01.- Lugares de trabajo\r\n"
-                                            "3\t2\tD\t05. Item\t\t\t\t\t\t\t\t\t\t\t\tD-0001.jpg|Suelo~~D-0002.jpg\r\n"));
+        WriteFile(dir.File("Taller.kl3"),
+                  W("1\t0\tE\tFirma\r\n2\t1\tC\t01.- Lugares de trabajo\r\n"
+                    "3\t2\tD\t05. Item\t\t\t\t\t\t\t\t\t\t\t\tD-0001.jpg|Suelo~~D-0002.jpg\r\n"));
         fs::create_directory(folder.Utf8());
         WriteFile(Photo("D-0001.jpg"), Picture("jpg", Qt::red).toStdString());
         EXPECT_EQ(commands.LoadDocument(dir.File("Taller.kl3")), DocumentCommands::LoadResult::Loaded);
@@ -162,8 +163,8 @@ TEST_F(PhotoStripTest, ARefusedPictureLeavesItsRoomToTheNextOfTheSelection) {
     const QString bad = Outside("roto.jpg", "no es una imagen");
     const QString good = Outside("bueno.png", Picture("png", Qt::green));
     const QString late = Outside("tarde.png", Picture("png", Qt::blue));
-    const PhotoAddition addition =
-        AddPhotoFiles({bad, good, late}, session.Photos(), PhotosInUse(session), 'R', kMaxPhotosPerRecord - 1);
+    const PhotoAddition addition = AddPhotoFiles({bad, good, late}, session.Photos(), PhotosInUse(session),
+                                                 'R', kMaxPhotosPerRecord - 1);
     EXPECT_EQ(addition.added, (PhotoList{{"R-0001.jpg", ""}}));
     ASSERT_EQ(addition.refusals.size(), 2);
     EXPECT_TRUE(addition.refusals[0].contains("roto.jpg"));
