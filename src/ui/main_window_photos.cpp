@@ -16,7 +16,7 @@ void MainWindow::ShowSelectedPhoto() {
         folder.empty() ? QPixmap() : PhotoThumbnail(FilePath(folder.Utf8() + "/" + name), box);
     const QString file = QString::fromStdString(name);
     if (thumbnail.isNull()) {
-        Panel1->ShowPhoto(MissingPhotoPlaceholder(box), QString::fromUtf8("Falta la foto %1").arg(file));
+        Panel1->ShowPhoto(MissingPhotoPlaceholder(box, file), QString::fromUtf8("Falta la foto %1").arg(file));
     } else {
         Panel1->ShowPhoto(thumbnail, file);
     }

@@ -203,7 +203,7 @@ void PhotoStrip::ShowItem(int row) {
     const FilePath& folder = session_.Photos().Folder();
     if (!folder.empty()) thumbnail = PhotoThumbnail(FilePath(folder.Utf8() + "/" + entry.file), kThumbnail);
     const bool missing = thumbnail.isNull();
-    item->setIcon(missing ? MissingPhotoPlaceholder(kThumbnail) : thumbnail);
+    item->setIcon(missing ? MissingPhotoPlaceholder(kThumbnail, name) : thumbnail);
     item->setText(entry.caption.isEmpty() ? name : entry.caption);
     item->setToolTip(missing ? QString::fromUtf8("Falta la foto %1").arg(name) : name);
     item->setData(Qt::UserRole, missing);

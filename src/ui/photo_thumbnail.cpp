@@ -2,6 +2,7 @@
 
 #include <QImageReader>
 #include <QPainter>
+#include <algorithm>
 
 #include "text_codec.h"
 
@@ -16,12 +17,18 @@ QPixmap PhotoThumbnail(const FilePath& file, QSize box) {
     return QPixmap::fromImage(image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
-QPixmap MissingPhotoPlaceholder(QSize box) {
+QPixmap MissingPhotoPlaceholder(QSize box, const QString& name) {
     QPixmap pixmap(box);
     pixmap.fill(QColor(200, 200, 200));
     QPainter painter(&pixmap);
     painter.setPen(QColor(90, 90, 90));
     painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("Falta"));
+    QFont font = painter.font();
+    font.setPixelSize(std::max(8, box.height() / 5));
+    painter.setFont(font);
+    const QRect inside = pixmap.rect().adjusted(2, 2, -2, -2);
+    painter.drawText(inside, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Falta"));
+    painter.drawText(inside, Qt::AlignHCenter | Qt::AlignBottom,
+                     painter.fontMetrics().elidedText(name, Qt::ElideMiddle, inside.width()));
     return pixmap;
 }
