@@ -30,6 +30,7 @@ std::vector<std::string> DeficiencyForm::ItemEntries(int itemCount) {
 void DeficiencyForm::Open(const NodeTable& table, const Catalogue& catalogue, const oToken& record,
                           UserPort& port) {
     catalogue_ = &catalogue;
+    photos_ = ReadPhotoList(record);
     const oToken* questionnaire = table.Parent(record);
     const std::string title = questionnaire ? questionnaire->GetField(field::kTitle) : std::string();
     caption_ = text::kDeficienciesFor + title;
@@ -65,6 +66,7 @@ void DeficiencyForm::WriteBack(oToken& record) const {
     record.SetField(field::kRecommendation, recommendation_);
     record.SetField(field::kValuationCode, code_);
     record.SetField(field::kDeficiencyDetected, detected_);
+    WritePhotoList(record, photos_);
 }
 
 void DeficiencyForm::Reflect(int group) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "photo_list.h"
 #include "valuation_code.h"
 
 class Catalogue;
@@ -49,6 +50,10 @@ public:
     void SetRecommendation(const std::string& text) { recommendation_ = text; }
     void SetDetected(const std::string& text) { detected_ = text; }
 
+    // The deficiency's photos (field 16).
+    const PhotoList& Photos() const { return photos_; }
+    void SetPhotos(const PhotoList& photos) { photos_ = photos; }
+
     // Each selects the button that matches its character of the code (or none), then derives.
     void ShowInterventionLevel();
     void ShowConsequences();
@@ -93,4 +98,5 @@ private:
     std::string itemText_;
     std::string recommendation_;
     std::string detected_;
+    PhotoList photos_;
 };

@@ -14,6 +14,7 @@ void MeasureForm::Open(const NodeTable& table, const oToken& record, DatePort& d
     comments_ = record.GetField(field::kComments);
     resources_ = record.GetField(field::kResources);
     cost_ = record.GetField(field::kCost);
+    photos_ = ReadPhotoList(record);
     const std::string planned = record.GetField(field::kPlannedDate);
     if (!planned.empty()) {
         if (const std::optional<Date> date = dates.FromText(planned)) {
@@ -39,6 +40,7 @@ void MeasureForm::WriteBack(oToken& record, DatePort& dates) const {
     record.SetField(field::kPlannedDate, dates.ToText(plannedDate_));
     SetNewDataField(record, field::kResources, resources_);
     SetNewDataField(record, field::kCost, cost_);
+    WritePhotoList(record, photos_);
 }
 
 std::optional<std::string> MeasureForm::SetCost(const std::string& typed) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "date_port.h"
+#include "photo_list.h"
 
 class NodeTable;
 class oToken;
@@ -38,6 +39,9 @@ public:
     void SetComments(const std::string& text) { comments_ = text; }
     void SetPlannedDate(const Date& date) { plannedDate_ = date; }
     void SetResources(const std::string& text) { resources_ = text; }
+    // The measure's photos (field 16).
+    const PhotoList& Photos() const { return photos_; }
+    void SetPhotos(const PhotoList& photos) { photos_ = photos; }
     // Takes a typed cost in its stored form; the message for one that is not a cost (which is
     // then not taken).
     std::optional<std::string> SetCost(const std::string& typed);
@@ -52,4 +56,5 @@ private:
     Date plannedDate_;
     std::string resources_;
     std::string cost_;
+    PhotoList photos_;
 };

@@ -40,6 +40,7 @@ NodeDataAdaptation AdaptationFor(char kind) {
             a.showsLevels = true;
             a.showsLocation = true;
             a.showsResources = kind == kind::kMeasure;
+            a.showsPhotos = true;
             break;
         case kind::kFirm:
             a.showsFirmData = true;
@@ -103,6 +104,7 @@ bool NodeDataForm::Open(UserPort& port) {
     values_.firm = firm_data::Read(record_);
     values_.exposedWorkers = firm_data::ReadExposedWorkers(record_);
     values_.workstation = workstation_data::Read(record_);
+    if (adaptation_.showsPhotos) values_.photos = ReadPhotoList(record_);
     return true;
 }
 
@@ -136,6 +138,7 @@ void NodeDataForm::Accept(DocumentTree& tree) {
     if (adaptation_.showsExposedWorkers && values_.exposedWorkers != firm_data::ReadExposedWorkers(record_))
         firm_data::WriteExposedWorkers(record_, values_.exposedWorkers);
     if (adaptation_.showsWorkstationData) workstation_data::Write(record_, values_.workstation);
+    if (adaptation_.showsPhotos) WritePhotoList(record_, values_.photos);
     // A deficiency's or a measure's shown text is made of several fields.
     tree.Touch(&node_);
 }

@@ -5,6 +5,7 @@
 
 #include "date_port.h"
 #include "firm_data.h"
+#include "photo_list.h"
 #include "workstation_data.h"
 
 class DocumentTree;
@@ -34,6 +35,8 @@ struct NodeDataAdaptation {
     bool showsExposedWorkers = false;
     // Below those, a workstation's protective equipment, training, health surveillance and workers.
     bool showsWorkstationData = false;
+    // Below everything, the photos of a deficiency or a measure.
+    bool showsPhotos = false;
 
     bool operator==(const NodeDataAdaptation&) const = default;
 };
@@ -55,6 +58,7 @@ struct NodeDataValues {
     firm_data::FirmData firm;
     std::string exposedWorkers;
     workstation_data::WorkstationData workstation;
+    PhotoList photos;  // field 16 of a deficiency or a measure
 };
 
 // The node data editor without its window: reads a tree node's record into the controls'

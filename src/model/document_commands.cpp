@@ -66,6 +66,7 @@ DocumentCommands::LoadResult DocumentCommands::LoadDocument(const FilePath& path
         ShowNoDocument();
         return LoadResult::NotADocument;
     }
+    session_.Photos().Open(PhotoFolderOf(path), ListedPhotoNames(session_.Table()));
     session_.SetFileName(path);
     session_.SetCaption(path.Utf8());
     session_.RebuildTree();
@@ -122,11 +123,17 @@ bool DocumentCommands::SaveDocument(const FilePath& path) {
     }
     std::string utf8Error;
     // The photos go first: a document saved elsewhere must not list photos its folder lacks.
-    if (!CopyListedPhotos(session_.Table(), session_.FileName(), path, &utf8Error) ||
+    // Those a step of the history lists go too, so that "Deshacer" finds them there.
+    const FilePath folder = PhotoFolderOf(path);
+    std::vector<std::string> copied;
+    if (!CopyPhotos(PhotosInUse(session_), PhotoSource(), folder, &copied, &utf8Error) ||
         !file_io::WriteAtomically(path, bytes, &utf8Error)) {
+        RemovePhotoFiles(folder, copied);
         port_.ShowError(cp1252::FromUtf8(utf8Error));
         return false;
     }
+    session_.Photos().Saved(folder, ListedPhotoNames(session_.Table()), copied);
+    session_.Photos().Clean(PhotosInUse(session_));
     for (std::size_t k = 0; k < records.size(); ++k) {
         records[k]->SetFieldInt(field::kSlot, static_cast<int>(k) + 1);
         records[k]->SetFieldInt(field::kParent, parentLines[k]);
@@ -135,6 +142,13 @@ bool DocumentCommands::SaveDocument(const FilePath& path) {
     session_.SetModified(false);
     session_.History().MarkSaved();
     return true;
+}
+
+FilePath DocumentCommands::PhotoSource() const {
+    if (!session_.Photos().Folder().empty()) return session_.Photos().Folder();
+    // A document that was never given its folder (a recovered one) keeps its photos beside its file.
+    const FilePath& name = session_.FileName();
+    return name.empty() || name == text::kNewDocumentName ? FilePath() : PhotoFolderOf(name);
 }
 
 void DocumentCommands::ImportDocument(const FilePath& path) {
@@ -175,6 +189,7 @@ void DocumentCommands::DiscardDocument() {
 void DocumentCommands::New() {
     if (!AskSaveChanges()) return;
     session_.ClearDocument();
+    session_.Photos().Open(FilePath(), {});  // its photos wait in a scratch folder until saved
 
     auto firm = std::make_unique<oToken>();
     firm->SetField(field::kSlot, "1");

@@ -43,6 +43,8 @@ public:
 
 private:
     void ShowNoDocument();
+    // The folder the open document's photos are in now.
+    FilePath PhotoSource() const;
 
     DocumentSession& session_;
     UserPort& port_;

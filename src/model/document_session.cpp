@@ -140,4 +140,5 @@ void DocumentSession::ClearDocument() {
     tree_.Clear();
     table_.Clear();
     history_.Clear();
+    photos_.Close();
 }

@@ -8,6 +8,7 @@
 #include "document_tree.h"
 #include "file_path.h"
 #include "node_table.h"
+#include "photo_session_files.h"
 #include "undo_history.h"
 
 class UserPort;
@@ -50,6 +51,10 @@ public:
     UndoHistory& History() { return history_; }
     const UndoHistory& History() const { return history_; }
     void HistoryChanged() { NotifyStateChanged(); }
+
+    // The photo files this session wrote; closing the document deletes those left unlisted.
+    PhotoSessionFiles& Photos() { return photos_; }
+    const PhotoSessionFiles& Photos() const { return photos_; }
 
     const FilePath& FileName() const { return fileName_; }
     void SetFileName(const FilePath& name) { fileName_ = name; }
@@ -95,7 +100,8 @@ public:
     // Frees the records of a node and of all its descendants and empties their slots (the
     // slots stay counted); then removes the node with its branch from the tree.
     void DeleteSubtree(TreeNode* node);
-    // Removes every tree node, frees every record and forgets the document's history.
+    // Removes every tree node, frees every record and forgets the document's history; the photo
+    // files written for it and left unsaved go.
     void ClearDocument();
 
 private:
@@ -112,6 +118,7 @@ private:
     DocumentTree tree_;
     std::vector<SessionObserver*> observers_;
     UndoHistory history_{*this};
+    PhotoSessionFiles photos_;
     FilePath fileName_;
     bool modified_ = false;
     view::Mode viewMode_ = view::kNone;

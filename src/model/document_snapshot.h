@@ -25,6 +25,13 @@ public:
     // and the modified flag aside).
     bool SameDocumentAs(const DocumentSession& session) const;
 
+    // Calls visit with every record the snapshot holds.
+    template <typename Visit>
+    void ForEachRecord(Visit visit) const {
+        for (const auto& record : records_)
+            if (record) visit(*record);
+    }
+
     bool Modified() const { return modified_; }
     void SetModified(bool on) { modified_ = on; }
 

@@ -32,6 +32,16 @@ FilePath PhotoFolderOf(const FilePath& document) {
     return FromNativePath(path.parent_path() / (path.stem().u8string() + u8" fotos"));
 }
 
+bool SameFolder(const FilePath& a, const FilePath& b) {
+    if (a == b) return true;
+    if (a.empty() || b.empty()) return false;
+    std::error_code error;
+    if (fs::equivalent(NativePath(a), NativePath(b), error)) return true;
+    const fs::path first = fs::absolute(NativePath(a), error).lexically_normal();
+    const fs::path second = fs::absolute(NativePath(b), error).lexically_normal();
+    return first == second;
+}
+
 std::set<std::string> ListedPhotoNames(const NodeTable& table) {
     std::set<std::string> names;
     ForEachPhotoRecord(table, [&](const oToken& record) {
@@ -64,23 +74,39 @@ std::string MissingPhotoMessage(const MissingPhoto& missing) {
 
 bool CopyListedPhotos(const NodeTable& table, const FilePath& fromDocument, const FilePath& toDocument,
                       std::string* utf8Error) {
-    const std::set<std::string> names = ListedPhotoNames(table);
-    if (names.empty() || fromDocument.empty()) return true;
+    if (fromDocument.empty()) return true;
+    std::vector<std::string> created;
+    return CopyPhotos(ListedPhotoNames(table), PhotoFolderOf(fromDocument), PhotoFolderOf(toDocument), &created,
+                      utf8Error);
+}
+
+bool CopyPhotos(const std::set<std::string>& names, const FilePath& fromFolder, const FilePath& toFolder,
+                std::vector<std::string>* created, std::string* utf8Error) {
+    if (names.empty() || fromFolder.empty()) return true;
     std::error_code error;
-    const fs::path from = fs::absolute(NativePath(PhotoFolderOf(fromDocument)), error).lexically_normal();
-    const fs::path to = fs::absolute(NativePath(PhotoFolderOf(toDocument)), error).lexically_normal();
+    const fs::path from = fs::absolute(NativePath(fromFolder), error).lexically_normal();
+    const fs::path to = fs::absolute(NativePath(toFolder), error).lexically_normal();
     if (error || from == to || !fs::is_directory(from, error)) return true;
     if (!fs::is_directory(to, error) && !fs::create_directories(to, error)) {
         *utf8Error = FromNativePath(to).Utf8() + ": " + error.message();
         return false;
     }
     for (const std::string& name : names) {
-        if (!FileExists(from / name)) continue;
-        fs::copy_file(from / name, to / name, fs::copy_options::overwrite_existing, error);
+        const fs::path file = NativePath(FilePath(name));
+        if (!FileExists(from / file)) continue;
+        const bool existed = FileExists(to / file);
+        fs::copy_file(from / file, to / file, fs::copy_options::overwrite_existing, error);
         if (error) {
-            *utf8Error = FromNativePath(to / name).Utf8() + ": " + error.message();
+            *utf8Error = FromNativePath(to / file).Utf8() + ": " + error.message();
             return false;
         }
+        if (!existed) created->push_back(name);
     }
     return true;
+}
+
+void RemovePhotoFiles(const FilePath& folder, const std::vector<std::string>& names) {
+    std::error_code error;
+    for (const std::string& name : names)
+        fs::remove(NativePath(folder) / NativePath(FilePath(name)), error);
 }

@@ -13,6 +13,9 @@ class NodeTable;
 // "Talleres del Norte.kl3". Moving the document together with it keeps every photo.
 FilePath PhotoFolderOf(const FilePath& document);
 
+// Whether two names are the same folder (however each is spelt).
+bool SameFolder(const FilePath& a, const FilePath& b);
+
 // Every photo name the document's records list.
 std::set<std::string> ListedPhotoNames(const NodeTable& table);
 
@@ -37,3 +40,9 @@ std::string MissingPhotoMessage(const MissingPhoto& missing);
 // photo could not be copied.
 bool CopyListedPhotos(const NodeTable& table, const FilePath& fromDocument, const FilePath& toDocument,
                       std::string* utf8Error);
+// The same from one photos folder to another for the given names; created receives the names
+// that were not in the target folder before.
+bool CopyPhotos(const std::set<std::string>& names, const FilePath& fromFolder, const FilePath& toFolder,
+                std::vector<std::string>* created, std::string* utf8Error);
+// Deletes the named files of a photos folder (copies that a failed save leaves unused).
+void RemovePhotoFiles(const FilePath& folder, const std::vector<std::string>& names);

@@ -1,5 +1,7 @@
 #include "photo_list.h"
 
+#include "otoken.h"
+
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
@@ -41,4 +43,18 @@ std::string FormatPhotoList(const PhotoList& photos) {
 
 bool KindHasPhotos(char kind) {
     return kind == 'D' || kind == 'R';
+}
+
+PhotoList ReadPhotoList(const oToken& record) {
+    return ParsePhotoList(record.GetField(kPhotoField));
+}
+
+void WritePhotoList(oToken& record, const PhotoList& photos) {
+    SetNewDataField(record, kPhotoField, FormatPhotoList(photos));
+}
+
+std::string FirstPhotoName(const oToken* record) {
+    if (!record || !KindHasPhotos(record->GetKind(field::kKind))) return {};
+    const PhotoList photos = ReadPhotoList(*record);
+    return photos.empty() ? std::string() : photos.front().file;
 }

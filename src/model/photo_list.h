@@ -27,5 +27,15 @@ inline constexpr std::size_t kMaxPhotosPerRecord = 20;
 PhotoList ParsePhotoList(const std::string& field);
 // The field's text of a list; an empty list is an empty field, which the file does not write.
 std::string FormatPhotoList(const PhotoList& photos);
+class oToken;
+// The record's list, and the list written into the record: an empty list leaves a record that
+// never had photos as it was, so that it is written as before.
+PhotoList ReadPhotoList(const oToken& record);
+void WritePhotoList(oToken& record, const PhotoList& photos);
+
+// The first photo's file name of a deficiency or a measure; empty for any other record and for
+// one without photos.
+std::string FirstPhotoName(const oToken* record);
+
 // Whether a record of this kind letter carries photos.
 bool KindHasPhotos(char kind);

@@ -35,6 +35,13 @@ public:
     std::string UndoName() const { return undo_.empty() ? std::string() : undo_.back().name; }
     std::string RedoName() const { return redo_.empty() ? std::string() : redo_.back().name; }
 
+    // Calls visit with the snapshot of every step that "Deshacer" or "Rehacer" can bring back.
+    template <typename Visit>
+    void ForEachSnapshot(Visit visit) const {
+        for (const Step& step : undo_) visit(step.snapshot);
+        for (const Step& step : redo_) visit(step.snapshot);
+    }
+
     void Undo();
     void Redo();
     // Forgets every step: the document has been replaced or closed.

@@ -5,6 +5,7 @@
 #include "document_reader.h"
 #include "document_session.h"
 #include "load_messages.h"
+#include "photo_folder.h"
 #include "recovery_copy.h"
 #include "texts.h"
 
@@ -26,6 +27,9 @@ bool OpenRecoveredCopy(const RecoveryCopy& copy, DocumentSession& session, Docum
         return false;
     }
     const bool isNew = copy.document.empty() || copy.document == text::kNewDocumentName;
+    // Its photos are those beside its document; none of them is this session's to delete.
+    session.Photos().Open(isNew ? FilePath() : PhotoFolderOf(copy.document),
+                          isNew ? std::set<std::string>() : ListedPhotoNames(session.Table()));
     session.SetFileName(isNew ? text::kNewDocumentName : copy.document);
     session.SetCaption(isNew ? cp1252::ToUtf8(text::kNewFirm) : copy.document.Utf8());
     session.RebuildTree();

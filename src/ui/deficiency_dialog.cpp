@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -14,13 +15,16 @@
 #include "entry_dialog_style.h"
 #include "item_list_combo.h"
 #include "named_controls.h"
+#include "photo_strip.h"
 #include "text_codec.h"
 
 using namespace valuation;
 
-DeficiencyDialog::DeficiencyDialog(DeficiencyForm& form, QWidget* parent) : QDialog(parent), form_(form) {
+DeficiencyDialog::DeficiencyDialog(DeficiencyForm& form, QWidget* parent, DocumentSession* session)
+    : QDialog(parent), form_(form) {
     setObjectName("frmRespuestas");
     entry_style::FixedWindow(this);
+    if (session) photos = new PhotoStrip(*session, 'D', form_.Photos(), this);
     BuildControls();
     BuildLayout();
     Connect();
@@ -159,7 +163,13 @@ void DeficiencyDialog::BuildLayout() {
     main->addWidget(Label3);
     main->addWidget(Label2);
     auto* buttons = new QHBoxLayout;
-    AddOkCancelButtons(*this, *buttons, {"BitBtn1", "&Aceptar"}, {"BitBtn2", "&Cancelar"}, true);
+    // The photos share the buttons' row, to their left, so that the dialog still fits a 1366 x 768
+    // screen; the buttons keep the bottom right corner.
+    if (photos) buttons->addWidget(photos, 8);
+    const OkCancelButtons okCancel =
+        AddOkCancelButtons(*this, *buttons, {"BitBtn1", "&Aceptar"}, {"BitBtn2", "&Cancelar"}, true);
+    buttons->setAlignment(okCancel.ok, Qt::AlignBottom);
+    buttons->setAlignment(okCancel.cancel, Qt::AlignBottom);
     main->addLayout(buttons);
 }
 
@@ -208,9 +218,16 @@ void DeficiencyDialog::accept() {
     const std::string itemText = reader.Memo(Memo3->toPlainText());
     const std::string recommendation = reader.Memo(Memo1->toPlainText());
     const std::string detected = reader.Memo(Memo2->toPlainText());
+    const PhotoList photoList = photos ? photos->Photos(reader) : PhotoList();
     if (reader.Refused(this)) return;
     form_.SetItemText(itemText);
     form_.SetRecommendation(recommendation);
     form_.SetDetected(detected);
+    if (photos) form_.SetPhotos(photoList);
     QDialog::accept();
+}
+
+void DeficiencyDialog::done(int result) {
+    if (photos) photos->Finish(result == Accepted);
+    QDialog::done(result);
 }

@@ -7,6 +7,8 @@
 #include "valuation_code.h"
 
 class DeficiencyForm;
+class DocumentSession;
+class PhotoStrip;
 class ItemListCombo;
 class QGroupBox;
 class QLabel;
@@ -20,11 +22,14 @@ class QRadioButton;
 class DeficiencyDialog : public QDialog {
     Q_OBJECT
 public:
-    DeficiencyDialog(DeficiencyForm& form, QWidget* parent = nullptr);
+    // session: the open document, whose photos folder the deficiency's photos are kept in;
+    // without one the dialog shows no photos.
+    DeficiencyDialog(DeficiencyForm& form, QWidget* parent = nullptr, DocumentSession* session = nullptr);
 
     // "&Aceptar": hands the texts to the form, unless one holds a character the document cannot
     // keep; then the dialog stays open.
     void accept() override;
+    void done(int result) override;
 
 private:
     void BuildControls();
@@ -69,6 +74,8 @@ private:
     QRadioButton* RadioButton19;
     QLabel* Label3;
     QLabel* Label2;
+    // Below the controls above, the deficiency's photos.
+    PhotoStrip* photos = nullptr;
 
     DeficiencyForm& form_;
     // The buttons of each group, numbered as the valuation code's positions.

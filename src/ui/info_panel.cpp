@@ -1,11 +1,13 @@
 #include "info_panel.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -104,6 +106,14 @@ InfoPanel::InfoPanel(const std::vector<QIcon>& icons, QWidget* noteHost, QWidget
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(ListView1);
+    photo = new QLabel(this);
+    photo->setObjectName("photo");
+    photo->setAlignment(Qt::AlignCenter);
+    photo->setContentsMargins(0, 4, 0, 4);
+    // The panel keeps its width: the thumbnail is made to fit it, never the panel to the thumbnail.
+    photo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    photo->hide();
+    layout->addWidget(photo);
 
     Memo1 = new QPlainTextEdit(noteHost);
     Memo1->setObjectName("Memo1");
@@ -171,4 +181,15 @@ bool InfoPanel::eventFilter(QObject* watched, QEvent* event) {
         ListView1MouseMove(static_cast<QMouseEvent*>(event)->position().toPoint().x());
     }
     return QFrame::eventFilter(watched, event);
+}
+
+void InfoPanel::ShowPhoto(const QPixmap& thumbnail, const QString& toolTip) {
+    photo->setPixmap(thumbnail);
+    photo->setFixedHeight(thumbnail.height() + 8);
+    photo->setToolTip(toolTip);
+    photo->setVisible(!thumbnail.isNull());
+}
+
+QSize InfoPanel::PhotoBox() const {
+    return QSize(std::max(32, width() - 8), 120);
 }

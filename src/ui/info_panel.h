@@ -4,6 +4,8 @@
 #include <vector>
 
 class QIcon;
+class QLabel;
+class QPixmap;
 class QPlainTextEdit;
 class QTreeWidget;
 
@@ -20,6 +22,13 @@ public:
 
     QTreeWidget* ListView1;
     QPlainTextEdit* Memo1;
+    // At the foot of the panel, below the list: the selected node's first photo, if it has one.
+    QLabel* photo;
+
+    // The largest thumbnail the panel shows whole at its present width.
+    QSize PhotoBox() const;
+    // Shows a thumbnail at the foot of the panel; a null one hides it.
+    void ShowPhoto(const QPixmap& thumbnail, const QString& toolTip);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

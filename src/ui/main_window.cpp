@@ -41,13 +41,13 @@ MainWindow::MainWindow(const Catalogue& catalogue, UserPort* port, DatePort* dat
       blankQuestionnaireHook_([this](int questionnaire, const std::string& heading) {
           PrintBlankQuestionnaire(questionnaire, heading);
       }),
-      nodeDataDialog_(this, blankQuestionnaireHook_),
+      nodeDataDialog_(this, blankQuestionnaireHook_, session_),
       nodeDataEditor_(session_, nodeDataDialog_, port_, dates_),
       treeEditing_(session_, port_, nodeDataEditor_,
                    [this](const TreeNode& node) { return ShownText(session_, node); }),
       questionnaireSelection_(this),
       assignment_(session_, catalogue_, questionnaireSelection_, port_, dates_),
-      entryDialogs_(this),
+      entryDialogs_(this, session_),
       evaluation_(session_, catalogue_, port_, dates_, entryDialogs_),
       answering_(session_, catalogue_, port_, entryDialogs_, evaluation_) {
     setObjectName("frmMain");
@@ -269,6 +269,7 @@ void MainWindow::ConnectTree() {
 void MainWindow::SyncSelectionFromView() {
     const QModelIndexList selected = TreeView->selectionModel()->selectedIndexes();
     session_.Tree().Select(selected.isEmpty() ? nullptr : model_->NodeAt(selected.constFirst()));
+    ShowSelectedPhoto();
 }
 
 void MainWindow::StateChanged() {
@@ -287,6 +288,7 @@ void MainWindow::StateChanged() {
     EditStateChanged();
     DesktopStateChanged();
     if (recovery_) recovery_->SessionChanged();
+    ShowSelectedPhoto();
 }
 
 void MainWindow::OpenStartupDocument(const QStringList& arguments) {

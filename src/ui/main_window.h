@@ -187,6 +187,10 @@ private:
     // the command that made the change has finished.
     void DesktopStateChanged();
 
+    // The selected deficiency's or measure's first photo in the information panel
+    // (main_window_photos.cpp).
+    void ShowSelectedPhoto();
+
     // Recovery copies of unsaved work (main_window_recovery.cpp).
     void SetUpRecovery();
 

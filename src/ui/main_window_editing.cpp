@@ -31,6 +31,7 @@ void MainWindow::SetNodeDataDialog(NodeDataDialogPort* dialog) {
 
 void MainWindow::TreeViewDblClick() {
     treeEditing_.EditSelected();
+    ShowSelectedPhoto();
 }
 
 void MainWindow::TreeViewDragDrop(const QModelIndex& hitNode, DropZone zone) {

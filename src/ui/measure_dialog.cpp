@@ -17,12 +17,15 @@
 #include "named_controls.h"
 #include "qt_dates.h"
 #include "qt_spanish.h"
+#include "photo_strip.h"
 #include "text_codec.h"
 #include "valuation_code.h"
 
-MeasureDialog::MeasureDialog(MeasureForm& form, QWidget* parent) : QDialog(parent), form_(form) {
+MeasureDialog::MeasureDialog(MeasureForm& form, QWidget* parent, DocumentSession* session)
+    : QDialog(parent), form_(form) {
     setObjectName("frmMedida");
     entry_style::FixedWindow(this);
+    if (session) photos = new PhotoStrip(*session, 'R', form_.Photos(), this);
     BuildControls();
     BuildLayout();
 
@@ -139,6 +142,10 @@ void MeasureDialog::BuildLayout() {
     cost->addWidget(EditCoste);
     cost->addStretch(1);
     main->addLayout(cost);
+    if (photos) {
+        main->addSpacing(6);
+        main->addWidget(photos);
+    }
 
     auto* bottom = new QHBoxLayout;
     AddOkCancelButtons(*this, *bottom, {"BitBtn1", "&Aceptar"}, {"BitBtn2", "&Cancelar"}, true);
@@ -151,6 +158,7 @@ void MeasureDialog::accept() {
     const std::string comments = reader.Memo(Memo1->toPlainText());
     const std::string resources = reader.Memo(MemoRecursos->toPlainText());
     const std::string cost = reader.Line(EditCoste->text());
+    const PhotoList photoList = photos ? photos->Photos(reader) : PhotoList();
     if (reader.Refused(this)) return;
     if (const auto problem = form_.SetCost(cost)) {
         QMessageBox::warning(this, windowTitle(), ToQt(*problem));
@@ -161,5 +169,11 @@ void MeasureDialog::accept() {
     form_.SetMeasure(measure);
     form_.SetComments(comments);
     form_.SetPlannedDate(QtDates::FromQDate(dtP->date()));
+    if (photos) form_.SetPhotos(photoList);
     QDialog::accept();
+}
+
+void MeasureDialog::done(int result) {
+    if (photos) photos->Finish(result == Accepted);
+    QDialog::done(result);
 }

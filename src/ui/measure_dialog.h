@@ -3,7 +3,9 @@
 #include <QDialog>
 #include <vector>
 
+class DocumentSession;
 class MeasureForm;
+class PhotoStrip;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -16,11 +18,14 @@ class QRadioButton;
 class MeasureDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit MeasureDialog(MeasureForm& form, QWidget* parent = nullptr);
+    // session: the open document, whose photos folder the measure's photos are kept in; without
+    // one the dialog shows no photos.
+    explicit MeasureDialog(MeasureForm& form, QWidget* parent = nullptr, DocumentSession* session = nullptr);
 
     // "&Aceptar": hands the entries to the form, unless one holds a character the document
     // cannot keep or the cost is not an amount; then the dialog stays open.
     void accept() override;
+    void done(int result) override;
 
 private:
     void BuildControls();
@@ -47,6 +52,8 @@ private:
     QPlainTextEdit* MemoRecursos;
     QLabel* LabelCoste;
     QLineEdit* EditCoste;
+    // Below them, the measure's photos.
+    PhotoStrip* photos = nullptr;
 
     MeasureForm& form_;
     std::vector<QRadioButton*> levels_;  // " Crítico" first

@@ -25,6 +25,7 @@
 #include "named_controls.h"
 #include "node_data_form.h"
 #include "qt_dates.h"
+#include "photo_strip.h"
 #include "text_codec.h"
 #include "workstation_data_box.h"
 
@@ -103,8 +104,11 @@ void SetVisible(std::initializer_list<QWidget*> controls, bool visible) {
 
 }  // namespace
 
-NodeDataDialog::NodeDataDialog(NodeDataForm& form, BlankQuestionnaireHook printBlank, QWidget* parent)
+NodeDataDialog::NodeDataDialog(NodeDataForm& form, BlankQuestionnaireHook printBlank, QWidget* parent,
+                               DocumentSession* session)
     : QDialog(parent), form_(form), printBlank_(std::move(printBlank)) {
+    if (session && form_.Adaptation().showsPhotos)
+        photos = new PhotoStrip(*session, form_.Kind(), form_.Values().photos, this);
     setObjectName("frmDatos");
     setWindowTitle(QString::fromUtf8("Edición de Datos"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -210,6 +214,7 @@ void NodeDataDialog::BuildControls() {
     layout->addWidget(firmData);
     workstationData = new WorkstationDataBox(this);
     layout->addWidget(workstationData);
+    if (photos) layout->addWidget(photos);
 
     auto* buttons = new QHBoxLayout;
     AddOkCancelButtons(*this, *buttons, {"BitBtn1", "Aceptar"}, {"BitBtn2", "Cancelar"}, true)
@@ -306,6 +311,7 @@ void NodeDataDialog::accept() {
     values.cost = reader.Line(edtCoste->text());
     firmData->Take(reader, values);
     workstationData->Take(reader, values);
+    if (photos) values.photos = photos->Photos(reader);
     if (reader.Refused(this)) return;
     if (const auto problem = form_.CheckFigures(values)) {
         QMessageBox::warning(this, windowTitle(), ToQt(*problem));
@@ -313,4 +319,9 @@ void NodeDataDialog::accept() {
     }
     form_.Values() = values;
     QDialog::accept();
+}
+
+void NodeDataDialog::done(int result) {
+    if (photos) photos->Finish(result == Accepted);
+    QDialog::done(result);
 }

@@ -5,7 +5,9 @@
 #include "node_data_editor.h"
 
 class BlankableDateEdit;
+class DocumentSession;
 class FirmDataBox;
+class PhotoStrip;
 class WorkstationDataBox;
 class NodeDataForm;
 class QFrame;
@@ -22,11 +24,15 @@ class NodeDataDialog : public QDialog {
     Q_OBJECT
 public:
     // printBlank: "Imp. Vacío"; the button is disabled while it is unset.
-    NodeDataDialog(NodeDataForm& form, BlankQuestionnaireHook printBlank, QWidget* parent = nullptr);
+    // session: the open document, whose photos folder a deficiency's or a measure's photos are
+    // kept in; without one the editor shows no photos.
+    NodeDataDialog(NodeDataForm& form, BlankQuestionnaireHook printBlank, QWidget* parent = nullptr,
+                   DocumentSession* session = nullptr);
 
     // "Aceptar": takes the entries into the form, unless one holds a character the document
     // cannot keep.
     void accept() override;
+    void done(int result) override;
 
 private:
     void BuildControls();
@@ -69,6 +75,8 @@ private:
     FirmDataBox* firmData;
     // Below those, for a workstation: what its workers are told, and their names.
     WorkstationDataBox* workstationData;
+    // Below everything, a deficiency's or a measure's photos.
+    PhotoStrip* photos = nullptr;
 
     NodeDataForm& form_;
     BlankQuestionnaireHook printBlank_;

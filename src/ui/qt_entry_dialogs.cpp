@@ -5,12 +5,12 @@
 #include "measure_dialog.h"
 
 bool QtEntryDialogs::ShowDeficiencyDialog(DeficiencyForm& form) {
-    DeficiencyDialog dialog(form, parent_);
+    DeficiencyDialog dialog(form, parent_, &session_);
     return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtEntryDialogs::ShowMeasureDialog(MeasureForm& form) {
-    MeasureDialog dialog(form, parent_);
+    MeasureDialog dialog(form, parent_, &session_);
     return dialog.exec() == QDialog::Accepted;
 }
 

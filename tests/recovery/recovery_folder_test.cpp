@@ -125,3 +125,22 @@ TEST_F(RecoveryFolder, OpeningACopyOffersToSaveTheOpenDocumentFirst) {
     EXPECT_NE(ReadFile(document).find("\tSin guardar\t"), std::string::npos);
     EXPECT_EQ(session.FileName(), dir.File("otro.kl3"));
 }
+
+// A recovered document shows the photos beside its file, and those it lists are never deleted as
+// if this session had written them.
+TEST_F(RecoveryFolder, AnOpenedCopyKeepsThePhotosBesideItsDocument) {
+    const FilePath original = dir.File("fotos.kl3");
+    std::filesystem::create_directory(dir.File("fotos fotos").Utf8());
+    WriteFile(dir.File("fotos fotos/D-0001.jpg"), "foto");
+    const RecoveryCopy copy{original, 1,
+                            "1\t0\tE\tFirma\r\n2\t1\tC\t01.- Lugares\r\n"
+                            "3\t2\tD\t05. Item\t\t\t\t\t\t\t\t\t\t\t\tD-0001.jpg\r\n"};
+    DocumentSession next;
+    ScriptedPort nextPort;
+    DocumentCommands nextCommands{next, nextPort, dates};
+    ASSERT_TRUE(OpenRecoveredCopy(copy, next, nextCommands, nextPort));
+    EXPECT_EQ(next.Photos().Folder(), dir.File("fotos fotos"));
+    next.Photos().Added("D-0001.jpg");  // even were it taken for one of this session's
+    next.ClearDocument();
+    EXPECT_EQ(ReadFile(dir.File("fotos fotos/D-0001.jpg")), "foto");
+}

@@ -15,11 +15,11 @@ namespace {
 
 // A 40x20 picture, red on the left and blue on the right, as a JPEG whose EXIF says "turn me a
 // quarter clockwise" (orientation 6) and where it was taken (a GPS latitude reference).
-QByteArray SidewaysPhotoWithLocation() {
-    QImage picture(40, 20, QImage::Format_RGB32);
+QByteArray SidewaysPhotoWithLocation(QSize size = QSize(40, 20)) {
+    QImage picture(size, QImage::Format_RGB32);
     picture.fill(Qt::blue);
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x) picture.setPixel(x, y, qRgb(255, 0, 0));
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width() / 2; ++x) picture.setPixel(x, y, qRgb(255, 0, 0));
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
@@ -69,6 +69,18 @@ TEST(PhotoImport, TurnsThePictureUprightAndDropsItsMetadata) {
     ASSERT_EQ(photo.size(), QSize(20, 40)) << "turned a quarter";
     EXPECT_TRUE(IsRed(photo.pixel(10, 3))) << "the left side is now on top";
     EXPECT_TRUE(IsBlue(photo.pixel(10, 36)));
+}
+
+// A camera's picture is scaled and turned: the stored photo is upright at its long side's size.
+TEST(PhotoImport, ALargeSidewaysPhotoIsBothScaledAndTurned) {
+    TempDir dir;
+    const FilePath source = Write(dir, "IMG_0002.JPG", SidewaysPhotoWithLocation(QSize(3000, 1000)));
+    ASSERT_EQ(ImportPhoto(source, dir.File("D-0001.jpg")), std::nullopt);
+    const QImage photo(PathToQt(dir.File("D-0001.jpg")));
+    EXPECT_EQ(photo.height(), 2048);
+    EXPECT_NEAR(photo.width(), 683, 1) << "a third of its height, as the picture was";
+    EXPECT_TRUE(IsRed(photo.pixel(340, 100))) << "the left half is now on top";
+    EXPECT_TRUE(IsBlue(photo.pixel(340, 1900)));
 }
 
 TEST(PhotoImport, ALargePictureIsScaledToItsLongSide) {
