@@ -5,7 +5,7 @@
 
 # The DLLs the programs need, for Wine to find without copying them: Qt's, the libraries',
 # and MinGW's C++ runtime of the posix-thread compilers.
-mingw_runtime="/usr/lib/gcc/x86_64-w64-mingw32/$(x86_64-w64-mingw32-gcc-posix -dumpversion)-posix"
+mingw_runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
 export WINEPATH="$qt_prefix/bin;$prefix/bin;$mingw_runtime;/usr/x86_64-w64-mingw32/lib"
 export QT_PLUGIN_PATH="$qt_prefix/plugins"
 
