@@ -53,6 +53,9 @@ PrinterCanvas::PrinterCanvas(QPagedPaintDevice& device) : device_(device) {
     font_.setStyleHint(QFont::SansSerif);
     // Latin text needs no shaping; without ligatures the PDF's text reads back letter by letter.
     font_.setStyleStrategy(QFont::PreferNoShaping);
+    // The font's own widths, not those that the system's font engine fits to pixels, which
+    // differ between Linux and Windows: a document breaks its lines alike on both.
+    font_.setHintingPreference(QFont::PreferNoHinting);
     font_.setPointSize(10);
 }
 

@@ -78,7 +78,8 @@ TEST(BlankQuestionnairePdf, RefusesWhatIsNotANumberAndReportsAnUnwritableFile) {
 
 TEST(TextReportOption, WritesInformeTxtInTheWorkingFolderOrTheGivenFile) {
     TempDir dir;
-    ASSERT_EQ(RunProgram({"--informe", TestData("taller.kl3")}, dir.path()).status, 0);
+    const ProgramRun inFolder = RunProgram({"--informe", TestData("taller.kl3")}, dir.path());
+    ASSERT_EQ(inFolder.status, 0) << inFolder.err;
     const std::string report = ReadFile(dir.File("Informe.txt"));
     const std::string start =
         " Talleres Hermanos P\xe9rez, S.L.\r\n"
