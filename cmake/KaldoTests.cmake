@@ -5,6 +5,13 @@ cmake_path(NORMAL_PATH KALDO_TESTS_DIR)
 cmake_path(GET KALDO_TESTS_DIR PARENT_PATH KALDO_SOURCE_DIR)
 find_package(GTest REQUIRED)
 include(GoogleTest)
+# The build machine's folders as the tests' programs name them: under Wine, where the Windows
+# build runs, they are on drive Z: (a bare "/work" would be taken on the current drive).
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+    set(KALDO_HOST_DRIVE "Z:")
+else()
+    set(KALDO_HOST_DRIVE "")
+endif()
 
 # Fakes shared by the tests: a scripted user port, scratch folders, programs run as processes;
 # with the fixed dates and the recording canvas of kaldo_testing.
@@ -27,11 +34,11 @@ endif()
 target_include_directories(kaldo_test_support PUBLIC ${KALDO_TESTS_DIR}/support)
 target_link_libraries(kaldo_test_support PUBLIC kaldo_testing kaldo_model GTest::gtest)
 target_compile_definitions(kaldo_test_support PUBLIC
-    KALDO_SOURCE_DIR="${KALDO_SOURCE_DIR}"
-    KALDO_BINARY_DIR="${CMAKE_BINARY_DIR}"
-    KALDO_PROGRAM="$<$<TARGET_EXISTS:kaldo>:$<TARGET_FILE:kaldo>>"
-    KALDO_MAKE_EXAMPLE="$<$<TARGET_EXISTS:kaldo_make_example>:$<TARGET_FILE:kaldo_make_example>>"
-    KALDO_TEST_DATA="${KALDO_TESTS_DIR}/data")
+    KALDO_SOURCE_DIR="${KALDO_HOST_DRIVE}${KALDO_SOURCE_DIR}"
+    KALDO_BINARY_DIR="${KALDO_HOST_DRIVE}${CMAKE_BINARY_DIR}"
+    KALDO_PROGRAM="$<$<TARGET_EXISTS:kaldo>:${KALDO_HOST_DRIVE}$<TARGET_FILE:kaldo>>"
+    KALDO_MAKE_EXAMPLE="$<$<TARGET_EXISTS:kaldo_make_example>:${KALDO_HOST_DRIVE}$<TARGET_FILE:kaldo_make_example>>"
+    KALDO_TEST_DATA="${KALDO_HOST_DRIVE}${KALDO_TESTS_DIR}/data")
 
 # kaldo_test(<name> LIBS <libs...> [QT]): one test executable made of every *_test.cpp of the
 # calling folder (of the system built for, for *_posix_test.cpp and *_windows_test.cpp). The toolkit-free layers' tests link no Qt; QT tests get a QApplication on the

@@ -8,38 +8,10 @@
 #include "memory_settings.h"
 #include "scripted_port.h"
 #include "startup.h"
+#include "startup_fixture.h"
 #include "temp_dir.h"
 #include "tip_setting.h"
 
-namespace {
-
-// Records what start-up asked of the window system, in order.
-struct RecordingWindows : StartupWindows {
-    std::vector<std::string> calls;
-    void ShowWarning(const std::string& text) override {
-        calls.push_back("warning: " + cp1252::ToUtf8(text));
-    }
-    void ShowTipWindow() override { calls.push_back("tip"); }
-    void NameApplication() override { calls.push_back("names"); }
-    void CreateMainWindow() override { calls.push_back("main window"); }
-};
-
-struct StartupTest : ::testing::Test {
-    TempDir dir;
-    Catalogue catalogue;
-    ScriptedPort port;
-    MemorySettings store;
-    TipSetting tips{store};
-    RecordingWindows windows;
-
-    bool Start(const FilePath& path) { return StartUp(catalogue, path, port, tips, windows); }
-    FilePath CataloguePath() {
-        WriteFile(dir.File("C31.TXT"), "C00Uno\r\n01Item\r\n");
-        return dir.File("C31.TXT");
-    }
-};
-
-}  // namespace
 
 TEST_F(StartupTest, TheCatalogueComesFirstThenTipNamesAndMainWindow) {
     EXPECT_TRUE(Start(CataloguePath()));
@@ -51,12 +23,6 @@ TEST_F(StartupTest, AMissingCatalogueEndsStartUpWithTheWarningAndNoMainWindow) {
     store.values[{"Kaldo 3.0", "Mostrar Inicio"}] = "No";
     EXPECT_FALSE(Start(dir.File("C31.TXT")));
     EXPECT_EQ(windows.calls, std::vector<std::string>({"warning: No se localiza el archivo C31.TXT"}));
-}
-
-TEST_F(StartupTest, AReadErrorEndsStartUpWithTheSystemsText) {
-    EXPECT_FALSE(Start(FilePath("/proc/self/mem")));
-    ASSERT_EQ(windows.calls.size(), 1u);
-    EXPECT_NE(windows.calls[0].find("Input/output error"), std::string::npos) << windows.calls[0];
 }
 
 TEST_F(StartupTest, TheTipWindowIsSkippedOnlyWhenSwitchedOff) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "program_run.h"
+#include "system_fakes.h"
 #include "temp_dir.h"
 
 namespace {
@@ -45,9 +46,9 @@ TEST(Verify, ExitStatusTellsWhatHappened) {
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("missing.kl3"), std::string::npos);
 
-    run = RunProgram({"--verificar", "/proc/self/mem"});
+    run = RunProgram({"--verificar", FileThatFailsToRead(dir.path())});
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("Input/output error"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(kReadFailureMessage), std::string::npos) << run.err;
 
     run = RunProgram({"--verificar"});
     EXPECT_EQ(run.status, 3);
@@ -124,8 +125,7 @@ TEST(Help, ListsTheOptionsInSpanish) {
 
     // -h is no document to open. Taken for one, it would open the window and wait for good: the
     // time limit ends it then.
-    const ProgramRun shortForm =
-        RunProgramFile(FilePath("/usr/bin/timeout"), {"-s", "KILL", "20", KALDO_PROGRAM, "-h"});
+    const ProgramRun shortForm = RunProgramWithTimeLimit({"-h"}, 20);
     EXPECT_EQ(shortForm.status, 0);
     EXPECT_EQ(shortForm.out, run.out);
 }

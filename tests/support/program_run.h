@@ -25,6 +25,9 @@ using ProgramArguments = std::vector<ProgramArgument>;
 
 // Runs the built program with the arguments (no shell involved) in the given working folder.
 ProgramRun RunProgram(const ProgramArguments& arguments, const FilePath& workingDir = FilePath("."));
+// The built program, killed if it has not ended after the given seconds (a run that would wait
+// for good, such as a window that opens).
+ProgramRun RunProgramWithTimeLimit(const ProgramArguments& arguments, int seconds);
 // The same with another copy of the program.
 ProgramRun RunProgramFile(const FilePath& program, const ProgramArguments& arguments,
                           const FilePath& workingDir = FilePath("."));

@@ -59,6 +59,12 @@ ProgramRun RunProgramFile(const FilePath& programFile, const ProgramArguments& a
     return RunInChild([&] { ExecProgram(programFile, arguments, workingDir); });
 }
 
+ProgramRun RunProgramWithTimeLimit(const ProgramArguments& arguments, int seconds) {
+    ProgramArguments limited = {"-s", "KILL", std::to_string(seconds), FilePath(KALDO_PROGRAM)};
+    limited.insert(limited.end(), arguments.begin(), arguments.end());
+    return RunProgramFile(FilePath("/usr/bin/timeout"), limited);
+}
+
 ProgramRun RunProgramWithFileSizeLimit(const ProgramArguments& arguments, long bytes, const FilePath& workingDir) {
     return RunInChild([&] {
         const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};

@@ -77,7 +77,10 @@ std::string UnixName(const FilePath& path) {
 
 }  // namespace
 
-ProgramRun RunProgramFile(const FilePath& programFile, const ProgramArguments& arguments, const FilePath& workingDir) {
+namespace {
+
+ProgramRun RunWithin(const FilePath& programFile, const ProgramArguments& arguments, const FilePath& workingDir,
+                     DWORD milliseconds) {
     TempDir scratch;
     const FilePath outPath = scratch.File("out"), errPath = scratch.File("err");
     // The program's own environment: no display, as on the build machine.
@@ -90,7 +93,10 @@ ProgramRun RunProgramFile(const FilePath& programFile, const ProgramArguments& a
     const HANDLE process = Start(program, commandLine, workingDir, outPath, errPath, &started);
     ProgramRun run;
     if (process) {
-        WaitForSingleObject(process, INFINITE);
+        if (WaitForSingleObject(process, milliseconds) == WAIT_TIMEOUT) {
+            TerminateProcess(process, 137);  // the status of a program killed on Linux
+            WaitForSingleObject(process, INFINITE);
+        }
         DWORD status = 0;
         GetExitCodeProcess(process, &status);
         run.status = static_cast<int>(status);
@@ -99,6 +105,16 @@ ProgramRun RunProgramFile(const FilePath& programFile, const ProgramArguments& a
     run.out = ReadFile(outPath);
     run.err = ReadFile(errPath);
     return run;
+}
+
+}  // namespace
+
+ProgramRun RunProgramFile(const FilePath& programFile, const ProgramArguments& arguments, const FilePath& workingDir) {
+    return RunWithin(programFile, arguments, workingDir, INFINITE);
+}
+
+ProgramRun RunProgramWithTimeLimit(const ProgramArguments& arguments, int seconds) {
+    return RunWithin(FilePath(KALDO_PROGRAM), arguments, FilePath("."), static_cast<DWORD>(seconds) * 1000);
 }
 
 // Wine starts a program of the build machine without a handle to wait on: a shell runs the tool

@@ -18,6 +18,12 @@ extern const char* const kUnreadableFileReason;
 // What the system's message says of a file in a folder that does not exist.
 extern const char* const kNoSuchFolderMessage;
 
+// A file that cannot be read, and part of what the system then says: on Linux /proc/self/mem,
+// which opens and fails at its first byte; on Windows a file in the folder held open by this
+// process (MakeUnreadableFile).
+FilePath FileThatFailsToRead(const FilePath& folder);
+extern const char* const kReadFailureMessage;
+
 // Sets or removes a variable of this process's environment, which the programs it starts inherit.
 void SetEnvironment(const std::string& name, const std::string& value);
 void UnsetEnvironment(const std::string& name);

@@ -9,6 +9,12 @@ const bool kUnreadableFileIsAPipe = true;
 const char* const kUnreadableFileReason = "es una tubería, no un archivo";
 const char* const kNoSuchFolderMessage = "No such file or directory";
 
+const char* const kReadFailureMessage = "Input/output error";
+
+FilePath FileThatFailsToRead(const FilePath&) {
+    return FilePath("/proc/self/mem");
+}
+
 bool MakeUnreadableFile(const FilePath& path) {
     return ::mkfifo(path.Utf8().c_str(), 0600) == 0;
 }

@@ -11,6 +11,14 @@ const bool kUnreadableFileIsAPipe = false;
 const char* const kUnreadableFileReason = "otro programa tiene abierto el archivo; ciérrelo allí y vuelva a intentarlo";
 const char* const kNoSuchFolderMessage = "no existe la carpeta";
 
+const char* const kReadFailureMessage = "otro programa tiene abierto el archivo";
+
+FilePath FileThatFailsToRead(const FilePath& folder) {
+    const FilePath held(folder.Utf8() + "/retenido.kl3");
+    MakeUnreadableFile(held);
+    return held;
+}
+
 // The handle stays open until the test program ends, as a program that holds the file would.
 bool MakeUnreadableFile(const FilePath& path) {
     // Shared for writing only: nobody can read it, but its time can still be set.
