@@ -74,7 +74,13 @@ function(kaldo_test name)
     endif()
     # Apart from the program, so that what the program finds beside itself is not found by them.
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin)
+    # On Windows the window tests share the user's one data folder (the recovery copies), which
+    # no variable moves elsewhere as HOME does on Linux: they run one at a time there.
+    set(lock "")
+    if(WIN32 AND ARG_QT)
+        set(lock RESOURCE_LOCK user_data_folder)
+    endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "${environment}")
+        PROPERTIES ENVIRONMENT "${environment}" ${lock})
 endfunction()
 

@@ -1,9 +1,12 @@
 // Entry point of the tests of the Qt layer: one QApplication for all of them, offscreen.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include "shipped_fonts.h"
 
 namespace {
 
@@ -26,8 +29,11 @@ int main(int argc, char** argv) {
     QTemporaryDir settingsFolder;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
-    // The data folder too (the recovery copies), which the test mode puts under the home.
+    // The data folder too (the recovery copies), which the test mode puts under the home on Linux;
+    // Windows has one for the user, which the tests take one at a time (cmake/KaldoTests.cmake).
     qputenv("HOME", settingsFolder.path().toLocal8Bit());
+    // The printouts' fonts, which the program adds at start where the system lacks them (Windows).
+    AddMissingFonts(QString::fromUtf8(KALDO_BINARY_DIR "/share/kaldo/fonts"), QFontDatabase::families());
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ClearSettings);
     return RUN_ALL_TESTS();

@@ -3,10 +3,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
@@ -139,8 +142,14 @@ TEST_F(RecoveryUi, TheIntervalIsAskedForAndKeptInTheSettings) {
 
 TEST_F(RecoveryUi, ACopyThatCannotBeWrittenIsToldInTheStatusBarAndEditingGoesOn) {
     // A file where the data folder would be made: no user can write a copy there.
-    std::filesystem::remove_all(home.path().Utf8() + "/.qttest");
-    WriteFile(home.File(".qttest"), "");
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir(data).removeRecursively();
+    QDir().mkpath(QFileInfo(data).path());
+    WriteFile(PathFromQt(data), "");
+    // Gone again after the test, even a failed one: on Windows the next test has the same folder.
+    const std::unique_ptr<const QString, void (*)(const QString*)> unblock(&data, [](const QString* path) {
+        QFile::remove(*path);
+    });
     Catalogue catalogue;
     ScriptedPort port;
     FixedDates dates;
