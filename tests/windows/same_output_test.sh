@@ -10,6 +10,8 @@ set -uo pipefail
 linux="$1" windows="$2" data="$3" examples="$4"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+runtime="$scratch/runtime"
+mkdir -m 700 "$runtime"
 failures=0 runs=0 files=0
 date_option=(--a-fecha 08/12/2026)
 
@@ -28,7 +30,8 @@ run() {
     (
         cd "$folder" || exit 1
         if [[ "$side" == linux ]]; then
-            QT_QPA_PLATFORM=offscreen "$linux" "$@" > stdout 2> stderr
+            # A desktop session's runtime folder, without which Qt on Linux adds a warning of its own.
+            XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=offscreen "$linux" "$@" > stdout 2> stderr
         else
             QT_QPA_PLATFORM=offscreen wine "$windows" "$@" > stdout 2> stderr
         fi
