@@ -172,6 +172,8 @@ private:
     // The review: its window, its menu entry and the status bar's count of gaps
     // (main_window_review.cpp).
     void SetUpReview();
+    // Selects the node of the line (a plan row's, a gap's) in the geographic tree, in front.
+    void ShowNodeInTree(int slot);
     void ReviewStateChanged();
 
     // Help: the entries of "A&yuda", and F1 in the dialogs (main_window_help.cpp).

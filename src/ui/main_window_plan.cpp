@@ -20,15 +20,8 @@ void MainWindow::SetUpPlan() {
     QStatusBar* bar = statusBar();
     bar->setObjectName("StatusBar1");
 
-    // A row of the plan shows its node in the document tree, which the views replace.
-    auto selectNode = [this](int slot) {
-        if (session_.ViewMode() == view::kNone) return;
-        if (session_.ViewMode() != view::kGeographic) Geogrfica1Click();
-        if (TreeNode* node = session_.Table().Node(slot)) session_.Tree().Select(node);
-        TreeView->setFocus();
-        raise();
-        activateWindow();
-    };
+    // A row of the plan shows its node in the document tree.
+    auto selectNode = [this](int slot) { ShowNodeInTree(slot); };
     // The plan's window is made hidden now; its export dialogs go over it, unless tests answer them.
     auto* planWindow = new PlanWindow(this);
     if (ownPort_) ownPlanPort_ = std::make_unique<QtUserPort>(planWindow);
@@ -48,4 +41,14 @@ void MainWindow::SetUpPlan() {
 void MainWindow::PlanStateChanged() {
     if (!plan_) return;
     PlanAccion1->setEnabled(session_.DocumentCommandsEnabled());
+}
+
+// The node of the line in the document tree, which the views replace, with this window in front.
+void MainWindow::ShowNodeInTree(int slot) {
+    if (session_.ViewMode() == view::kNone) return;
+    if (session_.ViewMode() != view::kGeographic) Geogrfica1Click();
+    if (TreeNode* node = session_.Table().Node(slot)) session_.Tree().Select(node);
+    TreeView->setFocus();
+    raise();
+    activateWindow();
 }

@@ -14,15 +14,8 @@ void MainWindow::SetUpReview() {
     RevisarDocumento1->setObjectName("RevisarDocumento1");
     RevisarDocumento1->setShortcut(QKeySequence("Ctrl+R"));
 
-    // A gap selects its node in the document tree, which the views replace, and opens nothing.
-    auto selectNode = [this](int slot) {
-        if (session_.ViewMode() == view::kNone) return;
-        if (session_.ViewMode() != view::kGeographic) Geogrfica1Click();
-        if (TreeNode* node = session_.Table().Node(slot)) session_.Tree().Select(node);
-        TreeView->setFocus();
-        raise();
-        activateWindow();
-    };
+    // A gap selects its node in the document tree and opens nothing.
+    auto selectNode = [this](int slot) { ShowNodeInTree(slot); };
     review_ = new ReviewPresenter(session_, dates_, *model_, *statusBar(), this, selectNode);
     connect(RevisarDocumento1, &QAction::triggered, review_, [this] { review_->ShowReview(); });
 }
